@@ -1,0 +1,26 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/payroll_context.h"
+
+namespace corvanta {
+
+// The options every command that calculates shares.
+extern const std::vector<std::string> kCalcValuedOptions;
+extern const std::vector<std::string> kCalcSwitches;
+
+// Opens the employee of --dir/--user and runs the calculation with the entry options, without
+// the closing save. Throws UserError when the engine refuses.
+class CliArgs;
+void runCalculation(PayrollContext& ctx, const CliArgs& args);
+
+// The result of a calculation as one JSON object.
+std::string calculationJson(const PayrollContext& ctx);
+
+// corvanta-cli calc: returns the exit code.
+int calcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace corvanta

@@ -1,0 +1,42 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/calc_command.h"
+#include "cli/cli_args.h"
+#include "core/money.h"
+#include "core/user_error.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: corvanta-cli calc [--dir DIR] [--user NAME] [--straight T] [--straight2 T] [--ot T]\n"
+    "                         [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
+    "                         [--2x] [--week TEXT] [--no-save]\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace corvanta;
+    const std::vector<std::string> all(argv + 1, argv + argc);
+    if (all.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string command = all.front();
+    const std::vector<std::string> rest(all.begin() + 1, all.end());
+    try {
+        if (command == "calc") return calcCommand(rest, std::cout, std::cerr);
+        std::cerr << "unknown command " << command << "\n" << kUsage;
+        return 2;
+    } catch (const UsageError& e) {
+        std::cerr << e.what() << "\n" << kUsage;
+        return 2;
+    } catch (const UserError& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    } catch (const MoneyOverflow& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+}

@@ -1,0 +1,262 @@
+#include "core/calculate.h"
+
+#include <cmath>
+
+#include "core/numeric_text.h"
+#include "core/payroll_taxes.h"
+#include "files/employee_files.h"
+#include "files/file_io.h"
+#include "local/local_files.h"
+#include "state/state_file.h"
+#include "state/state_withholding.h"
+
+namespace corvanta {
+namespace {
+
+constexpr const char* kMoney = "$#,###.00";
+constexpr const char* kAmount = "#,###.00";
+
+// An entry box must be empty, zero-valued or a number as a whole; "1-2" is refused.
+void checkEntryBoxes(const CalculatorWindow& w) {
+    for (int i = 0; i < kEntryBoxes; ++i) {
+        const std::string& text = w.txtAmount[i];
+        if (numericValue(text) == 0.0) continue;
+        const bool valid = i == 6 ? strictNumber(text).has_value() && std::fabs(*strictNumber(text)) < 9.2e14
+                                  : strictSingle(text).has_value();
+        if (!valid) {
+            throw UserError("The entry \"" + text + "\" in " + kEntryCaptions[i] +
+                                " is not a number.\r\nCorrect it and calculate again.",
+                            "Calculate");
+        }
+    }
+}
+
+int checkedFederalExemptions(const EmployeeProfile& p) {
+    const auto n = strictInteger(p.FedExemptions);
+    if (!n || *n < 0 || *n > 9) {
+        throw UserError("The number of federal exemptions \"" + p.FedExemptions +
+                            "\" is not 0 to 9.\r\nChoose it again in User Info.",
+                        "Calculate");
+    }
+    return *n;
+}
+
+void checkStateExemptions(const PayrollContext& ctx) {
+    const int n = ctx.profile.StateExemptions;
+    if (n < 0 || n > 9) {
+        throw UserError("The number of state exemptions (" + std::to_string(n) + ") in the file " +
+                            ctx.UserFileBase + ".sta is not 0 to 9.\r\n"
+                            "Choose it again in User Info.",
+                        "Calculate");
+    }
+}
+
+void resetResults(PayrollContext& ctx) {
+    PayResult& r = ctx.result;
+    r.TaxableGross = r.NetPay = r.FedWithholding = r.SdiTax = r.SuiTax = 0;
+    r.SocSecTax = r.MedicareTax = 0;
+    r.TaxDeduct = r.TotDeduct = r.StateWithholding = r.LocalTax = 0;
+    r.CafeteriaThisPeriod = ctx.profile.CafeteriaAmount;
+    CalculatorWindow& w = ctx.window;
+    w.Label13.clear();
+    w.lbNet.clear();
+    w.lbTaxes.clear();
+    w.lbDeduct.clear();
+    w.lbOverT.clear();
+    w.lbTips.clear();
+    for (std::string& label : w.lbTaxDed) label.clear();
+}
+
+void readEntryBoxes(PayrollContext& ctx) {
+    auto& boxes = ctx.window.txtAmount;
+    for (std::string& text : boxes) {
+        if (numericValue(text) == 0.0) text = "0";
+    }
+    PeriodEntry& e = ctx.entry;
+    auto single = [&](int i) { return strictSingle(boxes[i]).value_or(0.0f); };
+    e.StrHrs = single(0);
+    e.StrHrs2 = single(1);
+    e.OtVar = single(2);
+    e.OtHrs = single(3);
+    e.Avas = single(4);
+    e.VacDys = single(5);
+    e.Addit = Currency::fromDouble(strictNumber(boxes[6]).value_or(0.0));
+    e.TipsHrs = single(7);
+}
+
+void lookUpAllowances(PayrollContext& ctx, int fedExemptions) {
+    const EmployeeProfile& p = ctx.profile;
+    PayResult& r = ctx.result;
+    const bool fedSingle = p.FedStatus == "Single";
+    r.FedAllowance = fedSingle ? ctx.federal.singleAllowance[fedExemptions]
+                               : ctx.federal.marriedAllowance[fedExemptions];
+    const int n = p.StateExemptions;
+    const bool single = p.StateStatus == "Single";
+    r.StateAllowance = single ? ctx.state.SingleAllowance[n] : ctx.state.MarriedAllowance[n];
+    r.CityAllowance = single ? ctx.city.SingleAllowance[n] : ctx.city.MarriedAllowance[n];
+}
+
+void computeGross(PayrollContext& ctx) {
+    const EmployeeProfile& p = ctx.profile;
+    PeriodEntry& e = ctx.entry;
+    PayResult& r = ctx.result;
+    if (!ctx.window.opt1x) e.OtVar *= 2;
+    const float rate = e.PayRate;
+    const double timeAndHalf = static_cast<double>(e.OtHrs) * 1.5;
+    r.TotalOt = static_cast<float>(static_cast<double>(e.OtVar * rate) +
+                                   static_cast<double>(rate) * timeAndHalf);
+    r.TotalTips = p.TipsRate * e.TipsHrs;
+    const float straight = p.HourlyRate2 * e.StrHrs2 + e.StrHrs * rate;
+    const double a = static_cast<double>(straight) + static_cast<double>(rate) * timeAndHalf +
+                     static_cast<double>(e.Avas * rate);
+    const Currency gross = Currency::fromDouble(a) + e.Addit + Currency::fromFloat(e.OtVar * rate) +
+                           Currency::fromFloat(rate * e.VacDys) +
+                           Currency::fromFloat(p.TipsRate * e.TipsHrs);
+    r.GrossPay = gross.toFloat();
+    r.Reg1Pay = e.StrHrs * rate;
+    r.Reg2Pay = p.HourlyRate2 * e.StrHrs2;
+}
+
+void computeFederal(PayrollContext& ctx) {
+    const EmployeeProfile& p = ctx.profile;
+    PayResult& r = ctx.result;
+    const double gross = static_cast<double>(r.GrossPay);
+    r.KPlanAmount = p.KPlanIsPercent == 1
+                        ? static_cast<float>(static_cast<double>(p.KPlanValue) * 0.01 * gross)
+                        : p.KPlanValue;
+    r.PensionAmount = static_cast<float>(static_cast<double>(p.PensionPercent) * 0.01 * gross);
+    r.TaxableGross = r.GrossPay - r.KPlanAmount;
+    if (p.isBiWeekly()) r.FedAllowance *= 2;
+    r.FedTaxableWage = r.TaxableGross - r.PensionAmount - r.FedAllowance - r.CafeteriaThisPeriod;
+    if (p.FedExempt != 0) return;
+    const FederalTable& t = ctx.federal;
+    const bool single = p.FedStatus == "Single";
+    if (p.isBiWeekly()) {
+        r.FedWithholding =
+            federalBrackets(single ? t.singleBiWeekly : t.marriedBiWeekly, r.FedTaxableWage);
+    } else if (p.PayWeekly != 0) {
+        r.FedWithholding =
+            federalBrackets(single ? t.singleWeekly : t.marriedWeekly, r.FedTaxableWage);
+    }
+}
+
+void roundAndTotal(PayrollContext& ctx) {
+    EmployeeProfile& p = ctx.profile;
+    PayResult& r = ctx.result;
+    r.FedWithholding = roundToCents(r.FedWithholding + p.FedAddWithholding);
+    for (float* v : {&r.SocSecTax, &r.MedicareTax, &p.CreditDeduction, &p.BondDeduction,
+                     &p.DuesDeduction, &r.PensionAmount, &p.MiscDeduction, &r.KPlanAmount,
+                     &r.SdiTax, &r.SuiTax, &r.CafeteriaThisPeriod}) {
+        *v = roundToCents(*v);
+    }
+    r.LocalTax = roundToCents(r.LocalTax);
+    if (p.FedExempt != 0) r.FedWithholding = 0;
+    r.StateWithholding =
+        roundToCents(r.StateWithholding + static_cast<double>(ctx.state.StateAdjustment));
+    if (ctx.state.RoundState != 0) r.StateWithholding = roundToWholeDollarsEven(r.StateWithholding);
+    if (r.StateWithholding < 0) r.StateWithholding = 0;
+
+    auto d = [](float v) { return static_cast<double>(v); };
+    r.TaxDeduct = r.StateWithholding + d(r.FedWithholding) + d(r.SdiTax) + d(r.SuiTax) +
+                  r.LocalTax + d(r.MedicareTax) + d(r.SocSecTax);
+    r.TotDeduct = d(p.BondDeduction) + d(p.CreditDeduction) + d(p.MiscDeduction) +
+                  d(p.DuesDeduction) + d(r.KPlanAmount) + d(r.PensionAmount) +
+                  d(r.CafeteriaThisPeriod);
+    r.NetPay = static_cast<float>(d(r.GrossPay) - (r.TotDeduct + r.TaxDeduct) - d(r.TotalTips));
+}
+
+void showResults(PayrollContext& ctx) {
+    const EmployeeProfile& p = ctx.profile;
+    const PayResult& r = ctx.result;
+    CalculatorWindow& w = ctx.window;
+    const std::array<double, kTaxLines> lines{
+        r.FedWithholding, r.SocSecTax,       r.MedicareTax,     r.StateWithholding,
+        r.LocalTax,       p.CreditDeduction, p.BondDeduction,   p.DuesDeduction,
+        r.PensionAmount,  p.MiscDeduction,   r.KPlanAmount};
+    for (int i = 0; i < kTaxLines; ++i) w.lbTaxDed[i] = formatPattern(lines[i], kAmount);
+    w.lbSDI = formatPattern(r.SdiTax, kAmount);
+    w.lbSUI = formatPattern(r.SuiTax, kAmount);
+    w.lbCafe = formatPattern(r.CafeteriaThisPeriod, kAmount);
+    w.lbTaxes = formatPattern(r.TaxDeduct, kMoney);
+    w.lbDeduct = formatPattern(r.TotDeduct, kMoney);
+    w.lbNet = formatPattern(r.NetPay, kMoney);
+    w.lbOverT = formatPattern(r.TotalOt, kMoney);
+    w.lbTips = formatPattern(r.TotalTips, kMoney);
+    for (std::string& text : w.txtAmount) {
+        if (numericValue(text) == 0.0) text.clear();
+    }
+}
+
+}  // namespace
+
+void loadFederalTable(PayrollContext& ctx) {
+    const auto path = ctx.folder / kFederalTableFile;
+    if (!canOpenForReading(path)) {
+        ctx.showMessage({federalTableMissingMessage()});
+        return;
+    }
+    const auto content = readFileIfExists(path);
+    ctx.federal = parseFederalTable(content.value_or(""), kFederalTableFile);
+    ctx.window.lbTaxVer = ctx.federal.TableVersion;
+}
+
+void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
+    checkEntryBoxes(ctx.window);
+    const int fedExemptions = checkedFederalExemptions(ctx.profile);
+    resetResults(ctx);
+    loadFederalTable(ctx);
+    if (!ctx.loaded.cityDialog) loadCityDialog(ctx);
+    if (!ctx.loaded.stateDialog) loadStateDialog(ctx);
+    checkStateExemptions(ctx);
+    ctx.result.CafeteriaThisPeriod = ctx.profile.CafeteriaAmount;
+
+    PeriodEntry& e = ctx.entry;
+    const float rate = ctx.profile.HourlyRate;
+    e.PayRate = (rate != 0 && rate != ctx.DefaultRate) ? rate : ctx.DefaultRate;
+    readEntryBoxes(ctx);
+    lookUpAllowances(ctx, fedExemptions);
+    computeGross(ctx);
+    computeFederal(ctx);
+    GetSocSec(ctx);
+    GetMedicare(ctx);
+    PayResult& r = ctx.result;
+    if (ctx.profile.SocSecMedExempt != 0) r.MedicareTax = r.SocSecTax = 0;
+    r.StateCafeteriaReduction = ctx.profile.CafeteriaReducesState != 0 ? r.CafeteriaThisPeriod : 0;
+    runStateWithholding(ctx);
+    fillBlankSdiSui(ctx.stateDialog);
+    computeLocalTax(ctx);
+    GetSDI_SUI(ctx);
+    ctx.window.Label13 = r.TaxableGross != 0 ? formatPattern(r.GrossPay, kMoney) : "";
+    roundAndTotal(ctx);
+    showResults(ctx);
+    clearFederalTable(ctx.federal);
+    if (options.save) SaveUserFiles(ctx);
+    ctx.loaded.cityDialog = false;
+    ctx.loaded.stateDialog = false;
+}
+
+void SaveUserFiles(PayrollContext& ctx) {
+    SaveOT(ctx);
+    WriteStateFile(ctx);
+    WriteCityFile(ctx);
+    WriteNonCityFile(ctx);
+    ctx.window.lbUser = ctx.UserFileBase;
+    ctx.window.caption = ctx.UserFileBase;
+    ctx.loaded = LoadedWindows{};
+}
+
+void ClearAll(PayrollContext& ctx, const std::string& today) {
+    CalculatorWindow& w = ctx.window;
+    for (std::string& text : w.txtAmount) text.clear();
+    for (std::string& label : w.lbTaxDed) label.clear();
+    for (std::string* label : {&w.lbSDI, &w.lbSUI, &w.lbCafe, &w.Label13, &w.lbNet, &w.lbTaxes,
+                               &w.lbDeduct, &w.lbOverT, &w.lbTips}) {
+        label->clear();
+    }
+    PayResult& r = ctx.result;
+    r.TaxableGross = r.GrossPay = r.NetPay = r.FedWithholding = r.SdiTax = r.SuiTax = 0;
+    r.TotDeduct = r.TaxDeduct = r.StateWithholding = r.LocalTax = 0;
+    w.txtWeek = today;
+}
+
+}  // namespace corvanta

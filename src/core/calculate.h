@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/payroll_context.h"
+
+namespace corvanta {
+
+struct CalculateOptions {
+    bool save = true;  // the closing save of the employee's files
+};
+
+// Reads the federal table file into the context. A missing file shows the warning and leaves
+// the table as it is; a damaged one throws RecordFormatError naming the value position.
+void loadFederalTable(PayrollContext& ctx);
+
+// Calcu_late: one pay period from the entry boxes, the profile and the tables, in the fixed
+// order of steps, ending with the save of the employee's files. Throws UserError when the
+// calculation is refused (an entry that is not a number, a damaged file, an exemption count
+// out of range); nothing is then computed or saved.
+void Calcu_late(PayrollContext& ctx, const CalculateOptions& options = {});
+
+// The save window's "&Save": the employee file group, the state, city and non-city files, in
+// this order, then the secondary windows are closed. Throws FileError naming the file that
+// failed; the files before it stay written.
+void SaveUserFiles(PayrollContext& ctx);
+
+// The calculator window's Clear: empty boxes and results, zero results, today's date.
+void ClearAll(PayrollContext& ctx, const std::string& today);
+
+}  // namespace corvanta

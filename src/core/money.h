@@ -1,0 +1,82 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace corvanta {
+
+// Raised when an amount leaves the range the money types can hold.
+class MoneyOverflow : public std::overflow_error {
+public:
+    MoneyOverflow() : std::overflow_error("The amount is too large.") {}
+};
+
+// Fixed-point money: the amount times 10000 in a 64-bit integer.
+class Currency {
+public:
+    constexpr Currency() = default;
+
+    static constexpr Currency fromUnits(std::int64_t tenThousandths) {
+        Currency c;
+        c.units_ = tenThousandths;
+        return c;
+    }
+    // Rounds to four decimals, halves to even; throws MoneyOverflow out of range.
+    static Currency fromDouble(double value);
+    static Currency fromFloat(float value) { return fromDouble(static_cast<double>(value)); }
+
+    constexpr std::int64_t units() const { return units_; }
+    double toDouble() const { return static_cast<double>(units_) / 10000.0; }
+    float toFloat() const { return static_cast<float>(toDouble()); }
+
+    friend Currency operator+(Currency a, Currency b);
+    friend Currency operator-(Currency a, Currency b);
+    friend constexpr auto operator<=>(Currency a, Currency b) = default;
+
+private:
+    std::int64_t units_ = 0;
+};
+
+// A finite decimal: mantissa x 10^exponent. Built from the digits a value shows as text,
+// so formatting rounds the digits a user would see, not the binary residue.
+struct DecimalValue {
+    bool negative = false;
+    std::int64_t mantissa = 0;  // at most 15 digits
+    int exponent = 0;
+};
+
+DecimalValue decimalOf(float value);   // 7 significant digits
+DecimalValue decimalOf(double value);  // 15 significant digits
+DecimalValue decimalOf(Currency value);
+
+// Formats with a display pattern: "#,###.00", "$#,###.00", "#####.00", "###.00",
+// "000000.00" (and shorter zero-padded forms), "$#,###.#0", "##.##%".
+// Halves are rounded away from zero; a zero integer part under "#" is left out (".00").
+std::string formatPattern(const DecimalValue& value, std::string_view pattern);
+std::string formatPattern(float value, std::string_view pattern);
+std::string formatPattern(double value, std::string_view pattern);
+std::string formatPattern(Currency value, std::string_view pattern);
+
+// "Round to cents": format with "#,###.00" and read the text back.
+float roundToCents(float value);
+double roundToCents(double value);
+
+// Whole dollars, halves to the even dollar.
+double roundToWholeDollarsEven(double value);
+
+// Nearest integer, halves to even (as the state methods round exemption counts).
+std::int64_t roundHalfEven(double value);
+
+// Shortest text of a value: 7 significant digits for a float, 15 for a double, no exponent
+// for ordinary magnitudes, "0" for zero. With leadingZero false, 0.5 is written ".5".
+std::string shortestText(float value, bool leadingZero = true);
+std::string shortestText(double value, bool leadingZero = true);
+
+// The value a shortest text denotes: a float or double re-read from its own display text.
+float displayedValue(float value);
+double displayedValue(double value);
+
+}  // namespace corvanta

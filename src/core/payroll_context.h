@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "core/calculator_window.h"
+#include "core/employee_profile.h"
+#include "core/federal_table.h"
+#include "core/pay_result.h"
+#include "core/user_message.h"
+#include "files/record_format.h"
+#include "local/city_table.h"
+#include "local/non_city_table.h"
+#include "side/overtime_sheet.h"
+#include "state/state_dialog_model.h"
+#include "state/state_settings.h"
+#include "ytd/ytd_ledger.h"
+
+namespace corvanta {
+
+// Fields of the employee files that nothing uses; kept so a rewrite gives them back unchanged.
+struct EmployeeFileReserved {
+    std::array<RawField, 16> useLines9to12{};
+    std::array<float, 5> andFloats{};      // ".and" line 2 (two) and line 3 (three)
+    std::array<bool, 3> andBooleans{};     // ".and" line 4
+    std::array<std::string, 2> andTexts{};  // ".and" line 6
+    std::array<int, 2> andIntegers{};      // ".and" line 8
+};
+
+// Which settings windows are loaded. A loaded dialog holds the values it took over, and a
+// calculation uses those instead of reading the files again.
+struct LoadedWindows {
+    bool stateDialog = false;
+    bool cityDialog = false;
+    bool nonCityDialog = false;
+};
+
+// Everything one operator session works on: the current employee, the period, the results,
+// the tables and the records beside them.
+struct PayrollContext {
+    std::filesystem::path folder = ".";  // where the files are read and written
+    std::string UserFileBase;            // empty: the default file group
+    float DefaultRate = 7.5f;
+
+    EmployeeProfile profile;
+    PeriodEntry entry;
+    PayResult result;
+    CalculatorWindow window;
+
+    FederalTable federal;
+    StateSettings state;
+    StateDialogModel stateDialog;
+    CityTable city;
+    CityDialogModel cityDialog;
+    NonCityTable nonCity;
+    NonCityDialogModel nonCityDialog;
+
+    OvertimeSheet overtime;
+    YtdLedger ledger;
+    float CheckOffsetHorz = 0;
+    float CheckOffsetVert = 0;
+    EmployeeFileReserved reserved;
+
+    LoadedWindows loaded;
+    bool durableWrites = true;
+    MessageHandler showMessage = [](const UserMessage&) {};
+
+    // The file of the current employee with the given extension.
+    std::filesystem::path employeeFile(const std::string& extension) const {
+        return folder / (UserFileBase + extension);
+    }
+};
+
+}  // namespace corvanta

@@ -1,0 +1,219 @@
+#include "files/employee_files.h"
+
+#include "core/money.h"
+#include "core/numeric_text.h"
+#include "files/file_io.h"
+
+namespace corvanta {
+namespace {
+
+std::string fileName(const PayrollContext& ctx, const std::string& extension) {
+    return ctx.UserFileBase + extension;
+}
+
+void readUse(RecordReader& in, PayrollContext& ctx) {
+    EmployeeProfile& p = ctx.profile;
+    OvertimeSheet& ot = ctx.overtime;
+    ot.OtEarned = in.readSingle();
+    ot.OtMaximum = in.readDouble();
+    ot.OtAvailable = in.readDouble();
+    ot.AnnualSalary = static_cast<float>(in.readDouble());
+    ot.ApprovedPercent = static_cast<float>(in.readDouble());
+    ot.OtPercentOfSalary = static_cast<float>(in.readDouble());
+    p.HourlyRate = in.readSingle();
+    p.HourlyRate2 = in.readSingle();
+    p.TipsRate = in.readSingle();
+    p.FedExemptions = in.readText();
+    p.FedStatus = in.readText();
+    p.PensionPercent = in.readSingle();
+    p.CreditDeduction = in.readSingle();
+    p.BondDeduction = in.readSingle();
+    p.MiscDeduction = in.readSingle();
+    p.DuesDeduction = in.readSingle();
+    p.KPlanValue = in.readSingle();
+    p.NonCityResident = in.readInteger();
+    p.PayWeekly = in.readFlag();
+    p.PayBiWeekly = in.readFlag();
+    p.CreditLabel = in.readText();
+    p.BondLabel = in.readText();
+    p.DuesLabel = in.readText();
+    p.PensionLabel = in.readText();
+    p.MiscLabel = in.readText();
+    for (RawField& f : ctx.reserved.useLines9to12) f = in.readRaw();
+}
+
+void readAnd(RecordReader& in, PayrollContext& ctx) {
+    EmployeeProfile& p = ctx.profile;
+    StateSettings& s = ctx.state;
+    EmployeeFileReserved& r = ctx.reserved;
+    ctx.CheckOffsetHorz = in.readSingle();
+    ctx.CheckOffsetVert = in.readSingle();
+    s.SpouseWorks = in.readInteger();
+    s.CalAllowance = in.readSingle();
+    for (float& f : r.andFloats) f = in.readSingle();
+    for (bool& b : r.andBooleans) b = in.readFlag() != 0;
+    p.EmployeeAddress = in.readText();
+    p.EmployeeCityStateZip = in.readText();
+    p.EmployeeSsn = in.readText();
+    p.EmployeeName = in.readText();
+    for (std::string& t : r.andTexts) t = in.readText();
+    s.RoundState = in.readInteger();
+    s.UseUtah = in.readInteger();
+    s.UseWisconsin = in.readInteger();
+    s.UseAlabama = in.readInteger();
+    s.UseNC = in.readInteger();
+    for (int& i : r.andIntegers) i = in.readInteger();
+    p.KPlanIsPercent = in.readInteger();
+    p.KPlanIsFixed = in.readInteger();
+}
+
+// The state dialog's boxes for the settings the ".and" file carries.
+void showAndSettings(PayrollContext& ctx) {
+    StateDialogModel& d = ctx.stateDialog;
+    const StateSettings& s = ctx.state;
+    d.ckSpouse = s.SpouseWorks;
+    d.txtCalAllow = shortestText(s.CalAllowance);
+    d.ckRoundOff = s.RoundState;
+    d.methodBox(StateMethodId::Utah) = s.UseUtah;
+    d.methodBox(StateMethodId::Wisconsin) = s.UseWisconsin;
+    d.methodBox(StateMethodId::Alabama) = s.UseAlabama;
+    d.methodBox(StateMethodId::NC) = s.UseNC;
+}
+
+void readCafeteria(RecordReader& in, EmployeeProfile& p) {
+    p.CafeteriaAmount = in.readSingle();
+    p.CafeteriaReducesState = in.readInteger();
+    p.SelfEmployed = in.readInteger();
+}
+
+void readOvertimeRows(RecordReader& in, OvertimeSheet& sheet, int rows) {
+    for (int i = 0; i < rows; ++i) {
+        sheet.WeekEnding[i] = in.readText();
+        sheet.WeekOvertime[i] = in.readText();
+    }
+}
+
+// Reads one file of the group when it exists.
+template <typename Reader>
+void readIfExists(PayrollContext& ctx, const std::string& extension, Reader read) {
+    if (!EmployeeFileExists(ctx, extension)) return;
+    const auto content = readFileIfExists(ctx.employeeFile(extension));
+    if (!content) return;
+    RecordReader in(*content, fileName(ctx, extension));
+    read(in);
+}
+
+double roundedToHundredths(double value) {
+    return strictNumber(formatPattern(value, "0.00")).value_or(0.0);
+}
+
+}  // namespace
+
+bool EmployeeFileExists(const PayrollContext& ctx, const std::string& extension) {
+    return canOpenForReading(ctx.employeeFile(extension));
+}
+
+int rowsInUse(const EmployeeProfile& profile) {
+    return profile.PayWeekly == kOptionSelected ? kOvertimeRows : kOvertimeRows / 2;
+}
+
+std::string tableNotice(const EmployeeProfile& profile) {
+    return profile.PayWeekly == kOptionSelected ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
+}
+
+void ReadEmployeeFiles(PayrollContext& ctx) {
+    readIfExists(ctx, ".use", [&](RecordReader& in) { readUse(in, ctx); });
+    readIfExists(ctx, ".and", [&](RecordReader& in) {
+        readAnd(in, ctx);
+        showAndSettings(ctx);
+    });
+    readIfExists(ctx, ".cfe", [&](RecordReader& in) { readCafeteria(in, ctx.profile); });
+    if (ctx.profile.PayWeekly == kOptionSelected) {
+        readIfExists(ctx, ".ovw", [&](RecordReader& in) {
+            readOvertimeRows(in, ctx.overtime, kOvertimeRows);
+        });
+    } else {
+        readIfExists(ctx, ".ovb", [&](RecordReader& in) {
+            readOvertimeRows(in, ctx.overtime, kOvertimeRows / 2);
+        });
+    }
+    ctx.window.lbTableNotice = tableNotice(ctx.profile);
+}
+
+std::string formatUseFile(const PayrollContext& ctx) {
+    const EmployeeProfile& p = ctx.profile;
+    const OvertimeSheet& ot = ctx.overtime;
+    RecordWriter out;
+    out.single(ot.OtEarned).dbl(ot.OtMaximum).dbl(ot.OtAvailable).endLine();
+    out.dbl(static_cast<double>(ot.AnnualSalary)).dbl(static_cast<double>(ot.ApprovedPercent));
+    out.dbl(roundedToHundredths(static_cast<double>(ot.OtPercentOfSalary))).endLine();
+    out.single(p.HourlyRate).single(p.HourlyRate2).single(p.TipsRate).endLine();
+    out.text(p.FedExemptions).text(p.FedStatus).single(p.PensionPercent).endLine();
+    out.single(p.CreditDeduction).single(p.BondDeduction).single(p.MiscDeduction).endLine();
+    out.single(p.DuesDeduction).single(p.KPlanValue).integer(p.NonCityResident).endLine();
+    out.boolean(p.PayWeekly != 0).boolean(p.PayBiWeekly != 0).text(p.CreditLabel).endLine();
+    out.text(p.BondLabel).text(p.DuesLabel).text(p.PensionLabel).text(p.MiscLabel).endLine();
+    for (int i = 0; i < 16; ++i) {
+        out.raw(ctx.reserved.useLines9to12[i]);
+        if (i % 4 == 3) out.endLine();
+    }
+    return out.content();
+}
+
+std::string formatAndFile(const PayrollContext& ctx) {
+    const EmployeeProfile& p = ctx.profile;
+    const StateSettings& s = ctx.state;
+    const EmployeeFileReserved& r = ctx.reserved;
+    RecordWriter out;
+    out.single(ctx.CheckOffsetHorz).single(ctx.CheckOffsetVert).integer(s.SpouseWorks).endLine();
+    out.single(s.CalAllowance).single(r.andFloats[0]).single(r.andFloats[1]).endLine();
+    out.single(r.andFloats[2]).single(r.andFloats[3]).single(r.andFloats[4]).endLine();
+    out.boolean(r.andBooleans[0]).boolean(r.andBooleans[1]).boolean(r.andBooleans[2]).endLine();
+    out.text(p.EmployeeAddress).text(p.EmployeeCityStateZip).text(p.EmployeeSsn).endLine();
+    out.text(p.EmployeeName).text(r.andTexts[0]).text(r.andTexts[1]).endLine();
+    out.integer(s.RoundState).integer(s.UseUtah).integer(s.UseWisconsin).integer(s.UseAlabama);
+    out.endLine();
+    out.integer(s.UseNC).integer(r.andIntegers[0]).integer(r.andIntegers[1]).endLine();
+    out.integer(p.KPlanIsPercent).integer(p.KPlanIsFixed).endLine();
+    return out.content();
+}
+
+std::string formatCafeteriaFile(const EmployeeProfile& p) {
+    RecordWriter out;
+    out.single(p.CafeteriaAmount).integer(p.CafeteriaReducesState).integer(p.SelfEmployed);
+    out.endLine();
+    return out.content();
+}
+
+std::string formatOvertimeRows(const OvertimeSheet& sheet, int rows) {
+    RecordWriter out;
+    for (int i = 0; i < rows; ++i) {
+        out.text(sheet.WeekEnding[i]).endLine();
+        out.dbl(numericValue(sheet.WeekOvertime[i])).endLine();
+    }
+    return out.content();
+}
+
+void SaveOT(PayrollContext& ctx) {
+    EmployeeProfile& p = ctx.profile;
+    const int rows = rowsInUse(p);
+    for (int i = 0; i < rows; ++i) {
+        if (ctx.overtime.WeekOvertime[i].empty()) ctx.overtime.WeekOvertime[i] = "0";
+    }
+    if (p.PayWeekly == 0 && p.PayBiWeekly == 0) p.PayWeekly = kOptionSelected;
+    if (p.KPlanIsPercent == 0 && p.KPlanIsFixed == 0) p.KPlanIsPercent = 1;
+    const bool durable = ctx.durableWrites;
+    writeFileAtomically(ctx.employeeFile(".use"), formatUseFile(ctx), durable);
+    writeFileAtomically(ctx.employeeFile(".and"), formatAndFile(ctx), durable);
+    writeFileAtomically(ctx.employeeFile(".cfe"), formatCafeteriaFile(p), durable);
+    const bool weekly = p.PayWeekly == kOptionSelected;
+    writeFileAtomically(ctx.employeeFile(weekly ? ".ovw" : ".ovb"),
+                        formatOvertimeRows(ctx.overtime, rows), durable);
+    if (p.KPlanIsPercent == 1) {
+        p.KPlanIsFixed = 0;
+    } else if (p.KPlanIsFixed == 1) {
+        p.KPlanIsPercent = 0;
+    }
+}
+
+}  // namespace corvanta

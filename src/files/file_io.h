@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvanta {
+
+// Replaces a file so that it is always either the complete old or the complete new version:
+// the content goes to a temporary file in the same folder, which is flushed to disk and
+// renamed over the target; then the folder itself is flushed. A new file is owner-only; a
+// rewritten one keeps its permissions. Throws FileError naming the file.
+void writeFileAtomically(const std::filesystem::path& path, std::string_view content,
+                         bool durable = true);
+
+// True when the file can be opened for reading.
+bool canOpenForReading(const std::filesystem::path& path);
+
+// The whole file, or nothing when it does not exist. Throws FileError when it exists but
+// cannot be read.
+std::optional<std::string> readFileIfExists(const std::filesystem::path& path);
+
+}  // namespace corvanta

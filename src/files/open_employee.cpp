@@ -1,0 +1,33 @@
+#include "files/open_employee.h"
+
+#include "core/calculate.h"
+#include "files/employee_files.h"
+#include "local/local_files.h"
+#include "state/state_file.h"
+
+namespace corvanta {
+
+void OpenEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
+    ctx.UserFileBase = baseName;
+    ReadEmployeeFiles(ctx);
+    loadFederalTable(ctx);
+
+    ctx.stateDialog = StateDialogModel{};
+    ReadStateFile(ctx, ctx.employeeFile(".sta"));
+    captureStateDialog(ctx.stateDialog, ctx.state);
+
+    ctx.cityDialog = CityDialogModel{};
+    ReadCityFile(ctx);
+    captureCityDialog(ctx.cityDialog, ctx.city);
+
+    ReadNonCityFile(ctx);
+
+    CalculatorWindow& w = ctx.window;
+    w.caption = "  User:  " + baseName;
+    w.lbUser = baseName;
+    const EmployeeProfile& p = ctx.profile;
+    w.deductionTags = {p.CreditLabel, p.BondLabel, p.DuesLabel, p.PensionLabel, p.MiscLabel};
+    ClearAll(ctx, today);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "core/payroll_context.h"
+
+namespace corvanta {
+
+// Reads an employee as the Open command does, after the name was chosen: the employee files,
+// the federal table, the state file (blank cells filled and captured), the city table
+// (likewise) and the non-city table; then the window shows the employee and is cleared.
+// Throws UserError at the first file that cannot be read; the steps before stay done.
+void OpenEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today);
+
+}  // namespace corvanta

@@ -1,0 +1,85 @@
+#include "local/local_files.h"
+
+#include "files/file_io.h"
+#include "state/state_file.h"
+
+namespace corvanta {
+namespace {
+
+// Reads one table file; a damaged file is reported with the corrupted-file message.
+template <typename Parse>
+bool readTableFile(const PayrollContext& ctx, const std::string& extension, Parse parse) {
+    const auto path = ctx.employeeFile(extension);
+    if (!canOpenForReading(path)) return false;
+    const std::string name = ctx.UserFileBase + extension;
+    try {
+        const auto content = readFileIfExists(path);
+        if (!content) return false;
+        parse(*content, name);
+    } catch (const FileError& e) {
+        throw UserError(corruptedFileMessage(name) + "\r\n\r\n" + e.what());
+    }
+    return true;
+}
+
+void writeTableFile(const PayrollContext& ctx, const std::string& extension,
+                    const std::string& content) {
+    try {
+        writeFileAtomically(ctx.employeeFile(extension), content, ctx.durableWrites);
+    } catch (const FileError& e) {
+        throw FileError(std::string("Check your numbers\r\nNo blanks\r\nOnly numbers\r\n\r\n") +
+                            e.what(),
+                        e.fileName());
+    }
+}
+
+}  // namespace
+
+void ReadCityFile(PayrollContext& ctx) {
+    const bool read = readTableFile(ctx, ".cti", [&](std::string_view content, const std::string& name) {
+        parseCityFile(content, name, ctx.city);
+    });
+    if (!read) return;
+    showCityTable(ctx.city, ctx.cityDialog);
+    if (ctx.city.NoLocalTax != 0) clearCityBoxes(ctx.cityDialog);
+}
+
+void loadCityDialog(PayrollContext& ctx) {
+    ctx.cityDialog = CityDialogModel{};
+    ReadCityFile(ctx);
+    captureCityDialog(ctx.cityDialog, ctx.city);
+    ctx.loaded.cityDialog = true;
+}
+
+void WriteCityFile(PayrollContext& ctx) { writeTableFile(ctx, ".cti", formatCityFile(ctx.city)); }
+
+void ReadNonCityFile(PayrollContext& ctx) {
+    const bool read = readTableFile(ctx, ".nci", [&](std::string_view content, const std::string& name) {
+        parseNonCityFile(content, name, ctx.nonCity);
+    });
+    if (read) showNonCityTable(ctx.nonCity, ctx.nonCityDialog);
+}
+
+void WriteNonCityFile(PayrollContext& ctx) {
+    writeTableFile(ctx, ".nci", formatNonCityFile(ctx.nonCity));
+}
+
+void loadNonCityDialog(PayrollContext& ctx) {
+    ctx.nonCityDialog = NonCityDialogModel{};
+    ReadNonCityFile(ctx);
+    captureNonCityDialog(ctx.nonCityDialog, ctx.nonCity);
+    ctx.loaded.nonCityDialog = true;
+}
+
+void computeLocalTax(PayrollContext& ctx) {
+    PayResult& r = ctx.result;
+    const EmployeeProfile& p = ctx.profile;
+    if (p.NonCityResident != 0) {
+        r.LocalTax = nonCityTax(ctx.nonCity, p.isBiWeekly(), r.TaxableGross, r.CityAllowance);
+        return;
+    }
+    r.LocalTax = cityTax(ctx.city, !p.isBiWeekly(), p.StateStatus == "Single", r.TaxableGross,
+                         r.CityAllowance, r.CityTaxableWage);
+}
+
+}  // namespace corvanta

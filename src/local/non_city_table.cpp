@@ -1,0 +1,103 @@
+#include "local/non_city_table.h"
+
+#include "core/money.h"
+#include "core/numeric_text.h"
+#include "core/user_error.h"
+#include "files/record_format.h"
+#include "state/state_settings.h"
+
+namespace corvanta {
+namespace {
+
+NonCityTable makeDefaults() {
+    NonCityTable t;
+    const std::array<NonCityRow, 5> bi{{{0, 0}, {145, 115}, {385, 77}, {769, 38}, {1154, 0}}};
+    const std::array<NonCityRow, 5> wk{{{0, 0}, {78, 58}, {192, 38}, {385, 19}, {577, 0}}};
+    for (int i = 0; i < kNonCityRows; ++i) {
+        t.BiWeekly[i] = i < 5 ? bi[i] : NonCityRow{kUnusedMinRange, 0};
+        t.Weekly[i] = i < 5 ? wk[i] : NonCityRow{kUnusedMinRange, 0};
+    }
+    t.NonCityRate = 0.0045f;
+    return t;
+}
+
+float boxValue(const std::string& text) {
+    const auto v = strictSingle(text);
+    if (!v) throw UserError("Check your numbers\r\nNo blanks\r\nOnly numbers");
+    return *v;
+}
+
+void fill(std::string& box, float value) {
+    if (box.empty()) box = shortestText(value);
+}
+
+}  // namespace
+
+const NonCityTable& nonCityDefaults() {
+    static const NonCityTable defaults = makeDefaults();
+    return defaults;
+}
+
+void showNonCityTable(const NonCityTable& t, NonCityDialogModel& d) {
+    for (int i = 0; i < kNonCityRows; ++i) {
+        d.txtNonMinBi[i] = shortestText(t.BiWeekly[i].MinRange);
+        d.txtNonExpBi[i] = shortestText(t.BiWeekly[i].Exemption);
+        d.txtNonMinWk[i] = shortestText(t.Weekly[i].MinRange);
+        d.txtNonExpWk[i] = shortestText(t.Weekly[i].Exemption);
+    }
+    d.txtNonPer = shortestText(t.NonCityRate);
+}
+
+void fillBlankNonCityBoxes(NonCityDialogModel& d) {
+    const NonCityTable& t = nonCityDefaults();
+    for (int i = 0; i < kNonCityRows; ++i) {
+        fill(d.txtNonMinBi[i], t.BiWeekly[i].MinRange);
+        fill(d.txtNonExpBi[i], t.BiWeekly[i].Exemption);
+        fill(d.txtNonMinWk[i], t.Weekly[i].MinRange);
+        fill(d.txtNonExpWk[i], t.Weekly[i].Exemption);
+    }
+    fill(d.txtNonPer, t.NonCityRate);
+}
+
+void captureNonCityDialog(NonCityDialogModel& d, NonCityTable& table) {
+    fillBlankNonCityBoxes(d);
+    NonCityTable t;
+    for (int i = 0; i < kNonCityRows; ++i) {
+        t.BiWeekly[i] = {boxValue(d.txtNonMinBi[i]), boxValue(d.txtNonExpBi[i])};
+        t.Weekly[i] = {boxValue(d.txtNonMinWk[i]), boxValue(d.txtNonExpWk[i])};
+    }
+    t.NonCityRate = boxValue(d.txtNonPer);
+    table = t;
+}
+
+std::string formatNonCityFile(const NonCityTable& t) {
+    RecordWriter out;
+    for (int i = 0; i < kNonCityRows; ++i) {
+        out.single(t.BiWeekly[i].MinRange).single(t.BiWeekly[i].Exemption);
+        out.single(t.Weekly[i].MinRange).single(t.Weekly[i].Exemption).endLine();
+    }
+    out.single(t.NonCityRate).endLine();
+    return out.content();
+}
+
+void parseNonCityFile(std::string_view content, const std::string& fileName, NonCityTable& t) {
+    RecordReader in(content, fileName);
+    for (int i = 0; i < kNonCityRows; ++i) {
+        t.BiWeekly[i].MinRange = in.readSingle();
+        t.BiWeekly[i].Exemption = in.readSingle();
+        t.Weekly[i].MinRange = in.readSingle();
+        t.Weekly[i].Exemption = in.readSingle();
+    }
+    t.NonCityRate = in.readSingle();
+}
+
+double nonCityTax(const NonCityTable& table, bool biWeekly, float w, float& cityAllowance) {
+    const auto& rows = biWeekly ? table.BiWeekly : table.Weekly;
+    for (int i = 0; i < kNonCityRows - 1; ++i) {
+        if (rows[i].MinRange <= w && w < rows[i + 1].MinRange) cityAllowance = rows[i].Exemption;
+    }
+    if (w >= rows[kNonCityRows - 1].MinRange) cityAllowance = rows[kNonCityRows - 1].Exemption;
+    return (w - cityAllowance) * table.NonCityRate;
+}
+
+}  // namespace corvanta

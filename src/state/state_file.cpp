@@ -1,0 +1,106 @@
+#include "state/state_file.h"
+
+#include "files/file_io.h"
+
+namespace corvanta {
+
+std::string formatStateFile(const StateSettings& s, const EmployeeProfile& p) {
+    RecordWriter out;
+    for (int k = 0; k < kTableLines; ++k) {
+        const BracketLine& a = s.SingleTable[k];
+        const BracketLine& b = s.MarriedTable[k];
+        out.single(a.MinRange).single(a.Amount).single(a.Percent);
+        out.single(b.MinRange).single(b.Amount).single(b.Percent).endLine();
+    }
+    out.integer(s.NoStateTax).endLine();
+    for (int n = 0; n < kTableLines; ++n) {
+        out.single(s.SingleAllowance[n]).single(s.MarriedAllowance[n]).endLine();
+    }
+    out.single(s.SdiPercent).single(s.SuiPercent).single(s.SdiWageBase).single(s.SuiWageBase);
+    out.single(s.StateAdjustment).integer(s.SdiUseBase).integer(s.SuiUseBase);
+    out.integer(p.SocSecMedExempt).integer(s.UseAlabama).endLine();
+    out.integer(s.UseArizona).integer(s.UseLouisiana).integer(s.UseIowa);
+    out.integer(p.StateExemptions).text(p.StateStatus).integer(p.FedExempt);
+    out.single(p.FedAddWithholding).integer(s.UseMass).integer(s.UseOregon);
+    out.integer(s.UseKentucky).integer(s.UseMissouri).endLine();
+    return out.content();
+}
+
+void parseStateFile(std::string_view content, const std::string& fileName, StateSettings& s,
+                    EmployeeProfile& p) {
+    RecordReader in(content, fileName);
+    for (int k = 0; k < kTableLines; ++k) {
+        BracketLine& a = s.SingleTable[k];
+        BracketLine& b = s.MarriedTable[k];
+        a.MinRange = in.readSingle();
+        a.Amount = in.readSingle();
+        a.Percent = in.readSingle();
+        b.MinRange = in.readSingle();
+        b.Amount = in.readSingle();
+        b.Percent = in.readSingle();
+    }
+    s.NoStateTax = in.readInteger();
+    for (int n = 0; n < kTableLines; ++n) {
+        s.SingleAllowance[n] = in.readSingle();
+        s.MarriedAllowance[n] = in.readSingle();
+    }
+    s.SdiPercent = in.readSingle();
+    s.SuiPercent = in.readSingle();
+    s.SdiWageBase = in.readSingle();
+    s.SuiWageBase = in.readSingle();
+    s.StateAdjustment = in.readSingle();
+    s.SdiUseBase = in.readInteger();
+    s.SuiUseBase = in.readInteger();
+    p.SocSecMedExempt = in.readInteger();
+    s.UseAlabama = in.readInteger();
+    s.UseArizona = in.readInteger();
+    s.UseLouisiana = in.readInteger();
+    s.UseIowa = in.readInteger();
+    p.StateExemptions = in.readInteger();
+    p.StateStatus = in.readText();
+    p.FedExempt = in.readInteger();
+    p.FedAddWithholding = in.readSingle();
+    s.UseMass = in.readInteger();
+    s.UseOregon = in.readInteger();
+    s.UseKentucky = in.readInteger();
+    s.UseMissouri = in.readInteger();
+}
+
+std::string corruptedFileMessage(const std::string& fileName) {
+    return "You have corupted a file.\r\nFind file,\r\n" + fileName + "\r\nand delete it.";
+}
+
+bool ReadStateFile(PayrollContext& ctx, const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    bool existed = false;
+    if (canOpenForReading(file)) {
+        try {
+            const auto content = readFileIfExists(file);
+            existed = content.has_value();
+            if (content) parseStateFile(*content, name, ctx.state, ctx.profile);
+        } catch (const FileError& e) {
+            throw UserError(corruptedFileMessage(name) + "\r\n\r\n" + e.what());
+        }
+        if (existed) showStateSettings(ctx.state, ctx.stateDialog);
+    }
+    StateDialogModel& d = ctx.stateDialog;
+    for (int m = 0; m < kStateMethodCount; ++m) {
+        d.methodBoxes[m] = methodFlag(ctx.state, static_cast<StateMethodId>(m));
+    }
+    d.ckSpouse = ctx.state.SpouseWorks;
+    d.ckRoundOff = ctx.state.RoundState;
+    return existed;
+}
+
+void WriteStateFile(PayrollContext& ctx) {
+    try {
+        writeFileAtomically(ctx.employeeFile(".sta"), formatStateFile(ctx.state, ctx.profile),
+                            ctx.durableWrites);
+    } catch (const FileError& e) {
+        throw FileError(std::string("Check your numbers\r\nNo blanks\r\nOnly numbers\r\n\r\n") +
+                            e.what(),
+                        e.fileName());
+    }
+}
+
+}  // namespace corvanta

@@ -1,0 +1,132 @@
+#include "core/money.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/numeric_text.h"
+
+namespace corvanta {
+namespace {
+
+struct PatternCase {
+    double value;
+    const char* pattern;
+    const char* expected;
+};
+
+class DoublePatternTest : public ::testing::TestWithParam<PatternCase> {};
+
+TEST_P(DoublePatternTest, FormatsAsTheWindowShows) {
+    const PatternCase& c = GetParam();
+    EXPECT_EQ(formatPattern(c.value, c.pattern), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, DoublePatternTest,
+    ::testing::Values(PatternCase{0, "#,###.00", ".00"}, PatternCase{0, "$#,###.00", "$.00"},
+                      PatternCase{1234.5, "#,###.00", "1,234.50"},
+                      PatternCase{1234567.891, "$#,###.00", "$1,234,567.89"},
+                      PatternCase{0.5, "###.00", ".50"}, PatternCase{-3.25, "#####.00", "-3.25"},
+                      PatternCase{12345.678, "#####.00", "12345.68"},
+                      PatternCase{35.2103, "#,###.00", "35.21"},
+                      PatternCase{0.005, "#,###.00", ".01"},     // half away from zero
+                      PatternCase{-0.005, "#,###.00", "-.01"},
+                      PatternCase{2.675, "#,###.00", "2.68"},    // digits as shown, not binary
+                      PatternCase{1.005, "#,###.00", "1.01"},
+                      PatternCase{1234.5, "000000.00", "001234.50"},
+                      PatternCase{5.25, "00000.00", "00005.25"},
+                      PatternCase{0.45, "0.00", "0.45"}, PatternCase{0, "000000.00", "000000.00"},
+                      PatternCase{999999.99, "000000.00", "999999.99"},
+                      PatternCase{1234.5, "$#,###.#0", "$1,234.50"},
+                      PatternCase{0.0523, "##.##%", "5.23%"},
+                      PatternCase{-0.001, "#,###.00", ".00"}));
+
+TEST(MoneyFormat, FloatUsesSevenSignificantDigits) {
+    EXPECT_EQ(formatPattern(17.60515f, "#,###.00"), "17.61");
+    EXPECT_EQ(formatPattern(2.675f, "#,###.00"), "2.68");
+    EXPECT_EQ(formatPattern(0.125f, "###.00"), ".13");
+    EXPECT_EQ(formatPattern(123456.78f, "$#,###.00"), "$123,456.80");  // a float has 7 digits
+}
+
+TEST(MoneyRound, RoundToCentsReadsTheFormattedTextBack) {
+    EXPECT_FLOAT_EQ(roundToCents(35.2103f), 35.21f);
+    EXPECT_FLOAT_EQ(roundToCents(17.60515f), 17.61f);
+    EXPECT_DOUBLE_EQ(roundToCents(4.329), 4.33);
+    EXPECT_DOUBLE_EQ(roundToCents(2.1645), 2.16);
+    EXPECT_DOUBLE_EQ(roundToCents(1234567.125), 1234567.13);
+    EXPECT_DOUBLE_EQ(roundToCents(-0.004), 0.0);
+    EXPECT_DOUBLE_EQ(roundToCents(0.0), 0.0);
+}
+
+TEST(MoneyRound, WholeDollarsHalvesToEven) {
+    EXPECT_DOUBLE_EQ(roundToWholeDollarsEven(34.5), 34);
+    EXPECT_DOUBLE_EQ(roundToWholeDollarsEven(35.5), 36);
+    EXPECT_DOUBLE_EQ(roundToWholeDollarsEven(35.51), 36);
+    EXPECT_DOUBLE_EQ(roundToWholeDollarsEven(35.49), 35);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+}
+
+TEST(Currency, ConversionRoundsHalvesToEven) {
+    EXPECT_EQ(Currency::fromDouble(0.00005).units(), 0);
+    EXPECT_EQ(Currency::fromDouble(0.00015).units(), 2);
+    EXPECT_EQ(Currency::fromDouble(1.23456).units(), 12346);
+    EXPECT_EQ(Currency::fromDouble(-2.5).units(), -25000);
+    EXPECT_EQ(Currency::fromFloat(12.5f).units(), 125000);
+    EXPECT_EQ((Currency::fromDouble(1.1) + Currency::fromDouble(2.2)).units(), 33000);
+    EXPECT_THROW(Currency::fromDouble(1e300), MoneyOverflow);
+    EXPECT_THROW(Currency::fromUnits(INT64_MAX) + Currency::fromUnits(1), MoneyOverflow);
+}
+
+TEST(MoneyText, ShortestText) {
+    EXPECT_EQ(shortestText(0.5f, false), ".5");
+    EXPECT_EQ(shortestText(0.5f), "0.5");
+    EXPECT_EQ(shortestText(-0.25f, false), "-.25");
+    EXPECT_EQ(shortestText(12.5f), "12.5");
+    EXPECT_EQ(shortestText(0.0f), "0");
+    EXPECT_EQ(shortestText(999999.0f), "999999");
+    EXPECT_EQ(shortestText(268.3f), "268.3");
+    EXPECT_EQ(shortestText(0.0525f, false), ".0525");
+    EXPECT_EQ(shortestText(0.1 + 0.2), "0.3");
+    EXPECT_FLOAT_EQ(displayedValue(0.1f + 0.2f), 0.3f);
+}
+
+struct NumericCase {
+    const char* text;
+    double value;
+};
+
+class NumericValueTest : public ::testing::TestWithParam<NumericCase> {};
+
+TEST_P(NumericValueTest, ReadsTheLeadingNumber) {
+    EXPECT_DOUBLE_EQ(numericValue(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest,
+                         ::testing::Values(NumericCase{"", 0}, NumericCase{"abc", 0},
+                                           NumericCase{"12.5", 12.5}, NumericCase{"1-2", 1},
+                                           NumericCase{" 1 2", 12}, NumericCase{"-", 0},
+                                           NumericCase{".", 0}, NumericCase{"--5", 0},
+                                           NumericCase{"-.5", -0.5}, NumericCase{"1e3", 1000},
+                                           NumericCase{"3.5x", 3.5}, NumericCase{"1,234", 1},
+                                           NumericCase{"$1,234.50", 0}));
+
+TEST(StrictNumber, AcceptsOnlyAWholeNumber) {
+    EXPECT_EQ(strictNumber("12.5"), 12.5);
+    EXPECT_EQ(strictNumber(" 7 "), 7.0);
+    EXPECT_EQ(strictNumber("-.04"), -0.04);
+    EXPECT_EQ(strictNumber("$1,234.50"), 1234.5);
+    EXPECT_EQ(strictNumber("1E-07"), 1e-7);
+    for (const char* bad : {"", " ", "-", ".", "1-2", "--5", "1e999", "abc", "1 2", "1,"}) {
+        EXPECT_FALSE(strictNumber(bad).has_value()) << bad;
+    }
+    EXPECT_FALSE(strictSingle("1e39").has_value());
+    EXPECT_TRUE(strictSingle("99999999999").has_value());
+    EXPECT_EQ(strictInteger("9"), 9);
+    EXPECT_FALSE(strictInteger("40000").has_value());
+    EXPECT_TRUE(std::isinf(numericValue("1e999")));
+}
+
+}  // namespace
+}  // namespace corvanta
