@@ -156,13 +156,15 @@ void roundAndTotal(PayrollContext& ctx) {
     if (ctx.state.RoundState != 0) r.StateWithholding = roundToWholeDollarsEven(r.StateWithholding);
     if (r.StateWithholding < 0) r.StateWithholding = 0;
 
-    auto d = [](float v) { return static_cast<double>(v); };
-    r.TaxDeduct = r.StateWithholding + d(r.FedWithholding) + d(r.SdiTax) + d(r.SuiTax) +
-                  r.LocalTax + d(r.MedicareTax) + d(r.SocSecTax);
-    r.TotDeduct = d(p.BondDeduction) + d(p.CreditDeduction) + d(p.MiscDeduction) +
-                  d(p.DuesDeduction) + d(r.KPlanAmount) + d(r.PensionAmount) +
-                  d(r.CafeteriaThisPeriod);
-    r.NetPay = static_cast<float>(d(r.GrossPay) - (r.TotDeduct + r.TaxDeduct) - d(r.TotalTips));
+    // The sums are of cent amounts, so they are kept as the cent amount they denote.
+    auto d = [](float v) { return shownAsDouble(v); };
+    r.TaxDeduct = roundToCents(r.StateWithholding + d(r.FedWithholding) + d(r.SdiTax) +
+                               d(r.SuiTax) + r.LocalTax + d(r.MedicareTax) + d(r.SocSecTax));
+    r.TotDeduct = roundToCents(d(p.BondDeduction) + d(p.CreditDeduction) + d(p.MiscDeduction) +
+                               d(p.DuesDeduction) + d(r.KPlanAmount) + d(r.PensionAmount) +
+                               d(r.CafeteriaThisPeriod));
+    r.NetPay = static_cast<float>(static_cast<double>(r.GrossPay) - (r.TotDeduct + r.TaxDeduct) -
+                                  static_cast<double>(r.TotalTips));
 }
 
 void showResults(PayrollContext& ctx) {

@@ -191,8 +191,12 @@ std::string formatPattern(const DecimalValue& value, std::string_view pattern) {
     }
     std::string out = (d.negative && scaled != 0) ? "-" : "";
     out += p.prefix + integer;
-    if (p.showPoint) out += "." + fraction;
-    return out + p.suffix;
+    if (p.showPoint) {
+        out += '.';
+        out += fraction;
+    }
+    out += p.suffix;
+    return out;
 }
 
 std::string formatPattern(float value, std::string_view pattern) {
@@ -230,20 +234,32 @@ std::string shortestFrom(const DecimalValue& d, bool leadingZero) {
     std::string out = d.negative ? "-" : "";
     constexpr int kMaxFixedWidth = 15;
     if (pointPos > kMaxFixedWidth || pointPos < -5) {
-        out += digits.substr(0, 1);
-        if (n > 1) out += "." + digits.substr(1);
+        out += digits.front();
+        if (n > 1) {
+            out += '.';
+            out.append(digits, 1);
+        }
         const int exp = pointPos - 1;
         out += exp < 0 ? "E-" : "E+";
-        const std::string e = std::to_string(std::abs(exp));
-        return out + (e.size() < 2 ? "0" + e : e);
+        if (std::abs(exp) < 10) out += '0';
+        out += std::to_string(std::abs(exp));
+        return out;
     }
     if (pointPos <= 0) {
         out += leadingZero ? "0." : ".";
-        return out + std::string(static_cast<std::size_t>(-pointPos), '0') + digits;
+        out.append(static_cast<std::size_t>(-pointPos), '0');
+        out += digits;
+        return out;
     }
-    if (pointPos >= n) return out + digits + std::string(static_cast<std::size_t>(pointPos - n), '0');
-    return out + digits.substr(0, static_cast<std::size_t>(pointPos)) + "." +
-           digits.substr(static_cast<std::size_t>(pointPos));
+    if (pointPos >= n) {
+        out += digits;
+        out.append(static_cast<std::size_t>(pointPos - n), '0');
+        return out;
+    }
+    out.append(digits, 0, static_cast<std::size_t>(pointPos));
+    out += '.';
+    out.append(digits, static_cast<std::size_t>(pointPos));
+    return out;
 }
 
 }  // namespace
@@ -261,5 +277,7 @@ float displayedValue(float value) {
 }
 
 double displayedValue(double value) { return strictNumber(shortestText(value)).value_or(0.0); }
+
+double shownAsDouble(float value) { return strictNumber(shortestText(value)).value_or(0.0); }
 
 }  // namespace corvanta

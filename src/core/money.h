@@ -79,4 +79,7 @@ std::string shortestText(double value, bool leadingZero = true);
 float displayedValue(float value);
 double displayedValue(double value);
 
+// The decimal a float shows, as a double: 18.6f gives 18.6, not 18.6000003814697.
+double shownAsDouble(float value);
+
 }  // namespace corvanta
