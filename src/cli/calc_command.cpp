@@ -4,21 +4,22 @@
 
 #include "cli/cli_args.h"
 #include "cli/json_writer.h"
+#include "cli/ledger_command.h"
 #include "core/calculate.h"
 #include "files/open_employee.h"
 
 namespace corvanta {
 
 const std::vector<std::string> kCalcValuedOptions{
-    "--dir",     "--user",     "--straight", "--straight2", "--ot", "--ot15",
-    "--holiday", "--vacation", "--dollars",  "--tips",      "--week"};
+    "--dir",     "--user",     "--straight", "--straight2", "--ot",   "--ot15",
+    "--holiday", "--vacation", "--dollars",  "--tips",      "--week", "--post"};
 const std::vector<std::string> kCalcSwitches{"--2x", "--no-save"};
 
 void runCalculation(PayrollContext& ctx, const CliArgs& args) {
     if (const auto dir = args.value("--dir")) ctx.folder = *dir;
     OpenEmployee(ctx, args.value("--user").value_or(""), todayText());
     static const std::array<const char*, kEntryBoxes> boxOptions{
-        "--straight", "--straight2", "--ot",       "--ot15",
+        "--straight", "--straight2", "--ot",      "--ot15",
         "--holiday",  "--vacation",  "--dollars", "--tips"};
     for (int i = 0; i < kEntryBoxes; ++i) {
         ctx.window.txtAmount[i] = args.value(boxOptions[i]).value_or("");
@@ -70,9 +71,12 @@ int calcCommand(const std::vector<std::string>& argv, std::ostream& out, std::os
     PayrollContext ctx;
     ctx.showMessage = [&err](const UserMessage& m) { err << m.text << "\n"; };
     runCalculation(ctx, args);
+    const auto post = args.value("--post");
+    const int row = post ? ledgerRowIndex(*post, ctx.profile) : -1;
     out << calculationJson(ctx) << "\n";
     // The closing save of every calculation; a failure is reported with the file's name.
     if (!args.has("--no-save")) SaveUserFiles(ctx);
+    if (post) postToLedger(ctx, row);
     return 0;
 }
 

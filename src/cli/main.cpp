@@ -4,6 +4,7 @@
 
 #include "cli/calc_command.h"
 #include "cli/cli_args.h"
+#include "cli/ledger_command.h"
 #include "core/money.h"
 #include "core/user_error.h"
 
@@ -12,7 +13,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: corvanta-cli calc [--dir DIR] [--user NAME] [--straight T] [--straight2 T] [--ot T]\n"
     "                         [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
-    "                         [--2x] [--week TEXT] [--no-save]\n";
+    "                         [--2x] [--week TEXT] [--no-save] [--post ROW]\n"
+    "       corvanta-cli ledger [--dir DIR] [--user NAME]\n";
 
 }  // namespace
 
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> rest(all.begin() + 1, all.end());
     try {
         if (command == "calc") return calcCommand(rest, std::cout, std::cerr);
+        if (command == "ledger") return ledgerCommand(rest, std::cout, std::cerr);
         std::cerr << "unknown command " << command << "\n" << kUsage;
         return 2;
     } catch (const UsageError& e) {

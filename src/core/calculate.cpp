@@ -7,6 +7,8 @@
 #include "files/employee_files.h"
 #include "files/file_io.h"
 #include "local/local_files.h"
+#include "side/leave_record.h"
+#include "side/overtime_sheet_ops.h"
 #include "state/state_file.h"
 #include "state/state_withholding.h"
 
@@ -238,13 +240,17 @@ void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
 }
 
 void SaveUserFiles(PayrollContext& ctx) {
+    captureOvertimeSheet(ctx);
     SaveOT(ctx);
+    SaveVac(ctx);
     WriteStateFile(ctx);
     WriteCityFile(ctx);
     WriteNonCityFile(ctx);
     ctx.window.lbUser = ctx.UserFileBase;
     ctx.window.caption = ctx.UserFileBase;
     ctx.loaded = LoadedWindows{};
+    ctx.overtimeWindow.loaded = false;
+    ctx.leaveDialog.loaded = false;
 }
 
 void ClearAll(PayrollContext& ctx, const std::string& today) {

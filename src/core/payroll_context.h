@@ -9,10 +9,13 @@
 #include "core/federal_table.h"
 #include "core/pay_result.h"
 #include "core/user_message.h"
+#include "files/print_heading.h"
 #include "files/record_format.h"
 #include "local/city_table.h"
 #include "local/non_city_table.h"
+#include "side/leave_record.h"
 #include "side/overtime_sheet.h"
+#include "side/overtime_sheet_window.h"
 #include "state/state_dialog_model.h"
 #include "state/state_settings.h"
 #include "ytd/ytd_ledger.h"
@@ -22,10 +25,10 @@ namespace corvanta {
 // Fields of the employee files that nothing uses; kept so a rewrite gives them back unchanged.
 struct EmployeeFileReserved {
     std::array<RawField, 16> useLines9to12{};
-    std::array<float, 5> andFloats{};      // ".and" line 2 (two) and line 3 (three)
-    std::array<bool, 3> andBooleans{};     // ".and" line 4
+    std::array<float, 5> andFloats{};       // ".and" line 2 (two) and line 3 (three)
+    std::array<bool, 3> andBooleans{};      // ".and" line 4
     std::array<std::string, 2> andTexts{};  // ".and" line 6
-    std::array<int, 2> andIntegers{};      // ".and" line 8
+    std::array<int, 2> andIntegers{};       // ".and" line 8
 };
 
 // Which settings windows are loaded. A loaded dialog holds the values it took over, and a
@@ -57,7 +60,11 @@ struct PayrollContext {
     NonCityDialogModel nonCityDialog;
 
     OvertimeSheet overtime;
+    OvertimeSheetWindow overtimeWindow;
     YtdLedger ledger;
+    LeaveRecord leave;
+    LeaveDialog leaveDialog;
+    PrintHeading heading;
     float CheckOffsetHorz = 0;
     float CheckOffsetVert = 0;
     EmployeeFileReserved reserved;

@@ -3,13 +3,17 @@
 #include "core/calculate.h"
 #include "files/employee_files.h"
 #include "local/local_files.h"
+#include "side/leave_record.h"
+#include "side/overtime_sheet_ops.h"
 #include "state/state_file.h"
+#include "ytd/ledger_file.h"
 
 namespace corvanta {
 
 void OpenEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
     ctx.UserFileBase = baseName;
     ReadEmployeeFiles(ctx);
+    LoadLedger(ctx);
     loadFederalTable(ctx);
 
     ctx.stateDialog = StateDialogModel{};
@@ -21,6 +25,8 @@ void OpenEmployee(PayrollContext& ctx, const std::string& baseName, const std::s
     captureCityDialog(ctx.cityDialog, ctx.city);
 
     ReadNonCityFile(ctx);
+    GetVac(ctx);
+    FillInOT(ctx);
 
     CalculatorWindow& w = ctx.window;
     w.caption = "  User:  " + baseName;

@@ -7,8 +7,9 @@
 namespace corvanta {
 
 // Reads an employee as the Open command does, after the name was chosen: the employee files,
-// the federal table, the state file (blank cells filled and captured), the city table
-// (likewise) and the non-city table; then the window shows the employee and is cleared.
+// the year-to-date ledger, the federal table, the state file (blank cells filled and
+// captured), the city table (likewise), the non-city table and the leave record; then the
+// overtime sheet is filled and the window shows the employee and is cleared.
 // Throws UserError at the first file that cannot be read; the steps before stay done.
 void OpenEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today);
 

@@ -8,6 +8,7 @@
 namespace corvanta {
 
 inline constexpr int kLedgerRows = 52;
+inline constexpr int kLedgerTaxCells = 11;  // Federal ... KPlan
 
 struct LedgerRow {
     std::string WeekLabel;
@@ -52,10 +53,34 @@ struct YtdTotals {
     float YtdCafeteria = 0;
 };
 
-// The current employee's year-to-date ledger.
+// One line of the ledger grid as text. The window's control named txtNet holds the gross pay
+// and txtGross the net pay; every routine keeps that pairing, so the names stay as they are.
+struct LedgerGridRow {
+    std::string txtDate;
+    // txtFed, txtSS, txtMedi, txtState, txtCity, txtMuni, txtBond, txtDues, txtPen, txtMisc,
+    // txtKplan: the eleven tax and deduction cells in the order of LedgerRow.
+    std::array<std::string, kLedgerTaxCells> taxCells{};
+    std::string txtOT;
+    std::string txtTips;
+    std::string txtNet;    // gross pay
+    std::string txtGross;  // net pay
+};
+
+// The totals strip as text; txtTotNet holds YtdGross and txtTotGross YtdNet.
+struct LedgerTotalsBoxes {
+    std::array<std::string, kLedgerTaxCells> taxTotals{};  // txtTotFed ... txtTotKplan
+    std::string txtTotOT, txtTotTips, txtTotNet, txtTotGross;
+    std::string txtTotSdi, txtTotSui, txtTotCafe;
+};
+
+// The current employee's year-to-date ledger: the rows, their totals, and the grid and
+// totals strip that show them. Grid edits reach the rows only through Update.
 struct YtdLedger {
     std::array<LedgerRow, kLedgerRows> rows{};
     YtdTotals totals;
+    std::array<LedgerGridRow, kLedgerRows> grid{};
+    LedgerTotalsBoxes totalBoxes;
+    std::array<std::string, 5> deductionHeadings{"MCU", "Bond", "Dues", "Pension", "Misc."};
 };
 
 }  // namespace corvanta

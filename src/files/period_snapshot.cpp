@@ -1,0 +1,93 @@
+#include "files/period_snapshot.h"
+
+#include <array>
+#include <optional>
+
+#include "core/calculate.h"
+#include "core/money.h"
+#include "core/numeric_text.h"
+#include "files/file_io.h"
+#include "files/record_format.h"
+
+namespace corvanta {
+namespace {
+
+constexpr std::size_t kDateChars = 8;
+constexpr std::size_t kDateBoxLength = 10;
+constexpr std::string_view kNotInFileNames = "\\:*?\"<>|";
+
+using Amounts = std::array<float, kEntryBoxes>;
+
+bool blank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+char safeNameChar(char c) {
+    if (c == '/') return '_';
+    const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+    return control || kNotInFileNames.find(c) != std::string_view::npos ? '-' : c;
+}
+
+Amounts checkedAmounts(const CalculatorWindow& w) {
+    Amounts amounts{};
+    for (int k = 0; k < kEntryBoxes; ++k) {
+        if (blank(w.txtAmount[k])) continue;
+        const auto value = strictSingle(w.txtAmount[k]);
+        if (!value) {
+            throw UserError("The entry \"" + w.txtAmount[k] + "\" in " + kEntryCaptions[k] +
+                                " is not a number.\r\nThe pay period was not saved.",
+                            "Save This Pay Period");
+        }
+        amounts[k] = *value;
+    }
+    return amounts;
+}
+
+Amounts parseSnapshot(std::string_view content, const std::string& fileName) {
+    RecordReader in(content, fileName);
+    Amounts amounts{};
+    for (float& a : amounts) a = in.readSingle();
+    return amounts;
+}
+
+}  // namespace
+
+std::string periodSnapshotName(std::string_view dateText, const std::string& baseName) {
+    std::string name;
+    for (const char c : dateText) name += safeNameChar(c);
+    return name + "  " + baseName + ".prv";
+}
+
+std::filesystem::path SavePeriodSnapshot(PayrollContext& ctx) {
+    CalculatorWindow& w = ctx.window;
+    const Amounts amounts = checkedAmounts(w);
+    for (std::string& box : w.txtAmount) {
+        if (blank(box)) box = "0";
+    }
+    RecordWriter out;
+    for (const float a : amounts) out.single(a).endLine();
+    const auto path = ctx.folder / periodSnapshotName(w.txtWeek, ctx.UserFileBase);
+    writeFileAtomically(path, out.content(), ctx.durableWrites);
+    return path;
+}
+
+void LoadPeriodSnapshot(PayrollContext& ctx, const std::filesystem::path& chosen) {
+    const std::string name = chosen.filename().string();
+    if (chosen.has_parent_path()) ctx.folder = chosen.parent_path();
+    const auto path = ctx.folder / name;
+    if (canOpenForReading(path)) {
+        const auto content = readFileIfExists(path);
+        if (content) {
+            const Amounts amounts = parseSnapshot(*content, name);
+            for (int k = 0; k < kEntryBoxes; ++k)
+                ctx.window.txtAmount[k] = shortestText(amounts[k]);
+        }
+    }
+    if (name.size() < kDateChars) return;
+    std::string date = name.substr(0, kDateBoxLength);
+    for (std::size_t i = 0; i < kDateChars; ++i) {
+        if (date[i] == '_') date[i] = '/';
+    }
+    ctx.window.txtWeek = date;
+    Calcu_late(ctx);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,61 @@
+#include "files/print_heading.h"
+
+#include <algorithm>
+
+#include "core/payroll_context.h"
+#include "files/file_io.h"
+#include "files/record_format.h"
+
+namespace corvanta {
+namespace {
+
+std::string storable(std::string text) {
+    std::replace(text.begin(), text.end(), '"', '\'');
+    return text;
+}
+
+void placeholder(std::string& field, const char* text) {
+    if (field.empty()) field = text;
+}
+
+}  // namespace
+
+std::string formatHeadingFile(const PrintHeading& h) {
+    RecordWriter out;
+    out.text(storable(h.HeadingCompany)).text(storable(h.HeadingAddress));
+    out.text(storable(h.HeadingZip)).text(storable(h.HeadingId)).endLine();
+    return out.content();
+}
+
+PrintHeading parseHeadingFile(std::string_view content, const std::string& fileName) {
+    RecordReader in(content, fileName);
+    PrintHeading h;
+    h.HeadingCompany = in.readText();
+    h.HeadingAddress = in.readText();
+    h.HeadingZip = in.readText();
+    h.HeadingId = in.readText();
+    return h;
+}
+
+void ReadHeading(PayrollContext& ctx) {
+    const auto path = ctx.folder / kHeadingFile;
+    if (!canOpenForReading(path)) return;
+    const auto content = readFileIfExists(path);
+    if (content) ctx.heading = parseHeadingFile(*content, kHeadingFile);
+}
+
+void SaveHeader(PayrollContext& ctx) {
+    writeFileAtomically(ctx.folder / kHeadingFile, formatHeadingFile(ctx.heading),
+                        ctx.durableWrites);
+}
+
+void loadHeadingDialog(PayrollContext& ctx) {
+    ReadHeading(ctx);
+    PrintHeading& h = ctx.heading;
+    placeholder(h.HeadingCompany, "Company");
+    placeholder(h.HeadingAddress, "Address");
+    placeholder(h.HeadingZip, "Zip Code");
+    placeholder(h.HeadingId, "ID Number");
+}
+
+}  // namespace corvanta

@@ -1,0 +1,154 @@
+#include "files/session.h"
+
+#include <utility>
+
+#include "core/calculate.h"
+#include "files/employee_files.h"
+#include "files/file_io.h"
+#include "files/open_employee.h"
+#include "local/city_table.h"
+#include "side/leave_record.h"
+#include "side/overtime_sheet_ops.h"
+#include "state/state_dialog_commands.h"
+#include "ytd/ledger_ops.h"
+
+namespace corvanta {
+namespace {
+
+constexpr std::string_view kNotInNames = "/\\:*?\"<>|";
+constexpr std::size_t kExtensionLength = 4;  // ".use"
+
+bool hasControlCharacter(const std::string& name) {
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return true;
+    }
+    return false;
+}
+
+std::string quoted(const std::string& name) { return "\"" + name + "\""; }
+
+}  // namespace
+
+std::optional<std::string> employeeNameProblem(const std::string& name) {
+    if (name.find_first_of(kNotInNames) != std::string::npos) {
+        return "The name " + quoted(name) +
+               " cannot be used: a name may not hold any of / \\ : * ? \" < > |";
+    }
+    if (name.find("..") != std::string::npos) {
+        return "The name " + quoted(name) + " cannot be used: a name may not hold \"..\".";
+    }
+    if (hasControlCharacter(name)) {
+        return "The name " + quoted(name) + " cannot be used: it holds a control character.";
+    }
+    return std::nullopt;
+}
+
+Session::Session(PayrollContext& ctx, SessionPrompts& prompts, std::function<std::string()> today)
+    : ctx_(ctx), prompts_(prompts), today_(std::move(today)) {}
+
+void Session::report(const std::exception& e, const std::string& title) {
+    prompts_.showMessage({e.what(), title});
+}
+
+SessionOutcome Session::New() {
+    if (prompts_.askYesNo("Save?", kSavePreviousQuestion) &&
+        runSaveWindow() == SessionOutcome::EndProgram) {
+        return SessionOutcome::EndProgram;
+    }
+    const std::string name = prompts_.askText("File New", kNewUserPrompt).value_or("");
+    if (const auto problem = employeeNameProblem(name)) {
+        prompts_.showMessage({*problem, "File New"});
+        return SessionOutcome::Continue;
+    }
+    // Checked before the name is taken over, so a refused name never becomes the one the
+    // data in memory is saved under.
+    if (canOpenForReading(ctx_.folder / (name + ".use"))) {
+        prompts_.showMessage({"........" + name + kAlreadyExistsSuffix});
+        return SessionOutcome::Continue;
+    }
+    ctx_.UserFileBase = name;
+    ctx_.window.caption = "  User:  " + name;
+    ctx_.window.lbUser = name;
+    resetToNewEmployee();
+    try {
+        Calcu_late(ctx_);
+    } catch (const UserError& e) {
+        report(e, "File New");
+    }
+    return SessionOutcome::Continue;
+}
+
+void Session::resetToNewEmployee() {
+    ctx_.overtime = OvertimeSheet{};
+    ctx_.overtimeWindow = OvertimeSheetWindow{};
+    ClearOvertimeSheet(ctx_);
+    ctx_.overtimeWindow.loaded = false;
+    clearVac(ctx_);
+    ctx_.leaveDialog.loaded = false;
+    ClearAll(ctx_, today_());
+    ctx_.profile = EmployeeProfile{};
+    // Every row, not only those of the previous frequency, so nothing of the previous
+    // employee reaches the new one's totals.
+    ctx_.ledger = YtdLedger{};
+    ClearLedger(ctx_);
+    restoreNewYorkValues(ctx_);
+    captureStateDialog(ctx_.stateDialog, ctx_.state);
+    ctx_.loaded.stateDialog = true;
+    ctx_.city = cityDefaults();
+    ctx_.cityDialog = CityDialogModel{};
+    showCityTable(ctx_.city, ctx_.cityDialog);
+    ctx_.loaded.cityDialog = true;
+}
+
+SessionOutcome Session::Open() {
+    if (runSaveWindow() == SessionOutcome::EndProgram) return SessionOutcome::EndProgram;
+    const auto chosen = prompts_.chooseFile("Saved Files (*.use)|*.use");
+    if (!chosen) return SessionOutcome::Continue;
+    const std::string file = chosen->filename().string();
+    const std::string base = file.substr(0, file.size() - std::min(file.size(), kExtensionLength));
+    // Read into a copy: an employee that cannot be read leaves the current one whole, so a
+    // later save cannot write a half-read employee under either name.
+    PayrollContext next = ctx_;
+    if (chosen->has_parent_path()) next.folder = chosen->parent_path();
+    try {
+        OpenEmployee(next, base, today_());
+    } catch (const UserError& e) {
+        report(e, "Open");
+        return SessionOutcome::Continue;
+    }
+    ctx_ = std::move(next);
+    return SessionOutcome::Continue;
+}
+
+SessionOutcome Session::Save() { return runSaveWindow(); }
+
+SessionOutcome Session::Exit() {
+    if (prompts_.askYesNo("Save?", kSaveSettingsQuestion)) runSaveWindow();
+    return SessionOutcome::EndProgram;
+}
+
+SessionOutcome Session::runSaveWindow() {
+    for (;;) {
+        const SaveWindowAnswer answer = prompts_.showSaveWindow(ctx_.UserFileBase);
+        if (answer.choice == SaveChoice::Quit) return SessionOutcome::EndProgram;
+        if (answer.choice == SaveChoice::No) return SessionOutcome::Continue;
+        if (saveAs(answer.name)) return SessionOutcome::Continue;
+    }
+}
+
+bool Session::saveAs(const std::string& name) {
+    if (const auto problem = employeeNameProblem(name)) {
+        prompts_.showMessage({*problem, "Save User"});
+        return false;
+    }
+    ctx_.UserFileBase = name;
+    try {
+        SaveUserFiles(ctx_);
+    } catch (const UserError& e) {
+        report(e, "Save User");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,169 @@
+#include "side/leave_record.h"
+
+#include "core/money.h"
+#include "core/numeric_text.h"
+#include "core/payroll_context.h"
+#include "files/file_io.h"
+#include "files/record_format.h"
+
+namespace corvanta {
+namespace {
+
+constexpr const char* kExtension = ".hol";
+
+// One kind's boxes and fields side by side.
+struct KindBoxes {
+    std::string& start;
+    std::string& balance;
+    LeaveDialog::Column& taken;
+    LeaveDialog::Column& dates;
+};
+
+struct KindFields {
+    float& start;
+    float& balance;
+    std::array<float, kLeaveEntries>& taken;
+    std::array<std::string, kLeaveEntries>& dates;
+};
+
+KindBoxes boxesOf(LeaveDialog& d, LeaveKind kind) {
+    switch (kind) {
+        case LeaveKind::Vacation:
+            return {d.txtVacBal, d.lbVacBal, d.txtVcnt, d.txtVdate};
+        case LeaveKind::Holiday:
+            return {d.txtHolBal, d.lbHolBal, d.txtHcnt, d.txtHdate};
+        case LeaveKind::Sick:
+            break;
+    }
+    return {d.txtSickBal, d.lbSickBal, d.txtScnt, d.txtSdate};
+}
+
+KindFields fieldsOf(LeaveRecord& r, LeaveKind kind) {
+    switch (kind) {
+        case LeaveKind::Vacation:
+            return {r.VacationStart, r.VacationBalance, r.VacationTaken, r.VacationDates};
+        case LeaveKind::Holiday:
+            return {r.HolidayStart, r.HolidayBalance, r.HolidayTaken, r.HolidayDates};
+        case LeaveKind::Sick:
+            break;
+    }
+    return {r.SickStart, r.SickBalance, r.SickTaken, r.SickDates};
+}
+
+constexpr std::array<LeaveKind, 3> kKinds{LeaveKind::Vacation, LeaveKind::Holiday, LeaveKind::Sick};
+
+std::string general(float value) { return shortestText(value); }
+
+void showKind(LeaveDialog& d, LeaveRecord& r, LeaveKind kind) {
+    KindBoxes b = boxesOf(d, kind);
+    KindFields f = fieldsOf(r, kind);
+    b.start = general(f.start);
+    b.balance = general(f.balance);
+    for (int i = 0; i < kLeaveEntries; ++i) {
+        b.taken[i] = general(f.taken[i]);
+        b.dates[i] = f.dates[i];
+    }
+}
+
+void takeKind(LeaveDialog& d, LeaveRecord& r, LeaveKind kind) {
+    KindBoxes b = boxesOf(d, kind);
+    KindFields f = fieldsOf(r, kind);
+    for (int i = 0; i < kLeaveEntries; ++i) {
+        f.taken[i] = static_cast<float>(numericValue(b.taken[i]));
+        f.dates[i] = b.dates[i];
+    }
+    f.balance = static_cast<float>(numericValue(b.balance));
+    f.start = static_cast<float>(numericValue(b.start));
+}
+
+// Filling the boxes recomputes each balance, so a stored balance is only shown until then.
+void showLeaveRecord(PayrollContext& ctx) {
+    for (LeaveKind kind : kKinds) {
+        showKind(ctx.leaveDialog, ctx.leave, kind);
+        RecomputeBalance(ctx.leaveDialog, kind);
+    }
+    ctx.leaveDialog.loaded = true;
+}
+
+}  // namespace
+
+void RecomputeBalance(LeaveDialog& dialog, LeaveKind kind) {
+    KindBoxes b = boxesOf(dialog, kind);
+    float taken = 0;  // accumulated as a 32-bit float, as the balance always was
+    for (const std::string& box : b.taken) taken += static_cast<float>(numericValue(box));
+    const double remaining = numericValue(b.start) - static_cast<double>(taken);
+    b.balance = shortestText(remaining);
+}
+
+std::string formatLeaveFile(const LeaveRecord& r) {
+    RecordWriter out;
+    out.single(r.VacationBalance).single(r.VacationStart).single(r.HolidayBalance);
+    out.single(r.HolidayStart).single(r.SickBalance).single(r.SickStart).endLine();
+    for (int i = 0; i < kLeaveEntries; ++i) {
+        out.single(r.VacationTaken[i]).single(r.HolidayTaken[i]).single(r.SickTaken[i]).endLine();
+    }
+    for (int i = 0; i < kLeaveEntries; ++i) {
+        out.text(r.VacationDates[i]).text(r.HolidayDates[i]).text(r.SickDates[i]).endLine();
+    }
+    return out.content();
+}
+
+LeaveRecord parseLeaveFile(std::string_view content, const std::string& fileName, LeaveRecord r) {
+    RecordReader in(content, fileName);
+    for (float* f : {&r.VacationBalance, &r.VacationStart, &r.HolidayBalance, &r.HolidayStart,
+                     &r.SickBalance, &r.SickStart}) {
+        *f = in.readSingle();
+    }
+    for (int i = 0; i < kLeaveEntries; ++i) {
+        r.VacationTaken[i] = in.readSingle();
+        r.HolidayTaken[i] = in.readSingle();
+        r.SickTaken[i] = in.readSingle();
+    }
+    for (int i = 0; i < kLeaveEntries; ++i) {
+        r.VacationDates[i] = in.readText();
+        r.HolidayDates[i] = in.readText();
+        r.SickDates[i] = in.readText();
+    }
+    return r;
+}
+
+void GetVac(PayrollContext& ctx) {
+    const auto path = ctx.employeeFile(kExtension);
+    if (canOpenForReading(path)) {
+        const auto content = readFileIfExists(path);
+        if (content) ctx.leave = parseLeaveFile(*content, ctx.UserFileBase + kExtension, ctx.leave);
+    }
+    showLeaveRecord(ctx);
+}
+
+void loadLeaveDialog(PayrollContext& ctx) {
+    GetVac(ctx);
+    for (LeaveKind kind : kKinds) {
+        KindBoxes b = boxesOf(ctx.leaveDialog, kind);
+        if (b.start.empty()) b.start = "0";
+        RecomputeBalance(ctx.leaveDialog, kind);
+    }
+}
+
+void SaveVac(PayrollContext& ctx) {
+    // A closed dialog is created again from the record before its boxes are taken.
+    if (!ctx.leaveDialog.loaded) showLeaveRecord(ctx);
+    for (LeaveKind kind : kKinds) takeKind(ctx.leaveDialog, ctx.leave, kind);
+    writeFileAtomically(ctx.employeeFile(kExtension), formatLeaveFile(ctx.leave),
+                        ctx.durableWrites);
+}
+
+void clearVac(PayrollContext& ctx) {
+    ctx.leave = LeaveRecord{};
+    LeaveDialog& d = ctx.leaveDialog;
+    for (LeaveKind kind : kKinds) {
+        KindBoxes b = boxesOf(d, kind);
+        b.start = "0";
+        b.taken.fill("0");
+        b.dates.fill("");
+        RecomputeBalance(d, kind);
+    }
+    d.loaded = true;
+}
+
+}  // namespace corvanta

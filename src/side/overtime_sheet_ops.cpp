@@ -1,0 +1,164 @@
+#include "side/overtime_sheet_ops.h"
+
+#include "core/money.h"
+#include "core/numeric_text.h"
+#include "files/employee_files.h"
+
+namespace corvanta {
+namespace {
+
+constexpr const char* kDollars = "$#,###.#0";
+constexpr const char* kPercent = "##.##%";
+
+bool blankOrZero(const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos || numericValue(text) == 0.0;
+}
+
+bool blank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+void showRows(PayrollContext& ctx) {
+    OvertimeSheetWindow& w = ctx.overtimeWindow;
+    const int rows = rowsInUse(ctx.profile);
+    for (int i = 0; i < rows; ++i) {
+        w.Text1[i] = ctx.overtime.WeekEnding[i];
+        w.txtOT[i] = ctx.overtime.WeekOvertime[i];
+    }
+}
+
+void zeroBlankOvertime(OvertimeSheetWindow& w, int rows) {
+    for (int i = 0; i < rows; ++i) {
+        if (blank(w.txtOT[i])) w.txtOT[i] = "0";
+    }
+}
+
+void takeRows(PayrollContext& ctx) {
+    const OvertimeSheetWindow& w = ctx.overtimeWindow;
+    const int rows = rowsInUse(ctx.profile);
+    for (int i = 0; i < rows; ++i) {
+        ctx.overtime.WeekEnding[i] = w.Text1[i];
+        ctx.overtime.WeekOvertime[i] = w.txtOT[i];
+    }
+}
+
+double sumOvertime(const OvertimeSheetWindow& w, int rows) {
+    double sum = 0;
+    for (int i = 0; i < rows; ++i) sum += numericValue(w.txtOT[i]);
+    return sum;
+}
+
+void showPercent(PayrollContext& ctx, double annual) {
+    OvertimeSheet& s = ctx.overtime;
+    OvertimeSheetWindow& w = ctx.overtimeWindow;
+    // A salary of 0 with a percentage set has no percent of salary; say so instead.
+    s.OtPercentOfSalary = annual != 0 ? static_cast<float>(s.OtEarned / annual) : 0.0f;
+    w.txtPercent = formatPattern(s.OtPercentOfSalary, kPercent);
+    w.salaryHint = annual != 0 ? "" : kNoSalaryHint;
+}
+
+void showLimit(PayrollContext& ctx, double annual, double approved) {
+    OvertimeSheet& s = ctx.overtime;
+    OvertimeSheetWindow& w = ctx.overtimeWindow;
+    s.OtMaximum = approved * 0.01 * annual;
+    s.OtAvailable = s.OtMaximum - static_cast<double>(s.OtEarned);
+    w.lbMax = formatPattern(s.OtMaximum, kDollars);
+    w.lbAvail = formatPattern(s.OtAvailable, kDollars);
+}
+
+}  // namespace
+
+void FillInOT(PayrollContext& ctx) {
+    OvertimeSheetWindow& w = ctx.overtimeWindow;
+    w.txtAnnual = shortestText(ctx.overtime.AnnualSalary);
+    w.txtApPercent = shortestText(ctx.overtime.ApprovedPercent);
+    if (blankOrZero(w.txtAnnual)) w.txtAnnual = "15600";
+    showRows(ctx);
+    w.loaded = true;
+}
+
+void loadOvertimeSheet(PayrollContext& ctx) {
+    FillInOT(ctx);
+    zeroBlankOvertime(ctx.overtimeWindow, kOvertimeRows);
+}
+
+bool TotalOvertime(PayrollContext& ctx) {
+    if (!ctx.overtimeWindow.loaded) loadOvertimeSheet(ctx);
+    OvertimeSheetWindow& w = ctx.overtimeWindow;
+    OvertimeSheet& s = ctx.overtime;
+    const double annual = numericValue(w.txtAnnual);
+    const double approved = numericValue(w.txtApPercent);
+    if (blank(w.txtApPercent) || blank(w.txtAnnual) || (annual == 0 && approved == 0)) {
+        ctx.showMessage({kOvertimeAttentionText, kOvertimeAttentionTitle});
+        return false;
+    }
+    const int rows = rowsInUse(ctx.profile);
+    zeroBlankOvertime(w, rows);
+    s.OtEarned = static_cast<float>(sumOvertime(w, rows));
+    w.lbEarned = formatPattern(s.OtEarned, kDollars);
+    showPercent(ctx, annual);
+    s.AnnualSalary = static_cast<float>(annual);
+    s.ApprovedPercent = static_cast<float>(approved);
+    showLimit(ctx, annual, approved);
+    takeRows(ctx);
+    SaveOT(ctx);
+    return true;
+}
+
+void NewWeek(PayrollContext& ctx) {
+    if (!ctx.overtimeWindow.loaded) loadOvertimeSheet(ctx);
+    OvertimeSheetWindow& w = ctx.overtimeWindow;
+    const int last = rowsInUse(ctx.profile) - 1;
+    for (int i = 0; i < last; ++i) {
+        w.Text1[i] = w.Text1[i + 1];
+        w.txtOT[i] = w.txtOT[i + 1];
+    }
+    w.Text1[last] = "";
+    w.txtOT[last] = "0";
+}
+
+void UndoOvertime(PayrollContext& ctx) {
+    ReadEmployeeFiles(ctx);
+    showRows(ctx);
+    OvertimeSheetWindow& w = ctx.overtimeWindow;
+    w.txtAnnual = shortestText(ctx.overtime.AnnualSalary);
+    w.txtApPercent = shortestText(ctx.overtime.ApprovedPercent);
+    w.loaded = true;
+}
+
+void BackOvertime(PayrollContext& ctx) {
+    if (!ctx.overtimeWindow.loaded) loadOvertimeSheet(ctx);
+    captureOvertimeSheet(ctx);
+    SaveOT(ctx);
+    ctx.overtimeWindow.loaded = false;
+}
+
+void ClearOvertimeSheet(PayrollContext& ctx) {
+    OvertimeSheetWindow& w = ctx.overtimeWindow;
+    OvertimeSheet& s = ctx.overtime;
+    const int rows = rowsInUse(ctx.profile);
+    for (int i = 0; i < rows; ++i) {
+        w.txtOT[i] = s.WeekOvertime[i] = "0";
+        w.Text1[i] = s.WeekEnding[i] = "";
+    }
+    if (blankOrZero(w.txtAnnual)) w.txtAnnual = "11440";
+    w.txtApPercent = "0";
+    s.OtEarned = 0;
+    s.OtPercentOfSalary = 0;
+    w.lbEarned = formatPattern(s.OtEarned, kDollars);
+    w.txtPercent = formatPattern(s.OtPercentOfSalary, kPercent);
+    w.salaryHint.clear();
+    s.AnnualSalary = 11440;
+    s.ApprovedPercent = 0;
+    showLimit(ctx, numericValue(w.txtAnnual), numericValue(w.txtApPercent));
+    w.loaded = true;
+}
+
+void captureOvertimeSheet(PayrollContext& ctx) {
+    OvertimeSheetWindow& w = ctx.overtimeWindow;
+    if (!w.loaded) return;
+    zeroBlankOvertime(w, rowsInUse(ctx.profile));
+    takeRows(ctx);
+    ctx.overtime.AnnualSalary = static_cast<float>(numericValue(w.txtAnnual));
+    ctx.overtime.ApprovedPercent = static_cast<float>(numericValue(w.txtApPercent));
+}
+
+}  // namespace corvanta

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/calculate.h"
+#include "core/money.h"
+#include "core/payroll_context.h"
+#include "files/employee_files.h"
+#include "files/open_employee.h"
+#include "state/state_file.h"
+#include "state/state_methods.h"
+#include "support/temp_folder.h"
+
+namespace corvanta::testing {
+
+enum class Pay { Weekly, BiWeekly };
+
+inline void setPay(EmployeeProfile& p, Pay pay) {
+    p.PayWeekly = pay == Pay::Weekly ? kOptionSelected : 0;
+    p.PayBiWeekly = pay == Pay::BiWeekly ? kOptionSelected : 0;
+}
+
+// A context for one pay frequency, status and exemption count.
+inline PayrollContext stateContext(Pay pay, const char* status = "Single", int exemptions = 0) {
+    PayrollContext ctx;
+    setPay(ctx.profile, pay);
+    ctx.profile.StateStatus = status;
+    ctx.profile.StateExemptions = exemptions;
+    return ctx;
+}
+
+inline const StateMethod& method(StateMethodId id) {
+    return builtInStateMethods()[static_cast<int>(id)];
+}
+
+// The method's setter on a fresh dialog, then the cells taken into the record, as the
+// dialog's load does.
+inline void applySetter(PayrollContext& ctx, StateMethodId id) {
+    ctx.stateDialog = StateDialogModel{};
+    ctx.stateDialog.methodBox(id) = 1;
+    method(id).setter(ctx);
+    captureStateDialog(ctx.stateDialog, ctx.state);
+}
+
+// Step 19 for one method: the allowance looked up and the withholding starting at 0.
+inline double runMethod(PayrollContext& ctx, StateMethodId id) {
+    PayResult& r = ctx.result;
+    const int n = ctx.profile.StateExemptions;
+    r.StateAllowance = ctx.profile.StateStatus == "Single" ? ctx.state.SingleAllowance[n]
+                                                           : ctx.state.MarriedAllowance[n];
+    r.StateWithholding = 0;
+    method(id).compute(ctx);
+    return r.StateWithholding;
+}
+
+// What the window shows for the state tax: cents, whole dollars under "Round State", not
+// below 0.
+inline double shownState(const PayrollContext& ctx) {
+    double v = roundToCents(ctx.result.StateWithholding + ctx.state.StateAdjustment);
+    if (ctx.state.RoundState != 0) v = roundToWholeDollarsEven(v);
+    return v < 0 ? 0 : v;
+}
+
+// An employee written to a temporary folder, opened and calculated from the entry boxes.
+class EmployeeOnDisk {
+  public:
+    EmployeeOnDisk() {
+        folder.copyFederalTable();
+        setup.folder = folder.path();
+        setup.UserFileBase = "Emp";
+    }
+
+    // Writes ".use", ".and" and ".sta" from the setup context, opens the employee in a fresh
+    // context and calculates without the closing save.
+    PayrollContext& calculate(const std::string& straightHours) {
+        folder.write("Emp.use", formatUseFile(setup));
+        folder.write("Emp.and", formatAndFile(setup));
+        folder.write("Emp.sta", formatStateFile(setup.state, setup.profile));
+        ctx = PayrollContext{};
+        ctx.folder = folder.path();
+        OpenEmployee(ctx, "Emp", "1/5/2008");
+        ctx.window.txtAmount[0] = straightHours;
+        Calcu_late(ctx, CalculateOptions{.save = false});
+        return ctx;
+    }
+
+    TempFolder folder;
+    PayrollContext setup;
+    PayrollContext ctx;
+};
+
+}  // namespace corvanta::testing

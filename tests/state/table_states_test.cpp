@@ -1,0 +1,251 @@
+// Utah, Oregon, Kentucky, Wisconsin and North Carolina: the bracket table with a state's own
+// formula, on the values their setters write.
+#include <gtest/gtest.h>
+
+#include "state/methods/kentucky.h"
+#include "state/methods/oregon.h"
+#include "state/methods/utah.h"
+#include "state_method_support.h"
+
+namespace corvanta {
+namespace {
+
+using testing::applySetter;
+using testing::EmployeeOnDisk;
+using testing::Pay;
+using testing::runMethod;
+using testing::shownState;
+using testing::stateContext;
+
+// Wage inputs of one table-state case; unused ones stay 0.
+struct TableCase {
+    Pay pay;
+    const char* status;
+    int exemptions;
+    float taxableGross;
+    float gross;
+    float fedWithholding;
+    float cafeteria;
+    float calAllowance;
+    double expected;
+};
+
+double runTableCase(StateMethodId id, const TableCase& c) {
+    PayrollContext ctx = stateContext(c.pay, c.status, c.exemptions);
+    applySetter(ctx, id);
+    ctx.state.CalAllowance = c.calAllowance;
+    PayResult& r = ctx.result;
+    r.TaxableGross = c.taxableGross;
+    r.GrossPay = c.gross;
+    r.FedWithholding = c.fedWithholding;
+    r.StateCafeteriaReduction = c.cafeteria;
+    runMethod(ctx, id);
+    return shownState(ctx);
+}
+
+// ---- Utah
+
+class Utah : public ::testing::TestWithParam<TableCase> {};
+TEST_P(Utah, WholeWageTimesLineRate) {
+    EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::Utah, GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    StateUtah, Utah,
+    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 2, 600, 0, 0, 0, 0, 14.00},
+                      // the top line allows no credit
+                      TableCase{Pay::BiWeekly, "Single", 2, 1600, 0, 0, 0, 0, 80.00},
+                      // a wage equal to a minimum takes that line
+                      TableCase{Pay::BiWeekly, "Single", 2, 565, 0, 0, 0, 0, 12.60},
+                      TableCase{Pay::BiWeekly, "Married", 0, 1000, 0, 0, 0, 0, 30.00},
+                      TableCase{Pay::BiWeekly, "Single", 2, 600, 0, 0, 100, 0, 5.00},
+                      // weekly halves the minimums; the weekly credit is 2 per exemption
+                      TableCase{Pay::Weekly, "Single", 2, 300, 0, 0, 0, 0, 8.00},
+                      TableCase{Pay::Weekly, "Single", 2, 800, 0, 0, 0, 0, 40.00}));
+
+TEST(StateUtahSet, CreditsFollowTheFrequency) {
+    PayrollContext bi = stateContext(Pay::BiWeekly);
+    applySetter(bi, StateMethodId::Utah);
+    EXPECT_FLOAT_EQ(bi.state.SingleAllowance[3], 15);
+    EXPECT_FLOAT_EQ(bi.state.MarriedTable[6].MinRange, 3062);
+    PayrollContext weekly = stateContext(Pay::Weekly);
+    weekly.stateDialog.ckSpouse = 1;
+    weekly.stateDialog.ckSpouseVisible = true;
+    UtahSet(weekly);
+    EXPECT_EQ(weekly.stateDialog.txtStateMarExp[9].text, "18");
+    EXPECT_EQ(weekly.stateDialog.ckSpouse, 0);
+    EXPECT_FALSE(weekly.stateDialog.ckSpouseVisible);
+}
+
+TEST(StateUtahEndToEnd, TwoExemptionsBiWeekly) {
+    EmployeeOnDisk emp;  // default rate 7.5: 80 hours give 600
+    testing::setPay(emp.setup.profile, Pay::BiWeekly);
+    emp.setup.profile.StateExemptions = 2;
+    emp.setup.state.UseUtah = 1;
+    EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 14.00);
+}
+
+TEST(StateUtahEndToEnd, WeeklyTopLine) {
+    EmployeeOnDisk emp;
+    emp.setup.profile.HourlyRate = 20;
+    emp.setup.profile.StateExemptions = 2;
+    emp.setup.state.UseUtah = 1;
+    EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 40.00);
+}
+
+// ---- Oregon
+
+class Oregon : public ::testing::TestWithParam<TableCase> {};
+TEST_P(Oregon, GrossLessFederalAndStandardDeduction) {
+    EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::Oregon, GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    StateOregon, Oregon,
+    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 0, 0, 1000, 120, 0, 0, 65.13},
+                      // above the cap only the cap is deducted
+                      TableCase{Pay::BiWeekly, "Single", 0, 0, 1000, 300, 0, 0, 56.55},
+                      // three exemptions: married table and credits
+                      TableCase{Pay::BiWeekly, "Single", 3, 0, 1000, 120, 0, 0, 37.88},
+                      TableCase{Pay::BiWeekly, "Single", 2, 0, 1000, 120, 0, 0, 52.13},
+                      TableCase{Pay::BiWeekly, "Single", 0, 0, 300, 10, 0, 0, 12.69},
+                      // line 1 withholds nothing
+                      TableCase{Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 0},
+                      TableCase{Pay::Weekly, "Single", 0, 0, 500, 60, 0, 0, 33.02},
+                      TableCase{Pay::Weekly, "Married", 0, 0, 1000, 100, 0, 0, 66.93}));
+
+TEST(StateOregonSet, WeeklyFigures) {
+    PayrollContext ctx = stateContext(Pay::Weekly);
+    applySetter(ctx, StateMethodId::Oregon);
+    EXPECT_FLOAT_EQ(ctx.state.SingleTable[1].MinRange, 55);
+    EXPECT_FLOAT_EQ(ctx.state.SingleTable[2].Amount, 9);
+    EXPECT_FLOAT_EQ(ctx.state.MarriedTable[2].MinRange, 275);
+    EXPECT_FLOAT_EQ(ctx.state.MarriedTable[3].MinRange, 999999);
+    EXPECT_FLOAT_EQ(ctx.state.SingleAllowance[9], 29.25f);
+    EXPECT_EQ(ctx.stateDialog.Label21, "WEEKLY");
+}
+
+TEST(StateOregonSet, BiWeeklyFiguresAndStoredBoxes) {
+    PayrollContext ctx = stateContext(Pay::BiWeekly);
+    ctx.state.SdiPercent = 1.5f;
+    applySetter(ctx, StateMethodId::Oregon);
+    EXPECT_FLOAT_EQ(ctx.state.MarriedTable[1].MinRange, 219);
+    EXPECT_FLOAT_EQ(ctx.state.MarriedTable[2].Amount, 34);
+    EXPECT_FLOAT_EQ(ctx.state.SingleAllowance[1], 6.5f);
+    EXPECT_EQ(ctx.stateDialog.txtSDIpercent, "1.5");
+    EXPECT_EQ(ctx.stateDialog.Label21, "BIWEEKLY");
+}
+
+TEST(StateOregonEndToEnd, SingleBiWeekly) {
+    EmployeeOnDisk emp;
+    emp.setup.profile.HourlyRate = 12.5f;
+    testing::setPay(emp.setup.profile, Pay::BiWeekly);
+    emp.setup.state.UseOregon = 1;
+    EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 65.13);
+}
+
+// ---- Kentucky
+
+class Kentucky : public ::testing::TestWithParam<TableCase> {};
+TEST_P(Kentucky, CumulativeBrackets) {
+    EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::Kentucky, GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    StateKentucky, Kentucky,
+    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 1, 0, 500, 0, 0, 0, 16.47},
+                      TableCase{Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 1.38},
+                      TableCase{Pay::BiWeekly, "Married", 0, 0, 220, 0, 0, 0, 3.02},
+                      TableCase{Pay::BiWeekly, "Single", 0, 0, 250, 0, 0, 0, 4.08},
+                      TableCase{Pay::BiWeekly, "Single", 0, 0, 3500, 0, 0, 0, 192.31},
+                      TableCase{Pay::Weekly, "Single", 2, 0, 300, 0, 0, 0, 10.75}));
+
+TEST(StateKentuckySet, WeeklyFigures) {
+    PayrollContext ctx = stateContext(Pay::Weekly);
+    applySetter(ctx, StateMethodId::Kentucky);
+    EXPECT_FLOAT_EQ(ctx.state.SingleTable[3].MinRange, 153.85f);
+    EXPECT_FLOAT_EQ(ctx.state.MarriedTable[5].MinRange, 2884.61f);
+    EXPECT_FLOAT_EQ(ctx.state.MarriedTable[0].Amount, 40.3846f);
+    EXPECT_FLOAT_EQ(ctx.state.SingleTable[6].MinRange, 999999);
+    EXPECT_FLOAT_EQ(ctx.state.SingleAllowance[9], 3.462f);
+}
+
+TEST(StateKentuckyEndToEnd, OneExemptionBiWeekly) {
+    EmployeeOnDisk emp;
+    emp.setup.profile.HourlyRate = 12.5f;
+    testing::setPay(emp.setup.profile, Pay::BiWeekly);
+    emp.setup.profile.StateExemptions = 1;
+    emp.setup.state.UseKentucky = 1;
+    EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 16.47);
+}
+
+// ---- Wisconsin
+
+class Wisconsin : public ::testing::TestWithParam<TableCase> {};
+TEST_P(Wisconsin, TableLessCredit) {
+    EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::Wisconsin, GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    StateWisconsin, Wisconsin,
+    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 0, 1000, 0, 0, 0, 0, 52.79},
+                      TableCase{Pay::BiWeekly, "Single", 2, 1000, 0, 0, 0, 0, 51.09},
+                      TableCase{Pay::BiWeekly, "Married", 0, 610, 0, 0, 0, 0, 20.20},
+                      // weekly halves minimums, amounts and the credit
+                      TableCase{Pay::Weekly, "Single", 2, 500, 0, 0, 0, 0, 25.54},
+                      // but not the California allowance
+                      TableCase{Pay::Weekly, "Single", 2, 550, 0, 0, 0, 50, 25.54}));
+
+TEST(StateWisconsinEndToEnd, SingleBiWeekly) {
+    EmployeeOnDisk emp;
+    emp.setup.profile.HourlyRate = 12.5f;
+    testing::setPay(emp.setup.profile, Pay::BiWeekly);
+    emp.setup.state.UseWisconsin = 1;
+    EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 52.79);
+}
+
+TEST(StateWisconsinEndToEnd, CaliforniaAllowanceFromTheAndFile) {
+    EmployeeOnDisk emp;
+    emp.setup.profile.HourlyRate = 13.75f;  // weekly 550
+    emp.setup.profile.StateExemptions = 2;
+    emp.setup.state.UseWisconsin = 1;
+    emp.setup.state.CalAllowance = 50;
+    EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 25.54);
+}
+
+// ---- North Carolina
+
+class NorthCarolina : public ::testing::TestWithParam<TableCase> {};
+TEST_P(NorthCarolina, RateLessLineAmount) {
+    EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::NC, GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    StateNorthCarolina, NorthCarolina,
+    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 0, 1000, 0, 0, 0, 0, 57.02},
+                      TableCase{Pay::BiWeekly, "Single", 1, 1000, 0, 0, 0, 0, 50.29},
+                      TableCase{Pay::BiWeekly, "Married", 0, 600, 0, 0, 0, 0, 29.84},
+                      TableCase{Pay::BiWeekly, "Single", 0, 1000, 0, 0, 30, 20, 53.52},
+                      TableCase{Pay::Weekly, "Single", 0, 500, 0, 0, 0, 0, 28.51},
+                      // weekly halves the allowance in the wage
+                      TableCase{Pay::Weekly, "Single", 2, 500, 0, 0, 0, 0, 21.78}));
+
+TEST(StateNorthCarolina, LineNineUsesItsOwnRange) {
+    PayrollContext ctx = stateContext(Pay::BiWeekly);
+    for (int k = 0; k < kTableLines; ++k) {
+        ctx.state.SingleTable[k] = {100.0f * k, 0, (k + 1) / 100.0f};
+    }
+    const std::array<std::pair<float, double>, 3> cases{
+        {{850, 76.50}, {899.99f, 80.9991}, {900, 90.00}}};
+    for (const auto& [wage, expected] : cases) {
+        ctx.result.TaxableGross = wage;
+        EXPECT_NEAR(runMethod(ctx, StateMethodId::NC), expected, 1e-4) << wage;
+    }
+}
+
+TEST(StateNorthCarolinaEndToEnd, RoundedToWholeDollars) {
+    EmployeeOnDisk emp;
+    emp.setup.profile.HourlyRate = 12.5f;
+    testing::setPay(emp.setup.profile, Pay::BiWeekly);
+    emp.setup.state.UseNC = 1;
+    emp.setup.state.RoundState = 1;
+    EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 57.00);
+}
+
+}  // namespace
+}  // namespace corvanta

@@ -1,0 +1,143 @@
+#include "ytd/ledger_ops.h"
+
+#include <gtest/gtest.h>
+
+#include "core/payroll_context.h"
+
+namespace corvanta {
+namespace {
+
+// A context holding the window of one finished calculation.
+PayrollContext calculated() {
+    PayrollContext ctx;
+    CalculatorWindow& w = ctx.window;
+    w.txtWeek = "1/5/2008";
+    w.lbTaxDed = {"1,234.56", "62.00", "14.50", "30.25", "0.00", "5.00",
+                  "2.00",     "3.00",  "4.00",  ".00",   "40.00"};
+    w.lbSDI = "1.20";
+    w.lbSUI = "0.00";
+    w.lbCafe = "10.00";
+    ctx.result.TotalOt = 150.0f;
+    ctx.result.TotalTips = 0.0f;
+    ctx.result.GrossPay = 1000.0f;
+    ctx.result.NetPay = 800.25f;
+    return ctx;
+}
+
+TEST(LedgerPosting, FillsTheGridRowWithCellTexts) {
+    PayrollContext ctx = calculated();
+    PasteMe(ctx, 2);
+    const LedgerGridRow& g = ctx.ledger.grid[2];
+    EXPECT_EQ(g.txtDate, "1/5/2008");
+    EXPECT_EQ(g.taxCells[0], "1234.56");  // thousands kept, not cut at the comma
+    EXPECT_EQ(g.taxCells[4], ".00");      // a posted zero
+    EXPECT_EQ(g.txtOT, "150.00");
+    EXPECT_EQ(g.txtTips, ".00");
+    EXPECT_EQ(g.txtNet, "1000.00");  // the gross pay cell
+    EXPECT_EQ(g.txtGross, "800.25");
+    EXPECT_FLOAT_EQ(ctx.ledger.rows[2].Sdi, 1.2f);
+    EXPECT_FLOAT_EQ(ctx.ledger.rows[2].Cafeteria, 10.0f);
+    // The rows wait for Update.
+    EXPECT_FLOAT_EQ(ctx.ledger.rows[2].Gross, 0.0f);
+}
+
+TEST(LedgerPosting, RowOutsideTheGridIsRefused) {
+    PayrollContext ctx = calculated();
+    EXPECT_THROW(PasteMe(ctx, 52), UserError);
+    EXPECT_THROW(DeleteRow(ctx, -1), UserError);
+}
+
+TEST(LedgerTotals, SamePeriodInTwoRowsCountsTwice) {
+    PayrollContext ctx = calculated();
+    PasteMe(ctx, 0);
+    PasteMe(ctx, 1);
+    Update(ctx);
+    AddAnnual(ctx);
+    const YtdTotals& t = ctx.ledger.totals;
+    EXPECT_EQ(t.YtdGross, Currency::fromDouble(2000.0));
+    EXPECT_EQ(t.YtdNet, Currency::fromDouble(1600.5));
+    EXPECT_FLOAT_EQ(t.YtdFederal, 2469.12f);
+    EXPECT_FLOAT_EQ(t.YtdKPlan, 80.0f);
+    EXPECT_FLOAT_EQ(t.YtdSdi, 2.4f);
+    EXPECT_EQ(ctx.ledger.totalBoxes.txtTotNet, "2000.00");  // the gross total box
+    EXPECT_EQ(ctx.ledger.totalBoxes.txtTotGross, "1600.50");
+}
+
+TEST(LedgerTotals, BiWeeklyIgnoresLateRowsExceptInsuranceAndCafeteria) {
+    PayrollContext ctx = calculated();
+    ctx.profile.PayWeekly = 0;
+    ctx.profile.PayBiWeekly = kOptionSelected;
+    ctx.ledger.rows[30].Gross = 500;
+    ctx.ledger.rows[30].Sdi = 3;
+    ctx.ledger.rows[30].Sui = 4;
+    ctx.ledger.rows[30].Cafeteria = 5;
+    AddAnnual(ctx);
+    const YtdTotals& t = ctx.ledger.totals;
+    EXPECT_EQ(t.YtdGross, Currency{});
+    EXPECT_FLOAT_EQ(t.YtdSdi, 3.0f);
+    EXPECT_FLOAT_EQ(t.YtdSui, 4.0f);
+    EXPECT_FLOAT_EQ(t.YtdCafeteria, 5.0f);
+}
+
+TEST(LedgerTotals, SinglesAreStoredAsTheirDisplayedValue) {
+    PayrollContext ctx;
+    for (int i = 0; i < 10; ++i) ctx.ledger.rows[i].Federal = 0.1f;
+    AddAnnual(ctx);
+    EXPECT_EQ(ctx.ledger.totals.YtdFederal, 1.0f);
+}
+
+TEST(LedgerTotals, ValueOutOfRangeShowsTheMessage) {
+    PayrollContext ctx;
+    std::vector<std::string> shown;
+    ctx.showMessage = [&](const UserMessage& m) { shown.push_back(m.text); };
+    ctx.ledger.grid[0].taxCells[0] = "3e38";
+    ctx.ledger.grid[1].taxCells[0] = "3e38";
+    Update(ctx);
+    AddAnnual(ctx);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], kLedgerNumberMessage);
+}
+
+TEST(LedgerEdits, UpdateReadsLeadingNumbersOfCells) {
+    PayrollContext ctx;
+    LedgerGridRow& g = ctx.ledger.grid[0];
+    g.txtDate = "week one";
+    g.taxCells[1] = "12.5abc";
+    g.txtNet = "abc";
+    g.txtGross = " 1 2";
+    Update(ctx);
+    EXPECT_EQ(ctx.ledger.rows[0].WeekLabel, "week one");
+    EXPECT_FLOAT_EQ(ctx.ledger.rows[0].SocSec, 12.5f);
+    EXPECT_FLOAT_EQ(ctx.ledger.rows[0].Gross, 0.0f);
+    EXPECT_FLOAT_EQ(ctx.ledger.rows[0].Net, 12.0f);
+}
+
+TEST(LedgerEdits, DeleteRowZeroesEveryCellAndTheWeekText) {
+    PayrollContext ctx = calculated();
+    PasteMe(ctx, 4);
+    DeleteRow(ctx, 4);
+    const LedgerGridRow& g = ctx.ledger.grid[4];
+    EXPECT_EQ(g.txtDate, "0");
+    for (const std::string& cell : g.taxCells) EXPECT_EQ(cell, "0");
+    EXPECT_EQ(g.txtNet, "0");
+    EXPECT_FLOAT_EQ(ctx.ledger.rows[4].Sdi, 0.0f);
+    EXPECT_FLOAT_EQ(ctx.ledger.rows[4].Cafeteria, 0.0f);
+}
+
+TEST(LedgerEdits, ClearLedgerZeroesRowsAndTotalsOfAllRows) {
+    PayrollContext ctx = calculated();
+    ctx.profile.PayWeekly = 0;
+    ctx.profile.PayBiWeekly = kOptionSelected;
+    PasteMe(ctx, 0);
+    ctx.ledger.rows[40].Sdi = 9;
+    Update(ctx);
+    AddAnnual(ctx);
+    ClearLedger(ctx);
+    EXPECT_EQ(ctx.ledger.totals.YtdGross, Currency{});
+    EXPECT_FLOAT_EQ(ctx.ledger.totals.YtdSdi, 0.0f);
+    EXPECT_EQ(ctx.ledger.rows[0].WeekLabel, "0");
+    EXPECT_EQ(ctx.ledger.totalBoxes.txtTotSdi, ".00");
+}
+
+}  // namespace
+}  // namespace corvanta
