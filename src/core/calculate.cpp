@@ -16,12 +16,18 @@ namespace {
 constexpr const char* kMoney = "$#,###.00";
 constexpr const char* kAmount = "#,###.00";
 
-// An entry box must be empty, zero-valued or a number as a whole; "1-2" is refused.
+bool hasDigit(const std::string& text) {
+    return text.find_first_of("0123456789") != std::string::npos;
+}
+
+// An entry box must hold a number as a whole, or no digit at all (blank, "-", "." count as 0);
+// text such as "1-2" or "--5" is refused rather than read as 1 or 0.
 void checkEntryBoxes(const CalculatorWindow& w) {
     for (int i = 0; i < kEntryBoxes; ++i) {
         const std::string& text = w.txtAmount[i];
-        if (numericValue(text) == 0.0) continue;
-        const bool valid = i == 6 ? strictNumber(text).has_value() && std::fabs(*strictNumber(text)) < 9.2e14
+        if (!hasDigit(text) && numericValue(text) == 0.0) continue;
+        const auto dollars = strictNumber(text);
+        const bool valid = i == 6 ? dollars.has_value() && std::fabs(*dollars) < 9.2e14
                                   : strictSingle(text).has_value();
         if (!valid) {
             throw UserError("The entry \"" + text + "\" in " + kEntryCaptions[i] +
