@@ -10,7 +10,7 @@
 namespace corvanta {
 
 const std::vector<std::string> kCalcValuedOptions{
-    "--dir",     "--user",     "--straight", "--straight2", "--ot", "--ot15",
+    "--dir",     "--user",     "--straight", "--straight2", "--ot",  "--ot15",
     "--holiday", "--vacation", "--dollars",  "--tips",      "--week"};
 const std::vector<std::string> kCalcSwitches{"--2x", "--no-save"};
 
@@ -18,7 +18,7 @@ void runCalculation(PayrollContext& ctx, const CliArgs& args) {
     if (const auto dir = args.value("--dir")) ctx.folder = *dir;
     OpenEmployee(ctx, args.value("--user").value_or(""), todayText());
     static const std::array<const char*, kEntryBoxes> boxOptions{
-        "--straight", "--straight2", "--ot",       "--ot15",
+        "--straight", "--straight2", "--ot",      "--ot15",
         "--holiday",  "--vacation",  "--dollars", "--tips"};
     for (int i = 0; i < kEntryBoxes; ++i) {
         ctx.window.txtAmount[i] = args.value(boxOptions[i]).value_or("");

@@ -51,7 +51,8 @@ void checkStateExemptions(const PayrollContext& ctx) {
     const int n = ctx.profile.StateExemptions;
     if (n < 0 || n > 9) {
         throw UserError("The number of state exemptions (" + std::to_string(n) + ") in the file " +
-                            ctx.UserFileBase + ".sta is not 0 to 9.\r\n"
+                            ctx.UserFileBase +
+                            ".sta is not 0 to 9.\r\n"
                             "Choose it again in User Info.",
                         "Calculate");
     }
@@ -177,11 +178,11 @@ void showResults(PayrollContext& ctx) {
     const EmployeeProfile& p = ctx.profile;
     const PayResult& r = ctx.result;
     CalculatorWindow& w = ctx.window;
-    const std::array<double, kTaxLines> lines{
-        r.FedWithholding, r.SocSecTax,       r.MedicareTax,     r.StateWithholding,
-        r.LocalTax,       p.CreditDeduction, p.BondDeduction,   p.DuesDeduction,
-        r.PensionAmount,  p.MiscDeduction,   r.KPlanAmount};
-    for (int i = 0; i < kTaxLines; ++i) w.lbTaxDed[i] = formatPattern(lines[i], kAmount);
+    auto amount = [](auto value) { return formatPattern(value, kAmount); };
+    w.lbTaxDed = {amount(r.FedWithholding),   amount(r.SocSecTax),     amount(r.MedicareTax),
+                  amount(r.StateWithholding), amount(r.LocalTax),      amount(p.CreditDeduction),
+                  amount(p.BondDeduction),    amount(p.DuesDeduction), amount(r.PensionAmount),
+                  amount(p.MiscDeduction),    amount(r.KPlanAmount)};
     w.lbSDI = formatPattern(r.SdiTax, kAmount);
     w.lbSUI = formatPattern(r.SuiTax, kAmount);
     w.lbCafe = formatPattern(r.CafeteriaThisPeriod, kAmount);
@@ -197,6 +198,11 @@ void showResults(PayrollContext& ctx) {
 
 }  // namespace
 
+int checkedPeriodInputs(const PayrollContext& ctx) {
+    checkEntryBoxes(ctx.window);
+    return checkedFederalExemptions(ctx.profile);
+}
+
 void loadFederalTable(PayrollContext& ctx) {
     const auto path = ctx.folder / kFederalTableFile;
     if (!canOpenForReading(path)) {
@@ -208,16 +214,8 @@ void loadFederalTable(PayrollContext& ctx) {
     ctx.window.lbTaxVer = ctx.federal.TableVersion;
 }
 
-void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
-    checkEntryBoxes(ctx.window);
-    const int fedExemptions = checkedFederalExemptions(ctx.profile);
-    resetResults(ctx);
-    loadFederalTable(ctx);
-    if (!ctx.loaded.cityDialog) loadCityDialog(ctx);
-    if (!ctx.loaded.stateDialog) loadStateDialog(ctx);
-    checkStateExemptions(ctx);
+void computePayPeriod(PayrollContext& ctx, int fedExemptions) {
     ctx.result.CafeteriaThisPeriod = ctx.profile.CafeteriaAmount;
-
     PeriodEntry& e = ctx.entry;
     const float rate = ctx.profile.HourlyRate;
     e.PayRate = (rate != 0 && rate != ctx.DefaultRate) ? rate : ctx.DefaultRate;
@@ -237,6 +235,17 @@ void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
     ctx.window.Label13 = r.TaxableGross != 0 ? formatPattern(r.GrossPay, kMoney) : "";
     roundAndTotal(ctx);
     showResults(ctx);
+}
+
+void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
+    checkEntryBoxes(ctx.window);
+    const int fedExemptions = checkedFederalExemptions(ctx.profile);
+    resetResults(ctx);
+    loadFederalTable(ctx);
+    if (!ctx.loaded.cityDialog) loadCityDialog(ctx);
+    if (!ctx.loaded.stateDialog) loadStateDialog(ctx);
+    checkStateExemptions(ctx);
+    computePayPeriod(ctx, fedExemptions);
     clearFederalTable(ctx.federal);
     if (options.save) SaveUserFiles(ctx);
     ctx.loaded.cityDialog = false;

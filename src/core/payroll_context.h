@@ -22,10 +22,10 @@ namespace corvanta {
 // Fields of the employee files that nothing uses; kept so a rewrite gives them back unchanged.
 struct EmployeeFileReserved {
     std::array<RawField, 16> useLines9to12{};
-    std::array<float, 5> andFloats{};      // ".and" line 2 (two) and line 3 (three)
-    std::array<bool, 3> andBooleans{};     // ".and" line 4
+    std::array<float, 5> andFloats{};       // ".and" line 2 (two) and line 3 (three)
+    std::array<bool, 3> andBooleans{};      // ".and" line 4
     std::array<std::string, 2> andTexts{};  // ".and" line 6
-    std::array<int, 2> andIntegers{};      // ".and" line 8
+    std::array<int, 2> andIntegers{};       // ".and" line 8
 };
 
 // Which settings windows are loaded. A loaded dialog holds the values it took over, and a

@@ -15,7 +15,7 @@ using testing::TempFolder;
 
 // An employee folder written the way the program writes it.
 class CalcCliTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder.copyFederalTable();
         ctx.folder = folder.path();
@@ -47,7 +47,8 @@ TEST_F(CalcCliTest, HandWrittenFilesGiveTheWeeklyExample) {
     EXPECT_EQ(r.number("NetPay"), 372.46);
     EXPECT_EQ(r.label("lbNet"), "$372.46");
     EXPECT_EQ(r.label("lbTableNotice"), "Weekly Tax Tables");
-    EXPECT_NE(r.out.find("\"boxes\":[\"40\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"]"), std::string::npos);
+    EXPECT_NE(r.out.find("\"boxes\":[\"40\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"]"),
+              std::string::npos);
     EXPECT_FALSE(folder.exists("Smith.sta"));  // --no-save writes nothing
 }
 

@@ -11,8 +11,9 @@ TEST(RecordWriter, WritesTheFileForms) {
     out.integer(-1).boolean(true).boolean(false).text("CrUnion").endLine();
     out.raw({}).raw({}).raw({}).raw({}).endLine();
     out.dbl(0.0523).single(0.0525f).single(268.3f).endLine();
-    EXPECT_EQ(out.content(),
-              ".5,-.25,12.5,0,999999\r\n-1,#TRUE#,#FALSE#,\"CrUnion\"\r\n,,,\r\n.0523,.0525,268.3\r\n");
+    EXPECT_EQ(
+        out.content(),
+        ".5,-.25,12.5,0,999999\r\n-1,#TRUE#,#FALSE#,\"CrUnion\"\r\n,,,\r\n.0523,.0525,268.3\r\n");
 }
 
 TEST(RecordWriter, ADoubleQuoteInATextIsStoredAsASingleQuote) {
@@ -71,13 +72,13 @@ TEST_P(RecordReaderErrorTest, NamesTheFileAndThePlace) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Damaged, RecordReaderErrorTest,
-    ::testing::Values(BadRecord{"1,2\r\n3\r\n", 3, 1, "the file ends"},
-                      BadRecord{"1,2\r\nabc,4\r\n", 2, 1, "\"abc\" is not a number"},
-                      BadRecord{"1,1-2,3,4", 1, 2, "\"1-2\" is not a number"},
-                      BadRecord{"1,2,3,1e39", 1, 4, "too large"},
-                      BadRecord{"", 1, 1, "the file ends"}));
+INSTANTIATE_TEST_SUITE_P(Damaged, RecordReaderErrorTest,
+                         ::testing::Values(BadRecord{"1,2\r\n3\r\n", 3, 1, "the file ends"},
+                                           BadRecord{"1,2\r\nabc,4\r\n", 2, 1,
+                                                     "\"abc\" is not a number"},
+                                           BadRecord{"1,1-2,3,4", 1, 2, "\"1-2\" is not a number"},
+                                           BadRecord{"1,2,3,1e39", 1, 4, "too large"},
+                                           BadRecord{"", 1, 1, "the file ends"}));
 
 TEST(RecordReader, RawFieldsSurviveARewrite) {
     const std::string original = "\"a, b\",12.50,#TRUE#,\r\n,x y,,\"\"\r\n";

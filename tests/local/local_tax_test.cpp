@@ -98,10 +98,11 @@ TEST_F(PayrollFixture, CityFileDefaultsNoLocalTaxAndDamage) {
         loadCityDialog(ctx);
         FAIL() << "a damaged city file was read";
     } catch (const UserError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("You have corupted a file.\r\nFind file,\r\nTest.cti\r\n"
-                                              "and delete it.",
-                                              0),
-                  0u);
+        EXPECT_EQ(
+            std::string(e.what()).rfind("You have corupted a file.\r\nFind file,\r\nTest.cti\r\n"
+                                        "and delete it.",
+                                        0),
+            0u);
     }
     EXPECT_EQ(folder.read("Test.cti"), file.substr(0, 40));
 }

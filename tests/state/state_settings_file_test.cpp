@@ -122,12 +122,12 @@ TEST_P(StateTableTest, NewYorkValues) {
 
 INSTANTIATE_TEST_SUITE_P(
     Generic, StateTableTest,
-    ::testing::Values(TableCase{false, "Single", 1000, 35.21},  // 731.7 in line 4
-                      TableCase{true, "Single", 500, 17.61},    // 365.85 in halved line 4
-                      TableCase{false, "Single", 768.3f, 21.54}, // exactly line 4's minimum
-                      TableCase{false, "Single", 200, 0},        // below line 1: clamped to 0
-                      TableCase{false, "Married", 1000, 34.08},  // 712.5 in line 4
-                      TableCase{false, "", 1000, 34.08},         // any other status: married
+    ::testing::Values(TableCase{false, "Single", 1000, 35.21},         // 731.7 in line 4
+                      TableCase{true, "Single", 500, 17.61},           // 365.85 in halved line 4
+                      TableCase{false, "Single", 768.3f, 21.54},       // exactly line 4's minimum
+                      TableCase{false, "Single", 200, 0},              // below line 1: clamped to 0
+                      TableCase{false, "Married", 1000, 34.08},        // 712.5 in line 4
+                      TableCase{false, "", 1000, 34.08},               // any other status: married
                       TableCase{false, "Single", 10268.3f, 718.83}));  // line 8, unbounded
 
 TEST_F(PayrollFixture, UnorderedMinimumsLetTheLastApplyingLineWin) {
@@ -149,7 +149,8 @@ TEST_F(PayrollFixture, CaliforniaAllowanceIsSubtractedFromTheTax) {
     ctx.profile.CafeteriaAmount = 100;
     ctx.profile.CafeteriaReducesState = 1;
     calculate({"", "", "", "", "", "", "1000", ""});
-    EXPECT_DOUBLE_EQ(ctx.result.StateWithholding, roundToCents((631.7f - 500) * 0.059f + 21.54f - 5.0));
+    EXPECT_DOUBLE_EQ(ctx.result.StateWithholding,
+                     roundToCents((631.7f - 500) * 0.059f + 21.54f - 5.0));
 }
 
 TEST_F(PayrollFixture, NoStateTaxTableYieldsZero) {
