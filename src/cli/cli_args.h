@@ -11,20 +11,20 @@ namespace corvanta {
 
 // A usage error: the command line does not fit the command.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // "--name value" options and "--flag" switches of one command.
 class CliArgs {
-public:
+  public:
     CliArgs(const std::vector<std::string>& args, const std::set<std::string>& valued,
             const std::set<std::string>& switches);
 
     std::optional<std::string> value(const std::string& name) const;
     bool has(const std::string& name) const { return switches_.count(name) != 0; }
 
-private:
+  private:
     std::map<std::string, std::string> values_;
     std::set<std::string> switches_;
 };

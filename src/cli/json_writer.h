@@ -7,7 +7,7 @@ namespace corvanta {
 
 // A small writer for one flat JSON object with nested arrays and objects.
 class JsonWriter {
-public:
+  public:
     JsonWriter& beginObject(std::string_view key = {});
     JsonWriter& endObject();
     JsonWriter& beginArray(std::string_view key);
@@ -19,7 +19,7 @@ public:
 
     const std::string& str() const { return out_; }
 
-private:
+  private:
     void key(std::string_view k);
     void comma();
     std::string out_;

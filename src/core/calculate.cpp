@@ -18,12 +18,18 @@ namespace {
 constexpr const char* kMoney = "$#,###.00";
 constexpr const char* kAmount = "#,###.00";
 
-// An entry box must be empty, zero-valued or a number as a whole; "1-2" is refused.
+bool hasDigit(const std::string& text) {
+    return text.find_first_of("0123456789") != std::string::npos;
+}
+
+// An entry box must hold a number as a whole, or no digit at all (blank, "-", "." count as 0);
+// text such as "1-2" or "--5" is refused rather than read as 1 or 0.
 void checkEntryBoxes(const CalculatorWindow& w) {
     for (int i = 0; i < kEntryBoxes; ++i) {
         const std::string& text = w.txtAmount[i];
-        if (numericValue(text) == 0.0) continue;
-        const bool valid = i == 6 ? strictNumber(text).has_value() && std::fabs(*strictNumber(text)) < 9.2e14
+        if (!hasDigit(text) && numericValue(text) == 0.0) continue;
+        const auto dollars = strictNumber(text);
+        const bool valid = i == 6 ? dollars.has_value() && std::fabs(*dollars) < 9.2e14
                                   : strictSingle(text).has_value();
         if (!valid) {
             throw UserError("The entry \"" + text + "\" in " + kEntryCaptions[i] +
@@ -47,7 +53,8 @@ void checkStateExemptions(const PayrollContext& ctx) {
     const int n = ctx.profile.StateExemptions;
     if (n < 0 || n > 9) {
         throw UserError("The number of state exemptions (" + std::to_string(n) + ") in the file " +
-                            ctx.UserFileBase + ".sta is not 0 to 9.\r\n"
+                            ctx.UserFileBase +
+                            ".sta is not 0 to 9.\r\n"
                             "Choose it again in User Info.",
                         "Calculate");
     }
@@ -173,11 +180,11 @@ void showResults(PayrollContext& ctx) {
     const EmployeeProfile& p = ctx.profile;
     const PayResult& r = ctx.result;
     CalculatorWindow& w = ctx.window;
-    const std::array<double, kTaxLines> lines{
-        r.FedWithholding, r.SocSecTax,       r.MedicareTax,     r.StateWithholding,
-        r.LocalTax,       p.CreditDeduction, p.BondDeduction,   p.DuesDeduction,
-        r.PensionAmount,  p.MiscDeduction,   r.KPlanAmount};
-    for (int i = 0; i < kTaxLines; ++i) w.lbTaxDed[i] = formatPattern(lines[i], kAmount);
+    auto amount = [](auto value) { return formatPattern(value, kAmount); };
+    w.lbTaxDed = {amount(r.FedWithholding),   amount(r.SocSecTax),     amount(r.MedicareTax),
+                  amount(r.StateWithholding), amount(r.LocalTax),      amount(p.CreditDeduction),
+                  amount(p.BondDeduction),    amount(p.DuesDeduction), amount(r.PensionAmount),
+                  amount(p.MiscDeduction),    amount(r.KPlanAmount)};
     w.lbSDI = formatPattern(r.SdiTax, kAmount);
     w.lbSUI = formatPattern(r.SuiTax, kAmount);
     w.lbCafe = formatPattern(r.CafeteriaThisPeriod, kAmount);
@@ -193,6 +200,11 @@ void showResults(PayrollContext& ctx) {
 
 }  // namespace
 
+int checkedPeriodInputs(const PayrollContext& ctx) {
+    checkEntryBoxes(ctx.window);
+    return checkedFederalExemptions(ctx.profile);
+}
+
 void loadFederalTable(PayrollContext& ctx) {
     const auto path = ctx.folder / kFederalTableFile;
     if (!canOpenForReading(path)) {
@@ -204,16 +216,8 @@ void loadFederalTable(PayrollContext& ctx) {
     ctx.window.lbTaxVer = ctx.federal.TableVersion;
 }
 
-void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
-    checkEntryBoxes(ctx.window);
-    const int fedExemptions = checkedFederalExemptions(ctx.profile);
-    resetResults(ctx);
-    loadFederalTable(ctx);
-    if (!ctx.loaded.cityDialog) loadCityDialog(ctx);
-    if (!ctx.loaded.stateDialog) loadStateDialog(ctx);
-    checkStateExemptions(ctx);
+void computePayPeriod(PayrollContext& ctx, int fedExemptions) {
     ctx.result.CafeteriaThisPeriod = ctx.profile.CafeteriaAmount;
-
     PeriodEntry& e = ctx.entry;
     const float rate = ctx.profile.HourlyRate;
     e.PayRate = (rate != 0 && rate != ctx.DefaultRate) ? rate : ctx.DefaultRate;
@@ -233,6 +237,17 @@ void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
     ctx.window.Label13 = r.TaxableGross != 0 ? formatPattern(r.GrossPay, kMoney) : "";
     roundAndTotal(ctx);
     showResults(ctx);
+}
+
+void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
+    checkEntryBoxes(ctx.window);
+    const int fedExemptions = checkedFederalExemptions(ctx.profile);
+    resetResults(ctx);
+    loadFederalTable(ctx);
+    if (!ctx.loaded.cityDialog) loadCityDialog(ctx);
+    if (!ctx.loaded.stateDialog) loadStateDialog(ctx);
+    checkStateExemptions(ctx);
+    computePayPeriod(ctx, fedExemptions);
     clearFederalTable(ctx.federal);
     if (options.save) SaveUserFiles(ctx);
     ctx.loaded.cityDialog = false;

@@ -18,6 +18,14 @@ void loadFederalTable(PayrollContext& ctx);
 // out of range); nothing is then computed or saved.
 void Calcu_late(PayrollContext& ctx, const CalculateOptions& options = {});
 
+// The entry boxes and the federal exemption count checked before anything is computed;
+// returns the exemption count. Throws UserError naming the box or the count.
+int checkedPeriodInputs(const PayrollContext& ctx);
+
+// Steps 3 to 33 of the calculation on the tables in memory: entries, gross, every tax and
+// deduction, net pay and the window's texts. Reads and writes no file.
+void computePayPeriod(PayrollContext& ctx, int fedExemptions);
+
 // The save window's "&Save": the employee file group, the state, city and non-city files, in
 // this order, then the secondary windows are closed. Throws FileError naming the file that
 // failed; the files before it stay written.

@@ -28,8 +28,8 @@ struct CalculatorWindow {
 
 // The captions beside the entry boxes, used to name a box in a message.
 inline constexpr std::array<const char*, kEntryBoxes> kEntryCaptions{
-    "STRAIGHT TIME HOURS 1", "STRAIGHT TIME HOURS 2", "O.T.",
-    "O.T. TIME AND 1/2 (1.5X)", "HOLIDAY IN HOURS", "VACATION - SICK, IN HOURS",
-    "PAY IN DOLLAR AMOUNT", "TIPS (Hours)"};
+    "STRAIGHT TIME HOURS 1",    "STRAIGHT TIME HOURS 2", "O.T.",
+    "O.T. TIME AND 1/2 (1.5X)", "HOLIDAY IN HOURS",      "VACATION - SICK, IN HOURS",
+    "PAY IN DOLLAR AMOUNT",     "TIPS (Hours)"};
 
 }  // namespace corvanta

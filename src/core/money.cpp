@@ -1,12 +1,11 @@
 #include "core/money.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-
-#include "core/numeric_text.h"
 
 namespace corvanta {
 namespace {
@@ -14,39 +13,9 @@ namespace {
 constexpr int kSingleDigits = 7;
 constexpr int kDoubleDigits = 15;
 
-DecimalValue decimalWithDigits(double value, int digits) {
-    if (!std::isfinite(value)) throw MoneyOverflow();
-    DecimalValue d;
-    if (value == 0.0) return d;
-    std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::scientific, digits - 1);
-    std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
-    if (text.front() == '-') {
-        d.negative = true;
-        text.remove_prefix(1);
-    }
-    const auto e = text.find('e');
-    std::int64_t mantissa = 0;
-    int fractionDigits = 0;
-    bool afterPoint = false;
-    for (const char c : text.substr(0, e)) {
-        if (c == '.') {
-            afterPoint = true;
-            continue;
-        }
-        mantissa = mantissa * 10 + (c - '0');
-        if (afterPoint) ++fractionDigits;
-    }
-    int exponent = std::atoi(std::string(text.substr(e + 1)).c_str()) - fractionDigits;
-    while (mantissa != 0 && mantissa % 10 == 0) {
-        mantissa /= 10;
-        ++exponent;
-    }
-    d.mantissa = mantissa;
-    d.exponent = exponent;
-    return d;
-}
+constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 __int128 pow10i(int n) {
     __int128 p = 1;
@@ -54,33 +23,139 @@ __int128 pow10i(int n) {
     return p;
 }
 
+DecimalValue stripTrailingZeros(DecimalValue d) {
+    while (d.mantissa != 0 && d.mantissa % 10 == 0) {
+        d.mantissa /= 10;
+        ++d.exponent;
+    }
+    return d;
+}
+
+// The correctly rounded digits through the library's printing (slow, always exact).
+DecimalValue decimalByPrinting(double value, int digits) {
+    DecimalValue d;
+    std::array<char, 48> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                   std::chars_format::scientific, digits - 1);
+    const char* p = buf.data();
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    std::int64_t mantissa = 0;
+    int fractionDigits = 0;
+    bool afterPoint = false;
+    for (; *p != 'e'; ++p) {
+        if (*p == '.') {
+            afterPoint = true;
+            continue;
+        }
+        mantissa = mantissa * 10 + (*p - '0');
+        if (afterPoint) ++fractionDigits;
+    }
+    int exponent = 0;
+    const char* e = p + 1;
+    const bool negativeExponent = *e == '-';
+    std::from_chars(e + 1, res.ptr, exponent);
+    if (negativeExponent) exponent = -exponent;
+    d.mantissa = mantissa;
+    d.exponent = exponent - fractionDigits;
+    return stripTrailingZeros(d);
+}
+
+DecimalValue decimalWithDigits(double value, int digits) {
+    if (!std::isfinite(value)) throw MoneyOverflow();
+    if (value == 0.0) return DecimalValue{};
+    // Fast path: scale to an integer of `digits` digits. The product is exact to well under
+    // half a unit, so unless it lies near a half its rounding is the correct one.
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e-6 && magnitude < 1e15) {
+        int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+        const double lowest = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const int shift = digits - 1 - exponent;
+            if (shift < 0 || shift >= static_cast<int>(kPowersOfTen.size())) break;
+            const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(shift)];
+            if (scaled >= lowest * 10) {
+                ++exponent;
+                continue;
+            }
+            if (scaled < lowest) {
+                --exponent;
+                continue;
+            }
+            const double fraction = scaled - std::floor(scaled);
+            const double margin = std::max(1e-9, scaled * 4.5e-16);  // over one rounding error
+            if (std::fabs(fraction - 0.5) < margin) break;
+            DecimalValue d;
+            d.negative = value < 0;
+            d.mantissa = static_cast<std::int64_t>(std::nearbyint(scaled));
+            d.exponent = -shift;
+            return stripTrailingZeros(d);
+        }
+    }
+    return decimalByPrinting(value, digits);
+}
+
+constexpr std::array<std::uint64_t, 20> kIntegerPowers{1ULL,
+                                                       10ULL,
+                                                       100ULL,
+                                                       1000ULL,
+                                                       10000ULL,
+                                                       100000ULL,
+                                                       1000000ULL,
+                                                       10000000ULL,
+                                                       100000000ULL,
+                                                       1000000000ULL,
+                                                       10000000000ULL,
+                                                       100000000000ULL,
+                                                       1000000000000ULL,
+                                                       10000000000000ULL,
+                                                       100000000000000ULL,
+                                                       1000000000000000ULL,
+                                                       10000000000000000ULL,
+                                                       100000000000000000ULL,
+                                                       1000000000000000000ULL,
+                                                       10000000000000000000ULL};
+
 // |value| x 10^decimals rounded half away from zero, as an integer.
 __int128 scaledMagnitude(const DecimalValue& d, int decimals) {
     const int shift = d.exponent + decimals;
+    const auto mantissa = static_cast<std::uint64_t>(d.mantissa);
     if (shift >= 0) {
         if (shift > 20) throw MoneyOverflow();
-        return static_cast<__int128>(d.mantissa) * pow10i(shift);
+        return static_cast<__int128>(mantissa) * pow10i(shift);
     }
     if (-shift > 19) return 0;
-    const __int128 divisor = pow10i(-shift);
-    const __int128 quotient = d.mantissa / divisor;
-    const __int128 remainder = d.mantissa % divisor;
-    return remainder * 2 >= divisor ? quotient + 1 : quotient;
+    const std::uint64_t divisor = kIntegerPowers[static_cast<std::size_t>(-shift)];
+    const std::uint64_t quotient = mantissa / divisor;
+    const std::uint64_t remainder = mantissa % divisor;
+    return remainder >= divisor - remainder ? quotient + 1 : quotient;
 }
 
-std::string digitsOf(__int128 value) {
-    if (value == 0) return "0";
-    std::string s;
-    while (value > 0) {
-        s.insert(s.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
-        value /= 10;
+// Appends the decimal digits of a non-negative value, at least minDigits of them.
+void appendDigits(std::string& out, __int128 value, int minDigits = 1) {
+    std::array<char, 48> buf{};
+    int n = 0;
+    if (value <= static_cast<__int128>(std::numeric_limits<std::uint64_t>::max())) {
+        auto small = static_cast<std::uint64_t>(value);
+        while (small > 0 || n < minDigits) {
+            buf[static_cast<std::size_t>(n++)] = static_cast<char>('0' + small % 10);
+            small /= 10;
+        }
+    } else {
+        while (value > 0 || n < minDigits) {
+            buf[static_cast<std::size_t>(n++)] =
+                static_cast<char>('0' + static_cast<int>(value % 10));
+            value /= 10;
+        }
     }
-    return s;
+    while (n > 0) out += buf[static_cast<std::size_t>(--n)];
 }
 
 struct PatternParts {
-    std::string prefix;
-    std::string suffix;
+    std::string_view prefix;
+    std::string_view suffix;
     int minInteger = 0;
     bool grouping = false;
     int decimals = 0;
@@ -93,9 +168,8 @@ PatternParts parsePattern(std::string_view pattern) {
     PatternParts p;
     std::size_t i = 0;
     auto isDigitPlace = [](char c) { return c == '#' || c == '0'; };
-    while (i < pattern.size() && !isDigitPlace(pattern[i]) && pattern[i] != '.') {
-        p.prefix += pattern[i++];
-    }
+    while (i < pattern.size() && !isDigitPlace(pattern[i]) && pattern[i] != '.') ++i;
+    p.prefix = pattern.substr(0, i);
     for (; i < pattern.size() && (isDigitPlace(pattern[i]) || pattern[i] == ','); ++i) {
         if (pattern[i] == '0') ++p.minInteger;
         if (pattern[i] == ',') p.grouping = true;
@@ -107,19 +181,42 @@ PatternParts parsePattern(std::string_view pattern) {
             if (pattern[i] == '0') p.minDecimals = p.decimals;
         }
     }
-    p.suffix = std::string(pattern.substr(i));
-    p.percent = p.suffix.find('%') != std::string::npos;
+    p.suffix = pattern.substr(i);
+    p.percent = p.suffix.find('%') != std::string_view::npos;
     return p;
 }
 
-std::string groupThousands(const std::string& digits) {
-    std::string out;
-    const auto n = digits.size();
+void appendInteger(std::string& out, __int128 integer, const PatternParts& p) {
+    std::string digits;
+    if (integer != 0 || p.minInteger > 0) appendDigits(digits, integer, p.minInteger);
+    if (!p.grouping) {
+        out += digits;
+        return;
+    }
+    const std::size_t n = digits.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0) out += ',';
         out += digits[i];
     }
-    return out;
+}
+
+double toDouble(const DecimalValue& d) {
+    double v = static_cast<double>(d.mantissa);
+    if (d.exponent >= 0 && d.exponent < static_cast<int>(kPowersOfTen.size())) {
+        v *= kPowersOfTen[static_cast<std::size_t>(d.exponent)];
+    } else if (d.exponent < 0 && -d.exponent < static_cast<int>(kPowersOfTen.size())) {
+        v /= kPowersOfTen[static_cast<std::size_t>(-d.exponent)];  // one correctly rounded step
+    } else {
+        v *= std::pow(10.0, d.exponent);
+    }
+    return d.negative ? -v : v;
+}
+
+// The value rounded to cents the way the "#,###.00" text shows it, read back.
+double centsValue(const DecimalValue& d) {
+    const __int128 cents = scaledMagnitude(d, 2);
+    const double v = static_cast<double>(cents) / 100.0;
+    return d.negative ? -v : v;
 }
 
 }  // namespace
@@ -180,19 +277,23 @@ std::string formatPattern(const DecimalValue& value, std::string_view pattern) {
     DecimalValue d = value;
     if (p.percent) d.exponent += 2;
     const __int128 scaled = scaledMagnitude(d, p.decimals);
-    const __int128 unit = pow10i(p.decimals);
-    std::string integer = scaled / unit == 0 ? "" : digitsOf(scaled / unit);
-    while (static_cast<int>(integer.size()) < p.minInteger) integer.insert(integer.begin(), '0');
-    if (p.grouping) integer = groupThousands(integer);
-    std::string fraction = digitsOf(scaled % unit);
-    while (static_cast<int>(fraction.size()) < p.decimals) fraction.insert(fraction.begin(), '0');
-    while (static_cast<int>(fraction.size()) > p.minDecimals && fraction.back() == '0') {
-        fraction.pop_back();
-    }
-    std::string out = (d.negative && scaled != 0) ? "-" : "";
-    out += p.prefix + integer;
+    const auto unit = static_cast<__int128>(kIntegerPowers[static_cast<std::size_t>(p.decimals)]);
+    std::string out;
+    out.reserve(24);
+    if (d.negative && scaled != 0) out += '-';
+    out += p.prefix;
+    const bool small = scaled <= static_cast<__int128>(std::numeric_limits<std::uint64_t>::max());
+    const auto unit64 = static_cast<std::uint64_t>(unit);
+    const __int128 integer = small ? static_cast<std::uint64_t>(scaled) / unit64 : scaled / unit;
+    const __int128 rest = small ? static_cast<std::uint64_t>(scaled) % unit64 : scaled % unit;
+    appendInteger(out, integer, p);
     if (p.showPoint) {
         out += '.';
+        std::string fraction;
+        if (p.decimals > 0) appendDigits(fraction, rest, p.decimals);
+        while (static_cast<int>(fraction.size()) > p.minDecimals && fraction.back() == '0') {
+            fraction.pop_back();
+        }
         out += fraction;
     }
     out += p.suffix;
@@ -209,13 +310,9 @@ std::string formatPattern(Currency value, std::string_view pattern) {
     return formatPattern(decimalOf(value), pattern);
 }
 
-float roundToCents(float value) {
-    return static_cast<float>(strictNumber(formatPattern(value, "#,###.00")).value_or(0.0));
-}
+float roundToCents(float value) { return static_cast<float>(centsValue(decimalOf(value))); }
 
-double roundToCents(double value) {
-    return strictNumber(formatPattern(value, "#,###.00")).value_or(0.0);
-}
+double roundToCents(double value) { return centsValue(decimalOf(value)); }
 
 double roundToWholeDollarsEven(double value) { return std::nearbyint(value); }
 
@@ -228,7 +325,8 @@ namespace {
 
 std::string shortestFrom(const DecimalValue& d, bool leadingZero) {
     if (d.mantissa == 0) return "0";
-    std::string digits = digitsOf(d.mantissa);
+    std::string digits;
+    appendDigits(digits, d.mantissa);
     const int n = static_cast<int>(digits.size());
     const int pointPos = n + d.exponent;  // digits before the point
     std::string out = d.negative ? "-" : "";
@@ -272,12 +370,10 @@ std::string shortestText(double value, bool leadingZero) {
     return shortestFrom(decimalOf(value), leadingZero);
 }
 
-float displayedValue(float value) {
-    return static_cast<float>(strictNumber(shortestText(value)).value_or(0.0));
-}
+float displayedValue(float value) { return static_cast<float>(toDouble(decimalOf(value))); }
 
-double displayedValue(double value) { return strictNumber(shortestText(value)).value_or(0.0); }
+double displayedValue(double value) { return toDouble(decimalOf(value)); }
 
-double shownAsDouble(float value) { return strictNumber(shortestText(value)).value_or(0.0); }
+double shownAsDouble(float value) { return toDouble(decimalOf(value)); }
 
 }  // namespace corvanta

@@ -10,13 +10,13 @@ namespace corvanta {
 
 // Raised when an amount leaves the range the money types can hold.
 class MoneyOverflow : public std::overflow_error {
-public:
+  public:
     MoneyOverflow() : std::overflow_error("The amount is too large.") {}
 };
 
 // Fixed-point money: the amount times 10000 in a 64-bit integer.
 class Currency {
-public:
+  public:
     constexpr Currency() = default;
 
     static constexpr Currency fromUnits(std::int64_t tenThousandths) {
@@ -36,7 +36,7 @@ public:
     friend Currency operator-(Currency a, Currency b);
     friend constexpr auto operator<=>(Currency a, Currency b) = default;
 
-private:
+  private:
     std::int64_t units_ = 0;
 };
 

@@ -1,6 +1,6 @@
 #include "core/numeric_text.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -12,44 +12,41 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Parses a plain decimal (sign, digits, point, exponent) from the start of text.
+// Copies a plain decimal (sign, digits, point, exponent) from the start of s into clean.
 // Returns the characters used; 0 when no digit was found.
-std::size_t scanNumber(const std::string& text, std::string& clean) {
+std::size_t scanNumber(std::string_view s, std::string& clean) {
     std::size_t i = 0;
     clean.clear();
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) clean += text[i++];
-    std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) {
-        clean += text[i++];
-        ++digits;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') clean += '-';
+        ++i;
     }
-    if (i < text.size() && text[i] == '.') {
-        clean += text[i++];
-        while (i < text.size() && isDigit(text[i])) {
-            clean += text[i++];
-            ++digits;
-        }
+    std::size_t digits = 0;
+    for (; i < s.size() && isDigit(s[i]); ++i, ++digits) clean += s[i];
+    if (i < s.size() && s[i] == '.') {
+        clean += '.';
+        for (++i; i < s.size() && isDigit(s[i]); ++i, ++digits) clean += s[i];
     }
     if (digits == 0) return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         std::size_t j = i + 1;
-        std::string exp = "e";
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) exp += text[j++];
-        const std::size_t expStart = j;
-        while (j < text.size() && isDigit(text[j])) exp += text[j++];
-        if (j > expStart) {
-            clean += exp;
+        std::string exponent = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
+        const std::size_t start = j;
+        for (; j < s.size() && isDigit(s[j]); ++j) exponent += s[j];
+        if (j > start) {
+            clean += exponent;
             i = j;
         }
     }
     return i;
 }
 
-double toDouble(const std::string& clean) {
-    errno = 0;
-    char* end = nullptr;
-    const double v = std::strtod(clean.c_str(), &end);
-    if (errno == ERANGE && std::fabs(v) < 1.0) return 0.0;  // underflow reads as zero
+// The value of a scanned number; beyond the double range it is infinite, below it zero.
+double valueOf(const std::string& clean) {
+    double v = 0;
+    const auto res = std::from_chars(clean.data(), clean.data() + clean.size(), v);
+    if (res.ec == std::errc::result_out_of_range) v = std::strtod(clean.c_str(), nullptr);
     return v;
 }
 
@@ -62,7 +59,7 @@ double numericValue(std::string_view text) {
     }
     std::string clean;
     if (scanNumber(compact, clean) == 0) return 0.0;
-    return toDouble(clean);
+    return valueOf(clean);
 }
 
 std::optional<double> strictNumber(std::string_view text) {
@@ -70,15 +67,14 @@ std::optional<double> strictNumber(std::string_view text) {
     std::size_t e = text.size();
     while (b < e && isBlank(text[b])) ++b;
     while (e > b && isBlank(text[e - 1])) --e;
-    std::string body(text.substr(b, e - b));
-    std::string sign;
+    std::string_view body = text.substr(b, e - b);
+    std::string plain;
     if (!body.empty() && (body[0] == '+' || body[0] == '-')) {
-        sign = body.substr(0, 1);
-        body.erase(0, 1);
+        plain += body[0];
+        body.remove_prefix(1);
     }
-    if (!body.empty() && body[0] == '$') body.erase(0, 1);
+    if (!body.empty() && body[0] == '$') body.remove_prefix(1);
     // Thousands separators are accepted between digits of the integer part only.
-    std::string plain = sign;
     bool inInteger = true;
     for (std::size_t i = 0; i < body.size(); ++i) {
         const char c = body[i];
@@ -90,8 +86,8 @@ std::optional<double> strictNumber(std::string_view text) {
         plain += c;
     }
     std::string clean;
-    if (scanNumber(plain, clean) != plain.size() || plain.empty()) return std::nullopt;
-    const double v = toDouble(clean);
+    if (plain.empty() || scanNumber(plain, clean) != plain.size()) return std::nullopt;
+    const double v = valueOf(clean);
     if (!std::isfinite(v)) return std::nullopt;
     return v;
 }

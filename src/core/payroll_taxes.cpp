@@ -4,8 +4,8 @@ namespace corvanta {
 namespace {
 
 // One of SDI or SUI. Returns the period's contribution.
-float insuranceTax(int useBase, float percent, float wageBase, Currency ytdGross,
-                   Currency ytdAfter, float gross) {
+float insuranceTax(int useBase, float percent, float wageBase, Currency ytdGross, Currency ytdAfter,
+                   float gross) {
     if (useBase == 0) return wageBase;  // a flat amount per period
     const double ytd = ytdGross.toDouble();
     if (ytd >= static_cast<double>(wageBase)) return 0;
@@ -46,10 +46,10 @@ void GetSDI_SUI(PayrollContext& ctx) {
     const Currency ytd = ctx.ledger.totals.YtdGross;
     r.SdiYtdAfter = ytd + Currency::fromFloat(r.GrossPay);
     r.SuiYtdAfter = r.SdiYtdAfter;
-    r.SdiTax = insuranceTax(s.SdiUseBase, s.SdiPercent, s.SdiWageBase, ytd, r.SdiYtdAfter,
-                            r.GrossPay);
-    r.SuiTax = insuranceTax(s.SuiUseBase, s.SuiPercent, s.SuiWageBase, ytd, r.SuiYtdAfter,
-                            r.GrossPay);
+    r.SdiTax =
+        insuranceTax(s.SdiUseBase, s.SdiPercent, s.SdiWageBase, ytd, r.SdiYtdAfter, r.GrossPay);
+    r.SuiTax =
+        insuranceTax(s.SuiUseBase, s.SuiPercent, s.SuiWageBase, ytd, r.SuiYtdAfter, r.GrossPay);
 }
 
 }  // namespace corvanta

@@ -7,23 +7,23 @@ namespace corvanta {
 
 // A failure the operator must be told about; what() is the message shown.
 class UserError : public std::runtime_error {
-public:
+  public:
     explicit UserError(const std::string& message, std::string title = "Corvanta 2008")
         : std::runtime_error(message), title_(std::move(title)) {}
     const std::string& title() const { return title_; }
 
-private:
+  private:
     std::string title_;
 };
 
 // A file that could not be read or written; the message names the file.
 class FileError : public UserError {
-public:
+  public:
     FileError(const std::string& message, std::string fileName)
         : UserError(message), fileName_(std::move(fileName)) {}
     const std::string& fileName() const { return fileName_; }
 
-private:
+  private:
     std::string fileName_;
 };
 

@@ -129,9 +129,8 @@ void ReadEmployeeFiles(PayrollContext& ctx) {
     });
     readIfExists(ctx, ".cfe", [&](RecordReader& in) { readCafeteria(in, ctx.profile); });
     if (ctx.profile.PayWeekly == kOptionSelected) {
-        readIfExists(ctx, ".ovw", [&](RecordReader& in) {
-            readOvertimeRows(in, ctx.overtime, kOvertimeRows);
-        });
+        readIfExists(ctx, ".ovw",
+                     [&](RecordReader& in) { readOvertimeRows(in, ctx.overtime, kOvertimeRows); });
     } else {
         readIfExists(ctx, ".ovb", [&](RecordReader& in) {
             readOvertimeRows(in, ctx.overtime, kOvertimeRows / 2);

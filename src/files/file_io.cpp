@@ -18,14 +18,14 @@ namespace {
 std::string displayName(const std::filesystem::path& path) { return path.filename().string(); }
 
 [[noreturn]] void failWrite(const std::filesystem::path& path, int err) {
-    throw FileError("Could not save the file \"" + displayName(path) + "\": " +
-                        std::strerror(err) + ". The copy on disk was not changed.",
+    throw FileError("Could not save the file \"" + displayName(path) + "\": " + std::strerror(err) +
+                        ". The copy on disk was not changed.",
                     displayName(path));
 }
 
 // Closes a descriptor and removes the temporary file unless the rename happened.
 class TempFile {
-public:
+  public:
     explicit TempFile(std::string pattern) : name_(std::move(pattern)) {
         std::vector<char> buf(name_.begin(), name_.end());
         buf.push_back('\0');
@@ -48,7 +48,7 @@ public:
     }
     void markRenamed() { renamed_ = true; }
 
-private:
+  private:
     std::string name_;
     int fd_ = -1;
     bool renamed_ = false;
@@ -83,7 +83,8 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view con
     TempFile temp((folder / ("." + base + ".tmpXXXXXX")).string());
     if (temp.fd() < 0) failWrite(path, errno);
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && ::fchmod(temp.fd(), existing.st_mode & 07777) != 0) {
+    if (::stat(path.c_str(), &existing) == 0 &&
+        ::fchmod(temp.fd(), existing.st_mode & 07777) != 0) {
         failWrite(path, errno);
     }
     if (!writeAll(temp.fd(), content)) failWrite(path, errno);
@@ -110,9 +111,9 @@ std::optional<std::string> readFileIfExists(const std::filesystem::path& path) {
     std::ostringstream data;
     if (in) data << in.rdbuf();
     if (!in || in.bad()) {
-        throw FileError("Could not read the file \"" + displayName(path) + "\": " +
-                            std::strerror(errno) + ".",
-                        displayName(path));
+        throw FileError(
+            "Could not read the file \"" + displayName(path) + "\": " + std::strerror(errno) + ".",
+            displayName(path));
     }
     return data.str();
 }

@@ -200,11 +200,15 @@ std::string utf8ToLatin1(std::string_view text) {
             continue;
         }
         std::size_t len = 1;
-        if ((c & 0xE0) == 0xC0) len = 2;
-        else if ((c & 0xF0) == 0xE0) len = 3;
-        else if ((c & 0xF8) == 0xF0) len = 4;
+        if ((c & 0xE0) == 0xC0)
+            len = 2;
+        else if ((c & 0xF0) == 0xE0)
+            len = 3;
+        else if ((c & 0xF8) == 0xF0)
+            len = 4;
         if (len == 2 && i + 1 < text.size()) {
-            const unsigned code = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
+            const unsigned code =
+                ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
             out += code <= 0xFF ? static_cast<char>(code) : '?';
         } else {
             out += '?';  // not representable in a single-byte file

@@ -18,12 +18,12 @@ struct RawField {
 
 // A file whose content does not match its layout. The message names the file and the place.
 class RecordFormatError : public FileError {
-public:
+  public:
     RecordFormatError(const std::string& fileName, int line, int field, const std::string& what);
     int line() const { return line_; }
     int field() const { return field_; }
 
-private:
+  private:
     int line_;
     int field_;
 };
@@ -31,7 +31,7 @@ private:
 // Reads the comma-separated record format field by field; a line end counts as a comma.
 // Each read throws RecordFormatError when the field is missing or of the wrong kind.
 class RecordReader {
-public:
+  public:
     RecordReader(std::string_view content, std::string fileName);
 
     float readSingle();
@@ -45,7 +45,7 @@ public:
     int fieldsRead() const { return static_cast<int>(next_); }
     const std::string& fileName() const { return fileName_; }
 
-private:
+  private:
     struct Field {
         RawField raw;
         int line = 0;
@@ -62,7 +62,7 @@ private:
 
 // Writes records: CR LF line ends, quoted texts, numbers without a leading zero.
 class RecordWriter {
-public:
+  public:
     RecordWriter& single(float value);
     RecordWriter& dbl(double value);
     RecordWriter& integer(long value);
@@ -73,7 +73,7 @@ public:
 
     const std::string& content() const { return out_; }
 
-private:
+  private:
     void separate();
     std::string out_;
     bool lineStart_ = true;

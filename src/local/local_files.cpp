@@ -27,18 +27,19 @@ void writeTableFile(const PayrollContext& ctx, const std::string& extension,
     try {
         writeFileAtomically(ctx.employeeFile(extension), content, ctx.durableWrites);
     } catch (const FileError& e) {
-        throw FileError(std::string("Check your numbers\r\nNo blanks\r\nOnly numbers\r\n\r\n") +
-                            e.what(),
-                        e.fileName());
+        throw FileError(
+            std::string("Check your numbers\r\nNo blanks\r\nOnly numbers\r\n\r\n") + e.what(),
+            e.fileName());
     }
 }
 
 }  // namespace
 
 void ReadCityFile(PayrollContext& ctx) {
-    const bool read = readTableFile(ctx, ".cti", [&](std::string_view content, const std::string& name) {
-        parseCityFile(content, name, ctx.city);
-    });
+    const bool read =
+        readTableFile(ctx, ".cti", [&](std::string_view content, const std::string& name) {
+            parseCityFile(content, name, ctx.city);
+        });
     if (!read) return;
     showCityTable(ctx.city, ctx.cityDialog);
     if (ctx.city.NoLocalTax != 0) clearCityBoxes(ctx.cityDialog);
@@ -54,9 +55,10 @@ void loadCityDialog(PayrollContext& ctx) {
 void WriteCityFile(PayrollContext& ctx) { writeTableFile(ctx, ".cti", formatCityFile(ctx.city)); }
 
 void ReadNonCityFile(PayrollContext& ctx) {
-    const bool read = readTableFile(ctx, ".nci", [&](std::string_view content, const std::string& name) {
-        parseNonCityFile(content, name, ctx.nonCity);
-    });
+    const bool read =
+        readTableFile(ctx, ".nci", [&](std::string_view content, const std::string& name) {
+            parseNonCityFile(content, name, ctx.nonCity);
+        });
     if (read) showNonCityTable(ctx.nonCity, ctx.nonCityDialog);
 }
 

@@ -9,17 +9,28 @@ namespace {
 
 int* flagPointer(StateSettings& s, StateMethodId id) {
     switch (id) {
-        case StateMethodId::Arizona: return &s.UseArizona;
-        case StateMethodId::Louisiana: return &s.UseLouisiana;
-        case StateMethodId::Iowa: return &s.UseIowa;
-        case StateMethodId::Missouri: return &s.UseMissouri;
-        case StateMethodId::Mass: return &s.UseMass;
-        case StateMethodId::Oregon: return &s.UseOregon;
-        case StateMethodId::Utah: return &s.UseUtah;
-        case StateMethodId::Alabama: return &s.UseAlabama;
-        case StateMethodId::Kentucky: return &s.UseKentucky;
-        case StateMethodId::Wisconsin: return &s.UseWisconsin;
-        case StateMethodId::NC: return &s.UseNC;
+        case StateMethodId::Arizona:
+            return &s.UseArizona;
+        case StateMethodId::Louisiana:
+            return &s.UseLouisiana;
+        case StateMethodId::Iowa:
+            return &s.UseIowa;
+        case StateMethodId::Missouri:
+            return &s.UseMissouri;
+        case StateMethodId::Mass:
+            return &s.UseMass;
+        case StateMethodId::Oregon:
+            return &s.UseOregon;
+        case StateMethodId::Utah:
+            return &s.UseUtah;
+        case StateMethodId::Alabama:
+            return &s.UseAlabama;
+        case StateMethodId::Kentucky:
+            return &s.UseKentucky;
+        case StateMethodId::Wisconsin:
+            return &s.UseWisconsin;
+        case StateMethodId::NC:
+            return &s.UseNC;
     }
     return &s.UseArizona;
 }
@@ -103,8 +114,7 @@ void captureStateDialog(StateDialogModel& d, StateSettings& settings) {
     for (int k = 0; k < kTableLines; ++k) {
         s.SingleTable[k] = {cellValue(d.txtStateMinBS[k].text), cellValue(d.txtStateAmtBS[k].text),
                             cellValue(d.txtStatePerBS[k].text)};
-        s.MarriedTable[k] = {cellValue(d.txtStateMinBM[k].text),
-                             cellValue(d.txtStateAmtBM[k].text),
+        s.MarriedTable[k] = {cellValue(d.txtStateMinBM[k].text), cellValue(d.txtStateAmtBM[k].text),
                              cellValue(d.txtStatePerBM[k].text)};
         s.SingleAllowance[k] = cellValue(d.txtStateSgExp[k].text);
         s.MarriedAllowance[k] = cellValue(d.txtStateMarExp[k].text);

@@ -52,8 +52,7 @@ struct StateDialogModel {
     std::string Label15 = "Married";
     std::string Label21 = "BIWEEKLY ";
     bool biWeeklyCaptionsVisible = true;  // Label19, Label20, Label21
-    std::array<std::string, kTableLines> Label27{"0", "1", "2", "3", "4",
-                                                 "5", "6", "7", "8", "9"};
+    std::array<std::string, kTableLines> Label27{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
     std::string MarriedTableHeading = "Table for MARRIED Persons";
     bool allowanceFrameVisible = true;
     std::string Label26 = "Flat Rate";  // SDI base caption

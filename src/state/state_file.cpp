@@ -97,9 +97,9 @@ void WriteStateFile(PayrollContext& ctx) {
         writeFileAtomically(ctx.employeeFile(".sta"), formatStateFile(ctx.state, ctx.profile),
                             ctx.durableWrites);
     } catch (const FileError& e) {
-        throw FileError(std::string("Check your numbers\r\nNo blanks\r\nOnly numbers\r\n\r\n") +
-                            e.what(),
-                        e.fileName());
+        throw FileError(
+            std::string("Check your numbers\r\nNo blanks\r\nOnly numbers\r\n\r\n") + e.what(),
+            e.fileName());
     }
 }
 

@@ -12,8 +12,8 @@ std::string formatStateFile(const StateSettings& settings, const EmployeeProfile
 
 // Reads the records in order into the settings and the profile. Throws RecordFormatError part
 // way, with the values read so far kept.
-void parseStateFile(std::string_view content, const std::string& fileName,
-                    StateSettings& settings, EmployeeProfile& profile);
+void parseStateFile(std::string_view content, const std::string& fileName, StateSettings& settings,
+                    EmployeeProfile& profile);
 
 // ReadStateFile: when the file exists, reads it and shows the values in the dialog; then the
 // method, spouse and round boxes always follow the record. A damaged file throws UserError

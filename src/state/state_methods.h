@@ -19,16 +19,15 @@ const std::array<StateMethod, kStateMethodCount>& builtInStateMethods();
 
 // The order in which the calculation runs the checked methods.
 inline constexpr std::array<StateMethodId, kStateMethodCount> kComputeOrder{
-    StateMethodId::Arizona,  StateMethodId::Louisiana, StateMethodId::Iowa,
-    StateMethodId::Missouri, StateMethodId::Mass,      StateMethodId::Oregon,
-    StateMethodId::Utah,     StateMethodId::Alabama,   StateMethodId::Kentucky,
-    StateMethodId::Wisconsin, StateMethodId::NC};
+    StateMethodId::Arizona,  StateMethodId::Louisiana, StateMethodId::Iowa, StateMethodId::Missouri,
+    StateMethodId::Mass,     StateMethodId::Oregon,    StateMethodId::Utah, StateMethodId::Alabama,
+    StateMethodId::Kentucky, StateMethodId::Wisconsin, StateMethodId::NC};
 
 // The order in which the dialog's load applies the setters of the checked methods.
 inline constexpr std::array<StateMethodId, kStateMethodCount> kSetterOrder{
-    StateMethodId::Louisiana, StateMethodId::Arizona,  StateMethodId::Iowa,
-    StateMethodId::Missouri,  StateMethodId::Mass,     StateMethodId::Oregon,
-    StateMethodId::Utah,      StateMethodId::Alabama,  StateMethodId::Kentucky,
+    StateMethodId::Louisiana, StateMethodId::Arizona, StateMethodId::Iowa,
+    StateMethodId::Missouri,  StateMethodId::Mass,    StateMethodId::Oregon,
+    StateMethodId::Utah,      StateMethodId::Alabama, StateMethodId::Kentucky,
     StateMethodId::Wisconsin, StateMethodId::NC};
 
 }  // namespace corvanta

@@ -25,8 +25,8 @@ const std::array<float, kTableLines>& NewYorkDefaults::singleAllowance() {
 }
 
 const std::array<float, kTableLines>& NewYorkDefaults::marriedAllowance() {
-    static const std::array<float, kTableLines> values{287.5f, 326, 364.5f, 403, 441.5f,
-                                                       480,    518.5f, 557, 595.5f, 634};
+    static const std::array<float, kTableLines> values{287.5f, 326,    364.5f, 403,    441.5f,
+                                                       480,    518.5f, 557,    595.5f, 634};
     return values;
 }
 

@@ -28,11 +28,13 @@ void StateTableMethod(PayrollContext& ctx) {
     float withholding = 0;
     if (p.PayBiWeekly != 0) {
         r.StateWage = r.TaxableGross - r.StateAllowance - r.StateCafeteriaReduction;
-        if (applyStateLines(table, r.StateWage, false, withholding)) r.StateWithholding = withholding;
+        if (applyStateLines(table, r.StateWage, false, withholding))
+            r.StateWithholding = withholding;
     }
     if (p.PayWeekly != 0) {
         r.StateWage = r.TaxableGross - r.StateAllowance / 2 - r.StateCafeteriaReduction;
-        if (applyStateLines(table, r.StateWage, true, withholding)) r.StateWithholding = withholding;
+        if (applyStateLines(table, r.StateWage, true, withholding))
+            r.StateWithholding = withholding;
     }
     r.StateWithholding -= static_cast<double>(ctx.state.CalAllowance);
 }

@@ -10,7 +10,7 @@ namespace {
 using testing::PayrollFixture;
 
 class CalculateTest : public PayrollFixture {
-protected:
+  protected:
     void payDollars(const char* amount) { calculate({"", "", "", "", "", "", amount, ""}); }
 };
 
@@ -240,10 +240,11 @@ TEST_P(SocialSecurityTest, StopsAtTheWageBase) {
 INSTANTIATE_TEST_SUITE_P(
     WageBase, SocialSecurityTest,
     ::testing::Values(WageBaseCase{0, 1000, 0, 0, 62, 14.5f},
-                      WageBaseCase{101500, 1000, 0, 0, 31, 14.5f},   // crosses the base
-                      WageBaseCase{102000, 1000, 0, 0, 0, 14.5f},    // at the base
+                      WageBaseCase{101500, 1000, 0, 0, 31, 14.5f},  // crosses the base
+                      WageBaseCase{102000, 1000, 0, 0, 0, 14.5f},   // at the base
                       WageBaseCase{150000, 1000, 0, 0, 0, 14.5f},
-                      WageBaseCase{97000, 1000, 0, 0, 62, 14.5f},    // the 2007 base no longer stops it
+                      WageBaseCase{97000, 1000, 0, 0, 62,
+                                   14.5f},  // the 2007 base no longer stops it
                       WageBaseCase{0, 1000, 100, 1, 111.6f, 26.1f},  // self-employed, cafeteria
                       WageBaseCase{101500, 1000, 0, 1, 62, 29}));
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <random>
 
 #include "core/numeric_text.h"
 
@@ -24,23 +26,20 @@ TEST_P(DoublePatternTest, FormatsAsTheWindowShows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Patterns, DoublePatternTest,
-    ::testing::Values(PatternCase{0, "#,###.00", ".00"}, PatternCase{0, "$#,###.00", "$.00"},
-                      PatternCase{1234.5, "#,###.00", "1,234.50"},
-                      PatternCase{1234567.891, "$#,###.00", "$1,234,567.89"},
-                      PatternCase{0.5, "###.00", ".50"}, PatternCase{-3.25, "#####.00", "-3.25"},
-                      PatternCase{12345.678, "#####.00", "12345.68"},
-                      PatternCase{35.2103, "#,###.00", "35.21"},
-                      PatternCase{0.005, "#,###.00", ".01"},     // half away from zero
-                      PatternCase{-0.005, "#,###.00", "-.01"},
-                      PatternCase{2.675, "#,###.00", "2.68"},    // digits as shown, not binary
-                      PatternCase{1.005, "#,###.00", "1.01"},
-                      PatternCase{1234.5, "000000.00", "001234.50"},
-                      PatternCase{5.25, "00000.00", "00005.25"},
-                      PatternCase{0.45, "0.00", "0.45"}, PatternCase{0, "000000.00", "000000.00"},
-                      PatternCase{999999.99, "000000.00", "999999.99"},
-                      PatternCase{1234.5, "$#,###.#0", "$1,234.50"},
-                      PatternCase{0.0523, "##.##%", "5.23%"},
-                      PatternCase{-0.001, "#,###.00", ".00"}));
+    ::testing::Values(
+        PatternCase{0, "#,###.00", ".00"}, PatternCase{0, "$#,###.00", "$.00"},
+        PatternCase{1234.5, "#,###.00", "1,234.50"},
+        PatternCase{1234567.891, "$#,###.00", "$1,234,567.89"}, PatternCase{0.5, "###.00", ".50"},
+        PatternCase{-3.25, "#####.00", "-3.25"}, PatternCase{12345.678, "#####.00", "12345.68"},
+        PatternCase{35.2103, "#,###.00", "35.21"},
+        PatternCase{0.005, "#,###.00", ".01"},  // half away from zero
+        PatternCase{-0.005, "#,###.00", "-.01"},
+        PatternCase{2.675, "#,###.00", "2.68"},  // digits as shown, not binary
+        PatternCase{1.005, "#,###.00", "1.01"}, PatternCase{1234.5, "000000.00", "001234.50"},
+        PatternCase{5.25, "00000.00", "00005.25"}, PatternCase{0.45, "0.00", "0.45"},
+        PatternCase{0, "000000.00", "000000.00"}, PatternCase{999999.99, "000000.00", "999999.99"},
+        PatternCase{1234.5, "$#,###.#0", "$1,234.50"}, PatternCase{0.0523, "##.##%", "5.23%"},
+        PatternCase{-0.001, "#,###.00", ".00"}));
 
 TEST(MoneyFormat, FloatUsesSevenSignificantDigits) {
     EXPECT_EQ(formatPattern(17.60515f, "#,###.00"), "17.61");
@@ -126,6 +125,67 @@ TEST(StrictNumber, AcceptsOnlyAWholeNumber) {
     EXPECT_EQ(strictInteger("9"), 9);
     EXPECT_FALSE(strictInteger("40000").has_value());
     EXPECT_TRUE(std::isinf(numericValue("1e999")));
+}
+
+}  // namespace
+}  // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+// The digits through the library's correctly rounded printing, as a reference.
+DecimalValue printedDigits(double value, int digits) {
+    char buf[64];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    *res.ptr = '\0';
+    DecimalValue d;
+    const char* p = buf;
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    int fraction = 0;
+    bool afterPoint = false;
+    for (; *p != 'e'; ++p) {
+        if (*p == '.') {
+            afterPoint = true;
+            continue;
+        }
+        d.mantissa = d.mantissa * 10 + (*p - '0');
+        fraction += afterPoint ? 1 : 0;
+    }
+    d.exponent = std::atoi(p + 1) - fraction;
+    while (d.mantissa != 0 && d.mantissa % 10 == 0) {
+        d.mantissa /= 10;
+        ++d.exponent;
+    }
+    return d;
+}
+
+TEST(MoneyDigits, FastDigitsMatchCorrectlyRoundedPrinting) {
+    std::mt19937_64 random(20080105);
+    std::uniform_real_distribution<double> unit(0, 1);
+    int checked = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const double magnitude = std::pow(10.0, static_cast<int>(unit(random) * 20) - 6);
+        const double value = (unit(random) < 0.5 ? -1 : 1) * unit(random) * magnitude;
+        // Amounts as typed: whole cents and halves of cents are the values that matter most.
+        const double cents = std::round(value * 200) / 200;
+        for (const double v : {value, cents}) {
+            const DecimalValue fast = decimalOf(v);
+            const DecimalValue slow = v == 0 ? DecimalValue{} : printedDigits(v, 15);
+            ASSERT_EQ(fast.mantissa, slow.mantissa) << v;
+            ASSERT_EQ(fast.exponent, slow.exponent) << v;
+            const float f = static_cast<float>(v);
+            const DecimalValue fastF = decimalOf(f);
+            const DecimalValue slowF = f == 0 ? DecimalValue{} : printedDigits(f, 7);
+            ASSERT_EQ(fastF.mantissa, slowF.mantissa) << f;
+            ASSERT_EQ(fastF.exponent, slowF.exponent) << f;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 400000);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace corvanta::testing {
 // New York values and the local tables on their defaults, taken over as a loaded dialog
 // would hold them, so a calculation reads no employee file.
 class PayrollFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder.copyFederalTable();
         ctx.folder = folder.path();

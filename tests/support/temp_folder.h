@@ -11,7 +11,7 @@ namespace corvanta::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "corvanta-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
@@ -43,7 +43,7 @@ public:
                                    std::filesystem::copy_options::overwrite_existing);
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

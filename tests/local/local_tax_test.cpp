@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "local/city_table.h"
+#include "local/local_files.h"
+#include "local/non_city_table.h"
+#include "support/payroll_fixture.h"
+
+namespace corvanta {
+namespace {
+
+using testing::crlf;
+using testing::PayrollFixture;
+
+struct CityCase {
+    bool weekly;
+    const char* status;
+    int exemptions;
+    const char* gross;
+    double tax;
+};
+
+class CityTaxTest : public PayrollFixture, public ::testing::WithParamInterface<CityCase> {};
+
+TEST_P(CityTaxTest, DefaultTable) {
+    const CityCase& c = GetParam();
+    if (!c.weekly) setBiWeekly();
+    ctx.profile.StateStatus = c.status;
+    ctx.profile.StateExemptions = c.exemptions;
+    calculate({"", "", "", "", "", "", c.gross, ""});
+    EXPECT_DOUBLE_EQ(ctx.result.LocalTax, c.tax);
+}
+
+INSTANTIATE_TEST_SUITE_P(NewYorkCity, CityTaxTest,
+                         ::testing::Values(CityCase{false, "Single", 0, "1000", 23.36},
+                                           CityCase{false, "Married", 0, "1000", 21.91},
+                                           CityCase{true, "Single", 0, "500", 11.68},
+                                           CityCase{false, "Single", 9, "400", 0},  // below row 0
+                                           CityCase{false, "", 0, "1000", 21.91},
+                                           CityCase{false, "Single", 0, "3000", 100.80}));
+
+TEST_F(PayrollFixture, CityRowsEightAndNineNeverApply) {
+    setBiWeekly();
+    ctx.city.SingleRows[8] = {100, 500, 0.5f};
+    ctx.city.SingleRows[9] = {200, 900, 0.9f};
+    calculate({"", "", "", "", "", "", "1000", ""});
+    EXPECT_DOUBLE_EQ(ctx.result.LocalTax, 23.36);
+}
+
+struct NonCityCase {
+    bool weekly;
+    const char* gross;
+    double tax;
+};
+
+class NonCityTaxTest : public PayrollFixture, public ::testing::WithParamInterface<NonCityCase> {};
+
+TEST_P(NonCityTaxTest, DefaultTable) {
+    const NonCityCase& c = GetParam();
+    if (!c.weekly) setBiWeekly();
+    ctx.profile.NonCityResident = 1;
+    calculate({"", "", "", "", "", "", c.gross, ""});
+    EXPECT_DOUBLE_EQ(ctx.result.LocalTax, c.tax);
+}
+
+INSTANTIATE_TEST_SUITE_P(NonResident, NonCityTaxTest,
+                         ::testing::Values(NonCityCase{false, "1000", 4.33},
+                                           NonCityCase{true, "500", 2.16},
+                                           NonCityCase{false, "100", 0.45},
+                                           NonCityCase{false, "1154", 5.19}));
+
+TEST_F(PayrollFixture, NonCityTableNeverReadComputesNothing) {
+    ctx.nonCity = NonCityTable{};
+    ctx.profile.NonCityResident = 1;
+    calculate({"", "", "", "", "", "", "1000", ""});
+    EXPECT_EQ(ctx.result.LocalTax, 0);
+}
+
+TEST_F(PayrollFixture, CityFileDefaultsNoLocalTaxAndDamage) {
+    ctx.loaded.cityDialog = false;
+    loadCityDialog(ctx);  // no file: the New York values
+    EXPECT_FLOAT_EQ(ctx.city.MarriedRows[3].MinRange, 577);
+    EXPECT_FLOAT_EQ(ctx.city.SingleAllowance[9], 538.8f);
+
+    clearCityBoxes(ctx.cityDialog);
+    ctx.cityDialog.ckNoLocalTax = 1;
+    captureCityDialog(ctx.cityDialog, ctx.city);
+    WriteCityFile(ctx);
+    const std::string file = folder.read("Test.cti");
+    EXPECT_EQ(file.substr(0, file.find("\r\n") + 2), crlf({"999999,0,0,999999,0,0"}));
+    EXPECT_NE(file.find("\r\n1\r\n0,0\r\n"), std::string::npos);
+    loadCityDialog(ctx);
+    EXPECT_EQ(ctx.city.NoLocalTax, 1);
+    calculate({"", "", "", "", "", "", "1000", ""});
+    EXPECT_EQ(ctx.result.LocalTax, 0);
+
+    folder.write("Test.cti", file.substr(0, 40));
+    try {
+        loadCityDialog(ctx);
+        FAIL() << "a damaged city file was read";
+    } catch (const UserError& e) {
+        EXPECT_EQ(
+            std::string(e.what()).rfind("You have corupted a file.\r\nFind file,\r\nTest.cti\r\n"
+                                        "and delete it.",
+                                        0),
+            0u);
+    }
+    EXPECT_EQ(folder.read("Test.cti"), file.substr(0, 40));
+}
+
+TEST_F(PayrollFixture, NonCityFileRoundTrip) {
+    WriteNonCityFile(ctx);
+    EXPECT_EQ(folder.read("Test.nci"),
+              crlf({"0,0,0,0", "145,115,78,58", "385,77,192,38", "769,38,385,19", "1154,0,577,0",
+                    "999999,0,999999,0", "999999,0,999999,0", "999999,0,999999,0", ".0045"}));
+    ctx.nonCity = NonCityTable{};
+    ReadNonCityFile(ctx);
+    EXPECT_FLOAT_EQ(ctx.nonCity.NonCityRate, 0.0045f);
+    EXPECT_FLOAT_EQ(ctx.nonCity.Weekly[3].Exemption, 19);
+}
+
+}  // namespace
+}  // namespace corvanta
