@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "files/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvanta {
 namespace {
 
-using testing_support::TempFolder;
+using testing::TempFolder;
 
 struct NameCase {
     const char* date;
@@ -58,7 +58,7 @@ TEST_F(PeriodSnapshotTest, EntryThatIsNotANumberWritesNothing) {
 }
 
 TEST_F(PeriodSnapshotTest, LoadRestoresBoxesAndDateThenCalculates) {
-    dir.addFederalTable();
+    dir.copyFederalTable();
     ctx.UserFileBase = "Smith";
     ctx.window.txtWeek = "12/31/2008";
     ctx.window.txtAmount = {"40", "", "", "", "", "", "", ""};

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "files/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvanta {
 namespace {
 
-using testing_support::TempFolder;
+using testing::TempFolder;
 
 TEST(PrintHeadingFile, FirstUseWritesThePlaceholders) {
     TempFolder dir;

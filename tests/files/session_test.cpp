@@ -5,14 +5,14 @@
 #include <deque>
 
 #include "core/calculate.h"
-#include "files/temp_folder.h"
+#include "support/temp_folder.h"
 #include "ytd/ledger_file.h"
 #include "ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {
 
-using testing_support::TempFolder;
+using testing::TempFolder;
 
 // Answers the prompts from a script; an unscripted save window answers "&No".
 class ScriptedPrompts : public SessionPrompts {
@@ -55,7 +55,7 @@ class ScriptedPrompts : public SessionPrompts {
 
 class SessionTest : public ::testing::Test {
   protected:
-    SessionTest() { dir.addFederalTable(); }
+    SessionTest() { dir.copyFederalTable(); }
     Session session(PayrollContext& ctx) {
         return Session(ctx, prompts, [] { return std::string("1/5/2008"); });
     }

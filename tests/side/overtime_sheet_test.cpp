@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "files/temp_folder.h"
+#include "support/temp_folder.h"
 #include "side/overtime_sheet_ops.h"
 
 namespace corvanta {
 namespace {
 
-using testing_support::TempFolder;
+using testing::TempFolder;
 
 class OvertimeSheetTest : public ::testing::Test {
   protected:

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include "core/payroll_context.h"
+
 namespace corvanta::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
@@ -43,7 +45,15 @@ class TempFolder {
                                    std::filesystem::copy_options::overwrite_existing);
     }
 
-  private:
+      // A context working in this folder without durable writes (tests need no fsync).
+    PayrollContext context() const {
+        PayrollContext ctx;
+        ctx.folder = path_;
+        ctx.durableWrites = false;
+        return ctx;
+    }
+
+private:
     std::filesystem::path path_;
 };
 

@@ -4,13 +4,13 @@
 
 #include "core/calculate.h"
 #include "files/open_employee.h"
-#include "files/temp_folder.h"
+#include "support/temp_folder.h"
 #include "ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {
 
-using testing_support::TempFolder;
+using testing::TempFolder;
 
 std::string zeroBlock() { return "\"\",0,0,0,0\r\n0,0,0,0,0\r\n0,0,0,0,0\r\n0,0,0,0\r\n"; }
 
@@ -141,7 +141,7 @@ TEST_F(LoadLedgerTest, MalformedNumberNamesTheLine) {
 }
 
 TEST_F(LoadLedgerTest, LoadedYtdGrossLimitsTheNextSocialSecurityTax) {
-    dir.addFederalTable();
+    dir.copyFederalTable();
     YtdLedger ledger;
     ledger.totals.YtdGross = Currency::fromDouble(101500);  // the file's total, not the rows'
     dir.write("Smith.yrw", formatLedgerFile(ledger, kLedgerRows));
@@ -155,7 +155,7 @@ TEST_F(LoadLedgerTest, LoadedYtdGrossLimitsTheNextSocialSecurityTax) {
 }
 
 TEST_F(LoadLedgerTest, WithoutLedgerTheFullSocialSecurityTaxApplies) {
-    dir.addFederalTable();
+    dir.copyFederalTable();
     OpenEmployee(ctx, "Smith", "1/5/2008");
     ctx.profile.HourlyRate = 25;
     ctx.window.txtAmount[0] = "40";
