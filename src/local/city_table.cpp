@@ -1,7 +1,7 @@
 #include "local/city_table.h"
 
+#include "core/dialog_text.h"
 #include "core/money.h"
-#include "core/numeric_text.h"
 #include "core/user_error.h"
 #include "files/record_format.h"
 
@@ -18,26 +18,15 @@ CityTable makeDefaults() {
         t.SingleRows[i] = {used ? minimums[i] : kUnusedMinRange, used ? amounts[i] : 0,
                            used ? percents[i] : 0};
         t.MarriedRows[i] = t.SingleRows[i];
-        t.SingleAllowance[i] = 192.3f + 38.5f * static_cast<float>(i);
-        t.MarriedAllowance[i] = 211.5f + 38.5f * static_cast<float>(i);
     }
     t.MarriedRows[3].MinRange = 577;
-    // Written out so the stored values are exactly the decimal figures of the table.
     t.SingleAllowance = {192.3f, 230.8f, 269.3f, 307.8f, 346.3f,
                          384.8f, 423.3f, 461.8f, 500.3f, 538.8f};
     t.MarriedAllowance = {211.5f, 250, 288.5f, 327, 365.5f, 404, 442.5f, 481, 519.5f, 558};
     return t;
 }
 
-float boxValue(const std::string& text) {
-    const auto v = strictSingle(text);
-    if (!v) throw UserError("Check your numbers\r\nNo blanks\r\nOnly numbers");
-    return *v;
-}
-
-void fill(std::string& box, float value) {
-    if (box.empty()) box = shortestText(value);
-}
+float number(const std::string& text) { return boxNumber(text, kCheckNumbersMessage); }
 
 }  // namespace
 
@@ -71,14 +60,14 @@ void clearCityBoxes(CityDialogModel& d) {
 void fillBlankCityBoxes(CityDialogModel& d) {
     const CityTable& t = cityDefaults();
     for (int i = 0; i < kCityRows; ++i) {
-        fill(d.txtCityMinBS[i], t.SingleRows[i].MinRange);
-        fill(d.txtCityAmtBS[i], t.SingleRows[i].Amount);
-        fill(d.txtCityPerBS[i], t.SingleRows[i].Percent);
-        fill(d.txtCityMinBM[i], t.MarriedRows[i].MinRange);
-        fill(d.txtCityAmtBM[i], t.MarriedRows[i].Amount);
-        fill(d.txtCityPerBM[i], t.MarriedRows[i].Percent);
-        fill(d.txtCitySgExp[i], t.SingleAllowance[i]);
-        fill(d.txtCityMarExp[i], t.MarriedAllowance[i]);
+        fillBlank(d.txtCityMinBS[i], t.SingleRows[i].MinRange);
+        fillBlank(d.txtCityAmtBS[i], t.SingleRows[i].Amount);
+        fillBlank(d.txtCityPerBS[i], t.SingleRows[i].Percent);
+        fillBlank(d.txtCityMinBM[i], t.MarriedRows[i].MinRange);
+        fillBlank(d.txtCityAmtBM[i], t.MarriedRows[i].Amount);
+        fillBlank(d.txtCityPerBM[i], t.MarriedRows[i].Percent);
+        fillBlank(d.txtCitySgExp[i], t.SingleAllowance[i]);
+        fillBlank(d.txtCityMarExp[i], t.MarriedAllowance[i]);
     }
 }
 
@@ -86,12 +75,12 @@ void captureCityDialog(CityDialogModel& d, CityTable& table) {
     fillBlankCityBoxes(d);
     CityTable t;
     for (int i = 0; i < kCityRows; ++i) {
-        t.SingleRows[i] = {boxValue(d.txtCityMinBS[i]), boxValue(d.txtCityAmtBS[i]),
-                           boxValue(d.txtCityPerBS[i])};
-        t.MarriedRows[i] = {boxValue(d.txtCityMinBM[i]), boxValue(d.txtCityAmtBM[i]),
-                            boxValue(d.txtCityPerBM[i])};
-        t.SingleAllowance[i] = boxValue(d.txtCitySgExp[i]);
-        t.MarriedAllowance[i] = boxValue(d.txtCityMarExp[i]);
+        t.SingleRows[i] = {number(d.txtCityMinBS[i]), number(d.txtCityAmtBS[i]),
+                           number(d.txtCityPerBS[i])};
+        t.MarriedRows[i] = {number(d.txtCityMinBM[i]), number(d.txtCityAmtBM[i]),
+                            number(d.txtCityPerBM[i])};
+        t.SingleAllowance[i] = number(d.txtCitySgExp[i]);
+        t.MarriedAllowance[i] = number(d.txtCityMarExp[i]);
     }
     t.NoLocalTax = d.ckNoLocalTax != 0 ? 1 : 0;
     table = t;

@@ -1,7 +1,7 @@
 #include "local/local_files.h"
 
 #include "files/file_io.h"
-#include "state/state_file.h"
+#include "files/settings_file.h"
 
 namespace corvanta {
 namespace {
@@ -20,17 +20,6 @@ bool readTableFile(const PayrollContext& ctx, const std::string& extension, Pars
         throw UserError(corruptedFileMessage(name) + "\r\n\r\n" + e.what());
     }
     return true;
-}
-
-void writeTableFile(const PayrollContext& ctx, const std::string& extension,
-                    const std::string& content) {
-    try {
-        writeFileAtomically(ctx.employeeFile(extension), content, ctx.durableWrites);
-    } catch (const FileError& e) {
-        throw FileError(
-            std::string("Check your numbers\r\nNo blanks\r\nOnly numbers\r\n\r\n") + e.what(),
-            e.fileName());
-    }
 }
 
 }  // namespace
@@ -52,7 +41,9 @@ void loadCityDialog(PayrollContext& ctx) {
     ctx.loaded.cityDialog = true;
 }
 
-void WriteCityFile(PayrollContext& ctx) { writeTableFile(ctx, ".cti", formatCityFile(ctx.city)); }
+void WriteCityFile(PayrollContext& ctx) {
+    writeSettingsFile(ctx, ".cti", formatCityFile(ctx.city));
+}
 
 void ReadNonCityFile(PayrollContext& ctx) {
     const bool read =
@@ -63,7 +54,7 @@ void ReadNonCityFile(PayrollContext& ctx) {
 }
 
 void WriteNonCityFile(PayrollContext& ctx) {
-    writeTableFile(ctx, ".nci", formatNonCityFile(ctx.nonCity));
+    writeSettingsFile(ctx, ".nci", formatNonCityFile(ctx.nonCity));
 }
 
 void loadNonCityDialog(PayrollContext& ctx) {

@@ -1,7 +1,7 @@
 #include "local/non_city_table.h"
 
+#include "core/dialog_text.h"
 #include "core/money.h"
-#include "core/numeric_text.h"
 #include "core/user_error.h"
 #include "files/record_format.h"
 #include "state/state_settings.h"
@@ -21,15 +21,7 @@ NonCityTable makeDefaults() {
     return t;
 }
 
-float boxValue(const std::string& text) {
-    const auto v = strictSingle(text);
-    if (!v) throw UserError("Check your numbers\r\nNo blanks\r\nOnly numbers");
-    return *v;
-}
-
-void fill(std::string& box, float value) {
-    if (box.empty()) box = shortestText(value);
-}
+float number(const std::string& text) { return boxNumber(text, kCheckNumbersMessage); }
 
 }  // namespace
 
@@ -51,22 +43,22 @@ void showNonCityTable(const NonCityTable& t, NonCityDialogModel& d) {
 void fillBlankNonCityBoxes(NonCityDialogModel& d) {
     const NonCityTable& t = nonCityDefaults();
     for (int i = 0; i < kNonCityRows; ++i) {
-        fill(d.txtNonMinBi[i], t.BiWeekly[i].MinRange);
-        fill(d.txtNonExpBi[i], t.BiWeekly[i].Exemption);
-        fill(d.txtNonMinWk[i], t.Weekly[i].MinRange);
-        fill(d.txtNonExpWk[i], t.Weekly[i].Exemption);
+        fillBlank(d.txtNonMinBi[i], t.BiWeekly[i].MinRange);
+        fillBlank(d.txtNonExpBi[i], t.BiWeekly[i].Exemption);
+        fillBlank(d.txtNonMinWk[i], t.Weekly[i].MinRange);
+        fillBlank(d.txtNonExpWk[i], t.Weekly[i].Exemption);
     }
-    fill(d.txtNonPer, t.NonCityRate);
+    fillBlank(d.txtNonPer, t.NonCityRate);
 }
 
 void captureNonCityDialog(NonCityDialogModel& d, NonCityTable& table) {
     fillBlankNonCityBoxes(d);
     NonCityTable t;
     for (int i = 0; i < kNonCityRows; ++i) {
-        t.BiWeekly[i] = {boxValue(d.txtNonMinBi[i]), boxValue(d.txtNonExpBi[i])};
-        t.Weekly[i] = {boxValue(d.txtNonMinWk[i]), boxValue(d.txtNonExpWk[i])};
+        t.BiWeekly[i] = {number(d.txtNonMinBi[i]), number(d.txtNonExpBi[i])};
+        t.Weekly[i] = {number(d.txtNonMinWk[i]), number(d.txtNonExpWk[i])};
     }
-    t.NonCityRate = boxValue(d.txtNonPer);
+    t.NonCityRate = number(d.txtNonPer);
     table = t;
 }
 

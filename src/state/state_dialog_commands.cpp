@@ -44,17 +44,6 @@ void applySelectionEffects(StateDialogModel& d, StateMethodId id, bool beingChec
 
 void uncheckMethods(StateDialogModel& d) { d.methodBoxes.fill(0); }
 
-void showStoredBoxes(const StateSettings& s, StateDialogModel& d) {
-    d.txtSDIpercent = shortestText(s.SdiPercent);
-    d.txtSUIpercent = shortestText(s.SuiPercent);
-    d.txtSDIwageBase = shortestText(s.SdiWageBase);
-    d.txtSUIwageBase = shortestText(s.SuiWageBase);
-    d.txtStateAdj = shortestText(s.StateAdjustment);
-    d.txtCalAllow = shortestText(s.CalAllowance);
-    d.ckSDI = s.SdiUseBase;
-    d.ckSUI = s.SuiUseBase;
-}
-
 }  // namespace
 
 void selectStateMethod(PayrollContext& ctx, StateMethodId id) {

@@ -1,7 +1,7 @@
 #include "state/state_dialog_model.h"
 
+#include "core/dialog_text.h"
 #include "core/money.h"
-#include "core/numeric_text.h"
 #include "core/user_error.h"
 
 namespace corvanta {
@@ -37,19 +37,13 @@ int* flagPointer(StateSettings& s, StateMethodId id) {
 
 std::string cellText(float v) { return shortestText(v); }
 
-void fillIfBlank(DialogCell& cell, float value) {
-    if (cell.text.empty()) cell.text = cellText(value);
-}
+void fillIfBlank(DialogCell& cell, float value) { fillBlank(cell.text, value); }
 
 void fillIfBlank(std::string& box) {
     if (box.empty()) box = "0";
 }
 
-float cellValue(const std::string& text) {
-    const auto v = strictSingle(text);
-    if (!v) throw UserError("You have entered a NON numerial.");
-    return *v;
-}
+float cellValue(const std::string& text) { return boxNumber(text, kNotNumeralMessage); }
 
 int flagValue(int box) { return box != 0 ? 1 : 0; }
 
@@ -72,13 +66,17 @@ void showStateSettings(const StateSettings& s, StateDialogModel& d) {
         d.txtStateSgExp[k].text = cellText(s.SingleAllowance[k]);
         d.txtStateMarExp[k].text = cellText(s.MarriedAllowance[k]);
     }
+    showStoredBoxes(s, d);
+    d.ckNoStateTax = s.NoStateTax;
+}
+
+void showStoredBoxes(const StateSettings& s, StateDialogModel& d) {
     d.txtSDIpercent = cellText(s.SdiPercent);
     d.txtSUIpercent = cellText(s.SuiPercent);
     d.txtSDIwageBase = cellText(s.SdiWageBase);
     d.txtSUIwageBase = cellText(s.SuiWageBase);
     d.txtStateAdj = cellText(s.StateAdjustment);
     d.txtCalAllow = cellText(s.CalAllowance);
-    d.ckNoStateTax = s.NoStateTax;
     d.ckSDI = s.SdiUseBase;
     d.ckSUI = s.SuiUseBase;
 }

@@ -69,6 +69,9 @@ int methodFlag(const StateSettings& settings, StateMethodId id);
 // Every table and allowance cell set from the record, as seven-digit texts.
 void showStateSettings(const StateSettings& settings, StateDialogModel& dialog);
 
+// The SDI, SUI, adjustment and California allowance boxes and the two "Use Base" boxes.
+void showStoredBoxes(const StateSettings& settings, StateDialogModel& dialog);
+
 // CheckFor: blank table and allowance cells take the New York values, blank SDI, SUI,
 // adjustment and California allowance boxes take "0".
 void fillBlankStateCells(StateDialogModel& dialog);

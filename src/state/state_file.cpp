@@ -1,6 +1,7 @@
 #include "state/state_file.h"
 
 #include "files/file_io.h"
+#include "files/settings_file.h"
 
 namespace corvanta {
 
@@ -66,10 +67,6 @@ void parseStateFile(std::string_view content, const std::string& fileName, State
     s.UseMissouri = in.readInteger();
 }
 
-std::string corruptedFileMessage(const std::string& fileName) {
-    return "You have corupted a file.\r\nFind file,\r\n" + fileName + "\r\nand delete it.";
-}
-
 bool ReadStateFile(PayrollContext& ctx, const std::filesystem::path& file) {
     const std::string name = file.filename().string();
     bool existed = false;
@@ -93,14 +90,7 @@ bool ReadStateFile(PayrollContext& ctx, const std::filesystem::path& file) {
 }
 
 void WriteStateFile(PayrollContext& ctx) {
-    try {
-        writeFileAtomically(ctx.employeeFile(".sta"), formatStateFile(ctx.state, ctx.profile),
-                            ctx.durableWrites);
-    } catch (const FileError& e) {
-        throw FileError(
-            std::string("Check your numbers\r\nNo blanks\r\nOnly numbers\r\n\r\n") + e.what(),
-            e.fileName());
-    }
+    writeSettingsFile(ctx, ".sta", formatStateFile(ctx.state, ctx.profile));
 }
 
 }  // namespace corvanta

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/payroll_context.h"
+#include "files/settings_file.h"
 
 namespace corvanta {
 
@@ -24,8 +25,5 @@ bool ReadStateFile(PayrollContext& ctx, const std::filesystem::path& file);
 // WriteStateFile: the current employee's ".sta", replaced whole. Throws UserError with
 // "Check your numbers" / "No blanks" / "Only numbers" and the reason, naming the file.
 void WriteStateFile(PayrollContext& ctx);
-
-// The corrupted-file message for a file name.
-std::string corruptedFileMessage(const std::string& fileName);
 
 }  // namespace corvanta

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/temp_folder.h"
 #include "side/overtime_sheet_ops.h"
+#include "support/temp_folder.h"
 
 namespace corvanta {
 namespace {

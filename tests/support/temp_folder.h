@@ -45,7 +45,7 @@ class TempFolder {
                                    std::filesystem::copy_options::overwrite_existing);
     }
 
-      // A context working in this folder without durable writes (tests need no fsync).
+    // A context working in this folder without durable writes (tests need no fsync).
     PayrollContext context() const {
         PayrollContext ctx;
         ctx.folder = path_;
@@ -53,7 +53,7 @@ class TempFolder {
         return ctx;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -1,0 +1,21 @@
+#include "files/settings_file.h"
+
+#include "core/dialog_text.h"
+#include "files/file_io.h"
+
+namespace corvanta {
+
+std::string corruptedFileMessage(const std::string& fileName) {
+    return "You have corupted a file.\r\nFind file,\r\n" + fileName + "\r\nand delete it.";
+}
+
+void writeSettingsFile(const PayrollContext& ctx, const std::string& extension,
+                       const std::string& content) {
+    try {
+        writeFileAtomically(ctx.employeeFile(extension), content, ctx.durableWrites);
+    } catch (const FileError& e) {
+        throw FileError(std::string(kCheckNumbersMessage) + "\r\n\r\n" + e.what(), e.fileName());
+    }
+}
+
+}  // namespace corvanta
