@@ -16,7 +16,6 @@ using testing::runMethod;
 using testing::shownState;
 using testing::stateContext;
 
-// ---- Arizona
 
 struct ArizonaCase {
     Pay pay;
@@ -87,7 +86,6 @@ TEST(StateArizonaEndToEnd, FederallyExemptPaysNoState) {
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 0);
 }
 
-// ---- Louisiana
 
 struct LouisianaCase {
     Pay pay;
@@ -182,7 +180,6 @@ TEST(StateLouisianaEndToEnd, OnePersonalExemption) {
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 24.89);
 }
 
-// ---- Massachusetts
 
 struct MassCase {
     Pay pay;

@@ -16,7 +16,6 @@ using testing::runMethod;
 using testing::shownState;
 using testing::stateContext;
 
-// ---- Iowa
 
 struct IowaCase {
     Pay pay;
@@ -111,7 +110,6 @@ TEST(StateIowaEndToEnd, WeeklyOneExemption) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 18);
 }
 
-// ---- Missouri
 
 struct MissouriCase {
     Pay pay;
@@ -193,7 +191,6 @@ TEST(StateMissouriEndToEnd, RoundedEvenWithoutRoundStateSaved) {
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 32);
 }
 
-// ---- Alabama
 
 struct AlabamaCase {
     Pay pay;

@@ -43,7 +43,6 @@ double runTableCase(StateMethodId id, const TableCase& c) {
     return shownState(ctx);
 }
 
-// ---- Utah
 
 class Utah : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Utah, WholeWageTimesLineRate) {
@@ -92,7 +91,6 @@ TEST(StateUtahEndToEnd, WeeklyTopLine) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 40.00);
 }
 
-// ---- Oregon
 
 class Oregon : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Oregon, GrossLessFederalAndStandardDeduction) {
@@ -142,7 +140,6 @@ TEST(StateOregonEndToEnd, SingleBiWeekly) {
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 65.13);
 }
 
-// ---- Kentucky
 
 class Kentucky : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Kentucky, CumulativeBrackets) {
@@ -176,7 +173,6 @@ TEST(StateKentuckyEndToEnd, OneExemptionBiWeekly) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 16.47);
 }
 
-// ---- Wisconsin
 
 class Wisconsin : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Wisconsin, TableLessCredit) {
@@ -209,7 +205,6 @@ TEST(StateWisconsinEndToEnd, CaliforniaAllowanceFromTheAndFile) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 25.54);
 }
 
-// ---- North Carolina
 
 class NorthCarolina : public ::testing::TestWithParam<TableCase> {};
 TEST_P(NorthCarolina, RateLessLineAmount) {
