@@ -75,15 +75,19 @@ class EmployeeOnDisk {
     // Writes ".use", ".and" and ".sta" from the setup context, opens the employee in a fresh
     // context and calculates without the closing save.
     PayrollContext& calculate(const std::string& straightHours) {
-        folder.write("Emp.use", formatUseFile(setup));
-        folder.write("Emp.and", formatAndFile(setup));
-        folder.write("Emp.sta", formatStateFile(setup.state, setup.profile));
+        writeFiles();
         ctx = PayrollContext{};
         ctx.folder = folder.path();
         OpenEmployee(ctx, "Emp", "1/5/2008");
         ctx.window.txtAmount[0] = straightHours;
         Calcu_late(ctx, CalculateOptions{.save = false});
         return ctx;
+    }
+
+    void writeFiles() const {
+        folder.write("Emp.use", formatUseFile(setup));
+        folder.write("Emp.and", formatAndFile(setup));
+        folder.write("Emp.sta", formatStateFile(setup.state, setup.profile));
     }
 
     TempFolder folder;

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "../state/state_method_support.h"
+#include "support/cli_runner.h"
+
+namespace corvanta {
+namespace {
+
+using testing::EmployeeOnDisk;
+using testing::Pay;
+
+struct StateCliCase {
+    const char* name;
+    std::function<void(PayrollContext&)> setup;
+    const char* hours;
+    double expected;
+};
+
+void biWeekly(PayrollContext& c) { testing::setPay(c.profile, Pay::BiWeekly); }
+
+// Every built-in method selected through the employee's ".sta" and ".and" files and run by
+// the command-line calculator.
+const std::vector<StateCliCase>& cases() {
+    static const std::vector<StateCliCase> all{
+        {"Arizona",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 12.5f;
+             c.state.UseArizona = 1;
+             c.state.SingleTable[0].Percent = 0.19f;
+         },
+         "80", 22.80},  // 19% of the federal 120.00
+        {"Louisiana",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 12.5f;
+             c.state.UseLouisiana = 1;
+             c.state.SingleAllowance[0] = 1;
+             c.state.MarriedAllowance[0] = 0;
+         },
+         "80", 24.89},
+        {"Iowa",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 12.5f;
+             c.state.UseIowa = 1;
+         },
+         "80", 37},
+        {"Missouri",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 12.5f;
+             c.state.UseMissouri = 1;
+         },
+         "80", 32},
+        {"Mass",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 12.5f;
+             c.profile.StateExemptions = 1;
+             c.state.UseMass = 1;
+         },
+         "80", 39.99},
+        {"Oregon",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 12.5f;
+             c.state.UseOregon = 1;
+         },
+         "80", 65.13},
+        {"Utah",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.StateExemptions = 2;
+             c.state.UseUtah = 1;
+         },
+         "80", 14},
+        {"Alabama",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 14.25f;
+             c.state.UseAlabama = 1;
+         },
+         "80", 41.68},
+        {"Kentucky",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 12.5f;
+             c.profile.StateExemptions = 1;
+             c.state.UseKentucky = 1;
+         },
+         "40", 16.47},
+        {"Wisconsin",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 12.5f;
+             c.state.UseWisconsin = 1;
+         },
+         "80", 52.79},
+        {"NC",
+         [](PayrollContext& c) {
+             biWeekly(c);
+             c.profile.HourlyRate = 12.5f;
+             c.state.UseNC = 1;
+             c.state.RoundState = 1;
+         },
+         "80", 57},
+    };
+    return all;
+}
+
+class StateCliTest : public ::testing::TestWithParam<StateCliCase> {};
+
+TEST_P(StateCliTest, CommandLineGivesTheMethodsFigure) {
+    EmployeeOnDisk emp;
+    GetParam().setup(emp.setup);
+    emp.writeFiles();
+    const auto r = testing::runCli({"calc", "--dir", emp.folder.path().string(), "--user", "Emp",
+                                    "--straight", GetParam().hours, "--no-save"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_DOUBLE_EQ(r.number("StateWithholding"), GetParam().expected);
+    // The same employee calculated in process gives the same figure.
+    EXPECT_DOUBLE_EQ(emp.calculate(GetParam().hours).result.StateWithholding, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMethod, StateCliTest, ::testing::ValuesIn(cases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace corvanta
