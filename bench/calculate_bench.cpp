@@ -40,8 +40,7 @@ void BM_CalculationWithoutFiles(benchmark::State& state) {
     const FederalTable table = ctx.federal;
     for (auto _ : state) {
         ctx.window.txtAmount = {"40", "", "", "3.5", "", "", "25", ""};
-        const int exemptions = checkedPeriodInputs(ctx);
-        computePayPeriod(ctx, exemptions);
+        computePayPeriod(ctx, checkedPeriodInputs(ctx));
         benchmark::DoNotOptimize(ctx.result.NetPay);
     }
 }

@@ -24,19 +24,25 @@ bool hasDigit(const std::string& text) {
 
 // An entry box must hold a number as a whole, or no digit at all (blank, "-", "." count as 0);
 // text such as "1-2" or "--5" is refused rather than read as 1 or 0.
-void checkEntryBoxes(const CalculatorWindow& w) {
+// Returns the value of every box, 0 for those that hold none.
+std::array<double, kEntryBoxes> checkEntryBoxes(const CalculatorWindow& w) {
+    std::array<double, kEntryBoxes> values{};
     for (int i = 0; i < kEntryBoxes; ++i) {
         const std::string& text = w.txtAmount[i];
-        if (!hasDigit(text) && numericValue(text) == 0.0) continue;
-        const auto dollars = strictNumber(text);
-        const bool valid = i == 6 ? dollars.has_value() && std::fabs(*dollars) < 9.2e14
-                                  : strictSingle(text).has_value();
-        if (!valid) {
+        if (text.empty() || (!hasDigit(text) && numericValue(text) == 0.0)) continue;
+        const auto number = strictNumber(text);
+        const bool valid =
+            number.has_value() &&
+            (i == 6 ? std::fabs(*number) < 9.2e14 : std::fabs(*number) <= 3.402823466e38);
+        if (valid) {
+            values[i] = *number;
+        } else {
             throw UserError("The entry \"" + text + "\" in " + kEntryCaptions[i] +
                                 " is not a number.\r\nCorrect it and calculate again.",
                             "Calculate");
         }
     }
+    return values;
 }
 
 int checkedFederalExemptions(const EmployeeProfile& p) {
@@ -76,20 +82,19 @@ void resetResults(PayrollContext& ctx) {
     for (std::string& label : w.lbTaxDed) label.clear();
 }
 
-void readEntryBoxes(PayrollContext& ctx) {
-    auto& boxes = ctx.window.txtAmount;
-    for (std::string& text : boxes) {
-        if (numericValue(text) == 0.0) text = "0";
+void readEntryBoxes(PayrollContext& ctx, const std::array<double, kEntryBoxes>& values) {
+    for (int i = 0; i < kEntryBoxes; ++i) {
+        if (values[i] == 0.0) ctx.window.txtAmount[i] = "0";
     }
     PeriodEntry& e = ctx.entry;
-    auto single = [&](int i) { return strictSingle(boxes[i]).value_or(0.0f); };
+    auto single = [&](int i) { return static_cast<float>(values[i]); };
     e.StrHrs = single(0);
     e.StrHrs2 = single(1);
     e.OtVar = single(2);
     e.OtHrs = single(3);
     e.Avas = single(4);
     e.VacDys = single(5);
-    e.Addit = Currency::fromDouble(strictNumber(boxes[6]).value_or(0.0));
+    e.Addit = Currency::fromDouble(values[6]);
     e.TipsHrs = single(7);
 }
 
@@ -200,9 +205,11 @@ void showResults(PayrollContext& ctx) {
 
 }  // namespace
 
-int checkedPeriodInputs(const PayrollContext& ctx) {
-    checkEntryBoxes(ctx.window);
-    return checkedFederalExemptions(ctx.profile);
+PeriodInputs checkedPeriodInputs(const PayrollContext& ctx) {
+    PeriodInputs inputs;
+    inputs.boxValues = checkEntryBoxes(ctx.window);
+    inputs.fedExemptions = checkedFederalExemptions(ctx.profile);
+    return inputs;
 }
 
 void loadFederalTable(PayrollContext& ctx) {
@@ -216,13 +223,13 @@ void loadFederalTable(PayrollContext& ctx) {
     ctx.window.lbTaxVer = ctx.federal.TableVersion;
 }
 
-void computePayPeriod(PayrollContext& ctx, int fedExemptions) {
+void computePayPeriod(PayrollContext& ctx, const PeriodInputs& inputs) {
     ctx.result.CafeteriaThisPeriod = ctx.profile.CafeteriaAmount;
     PeriodEntry& e = ctx.entry;
     const float rate = ctx.profile.HourlyRate;
     e.PayRate = (rate != 0 && rate != ctx.DefaultRate) ? rate : ctx.DefaultRate;
-    readEntryBoxes(ctx);
-    lookUpAllowances(ctx, fedExemptions);
+    readEntryBoxes(ctx, inputs.boxValues);
+    lookUpAllowances(ctx, inputs.fedExemptions);
     computeGross(ctx);
     computeFederal(ctx);
     GetSocSec(ctx);
@@ -240,14 +247,13 @@ void computePayPeriod(PayrollContext& ctx, int fedExemptions) {
 }
 
 void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
-    checkEntryBoxes(ctx.window);
-    const int fedExemptions = checkedFederalExemptions(ctx.profile);
+    const PeriodInputs inputs = checkedPeriodInputs(ctx);
     resetResults(ctx);
     loadFederalTable(ctx);
     if (!ctx.loaded.cityDialog) loadCityDialog(ctx);
     if (!ctx.loaded.stateDialog) loadStateDialog(ctx);
     checkStateExemptions(ctx);
-    computePayPeriod(ctx, fedExemptions);
+    computePayPeriod(ctx, inputs);
     clearFederalTable(ctx.federal);
     if (options.save) SaveUserFiles(ctx);
     ctx.loaded.cityDialog = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "core/payroll_context.h"
 
 namespace corvanta {
@@ -18,13 +20,20 @@ void loadFederalTable(PayrollContext& ctx);
 // out of range); nothing is then computed or saved.
 void Calcu_late(PayrollContext& ctx, const CalculateOptions& options = {});
 
-// The entry boxes and the federal exemption count checked before anything is computed;
-// returns the exemption count. Throws UserError naming the box or the count.
-int checkedPeriodInputs(const PayrollContext& ctx);
+// What the calculation reads before it changes anything: the entry boxes' values (0 for a
+// box without one) and the federal exemption count.
+struct PeriodInputs {
+    std::array<double, kEntryBoxes> boxValues{};
+    int fedExemptions = 0;
+};
+
+// Checks the entry boxes and the federal exemption count. Throws UserError naming the box
+// or the count; nothing is changed then.
+PeriodInputs checkedPeriodInputs(const PayrollContext& ctx);
 
 // Steps 3 to 33 of the calculation on the tables in memory: entries, gross, every tax and
 // deduction, net pay and the window's texts. Reads and writes no file.
-void computePayPeriod(PayrollContext& ctx, int fedExemptions);
+void computePayPeriod(PayrollContext& ctx, const PeriodInputs& inputs);
 
 // The save window's "&Save": the employee file group, the state, city and non-city files, in
 // this order, then the secondary windows are closed. Throws FileError naming the file that

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <ranges>
 
 namespace corvanta {
 namespace {
@@ -70,9 +72,12 @@ DecimalValue decimalWithDigits(double value, int digits) {
     // half a unit, so unless it lies near a half its rounding is the correct one.
     const double magnitude = std::fabs(value);
     if (magnitude >= 1e-6 && magnitude < 1e15) {
-        int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+        // floor(log10) estimated from the binary exponent; the loop below corrects it by one.
+        const int binaryExponent =
+            static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - 1023;
+        int exponent = (binaryExponent * 78913) >> 18;
         const double lowest = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
-        for (int attempt = 0; attempt < 2; ++attempt) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
             const int shift = digits - 1 - exponent;
             if (shift < 0 || shift >= static_cast<int>(kPowersOfTen.size())) break;
             const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(shift)];
@@ -124,6 +129,12 @@ __int128 scaledMagnitude(const DecimalValue& d, int decimals) {
     const auto mantissa = static_cast<std::uint64_t>(d.mantissa);
     if (shift >= 0) {
         if (shift > 20) throw MoneyOverflow();
+        std::uint64_t product = 0;
+        if (shift < static_cast<int>(kIntegerPowers.size()) &&
+            !__builtin_mul_overflow(mantissa, kIntegerPowers[static_cast<std::size_t>(shift)],
+                                    &product)) {
+            return product;
+        }
         return static_cast<__int128>(mantissa) * pow10i(shift);
     }
     if (-shift > 19) return 0;
@@ -184,20 +195,6 @@ PatternParts parsePattern(std::string_view pattern) {
     p.suffix = pattern.substr(i);
     p.percent = p.suffix.find('%') != std::string_view::npos;
     return p;
-}
-
-void appendInteger(std::string& out, __int128 integer, const PatternParts& p) {
-    std::string digits;
-    if (integer != 0 || p.minInteger > 0) appendDigits(digits, integer, p.minInteger);
-    if (!p.grouping) {
-        out += digits;
-        return;
-    }
-    const std::size_t n = digits.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ',';
-        out += digits[i];
-    }
 }
 
 double toDouble(const DecimalValue& d) {
@@ -278,26 +275,36 @@ std::string formatPattern(const DecimalValue& value, std::string_view pattern) {
     if (p.percent) d.exponent += 2;
     const __int128 scaled = scaledMagnitude(d, p.decimals);
     const auto unit = static_cast<__int128>(kIntegerPowers[static_cast<std::size_t>(p.decimals)]);
-    std::string out;
-    out.reserve(24);
-    if (d.negative && scaled != 0) out += '-';
-    out += p.prefix;
-    const bool small = scaled <= static_cast<__int128>(std::numeric_limits<std::uint64_t>::max());
-    const auto unit64 = static_cast<std::uint64_t>(unit);
-    const __int128 integer = small ? static_cast<std::uint64_t>(scaled) / unit64 : scaled / unit;
-    const __int128 rest = small ? static_cast<std::uint64_t>(scaled) % unit64 : scaled % unit;
-    appendInteger(out, integer, p);
-    if (p.showPoint) {
-        out += '.';
-        std::string fraction;
-        if (p.decimals > 0) appendDigits(fraction, rest, p.decimals);
-        while (static_cast<int>(fraction.size()) > p.minDecimals && fraction.back() == '0') {
-            fraction.pop_back();
+    // Digits are produced backwards into a buffer: fraction, point, grouped integer part.
+    std::array<char, 96> buf{};
+    std::size_t at = buf.size();
+    auto put = [&](char c) { buf[--at] = c; };
+    for (char c : std::string_view(p.suffix) | std::views::reverse) put(c);
+    auto digits = [&](auto integer, auto rest) {
+        if (p.showPoint) {
+            int shown = p.decimals;
+            while (shown > p.minDecimals && rest % 10 == 0) {
+                rest /= 10;
+                --shown;
+            }
+            for (int i = 0; i < shown; ++i, rest /= 10) put(static_cast<char>('0' + rest % 10));
+            put('.');
         }
-        out += fraction;
+        for (int count = 0; integer > 0 || count < p.minInteger; ++count, integer /= 10) {
+            if (p.grouping && count > 0 && count % 3 == 0) put(',');
+            put(static_cast<char>('0' + integer % 10));
+        }
+    };
+    if (scaled <= static_cast<__int128>(std::numeric_limits<std::uint64_t>::max())) {
+        const auto small = static_cast<std::uint64_t>(scaled);
+        const auto unit64 = static_cast<std::uint64_t>(unit);
+        digits(small / unit64, small % unit64);
+    } else {
+        digits(scaled / unit, scaled % unit);
     }
-    out += p.suffix;
-    return out;
+    for (char c : std::string_view(p.prefix) | std::views::reverse) put(c);
+    if (d.negative && scaled != 0) put('-');
+    return std::string(buf.data() + at, buf.size() - at);
 }
 
 std::string formatPattern(float value, std::string_view pattern) {
