@@ -64,6 +64,18 @@ void loadNonCityDialog(PayrollContext& ctx) {
     ctx.loaded.nonCityDialog = true;
 }
 
+void saveCityDialog(PayrollContext& ctx) {
+    captureCityDialog(ctx.cityDialog, ctx.city);
+    WriteCityFile(ctx);
+    ctx.loaded.cityDialog = false;
+}
+
+void saveNonCityDialog(PayrollContext& ctx) {
+    captureNonCityDialog(ctx.nonCityDialog, ctx.nonCity);
+    WriteNonCityFile(ctx);
+    ctx.loaded.nonCityDialog = false;
+}
+
 void computeLocalTax(PayrollContext& ctx) {
     PayResult& r = ctx.result;
     const EmployeeProfile& p = ctx.profile;

@@ -21,6 +21,14 @@ void WriteNonCityFile(PayrollContext& ctx);
 // become the table.
 void loadNonCityDialog(PayrollContext& ctx);
 
+// The city dialog's "&SAVE": blank boxes take the defaults, the boxes become the table, the
+// file is written and the dialog closes. A box that is not a number throws UserError with
+// "Check your numbers" and nothing is written.
+void saveCityDialog(PayrollContext& ctx);
+
+// The non-city dialog's "&SAVE", likewise.
+void saveNonCityDialog(PayrollContext& ctx);
+
 // Step 21 of the calculation: city or non-city tax into LocalTax.
 void computeLocalTax(PayrollContext& ctx);
 

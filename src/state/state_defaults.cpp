@@ -1,0 +1,48 @@
+#include "state/state_defaults.h"
+
+#include "files/employee_files.h"
+#include "local/local_files.h"
+#include "side/leave_record.h"
+#include "state/state_file.h"
+
+namespace corvanta {
+namespace {
+
+void closeSecondaryWindows(PayrollContext& ctx) {
+    ctx.loaded = LoadedWindows{};
+    ctx.overtimeWindow.loaded = false;
+    ctx.leaveDialog.loaded = false;
+}
+
+}  // namespace
+
+void saveStateDialog(PayrollContext& ctx) {
+    captureStateDialog(ctx.stateDialog, ctx.state);
+    WriteStateFile(ctx);
+    SaveOT(ctx);
+    ctx.loaded.stateDialog = false;
+}
+
+void makeStateDefault(PayrollContext& ctx) {
+    captureStateDialog(ctx.stateDialog, ctx.state);
+    WriteStateFile(ctx);
+    SaveOT(ctx);
+    // The name comes back from memory, not from the window's user label: before any employee
+    // is open that label reads "USER", which would become a file name.
+    const std::string current = ctx.UserFileBase;
+    ctx.UserFileBase.clear();
+    try {
+        SaveOT(ctx);
+        SaveVac(ctx);
+        WriteStateFile(ctx);
+        WriteCityFile(ctx);
+        WriteNonCityFile(ctx);
+    } catch (...) {
+        ctx.UserFileBase = current;
+        throw;
+    }
+    ctx.UserFileBase = current;
+    closeSecondaryWindows(ctx);
+}
+
+}  // namespace corvanta
