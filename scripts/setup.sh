@@ -2,7 +2,9 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
+          qt6-base-dev libxlsxwriter-dev fonts-liberation2
+          xvfb xauth imagemagick poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do
