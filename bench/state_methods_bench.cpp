@@ -44,21 +44,21 @@ void BM_StateMethod(benchmark::State& state) {
 }
 BENCHMARK(BM_StateMethod)->DenseRange(0, kStateMethodCount - 1)->ArgName("method");
 
-// A whole calculation with the settings windows loaded, so no employee file is read; the
-// federal table file is still read, as every calculation does.
-void BM_CalculateWithStateMethod(benchmark::State& state) {
+// One whole calculation with the method selected, on the tables in memory (no file read or
+// written): entries, gross, federal, FICA, the method, local tax, rounding and the texts.
+void BM_CalculationWithStateMethod(benchmark::State& state) {
     const auto id = static_cast<StateMethodId>(state.range(0));
     PayrollContext ctx = preparedContext(id);
-    ctx.folder = std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
+    ctx.folder = std::filesystem::path(CORVANTA_DATA_DIR);
     ctx.profile.HourlyRate = 15.432f;
+    loadFederalTable(ctx);
     for (auto _ : state) {
         ctx.window.txtAmount = {"80", "", "", "", "", "", "", ""};
-        ctx.loaded.stateDialog = ctx.loaded.cityDialog = true;
-        Calcu_late(ctx, CalculateOptions{.save = false});
+        computePayPeriod(ctx, checkedPeriodInputs(ctx));
         benchmark::DoNotOptimize(ctx.result.StateWithholding);
     }
 }
-BENCHMARK(BM_CalculateWithStateMethod)->DenseRange(0, kStateMethodCount - 1)->ArgName("method");
+BENCHMARK(BM_CalculationWithStateMethod)->DenseRange(0, kStateMethodCount - 1)->ArgName("method");
 
 }  // namespace
 }  // namespace corvanta
