@@ -5,6 +5,7 @@
 #include "cli/calc_command.h"
 #include "cli/cli_args.h"
 #include "cli/ledger_command.h"
+#include "cli/print_command.h"
 #include "core/money.h"
 #include "core/user_error.h"
 
@@ -14,7 +15,12 @@ constexpr const char* kUsage =
     "usage: corvanta-cli calc [--dir DIR] [--user NAME] [--straight T] [--straight2 T] [--ot T]\n"
     "                         [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
     "                         [--2x] [--week TEXT] [--no-save] [--post ROW]\n"
-    "       corvanta-cli ledger [--dir DIR] [--user NAME]\n";
+    "       corvanta-cli ledger [--dir DIR] [--user NAME]\n"
+    "       corvanta-cli stub [calc options] [--save] (--pdf FILE | --text)\n"
+    "       corvanta-cli check [calc options] [--save] [--memo TEXT] [--horz N] [--vert N]\n"
+    "                          [--date TEXT] (--pdf FILE | --text)\n"
+    "       corvanta-cli report (--pdf FILE | --text) [--dir DIR] [--user NAME]\n"
+    "       corvanta-cli export --xlsx FILE [--dir DIR] [--user NAME]\n";
 
 }  // namespace
 
@@ -30,6 +36,10 @@ int main(int argc, char** argv) {
     try {
         if (command == "calc") return calcCommand(rest, std::cout, std::cerr);
         if (command == "ledger") return ledgerCommand(rest, std::cout, std::cerr);
+        if (command == "stub" || command == "check" || command == "report") {
+            return printCommand(command, rest, std::cout, std::cerr);
+        }
+        if (command == "export") return exportCommand(rest, std::cerr);
         std::cerr << "unknown command " << command << "\n" << kUsage;
         return 2;
     } catch (const UsageError& e) {

@@ -13,6 +13,7 @@
 #include "files/record_format.h"
 #include "local/city_table.h"
 #include "local/non_city_table.h"
+#include "print/check_window.h"
 #include "side/leave_record.h"
 #include "side/overtime_sheet.h"
 #include "side/overtime_sheet_window.h"
@@ -67,6 +68,7 @@ struct PayrollContext {
     PrintHeading heading;
     float CheckOffsetHorz = 0;
     float CheckOffsetVert = 0;
+    CheckWindow check;
     EmployeeFileReserved reserved;
 
     LoadedWindows loaded;

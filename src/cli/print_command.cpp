@@ -1,0 +1,149 @@
+#include "cli/print_command.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <set>
+
+#include "cli/calc_command.h"
+#include "cli/cli_args.h"
+#include "cli/ledger_command.h"
+#include "core/calculate.h"
+#include "core/money.h"
+#include "export/ledger_workbook.h"
+#include "files/open_employee.h"
+#include "files/print_heading.h"
+#include "print/amount_words.h"
+#include "print/check_print.h"
+#include "print/ledger_report.h"
+#include "print/pay_stub.h"
+#include "print/text_page.h"
+#include "qtprint/pdf_output.h"
+#include "ytd/ledger_ops.h"
+
+namespace corvanta {
+namespace {
+
+const std::vector<std::string> kOutputOptions{"--pdf"};
+const std::vector<std::string> kOutputSwitches{"--text"};
+const std::vector<std::string> kCheckOptions{"--memo", "--horz", "--vert", "--date"};
+
+std::set<std::string> joined(std::initializer_list<std::vector<std::string>> lists) {
+    std::set<std::string> out;
+    for (const auto& list : lists) out.insert(list.begin(), list.end());
+    return out;
+}
+
+// Fonts and the PDF writer need a GUI application; without a display the offscreen platform
+// does.
+class GuiSession {
+  public:
+    GuiSession() {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        if (QGuiApplication::instance() == nullptr) app_.emplace(argc_, argv_);
+    }
+
+  private:
+    int argc_ = 1;
+    char name_[13] = "corvanta-cli";
+    char* argv_[2] = {name_, nullptr};
+    std::optional<QGuiApplication> app_;
+};
+
+// Checked before anything runs, so a wrong command line changes nothing.
+const CliArgs& withOutput(const CliArgs& args) {
+    if (args.value("--pdf").has_value() == args.has("--text")) {
+        throw UsageError("give either --pdf FILE or --text");
+    }
+    return args;
+}
+
+void printOut(const CliArgs& args, const PrintProducer& produce, std::ostream& out) {
+    if (const auto pdf = args.value("--pdf")) {
+        const GuiSession gui;
+        printToPdfFile(*pdf, produce);
+        return;
+    }
+    TextPage page;
+    produce(page);
+    out << page.text();
+}
+
+// The calculation as `calc` runs it, then the save and the post when asked for.
+void calculated(PayrollContext& ctx, const CliArgs& args) {
+    runCalculation(ctx, args);
+    const auto post = args.value("--post");
+    const int row = post ? ledgerRowIndex(*post, ctx.profile) : -1;
+    if (args.has("--save")) SaveUserFiles(ctx);
+    if (post) postToLedger(ctx, row);
+}
+
+// The offset dialog's boxes: given texts, else the stored offsets as whole numbers.
+CheckOffsetTexts offsetTexts(PayrollContext& ctx, const CliArgs& args) {
+    const auto stored = [](float value) { return std::to_string(roundHalfEven(value)); };
+    return CheckOffsetTexts{args.value("--horz").value_or(stored(ctx.CheckOffsetHorz)),
+                            args.value("--vert").value_or(stored(ctx.CheckOffsetVert))};
+}
+
+void prepareCheck(PayrollContext& ctx, const CliArgs& args) {
+    loadCheckWindow(ctx);
+    if (const auto date = args.value("--date")) ctx.check.txtCheckDate = *date;
+    ctx.check.txtMemo = args.value("--memo").value_or("");
+}
+
+// Opens the employee and the ledger window as the calculator window's button does.
+void openLedger(PayrollContext& ctx, const CliArgs& args) {
+    if (const auto dir = args.value("--dir")) ctx.folder = *dir;
+    OpenEmployee(ctx, args.value("--user").value_or(""), todayText());
+    Update(ctx);
+    AddAnnual(ctx);
+}
+
+}  // namespace
+
+int printCommand(const std::string& command, const std::vector<std::string>& argv,
+                 std::ostream& out, std::ostream& err) {
+    PayrollContext ctx;
+    ctx.showMessage = [&err](const UserMessage& m) { err << m.text << "\n"; };
+    const std::string today = todayText();
+    if (command == "report") {
+        const CliArgs args = withOutput(CliArgs(argv, joined({{"--dir", "--user"}, kOutputOptions}),
+                                                joined({kOutputSwitches})));
+        openLedger(ctx, args);
+        ReadHeading(ctx);
+        printOut(
+            args, [&](PrintColumnModel& page) { PrintYr(ctx, page, today); }, out);
+        return 0;
+    }
+    const bool check = command == "check";
+    const CliArgs args =
+        withOutput(CliArgs(argv,
+                           joined({kCalcValuedOptions, kOutputOptions,
+                                   check ? kCheckOptions : std::vector<std::string>{}}),
+                           joined({kCalcSwitches, kOutputSwitches, {"--save"}})));
+    calculated(ctx, args);
+    if (!check) {
+        printOut(
+            args, [&](PrintColumnModel& page) { PrintText(ctx, page, today); }, out);
+        return 0;
+    }
+    const CheckOffsetTexts offsets = offsetTexts(ctx, args);
+    prepareCheck(ctx, args);
+    printOut(
+        args, [&](PrintColumnModel& page) { PrintCheck(ctx, page, offsets); }, out);
+    return 0;
+}
+
+int exportCommand(const std::vector<std::string>& argv, std::ostream& err) {
+    const CliArgs args(argv, {"--dir", "--user", "--xlsx"}, {});
+    const auto file = args.value("--xlsx");
+    if (!file) throw UsageError("export needs --xlsx FILE");
+    PayrollContext ctx;
+    ctx.showMessage = [&err](const UserMessage& m) { err << m.text << "\n"; };
+    openLedger(ctx, args);
+    ToExcel(ctx, *file);
+    return 0;
+}
+
+}  // namespace corvanta

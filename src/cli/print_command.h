@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace corvanta {
+
+// corvanta-cli stub|check|report: prints to a PDF file or as text on `out`; returns the exit
+// code.
+int printCommand(const std::string& command, const std::vector<std::string>& args,
+                 std::ostream& out, std::ostream& err);
+
+// corvanta-cli export: writes the ledger workbook; returns the exit code.
+int exportCommand(const std::vector<std::string>& args, std::ostream& err);
+
+}  // namespace corvanta

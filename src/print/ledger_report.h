@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "core/payroll_context.h"
+#include "print/print_column_model.h"
+
+namespace corvanta {
+
+// The ledger report's form of a row value: the shortest decimal text between a leading blank
+// (or "-") and a trailing blank; zero is " 0 ", a half " .5 ".
+std::string reportNumber(float value);
+
+// PrintYr: the rows in use as last copied from the grid, the totals and the heading in
+// memory, on a landscape page.
+void PrintYr(const PayrollContext& ctx, PrintColumnModel& out, const std::string& today);
+
+}  // namespace corvanta

@@ -1,0 +1,42 @@
+#include "print/text_page.h"
+
+#include <algorithm>
+
+namespace corvanta {
+namespace {
+
+// Characters, not bytes, so a name with an accent does not push the columns after it.
+int displayWidth(std::string_view text) {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+}  // namespace
+
+void TextPage::tab(int column) {
+    const int target = std::max(column, 1);
+    if (column_ > target) endLine();
+    line_.append(static_cast<std::size_t>(target - column_), ' ');
+    column_ = target;
+}
+
+void TextPage::write(std::string_view text) {
+    line_.append(text);
+    column_ += displayWidth(text);
+}
+
+void TextPage::endLine() {
+    const auto last = line_.find_last_not_of(' ');
+    text_.append(line_, 0, last == std::string::npos ? 0 : last + 1);
+    text_ += '\n';
+    line_.clear();
+    column_ = 1;
+}
+
+void TextPage::endDocument() {
+    if (!line_.empty()) endLine();
+    ended_ = true;
+}
+
+}  // namespace corvanta

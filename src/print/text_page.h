@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "print/print_column_model.h"
+
+namespace corvanta {
+
+// The plain-text back end: column n is character n, every line on one page; fonts and
+// orientation are ignored. Lines end with "\n"; trailing blanks are dropped.
+class TextPage : public PrintColumnModel {
+  public:
+    void setFontName(std::string_view) override {}
+    void setFontSize(double) override {}
+    void setOrientation(PageOrientation) override {}
+    void tab(int column) override;
+    void write(std::string_view text) override;
+    void endLine() override;
+    void endDocument() override;
+
+    // The finished text; what is still on an unended line once the document ends is kept.
+    const std::string& text() const { return text_; }
+    bool ended() const { return ended_; }
+
+  private:
+    std::string text_;
+    std::string line_;
+    int column_ = 1;  // where the next character goes
+    bool ended_ = false;
+};
+
+}  // namespace corvanta

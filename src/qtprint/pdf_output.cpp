@@ -1,0 +1,33 @@
+#include "qtprint/pdf_output.h"
+
+#include <QBuffer>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <string_view>
+
+#include "files/file_io.h"
+#include "qtprint/qt_page_printer.h"
+
+namespace corvanta {
+
+QByteArray pdfDocument(const PrintProducer& produce) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);
+        writer.setPageSize(QPageSize(QPageSize::Letter));
+        writer.setCreator(QStringLiteral("Corvanta 2008"));
+        QtPagePrinter page(writer);
+        produce(page);
+    }
+    return bytes;
+}
+
+void printToPdfFile(const std::filesystem::path& file, const PrintProducer& produce, bool durable) {
+    const QByteArray bytes = pdfDocument(produce);
+    writeFileAtomically(file, std::string_view(bytes.constData(), bytes.size()), durable);
+}
+
+}  // namespace corvanta

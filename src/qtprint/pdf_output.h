@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <filesystem>
+#include <functional>
+
+#include "print/print_column_model.h"
+
+namespace corvanta {
+
+using PrintProducer = std::function<void(PrintColumnModel&)>;
+
+// A Letter-size PDF at 1200 dpi of what the producer prints.
+QByteArray pdfDocument(const PrintProducer& produce);
+
+// The same, written atomically to the file. Throws FileError naming it, or the producer's
+// own error; the file is then unchanged.
+void printToPdfFile(const std::filesystem::path& file, const PrintProducer& produce,
+                    bool durable = true);
+
+}  // namespace corvanta

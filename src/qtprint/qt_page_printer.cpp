@@ -1,0 +1,132 @@
+#include "qtprint/qt_page_printer.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <algorithm>
+#include <array>
+
+#include "core/user_error.h"
+
+namespace corvanta {
+namespace {
+
+// Side margins of 0.4 inch; above and below 0.3 inch, so that the weekly ledger report
+// (57 lines at 8 points and the notice, 560 points) fits one landscape Letter page.
+constexpr double kSideMargin = 0.4 * 72;
+constexpr double kEndMargin = 0.3 * 72;
+constexpr double kTabSlack = 0.5;  // device pixels of rounding at a tab stop
+
+// The classic average character width: lowercase letters and the blank weighted by their
+// frequency in English text (per thousand). Newer fonts record an average over all their
+// glyphs instead, which is a third wider and would push the columns off the page.
+constexpr std::array<int, 27> kLetterWeights{64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6,  35, 20, 56,
+                                             56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2,  166};
+
+double averageCharWidth(const QFontMetricsF& metrics) {
+    double sum = 0;
+    for (int i = 0; i < 26; ++i) {
+        sum += kLetterWeights[i] * metrics.horizontalAdvance(QChar(u'a' + i));
+    }
+    sum += kLetterWeights[26] * metrics.horizontalAdvance(QChar(u' '));
+    return sum / 1000;
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+[[noreturn]] void fail(const char* what) {
+    throw UserError(std::string("The printout failed: ") + what + ". Nothing more was printed.");
+}
+
+}  // namespace
+
+QString printFamily(std::string_view name) {
+    const QString family = fromUtf8(name);
+    if (family.compare("Arial", Qt::CaseInsensitive) == 0 && !QFontDatabase::hasFamily(family)) {
+        return QStringLiteral("Liberation Sans");
+    }
+    return family;
+}
+
+QtPagePrinter::QtPagePrinter(QPagedPaintDevice& device)
+    : device_(device), family_(printFamily("Arial")) {
+    device_.setPageMargins(QMarginsF(kSideMargin, kEndMargin, kSideMargin, kEndMargin),
+                           QPageLayout::Point);
+}
+
+QtPagePrinter::~QtPagePrinter() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void QtPagePrinter::setFontName(std::string_view name) {
+    family_ = printFamily(name);
+    if (painter_.isActive()) applyFont();
+}
+
+void QtPagePrinter::setFontSize(double points) {
+    points_ = points;
+    if (painter_.isActive()) applyFont();
+}
+
+void QtPagePrinter::setOrientation(PageOrientation orientation) {
+    // Before the first page this sets the whole document; later, the pages that follow.
+    device_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
+}
+
+void QtPagePrinter::start() {
+    if (painter_.isActive()) return;
+    if (pages_ > 0 || !painter_.begin(&device_)) fail("the printer could not be opened");
+    pages_ = 1;
+    x_ = y_ = 0;
+    applyFont();
+}
+
+void QtPagePrinter::applyFont() {
+    QFont font(family_);
+    font.setPointSizeF(points_);
+    font_ = QFont(font, &device_);
+    painter_.setFont(font_);
+    const QFontMetricsF metrics(font_, &device_);
+    columnWidth_ = averageCharWidth(metrics);
+    lineHeight_ = metrics.height();
+    ascent_ = metrics.ascent();
+}
+
+void QtPagePrinter::newPage() {
+    if (!device_.newPage()) fail("a new page could not be started");
+    ++pages_;
+    y_ = 0;
+    painter_.setFont(font_);
+}
+
+void QtPagePrinter::tab(int column) {
+    start();
+    const double target = (std::max(column, 1) - 1) * columnWidth_;
+    if (x_ > target + kTabSlack) endLine();
+    x_ = target;
+}
+
+void QtPagePrinter::write(std::string_view text) {
+    start();
+    if (y_ > 0 && y_ + lineHeight_ > device_.height()) newPage();
+    const QString line = fromUtf8(text);
+    painter_.drawText(QPointF(x_, y_ + ascent_), line);
+    x_ += QFontMetricsF(font_, &device_).horizontalAdvance(line);
+}
+
+void QtPagePrinter::endLine() {
+    start();
+    x_ = 0;
+    y_ += lineHeight_;
+}
+
+void QtPagePrinter::endDocument() {
+    start();
+    if (!painter_.end()) fail("the document could not be finished");
+}
+
+}  // namespace corvanta

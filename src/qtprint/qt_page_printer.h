@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QFont>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QString>
+#include <string_view>
+
+#include "print/print_column_model.h"
+
+namespace corvanta {
+
+// The printer back end: a column is the average character width of the current font, a line
+// the font's height. Fonts and metrics are taken at the device's resolution, so a point is a
+// point on paper. A line that would pass the bottom margin starts a new page. Works on a
+// printer chosen by the operator or on a PDF writer.
+class QtPagePrinter : public PrintColumnModel {
+  public:
+    explicit QtPagePrinter(QPagedPaintDevice& device);
+    ~QtPagePrinter() override;
+    QtPagePrinter(const QtPagePrinter&) = delete;
+    QtPagePrinter& operator=(const QtPagePrinter&) = delete;
+
+    void setFontName(std::string_view name) override;
+    void setFontSize(double points) override;
+    void setOrientation(PageOrientation orientation) override;
+    void tab(int column) override;
+    void write(std::string_view text) override;
+    void endLine() override;
+    void endDocument() override;
+
+    int pageCount() const { return pages_; }
+
+  private:
+    void start();
+    void applyFont();
+    void newPage();
+
+    QPagedPaintDevice& device_;
+    QPainter painter_;
+    QString family_;
+    double points_ = 10;
+    QFont font_;
+    double columnWidth_ = 0;
+    double lineHeight_ = 0;
+    double ascent_ = 0;
+    double x_ = 0;
+    double y_ = 0;
+    int pages_ = 0;
+};
+
+// "Arial" where the system has it, else its metric twin "Liberation Sans"; other names as
+// they are.
+QString printFamily(std::string_view name);
+
+}  // namespace corvanta

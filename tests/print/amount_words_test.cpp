@@ -1,0 +1,120 @@
+#include "print/amount_words.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace corvanta {
+namespace {
+
+struct WordsCase {
+    double amount;
+    const char* words;
+    const char* protectedText;
+};
+
+class AmountWords : public ::testing::TestWithParam<WordsCase> {};
+
+TEST_P(AmountWords, WordsAndStars) {
+    EXPECT_EQ(amountInWords(GetParam().amount), GetParam().words);
+    EXPECT_EQ(protectedAmount(GetParam().amount), GetParam().protectedText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AmountWords,
+    ::testing::Values(
+        WordsCase{1234.50, " One Thousand Two Hundred Thirty Four and 50/100", "**1234.50"},
+        WordsCase{100000.00, " One Hundred Thousand and No/100", "100000.00"},
+        WordsCase{20.00, " Twenty and No/100", "****20.00"},
+        WordsCase{15.07, " Fifteen and 07/100", "****15.07"},
+        WordsCase{0.45, "Zero and 45/100", "000000.45"},
+        WordsCase{5.25, " Five and 25/100", "*****5.25"},
+        WordsCase{1000.00, " One Thousand and No/100", "**1000.00"},
+        WordsCase{0, "Zero and No/100", "000000.00"},
+        WordsCase{999999.99,
+                  " Nine Hundred Ninety Nine Thousand Nine Hundred Ninety Nine and 99/100",
+                  "999999.99"},
+        WordsCase{1000000, kAmountTooLarge, kVoidAmount},
+        WordsCase{2500000.50, kAmountTooLarge, kVoidAmount},
+        WordsCase{-12.34, kNegativeAmount, kVoidAmount},
+        WordsCase{711.19, " Seven Hundred Eleven and 19/100", "***711.19"},
+        WordsCase{40080.9, " Forty Thousand Eighty and 90/100", "*40080.90"},
+        WordsCase{12019.01, " Twelve Thousand Nineteen and 01/100", "*12019.01"}));
+
+struct GroupCase {
+    const char* group;
+    const char* words;
+};
+
+class GroupWords : public ::testing::TestWithParam<GroupCase> {};
+
+TEST_P(GroupWords, AppendsWithLeadingBlanks) {
+    std::string words = "X";
+    GroupInWords(GetParam().group, words);
+    EXPECT_EQ(words, std::string("X") + GetParam().words);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GroupWords,
+                         ::testing::Values(GroupCase{"000", ""}, GroupCase{"005", " Five"},
+                                           GroupCase{"010", " Ten"}, GroupCase{"019", " Nineteen"},
+                                           GroupCase{"020", " Twenty"},
+                                           GroupCase{"105", " One Hundred Five"},
+                                           GroupCase{"999", " Nine Hundred Ninety Nine"},
+                                           GroupCase{"300", " Three Hundred"}));
+
+PayrollContext withNetPay(float net) {
+    PayrollContext ctx;
+    ctx.profile.EmployeeName = "Lee Park";
+    ctx.profile.EmployeeSsn = "987-65-4321";
+    ctx.result.NetPay = net;
+    ctx.window.txtWeek = "3/7/2008";
+    return ctx;
+}
+
+TEST(CheckWindow, LoadFillsPayeeWordsAmountAndDate) {
+    PayrollContext ctx = withNetPay(1234.5f);
+    loadCheckWindow(ctx);
+    EXPECT_EQ(ctx.check.txtPayTo, "Lee Park********");
+    EXPECT_EQ(ctx.check.txtUserSSnum, "987-65-4321");
+    EXPECT_EQ(ctx.check.AmountWords, " One Thousand Two Hundred Thirty Four and 50/100");
+    EXPECT_EQ(ctx.check.txtDollars, ctx.check.AmountWords);
+    EXPECT_EQ(ctx.check.txtCheckAmt, "**1234.50");
+    EXPECT_EQ(ctx.check.txtCheckDate, "3/7/2008");
+}
+
+TEST(CheckWindow, RefreshRestoresPayeeButKeepsTheDate) {
+    PayrollContext ctx = withNetPay(20);
+    loadCheckWindow(ctx);
+    ctx.check.txtPayTo = "Someone Else";
+    ctx.check.txtCheckDate = "3/8/2008";
+    refreshCheckWindow(ctx);
+    EXPECT_EQ(ctx.check.txtPayTo, "Lee Park********");
+    EXPECT_EQ(ctx.check.txtCheckDate, "3/8/2008");
+}
+
+TEST(CheckWindow, NegativeNetPayGetsNoCheckAndStaysAsComputed) {
+    PayrollContext ctx = withNetPay(-15.5f);
+    loadCheckWindow(ctx);
+    EXPECT_EQ(ctx.check.AmountWords, kNegativeAmount);
+    EXPECT_EQ(ctx.check.txtCheckAmt, kVoidAmount);
+    EXPECT_EQ(ctx.result.NetPay, -15.5f);  // the ledger may still need the true figure
+}
+
+TEST(CheckWindow, OversizedNetPayIsNeitherWrittenOutNorFigured) {
+    PayrollContext ctx = withNetPay(1000000);
+    loadCheckWindow(ctx);
+    EXPECT_EQ(ctx.check.txtDollars, kAmountTooLarge);
+    EXPECT_EQ(ctx.check.AmountWords, kAmountTooLarge);
+    EXPECT_EQ(ctx.check.txtCheckAmt, "*********");
+}
+
+TEST(CheckWindow, LargestFloatNetPayBelowAMillionKeepsItsCents) {
+    // 999999.99 has no float of its own (it is 1000000); the float just below keeps cents.
+    PayrollContext ctx = withNetPay(999999.9375f);
+    EXPECT_EQ(ProtectAmount(ctx), "999999.94");
+    ctx.result.NetPay = 999999.99f;
+    EXPECT_EQ(ProtectAmount(ctx), kVoidAmount);
+}
+
+}  // namespace
+}  // namespace corvanta

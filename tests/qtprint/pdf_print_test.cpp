@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+#include "core/user_error.h"
+#include "print/ledger_report.h"
+#include "print/pay_stub.h"
+#include "print/print_scenario.h"
+#include "print/text_page.h"
+#include "qtprint/pdf_output.h"
+#include "qtprint/qt_page_printer.h"
+#include "support/payroll_fixture.h"
+
+namespace corvanta::testing {
+namespace {
+
+QGuiApplication& app() {
+    static int argc = 1;
+    static char name[] = "output_tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication instance(argc, argv);
+    return instance;
+}
+
+bool havePdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
+
+std::string pdfText(const std::filesystem::path& pdf, const char* options) {
+    const auto out = pdf.parent_path() / "text.txt";
+    const std::string command =
+        std::string("pdftotext ") + options + " '" + pdf.string() + "' '" + out.string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    return readText(out);
+}
+
+int pageCount(const std::filesystem::path& pdf) {
+    const std::string text = pdfText(pdf, "-layout");
+    return static_cast<int>(std::count(text.begin(), text.end(), '\f'));
+}
+
+// Words of a line with the blanks between them squeezed, for comparing layouts that place
+// the same words at slightly different distances.
+std::string squeezed(const std::string& line) {
+    std::istringstream in(line);
+    std::string word, out;
+    while (in >> word) out += (out.empty() ? "" : " ") + word;
+    return out;
+}
+
+class PdfPrint : public PayrollFixture {
+  protected:
+    void SetUp() override {
+        app();
+        PayrollFixture::SetUp();
+        fillPrintScenario(ctx);
+    }
+};
+
+TEST_F(PdfPrint, StubPdfCarriesTheLinesOfTheTextRendering) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    TextPage text;
+    PrintText(ctx, text, "2/1/2008");
+    const auto pdf = folder / "stub.pdf";
+    printToPdfFile(
+        pdf, [&](PrintColumnModel& page) { PrintText(ctx, page, "2/1/2008"); }, false);
+    const std::string fromPdf = pdfText(pdf, "-layout");
+    std::vector<std::string> pdfLines;
+    std::istringstream pdfIn(fromPdf);
+    for (std::string line; std::getline(pdfIn, line);) {
+        if (!squeezed(line).empty()) pdfLines.push_back(squeezed(line));
+    }
+    std::istringstream textIn(text.text());
+    std::size_t at = 0;
+    for (std::string line; std::getline(textIn, line);) {
+        const std::string want = squeezed(line);
+        // The rules run past the paper's edge and are cut; the words must all be there.
+        if (want.empty() || want.front() == '-') continue;
+        while (at < pdfLines.size() && pdfLines[at].find(want) == std::string::npos) ++at;
+        ASSERT_LT(at, pdfLines.size()) << "missing from the PDF: " << want;
+    }
+    EXPECT_EQ(pageCount(pdf), 1);
+}
+
+TEST_F(PdfPrint, WeeklyLedgerReportFitsOneLandscapePage) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    const auto pdf = folder / "report.pdf";
+    printToPdfFile(
+        pdf, [&](PrintColumnModel& page) { PrintYr(ctx, page, "2/1/2008"); }, false);
+    EXPECT_EQ(pageCount(pdf), 1);
+    EXPECT_NE(pdfText(pdf, "-layout").find("Total Cafeteria: .00"), std::string::npos);
+}
+
+TEST_F(PdfPrint, LongPrintoutsContinueOnANewPage) {
+    const QByteArray bytes = pdfDocument([](PrintColumnModel& page) {
+        page.setFontSize(10);
+        for (int i = 0; i < 150; ++i) {
+            page.write("line " + std::to_string(i));
+            page.endLine();
+        }
+        page.endDocument();
+    });
+    EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 2);
+}
+
+TEST_F(PdfPrint, PointsArePointsAtPrinterResolution) {
+    QPdfWriter writer(QString((folder / "m.pdf").c_str()));
+    writer.setResolution(1200);
+    const QFont font(printFamily("Arial"), 10);
+    const QFontMetricsF metrics(font, &writer);
+    // Ten points are 1200/72*10 device pixels; the font height is about 1.15 of that.
+    EXPECT_NEAR(metrics.height() / (1200.0 / 72 * 10), 1.15, 0.05);
+}
+
+TEST_F(PdfPrint, ArialResolvesToAnInstalledFamily) {
+    EXPECT_TRUE(QFontDatabase::hasFamily(printFamily("Arial")));
+}
+
+TEST_F(PdfPrint, UnwritableFileIsReportedWithItsName) {
+    const auto pdf = folder / "missing-folder" / "stub.pdf";
+    try {
+        printToPdfFile(pdf, [&](PrintColumnModel& page) { PrintText(ctx, page, "2/1/2008"); });
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.fileName(), "stub.pdf");
+    }
+}
+
+}  // namespace
+}  // namespace corvanta::testing
