@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the program and runs a calculation for a sample employee in the working folder run/,
-# which receives the federal tax table on first use.
+# Builds the program and starts the calculator window in the working folder run/, which
+# receives the federal tax table on first use. With a command (calc, ledger, stub, check,
+# report, export) it runs the command-line calculator there instead:
+#   scripts/run.sh calc --user Smith --straight 40
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -8,8 +10,8 @@ scripts/build.sh build >/dev/null
 
 mkdir -p run
 [ -f run/Federal08.dtt ] || cp data/Federal08.dtt run/
-args=("$@")
-if [ ${#args[@]} -eq 0 ]; then
-    args=(calc --user Sample --straight 40 --ot15 2 --week "$(date +%-m/%-d/%Y)")
+if [ $# -gt 0 ] && [[ "$1" != -* ]]; then
+    exec build/src/corvanta-cli "$@" --dir run
 fi
-build/src/corvanta-cli "${args[@]}" --dir run
+cd run
+exec ../build/src/corvanta "$@"

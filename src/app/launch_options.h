@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace corvanta::app {
+
+// What the program was asked to do besides running the calculator.
+struct LaunchOptions {
+    QString screenshotDir;     // --screenshot DIR: grab the windows into DIR and exit
+    bool startupTime = false;  // --startup-time: print the launch time once shown and exit
+};
+
+LaunchOptions parseLaunchOptions(const QStringList& arguments);
+
+// Milliseconds since the process started, from /proc/self/stat (10 ms resolution);
+// -1 where that is not available.
+double msSinceProcessStart();
+
+}  // namespace corvanta::app

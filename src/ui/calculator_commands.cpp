@@ -1,0 +1,109 @@
+// The calculator window's commands: each calls the engine and shows the context again.
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+
+#include "core/calculate.h"
+#include "files/period_snapshot.h"
+#include "ui/calculator_window.h"
+#include "ui/city_dialog.h"
+#include "ui/heading_dialog.h"
+#include "ui/message_box.h"
+#include "ui/non_city_dialog.h"
+#include "ui/state_dialog.h"
+
+namespace corvanta::ui {
+
+void CalculatorForm::calculate() {
+    takeEntries();
+    try {
+        Calcu_late(ctx_);
+    } catch (const UserError& e) {
+        showUserError(this, e);
+    }
+    afterCommand();
+    txtAmount_[0]->setFocus();
+}
+
+void CalculatorForm::clear() {
+    takeEntries();
+    ClearAll(ctx_, fromQt(today()));
+    ctx_.state.StateAdjustment = 0;
+    showContext();
+    txtAmount_[0]->setFocus();
+}
+
+void CalculatorForm::newEmployee() {
+    takeEntries();
+    afterCommand(session_.New());
+}
+
+void CalculatorForm::openEmployee() {
+    takeEntries();
+    afterCommand(session_.Open());
+}
+
+void CalculatorForm::saveEmployee() {
+    takeEntries();
+    afterCommand(session_.Save());
+}
+
+void CalculatorForm::exitProgram() { close(); }
+
+void CalculatorForm::closeEvent(QCloseEvent* event) {
+    if (!ended_) {
+        takeEntries();
+        session_.Exit();
+        ended_ = true;
+    }
+    closeUnloadedDialogs();
+    for (QWidget* dialog : std::initializer_list<QWidget*>{stateDialog_, cityDialog_,
+                                                           nonCityDialog_, headingDialog_}) {
+        if (dialog != nullptr) dialog->close();
+    }
+    event->accept();
+}
+
+void CalculatorForm::savePeriod() {
+    takeEntries();
+    try {
+        SavePeriodSnapshot(ctx_);
+    } catch (const UserError& e) {
+        showUserError(this, e);
+    }
+    showContext();
+}
+
+void CalculatorForm::getPeriod() {
+    takeEntries();
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, "Get Pay Period", toQt(ctx_.folder.string()), "Saved Files (*.prv)");
+    if (chosen.isEmpty()) return;
+    try {
+        LoadPeriodSnapshot(ctx_, std::filesystem::path(fromQt(chosen)));
+    } catch (const UserError& e) {
+        showUserError(this, e);
+    }
+    afterCommand();
+}
+
+// After a file command or a calculation: show the context, close every settings window the
+// engine closed, and end the program when the command asked for it.
+void CalculatorForm::afterCommand(SessionOutcome outcome) {
+    showContext();
+    closeUnloadedDialogs();
+    if (outcome == SessionOutcome::EndProgram) endProgram();
+}
+
+void CalculatorForm::closeUnloadedDialogs() {
+    if (stateDialog_ != nullptr && !ctx_.loaded.stateDialog) stateDialog_->closeWithoutSaving();
+    if (cityDialog_ != nullptr && !ctx_.loaded.cityDialog) cityDialog_->close();
+    if (nonCityDialog_ != nullptr && !ctx_.loaded.nonCityDialog) nonCityDialog_->close();
+}
+
+void CalculatorForm::endProgram() {
+    ended_ = true;
+    close();
+}
+
+}  // namespace corvanta::ui

@@ -1,0 +1,173 @@
+// The calculator window's menus and the windows they open.
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "files/print_heading.h"
+#include "local/local_files.h"
+#include "state/state_withholding.h"
+#include "ui/calculator_window.h"
+#include "ui/city_dialog.h"
+#include "ui/employee_dialog.h"
+#include "ui/heading_dialog.h"
+#include "ui/message_box.h"
+#include "ui/non_city_dialog.h"
+#include "ui/state_dialog.h"
+
+namespace corvanta::ui {
+namespace {
+
+constexpr const char* kHelpFile = "Corvanta2k.chm";
+
+// Loads a settings record with the engine, reporting a damaged file; false when it failed.
+template <typename Load>
+bool loaded(QWidget* parent, Load load) {
+    try {
+        load();
+    } catch (const UserError& e) {
+        showUserError(parent, e);
+        return false;
+    }
+    return true;
+}
+
+void present(QDialog* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+}  // namespace
+
+QAction* CalculatorForm::addAction(QMenu* menu, const QString& name, const QString& caption,
+                                   void (CalculatorForm::*slot)(), const QKeySequence& keys) {
+    QAction* action = menu->addAction(caption, this, slot);
+    action->setObjectName(name);
+    if (!keys.isEmpty()) action->setShortcut(keys);
+    return action;
+}
+
+QAction* CalculatorForm::addDisabled(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setEnabled(false);  // its window comes with the printing, ledger or leave work
+    return action;
+}
+
+void CalculatorForm::buildMenus() {
+    buildFileMenu();
+    buildFormsMenu();
+    buildOptionsMenu();
+    buildHelpMenu();
+}
+
+void CalculatorForm::buildFileMenu() {
+    QMenu* menu = menuBar()->addMenu("File");
+    menu->setObjectName("mnuFile");
+    addAction(menu, "mnuNew", "&New", &CalculatorForm::newEmployee, QKeySequence::New);
+    addAction(menu, "mnuOpen", "&Open", &CalculatorForm::openEmployee, QKeySequence::Open);
+    addAction(menu, "mnuSave", "&Save", &CalculatorForm::saveEmployee, QKeySequence::Save);
+    menu->addSeparator();
+    addDisabled(menu, "mnuChecks", "C&hecks");
+    addDisabled(menu, "mnuPrintSheetItem", "Print Sheet");
+    addDisabled(menu, "mnuPrintItem", "&Print Image");
+    menu->addSeparator();
+    addAction(menu, "mnuClearIitem", "&Clear", &CalculatorForm::clear);
+    menu->addSeparator();
+    addAction(menu, "mnuExitItem", "E&xit", &CalculatorForm::exitProgram, QKeySequence::Quit);
+}
+
+void CalculatorForm::buildFormsMenu() {
+    QMenu* menu = menuBar()->addMenu("Forms");
+    menu->setObjectName("mnuForms");
+    addDisabled(menu, "mnuVac", "&Vacation");
+    addDisabled(menu, "mnuOtItem", "OT %");
+    addDisabled(menu, "mnuYear", "&Year to Date");
+    addAction(menu, "mnuHeader", "H&eader", &CalculatorForm::openHeadingDialog);
+}
+
+void CalculatorForm::buildOptionsMenu() {
+    QMenu* menu = menuBar()->addMenu("Options");
+    menu->setObjectName("mnuOptions");
+    addAction(menu, "mnuTaxInfoItem", "&User Info", &CalculatorForm::openEmployeeDialog,
+              Qt::CTRL | Qt::Key_U);
+    addAction(menu, "mnuState", "S&tate Tax", &CalculatorForm::openStateDialog,
+              Qt::CTRL | Qt::Key_T);
+    addAction(menu, "mnuCity", "C&ity Tax", &CalculatorForm::openCityDialog, Qt::CTRL | Qt::Key_I);
+    addAction(menu, "mnuNonCity", "Non City Tax", &CalculatorForm::openNonCityDialog);
+}
+
+void CalculatorForm::buildHelpMenu() {
+    QMenu* menu = menuBar()->addMenu("Help");
+    menu->setObjectName("mnuHelp");
+    addAction(menu, "mnuHelpItem", "He&lp", &CalculatorForm::showHelp, QKeySequence::HelpContents);
+    addAction(menu, "mnuAboutItem", "&About", &CalculatorForm::showAbout);
+}
+
+void CalculatorForm::openEmployeeDialog() {
+    EmployeeDialog dialog(
+        ctx_, [this] { return session_.saveAs(ctx_.UserFileBase); }, this);
+    dialog.exec();
+    afterCommand();
+}
+
+void CalculatorForm::openStateDialog() {
+    if (stateDialog_ == nullptr) {
+        if (!ctx_.loaded.stateDialog && !loaded(this, [this] { loadStateDialog(ctx_); })) return;
+        stateDialog_ = new StateDialog(ctx_, this);
+        connect(stateDialog_, &StateDialog::secondaryWindowsClosed, this,
+                [this] { afterCommand(); });
+    }
+    present(stateDialog_);
+}
+
+void CalculatorForm::openCityDialog() {
+    if (cityDialog_ == nullptr) {
+        if (!ctx_.loaded.cityDialog && !loaded(this, [this] { loadCityDialog(ctx_); })) return;
+        cityDialog_ = new CityDialog(ctx_, this);
+    }
+    present(cityDialog_);
+}
+
+void CalculatorForm::openNonCityDialog() {
+    if (nonCityDialog_ == nullptr) {
+        if (!ctx_.loaded.nonCityDialog && !loaded(this, [this] { loadNonCityDialog(ctx_); })) {
+            return;
+        }
+        nonCityDialog_ = new NonCityDialog(ctx_, this);
+    }
+    present(nonCityDialog_);
+}
+
+void CalculatorForm::openHeadingDialog() {
+    if (headingDialog_ == nullptr) {
+        if (!loaded(this, [this] { loadHeadingDialog(ctx_); })) return;
+        headingDialog_ = new HeadingDialog(ctx_, this);
+    }
+    present(headingDialog_);
+}
+
+void CalculatorForm::showHelp() {
+    const QString file = toQt((ctx_.folder / kHelpFile).string());
+    if (!QFileInfo::exists(file)) {
+        showUserMessage(this, {std::string("The help file ") + kHelpFile +
+                                   " is not in the folder\r\n" + ctx_.folder.string() + ".",
+                               "Help"});
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()))) {
+        showUserMessage(
+            this,
+            {std::string("No program is set up to show the help file ") + kHelpFile + ".", "Help"});
+    }
+}
+
+void CalculatorForm::showAbout() {
+    QMessageBox::about(this, "About Corvanta 2008",
+                       "<b>Corvanta 2008</b><br>Paycheck calculator for the 2008 tax year."
+                       "<br>Version 2008.1<br>QUORVELL SOFTWARE");
+}
+
+}  // namespace corvanta::ui

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "core/payroll_context.h"
+#include "files/session.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QPushButton;
+class QGridLayout;
+class QWidget;
+
+namespace corvanta::ui {
+
+class StateDialog;
+class CityDialog;
+class NonCityDialog;
+class HeadingDialog;
+
+// The calculator window `Form1`: the eight entry boxes, Calculate and Clear, every result
+// and the menus. It shows the engine's window texts and calls the engine's commands; the
+// context is the one record of everything shown.
+class CalculatorForm : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Without prompts the file commands ask through real message boxes and dialogs.
+    explicit CalculatorForm(PayrollContext& ctx, std::unique_ptr<SessionPrompts> prompts = {},
+                            QWidget* parent = nullptr);
+    ~CalculatorForm() override;
+
+    void calculate();
+    void clear();
+    void newEmployee();
+    void openEmployee();
+    void saveEmployee();
+    void exitProgram();
+    void savePeriod();
+    void getPeriod();
+    void openEmployeeDialog();
+    void openStateDialog();
+    void openCityDialog();
+    void openNonCityDialog();
+    void openHeadingDialog();
+    void showHelp();
+    void showAbout();
+
+    // The context's window texts into the widgets.
+    void showContext();
+    bool programEnded() const { return ended_; }
+    Session& session() { return session_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* buildEntryFrame();
+    QWidget* buildButtonFrame();
+    QWidget* buildHeader();
+    QWidget* buildResultFrame();
+    QWidget* buildTaxFrame();
+    QLabel* addResultRow(QGridLayout* grid, int row, const QString& caption, const QString& name);
+    void buildMenus();
+    void buildFileMenu();
+    void buildFormsMenu();
+    void buildOptionsMenu();
+    void buildHelpMenu();
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption,
+                       void (CalculatorForm::*slot)(), const QKeySequence& keys = {});
+    QAction* addDisabled(QMenu* menu, const QString& name, const QString& caption);
+
+    void takeEntries();
+    void afterCommand(SessionOutcome outcome = SessionOutcome::Continue);
+    void closeUnloadedDialogs();
+    void endProgram();
+    bool moveFocus(int box, int key);
+    void showResults();
+    void showEntries();
+    QString today() const;
+
+    PayrollContext& ctx_;
+    std::unique_ptr<SessionPrompts> prompts_;
+    Session session_;
+    std::array<QLineEdit*, kEntryBoxes> txtAmount_{};
+    QRadioButton* opt1x_ = nullptr;
+    QRadioButton* opt2x_ = nullptr;
+    QLineEdit* txtWeek_ = nullptr;
+    QLabel* lbUser_ = nullptr;
+    QLabel* lbTableNotice_ = nullptr;
+    QLabel* lbTaxVer_ = nullptr;
+    QLabel* label13_ = nullptr;
+    QLabel *lbTaxes_ = nullptr, *lbDeduct_ = nullptr, *lbNet_ = nullptr;
+    QLabel *lbOverT_ = nullptr, *lbTips_ = nullptr;
+    QLabel *lbCafe_ = nullptr, *lbSUI_ = nullptr, *lbSDI_ = nullptr;
+    std::array<QLabel*, kTaxLines> lbTaxDed_{};
+    std::array<QLabel*, 5> deductionTags_{};
+    QPointer<StateDialog> stateDialog_;
+    QPointer<CityDialog> cityDialog_;
+    QPointer<NonCityDialog> nonCityDialog_;
+    QPointer<HeadingDialog> headingDialog_;
+    bool ended_ = false;
+};
+
+}  // namespace corvanta::ui

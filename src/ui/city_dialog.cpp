@@ -1,0 +1,147 @@
+#include "ui/city_dialog.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "local/local_files.h"
+#include "ui/cell_factory.h"
+#include "ui/message_box.h"
+
+namespace corvanta::ui {
+
+CityDialog::CityDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setObjectName("DialogCity");
+    setWindowTitle("City (Local) Tax Tables");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* rows = new QVBoxLayout(this);
+    auto* tables = new QHBoxLayout;
+    tables->addWidget(buildTable(false));
+    tables->addWidget(buildTable(true));
+    tables->addWidget(buildAllowances());
+    rows->addLayout(tables);
+    auto* warning = new QLabel(
+        "WARNING!  Enter 999999 in any Minimum Range Box that is not used.\nWhen you enter the "
+        "above biweekly info, the weekly tables will be configured for half the amount "
+        "including the exemptions.",
+        this);
+    rows->addWidget(warning);
+    rows->addWidget(buildButtons());
+    refresh();
+}
+
+QWidget* CityDialog::buildTable(bool married) {
+    auto* frame =
+        new QGroupBox(married ? "Table for MARRIED Persons" : "Table for SINGLE Persons", this);
+    auto* grid = new QGridLayout(frame);
+    addLabel(grid, 0, 1, "BIWEEKLY ");
+    addLabel(grid, 1, 0, "Minimum Range");
+    addLabel(grid, 1, 1, "Amount to Withhold");
+    addLabel(grid, 1, 2, "Multiply by Percentage in Decimal");
+    CityDialogModel& d = ctx_.cityDialog;
+    const std::array<CityDialogModel::Column*, 3> columns =
+        married ? std::array{&d.txtCityMinBM, &d.txtCityAmtBM, &d.txtCityPerBM}
+                : std::array{&d.txtCityMinBS, &d.txtCityAmtBS, &d.txtCityPerBS};
+    const std::array<QString, 3> names =
+        married ? std::array<QString, 3>{"txtCityMinBM", "txtCityAmtBM", "txtCityPerBM"}
+                : std::array<QString, 3>{"txtCityMinBS", "txtCityAmtBS", "txtCityPerBS"};
+    for (int r = 0; r < kCityRows; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            cells_.bind(addNumericCell(grid, r + 2, c, names[c] + QString::number(r)),
+                        &(*columns[c])[r]);
+        }
+    }
+    return frame;
+}
+
+QWidget* CityDialog::buildAllowances() {
+    auto* frame = new QGroupBox("Withholding Allowance", this);
+    auto* grid = new QGridLayout(frame);
+    addLabel(grid, 0, 0, "BIWEEKLY ");
+    addLabel(grid, 1, 0, "# of Exemp");
+    addLabel(grid, 1, 1, "SINGLE");
+    addLabel(grid, 1, 2, "MARRIED");
+    CityDialogModel& d = ctx_.cityDialog;
+    for (int n = 0; n < kCityRows; ++n) {
+        addLabel(grid, n + 2, 0, QString::number(n));
+        cells_.bind(addNumericCell(grid, n + 2, 1, QString("txtCitySgExp%1").arg(n)),
+                    &d.txtCitySgExp[n]);
+        cells_.bind(addNumericCell(grid, n + 2, 2, QString("txtCityMarExp%1").arg(n)),
+                    &d.txtCityMarExp[n]);
+    }
+    return frame;
+}
+
+QWidget* CityDialog::buildButtons() {
+    auto* panel = new QWidget(this);
+    auto* row = new QHBoxLayout(panel);
+    ckNoLocalTax_ = new QCheckBox("NO LOCAL TAX", panel);
+    ckNoLocalTax_->setObjectName("ckNoLocalTax");
+    connect(ckNoLocalTax_, &QCheckBox::clicked, this, &CityDialog::clickNoLocalTax);
+    row->addWidget(ckNoLocalTax_);
+    row->addStretch();
+    auto button = [&](const QString& caption, const QString& name, auto slot) {
+        auto* b = new QPushButton(caption, panel);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        row->addWidget(b);
+    };
+    button("&New York", "cmdDefault", [this] {
+        showCityTable(cityDefaults(), ctx_.cityDialog);
+        ctx_.cityDialog.ckNoLocalTax = 0;
+        refresh();
+    });
+    button("CLEAR ALL", "cmdClearMe", [this] {
+        clearCityBoxes(ctx_.cityDialog);
+        refresh();
+    });
+    button("&SAVE", "OKButton", [this] { save(); });
+    button("&CANCEL", "CancelButton", [this] { close(); });
+    return panel;
+}
+
+void CityDialog::clickNoLocalTax(bool checked) {
+    if (checked) {
+        ctx_.city.NoLocalTax = 1;
+        clearCityBoxes(ctx_.cityDialog);
+        ctx_.cityDialog.ckNoLocalTax = 1;
+    } else {
+        // Back to the table last loaded or saved.
+        showCityTable(ctx_.city, ctx_.cityDialog);
+        ctx_.cityDialog.ckNoLocalTax = 0;
+    }
+    refresh();
+}
+
+void CityDialog::refresh() {
+    cells_.show();
+    const QSignalBlocker block(ckNoLocalTax_);
+    ckNoLocalTax_->setChecked(ctx_.cityDialog.ckNoLocalTax != 0);
+}
+
+void CityDialog::save() {
+    try {
+        saveCityDialog(ctx_);
+    } catch (const UserError& e) {
+        showUserError(this, e);
+        return;
+    }
+    close();
+}
+
+void CityDialog::reject() { close(); }
+
+void CityDialog::closeEvent(QCloseEvent* event) {
+    // Closed without saving: the next use loads the table from the file again.
+    ctx_.loaded.cityDialog = false;
+    event->accept();
+}
+
+}  // namespace corvanta::ui

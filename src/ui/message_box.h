@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "core/user_error.h"
+#include "core/user_message.h"
+
+class QWidget;
+
+namespace corvanta::ui {
+
+// A modal message box with OK, the message's title and icon; CR LF line ends become lines.
+void showUserMessage(QWidget* parent, const UserMessage& message);
+
+// An engine refusal, with the exclamation icon and the error's title.
+void showUserError(QWidget* parent, const UserError& error);
+
+// A Yes/No question; true for Yes.
+bool askYesNo(QWidget* parent, const std::string& title, const std::string& text);
+
+QString toQt(const std::string& text);
+std::string fromQt(const QString& text);
+
+}  // namespace corvanta::ui

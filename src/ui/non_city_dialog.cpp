@@ -1,0 +1,86 @@
+#include "ui/non_city_dialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "local/local_files.h"
+#include "ui/cell_factory.h"
+#include "ui/message_box.h"
+
+namespace corvanta::ui {
+
+NonCityDialog::NonCityDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setObjectName("DialogNonCity");
+    setWindowTitle("NON City Resident");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* rows = new QVBoxLayout(this);
+    auto* tables = new QHBoxLayout;
+    tables->addWidget(buildTable(false));
+    tables->addWidget(buildTable(true));
+    rows->addLayout(tables);
+    auto* rateBox = new QWidget(this);
+    auto* rateGrid = new QGridLayout(rateBox);
+    addLabel(rateGrid, 0, 0, "Multiply by Percentage in Decimal");
+    cells_.bind(addNumericCell(rateGrid, 0, 1, "txtNonPer"), &ctx_.nonCityDialog.txtNonPer);
+    rows->addWidget(rateBox);
+    rows->addWidget(
+        new QLabel("WARNING!  Enter 999999 in any Minimum Range Box that is not used.", this));
+    rows->addWidget(buildButtons());
+    refresh();
+}
+
+QWidget* NonCityDialog::buildTable(bool weekly) {
+    auto* frame = new QGroupBox("NON Resident Table", this);
+    auto* grid = new QGridLayout(frame);
+    addLabel(grid, 0, 0, weekly ? "WEEKLY" : "BIWEEKLY");
+    addLabel(grid, 1, 0, "Minimum Range");
+    addLabel(grid, 1, 1, "Subtract");
+    NonCityDialogModel& d = ctx_.nonCityDialog;
+    auto& mins = weekly ? d.txtNonMinWk : d.txtNonMinBi;
+    auto& exps = weekly ? d.txtNonExpWk : d.txtNonExpBi;
+    const QString minName = weekly ? "txtNonMinWk" : "txtNonMinBi";
+    const QString expName = weekly ? "txtNonExpWk" : "txtNonExpBi";
+    for (int r = 0; r < kNonCityRows; ++r) {
+        cells_.bind(addNumericCell(grid, r + 2, 0, minName + QString::number(r)), &mins[r]);
+        cells_.bind(addNumericCell(grid, r + 2, 1, expName + QString::number(r)), &exps[r]);
+    }
+    return frame;
+}
+
+QWidget* NonCityDialog::buildButtons() {
+    auto* panel = new QWidget(this);
+    auto* row = new QHBoxLayout(panel);
+    row->addStretch();
+    auto button = [&](const QString& caption, const QString& name, auto slot) {
+        auto* b = new QPushButton(caption, panel);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        row->addWidget(b);
+    };
+    button("&DEFAULT", "cmdDefault", [this] {
+        showNonCityTable(nonCityDefaults(), ctx_.nonCityDialog);
+        refresh();
+    });
+    button("&SAVE", "OKButton", [this] { save(); });
+    button("&CANCEL", "CancelButton", [this] { hide(); });
+    return panel;
+}
+
+void NonCityDialog::refresh() { cells_.show(); }
+
+void NonCityDialog::save() {
+    try {
+        saveNonCityDialog(ctx_);
+    } catch (const UserError& e) {
+        showUserError(this, e);
+        return;
+    }
+    close();
+}
+
+}  // namespace corvanta::ui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/payroll_context.h"
+#include "ui/bound_cells.h"
+
+namespace corvanta::ui {
+
+// The non-city-resident dialog `DialogNonCity`, "NON City Resident", over the engine's
+// non-city dialog record. "&CANCEL" only hides it: reopening shows the boxes as left.
+class NonCityDialog : public QDialog {
+    Q_OBJECT
+  public:
+    NonCityDialog(PayrollContext& ctx, QWidget* parent);
+    void refresh();
+
+  private:
+    QWidget* buildTable(bool weekly);
+    QWidget* buildButtons();
+    void save();
+
+    PayrollContext& ctx_;
+    BoundCells cells_;
+};
+
+}  // namespace corvanta::ui

@@ -1,0 +1,29 @@
+#include "ui/startup_load.h"
+
+#include "core/calculate.h"
+#include "core/user_error.h"
+#include "files/employee_files.h"
+
+namespace corvanta::ui {
+
+void showProfileCaptions(PayrollContext& ctx) {
+    const EmployeeProfile& p = ctx.profile;
+    ctx.window.deductionTags = {p.CreditLabel, p.BondLabel, p.DuesLabel, p.PensionLabel,
+                                p.MiscLabel};
+    ctx.window.lbTableNotice = tableNotice(p);
+}
+
+void loadCalculatorWindow(PayrollContext& ctx, const std::string& today) {
+    try {
+        loadFederalTable(ctx);
+    } catch (const UserError& e) {
+        ctx.showMessage({e.what(), e.title()});
+    }
+    ClearAll(ctx, today);
+    ctx.DefaultRate = 7.5f;
+    normaliseProfile(ctx.profile);
+    if (ctx.profile.HourlyRate == 0) ctx.profile.HourlyRate = ctx.DefaultRate;
+    showProfileCaptions(ctx);
+}
+
+}  // namespace corvanta::ui

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/payroll_context.h"
+#include "ui/bound_cells.h"
+
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace corvanta::ui {
+
+// The state tax dialog `DialogState`, "Biweekly State Tax": shows and edits the engine's
+// state dialog record in the context. The setters' captions, locked cells and the
+// "Spouse Works" box come from that record; every button is an engine command.
+class StateDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Shows the record as loaded (loadStateDialog) by the caller.
+    StateDialog(PayrollContext& ctx, QWidget* parent);
+
+    // The record into the widgets.
+    void refresh();
+    // Closed by a calculation or a save: nothing more runs.
+    void closeWithoutSaving();
+
+  signals:
+    // "Make Default" closed the other settings windows too.
+    void secondaryWindowsClosed();
+
+  protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* buildTables();
+    QWidget* buildTable(const QString& title, bool married);
+    QWidget* buildAllowances();
+    QWidget* buildMethods();
+    QWidget* buildInsurance(bool sdi);
+    QWidget* buildAdjustment();
+    QWidget* buildButtons();
+    QCheckBox* addCheckBox(QGridLayout* grid, int row, int column, const QString& caption,
+                           const QString& name);
+    void runCommand(void (*command)(PayrollContext&));
+    void save();
+    void makeDefault();
+    void getDefault();
+    void showCheckBoxes();
+    void showCaptions();
+
+    PayrollContext& ctx_;
+    BoundCells cells_;
+    bool engineClosing_ = false;
+    std::array<QCheckBox*, kStateMethodCount> methodBoxes_{};
+    QCheckBox *ckNoStateTax_ = nullptr, *ckSpouse_ = nullptr, *ckRoundOff_ = nullptr;
+    QLabel* spouseLabel_ = nullptr;
+    QCheckBox *ckSDI_ = nullptr, *ckSUI_ = nullptr;
+    QLabel *label13_ = nullptr, *label14_ = nullptr, *label15_ = nullptr;
+    QLabel *label19_ = nullptr, *label20_ = nullptr, *label21_ = nullptr;
+    QLabel *label23_ = nullptr, *label26_ = nullptr;
+    QGroupBox* marriedTable_ = nullptr;
+    QGroupBox* allowanceFrame_ = nullptr;
+    std::array<QLabel*, kTableLines> label27_{};
+};
+
+}  // namespace corvanta::ui

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/session.h"
+
+namespace corvanta::testing {
+
+// What a message box showed.
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Answers the next modal message boxes with the given buttons, recording what they showed.
+class MessageBoxAnswerer {
+  public:
+    explicit MessageBoxAnswerer(std::vector<QMessageBox::StandardButton> answers)
+        : answers_(answers.begin(), answers.end()) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(20);
+    }
+    const std::vector<SeenBox>& seen() const { return seen_; }
+
+  private:
+    void poll() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || answers_.empty()) return;
+        seen_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        QAbstractButton* button = box->button(answers_.front());
+        answers_.pop_front();
+        if (button != nullptr) button->click();
+    }
+    std::deque<QMessageBox::StandardButton> answers_;
+    std::vector<SeenBox> seen_;
+    QTimer timer_;
+};
+
+// File command prompts answered from a script, recording every message.
+class ScriptedPrompts : public SessionPrompts {
+  public:
+    std::deque<bool> yesNo;
+    std::deque<std::optional<std::string>> texts;
+    std::deque<SaveWindowAnswer> saveWindow;
+    std::deque<std::optional<std::filesystem::path>> files;
+    std::vector<UserMessage> messages;
+    std::vector<std::string> questions;
+
+    bool askYesNo(const std::string& title, const std::string& text) override {
+        questions.push_back(title + "|" + text);
+        return take(yesNo, false);
+    }
+    std::optional<std::string> askText(const std::string&, const std::string&) override {
+        return take(texts, std::optional<std::string>{});
+    }
+    SaveWindowAnswer showSaveWindow(const std::string& name) override {
+        return take(saveWindow, SaveWindowAnswer{SaveChoice::No, name});
+    }
+    std::optional<std::filesystem::path> chooseFile(const std::string&) override {
+        return take(files, std::optional<std::filesystem::path>{});
+    }
+    void showMessage(const UserMessage& message) override { messages.push_back(message); }
+
+  private:
+    template <typename T>
+    static T take(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+}  // namespace corvanta::testing
