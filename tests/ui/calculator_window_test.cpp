@@ -11,6 +11,7 @@
 
 #include "core/calculate.h"
 #include "files/open_employee.h"
+#include "support/cli_runner.h"
 #include "support/temp_folder.h"
 #include "ui/numeric_key_filter.h"
 #include "ui_support.h"
@@ -172,13 +173,21 @@ void writeSmith(TempFolder& folder) {
     SaveUserFiles(e);
 }
 
-TEST_F(CalculatorWindowTest, ACalculationThroughTheWindowMatchesTheEngine) {
+TEST_F(CalculatorWindowTest, ACalculationThroughTheWindowMatchesTheEngineAndTheCommandLine) {
     writeSmith(folder);
     const std::array<const char*, kEntryBoxes> entries{"80", "4", "1", "3.5", "8", "", "25", "6"};
     PayrollContext reference = folder.context();
     OpenEmployee(reference, "Smith", today());
     for (int i = 0; i < kEntryBoxes; ++i) reference.window.txtAmount[i] = entries[i];
     Calcu_late(reference, CalculateOptions{.save = false});
+    const auto cli = corvanta::testing::runCli(
+        {"calc", "--dir", folder.path().string(), "--user", "Smith", "--straight", entries[0],
+         "--straight2", entries[1], "--ot", entries[2], "--ot15", entries[3], "--holiday",
+         entries[4], "--dollars", entries[6], "--tips", entries[7], "--no-save"});
+    ASSERT_EQ(cli.exitCode, 0) << cli.err;
+    EXPECT_EQ(cli.label("lbNet"), reference.window.lbNet);
+    EXPECT_EQ(cli.label("lbTaxes"), reference.window.lbTaxes);
+    EXPECT_EQ(cli.label("Label13"), reference.window.Label13);
 
     form();
     prompts->files = {folder / "Smith.use"};
