@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
+#   scripts/setup.sh          the build and test tools
+#   scripts/setup.sh --fuzz   also clang and its fuzzing runtime (scripts/fuzz.sh)
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libxlsxwriter-dev fonts-liberation2
           xvfb xauth imagemagick poppler-utils)
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <ranges>
 
 namespace corvanta {
 namespace {
@@ -279,7 +278,9 @@ std::string formatPattern(const DecimalValue& value, std::string_view pattern) {
     std::array<char, 96> buf{};
     std::size_t at = buf.size();
     auto put = [&](char c) { buf[--at] = c; };
-    for (char c : std::string_view(p.suffix) | std::views::reverse) put(c);
+    // Reverse iterators rather than views::reverse: clang 14 cannot compile that view over
+    // libstdc++ 12, and the fuzzers and clang-tidy build with clang.
+    for (auto c = p.suffix.rbegin(); c != p.suffix.rend(); ++c) put(*c);
     auto digits = [&](auto integer, auto rest) {
         if (p.showPoint) {
             int shown = p.decimals;
@@ -302,7 +303,7 @@ std::string formatPattern(const DecimalValue& value, std::string_view pattern) {
     } else {
         digits(scaled / unit, scaled % unit);
     }
-    for (char c : std::string_view(p.prefix) | std::views::reverse) put(c);
+    for (auto c = p.prefix.rbegin(); c != p.prefix.rend(); ++c) put(*c);
     if (d.negative && scaled != 0) put('-');
     return std::string(buf.data() + at, buf.size() - at);
 }

@@ -1,5 +1,7 @@
 #include "files/employee_files.h"
 
+#include <cmath>
+
 #include "core/money.h"
 #include "core/numeric_text.h"
 #include "files/file_io.h"
@@ -104,6 +106,9 @@ void readIfExists(PayrollContext& ctx, const std::string& extension, Reader read
 }
 
 double roundedToHundredths(double value) {
+    // A damaged ".use" can hold a percentage beyond the money formats; rounding it would
+    // throw and leave the group unsaveable, and its cents mean nothing anyway.
+    if (!std::isfinite(value) || std::fabs(value) >= 1e15) return value;
     return strictNumber(formatPattern(value, "0.00")).value_or(0.0);
 }
 

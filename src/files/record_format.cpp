@@ -218,7 +218,13 @@ std::string utf8ToLatin1(std::string_view text) {
     return out;
 }
 
-std::string fileNumber(float value) { return shortestText(value, false); }
-std::string fileNumber(double value) { return shortestText(value, false); }
+// A box holding "1e999" reads as infinity; the file cannot hold that and the save must not
+// fail over it, so it is stored as 0, what a box without a number reads as.
+std::string fileNumber(float value) {
+    return std::isfinite(value) ? shortestText(value, false) : "0";
+}
+std::string fileNumber(double value) {
+    return std::isfinite(value) ? shortestText(value, false) : "0";
+}
 
 }  // namespace corvanta

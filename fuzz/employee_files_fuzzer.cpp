@@ -1,0 +1,30 @@
+// The employee file group through its real reader: the first byte picks the file, the rest is
+// its content. A damaged file may only end the read with a file error.
+#include <array>
+
+#include "core/payroll_context.h"
+#include "core/user_error.h"
+#include "files/employee_files.h"
+#include "fuzz_support.h"
+
+using namespace corvanta;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static constexpr std::array<const char*, 5> kExtensions{".use", ".and", ".cfe", ".ovw", ".ovb"};
+    if (size == 0) return 0;
+    const std::size_t pick = data[0] % kExtensions.size();
+    fuzz::clearScratch();
+    fuzz::writeScratch(std::string("F") + kExtensions[pick], fuzz::asText(data + 1, size - 1));
+    PayrollContext ctx;
+    ctx.folder = fuzz::scratchFolder();
+    ctx.UserFileBase = "F";
+    ctx.profile.PayWeekly = pick == 4 ? 0 : kOptionSelected;
+    try {
+        ReadEmployeeFiles(ctx);
+        (void)formatUseFile(ctx);
+        (void)formatAndFile(ctx);
+        (void)formatOvertimeRows(ctx.overtime, rowsInUse(ctx.profile));
+    } catch (const UserError&) {
+    }
+    return 0;
+}

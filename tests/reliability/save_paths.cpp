@@ -1,0 +1,141 @@
+#include "save_paths.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/calculate.h"
+#include "files/period_snapshot.h"
+#include "files/print_heading.h"
+#include "local/local_files.h"
+#include "side/leave_record.h"
+#include "state/state_defaults.h"
+#include "state/state_withholding.h"
+#include "support/temp_folder.h"
+#include "ytd/ledger_file.h"
+#include "ytd/ledger_ops.h"
+
+namespace corvanta::testing {
+namespace {
+
+std::string longText(int version, char fill) { return std::string(version == 0 ? 40 : 700, fill); }
+
+// Changes the records each save writes from memory.
+void vary(PayrollContext& ctx, int v) {
+    ctx.profile.HourlyRate = v == 0 ? 12.5f : 14.25f;
+    ctx.profile.EmployeeName = longText(v, 'n');
+    ctx.profile.CreditLabel = longText(v, 'c');
+    ctx.profile.CafeteriaAmount = v == 0 ? 10.0f : 25.5f;
+    for (int i = 0; i < kOvertimeRows; ++i) ctx.overtime.WeekEnding[i] = longText(v, 'w');
+    ctx.leave.VacationStart = v == 0 ? 40.0f : 80.0f;
+    for (auto& date : ctx.leave.VacationDates) date = longText(v, 'd');
+    ctx.state.StateAdjustment = v == 0 ? 1.0f : 2.5f;
+    ctx.city.SingleRows[1].Amount = v == 0 ? 5.0f : 6.0f;
+    ctx.nonCity.NonCityRate = v == 0 ? 0.01f : 0.02f;
+}
+
+void stateDialog(PayrollContext& ctx, int v) {
+    loadStateDialog(ctx);
+    vary(ctx, v);
+    ctx.stateDialog.txtStateAdj = v == 0 ? "1" : "2.5";
+}
+
+void ledger(PayrollContext& ctx, int v) {
+    for (int i = 0; i < kLedgerRows; ++i) {
+        ctx.ledger.grid[i].txtDate = longText(v, 'y');
+        ctx.ledger.grid[i].txtOT = v == 0 ? "1.5" : "2";
+    }
+    Update(ctx);
+    SaveAnnual(ctx);
+}
+
+void snapshot(PayrollContext& ctx, int v) {
+    ctx.window.txtWeek = "12/31/2008";
+    ctx.window.txtAmount = {v == 0 ? "40" : "38.5", "", "2", "", "", "", "100", ""};
+    SavePeriodSnapshot(ctx);
+}
+
+void heading(PayrollContext& ctx, int v) {
+    ctx.heading = {longText(v, 'h'), "1 Main St", "10001", v == 0 ? "1" : "2"};
+    SaveHeader(ctx);
+}
+
+}  // namespace
+
+PayrollContext freshContext(const std::filesystem::path& folder) {
+    PayrollContext ctx;
+    ctx.folder = folder;
+    ctx.durableWrites = false;
+    ctx.UserFileBase = "Smith";
+    return ctx;
+}
+
+const std::vector<SavePath>& savePaths() {
+    static const std::vector<SavePath> paths{
+        {"Calcu_late",
+         [](PayrollContext& c, int v) {
+             vary(c, v);
+             c.window.txtAmount = {v == 0 ? "40" : "38", "", "", "", "", "", "", ""};
+             Calcu_late(c);
+         }},
+        {"SaveUserFiles", [](PayrollContext& c, int v) { vary(c, v), SaveUserFiles(c); }},
+        {"saveStateDialog",
+         [](PayrollContext& c, int v) { stateDialog(c, v), saveStateDialog(c); }},
+        {"makeStateDefault",
+         [](PayrollContext& c, int v) { stateDialog(c, v), makeStateDefault(c); }},
+        {"saveCityDialog",
+         [](PayrollContext& c, int v) {
+             loadCityDialog(c);
+             c.cityDialog.txtCityAmtBS[1] = v == 0 ? "5" : "6";
+             saveCityDialog(c);
+         }},
+        {"saveNonCityDialog",
+         [](PayrollContext& c, int v) {
+             loadNonCityDialog(c);
+             c.nonCityDialog.txtNonPer = v == 0 ? ".01" : ".02";
+             saveNonCityDialog(c);
+         }},
+        {"SaveAnnual", ledger},
+        {"SaveVac", [](PayrollContext& c, int v) { vary(c, v), SaveVac(c); }},
+        {"SavePeriodSnapshot", snapshot},
+        {"SaveHeader", heading},
+    };
+    return paths;
+}
+
+FolderImage imageOf(const std::filesystem::path& folder) {
+    FolderImage image;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        image[entry.path().filename().string()] = s.str();
+    }
+    return image;
+}
+
+ChildResult inChild(const std::function<std::string()>& fn) {
+    int fds[2];
+    if (::pipe(fds) != 0) return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        const std::string report = fn();
+        [[maybe_unused]] const auto n = ::write(fds[1], report.data(), report.size());
+        ::_exit(0);  // no test teardown or static destructors in the child
+    }
+    ::close(fds[1]);
+    ChildResult result;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) result.report.append(buf, n);
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    result.exitedNormally = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return result;
+}
+
+}  // namespace corvanta::testing
