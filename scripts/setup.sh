@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libxlsxwriter-dev fonts-liberation2
-          xvfb xauth imagemagick poppler-utils)
+          xvfb xauth imagemagick poppler-utils unzip)
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

@@ -158,3 +158,25 @@ TEST_F(WorkbookExport, RewriteKeepsTheModeAndLeavesNoTemporaryFile) {
 
 }  // namespace
 }  // namespace corvanta::testing
+
+namespace corvanta::testing {
+namespace {
+
+// A real spreadsheet program reads the workbook: its CSV of the sheet holds the cells.
+TEST_F(WorkbookExport, ASpreadsheetProgramReadsTheCells) {
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed; the zip-level checks stand in";
+    }
+    ToExcel(ctx, folder / "ledger.xlsx");
+    const std::string command = "cd '" + folder.path().string() +
+                                "' && HOME='" + folder.path().string() +
+                                "' soffice --headless --convert-to csv ledger.xlsx >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string csv = readText(folder / "ledger.csv");
+    EXPECT_NE(csv.find("Date,"), std::string::npos);
+    EXPECT_NE(csv.find("1/12/2008,206.43"), std::string::npos) << csv.substr(0, 400);
+    EXPECT_NE(csv.find("TOTALS=,412.86"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvanta::testing
