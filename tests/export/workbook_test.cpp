@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <regex>
+#include <sstream>
 #include <vector>
 
 #include "core/user_error.h"
@@ -163,20 +164,37 @@ namespace corvanta::testing {
 namespace {
 
 // A real spreadsheet program reads the workbook: its CSV of the sheet holds the cells.
-TEST_F(WorkbookExport, ASpreadsheetProgramReadsTheCells) {
+class SpreadsheetProgram : public WorkbookExport, public ::testing::WithParamInterface<bool> {
+  protected:
+    std::vector<std::string> csvLines() {
+        ToExcel(ctx, folder / "ledger.xlsx");
+        const std::string dir = folder.path().string();
+        const std::string command = "cd '" + dir + "' && HOME='" + dir +
+                                    "' soffice --headless --convert-to csv ledger.xlsx "
+                                    ">/dev/null 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        std::vector<std::string> lines;
+        std::istringstream in(readText(folder / "ledger.csv"));
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+};
+
+TEST_P(SpreadsheetProgram, ReadsTheCellsInTheirRows) {
     if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "LibreOffice (soffice) is not installed; the zip-level checks stand in";
     }
-    ToExcel(ctx, folder / "ledger.xlsx");
-    const std::string command = "cd '" + folder.path().string() +
-                                "' && HOME='" + folder.path().string() +
-                                "' soffice --headless --convert-to csv ledger.xlsx >/dev/null 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    const std::string csv = readText(folder / "ledger.csv");
-    EXPECT_NE(csv.find("Date,"), std::string::npos);
-    EXPECT_NE(csv.find("1/12/2008,206.43"), std::string::npos) << csv.substr(0, 400);
-    EXPECT_NE(csv.find("TOTALS=,412.86"), std::string::npos);
+    const bool biWeekly = GetParam();
+    if (biWeekly) setBiWeekly();
+    const auto lines = csvLines();
+    const std::size_t totals = biWeekly ? 27 : 53;  // the row after the periods in use
+    ASSERT_GT(lines.size(), totals);
+    EXPECT_EQ(lines[0].rfind("Date,", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("1/12/2008,206.43", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[totals].rfind("TOTALS=,412.86", 0), 0u) << lines[totals];
 }
+
+INSTANTIATE_TEST_SUITE_P(WeeklyAndBiWeekly, SpreadsheetProgram, ::testing::Bool());
 
 }  // namespace
 }  // namespace corvanta::testing
