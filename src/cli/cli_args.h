@@ -21,8 +21,8 @@ class CliArgs {
     CliArgs(const std::vector<std::string>& args, const std::set<std::string>& valued,
             const std::set<std::string>& switches);
 
-    std::optional<std::string> value(const std::string& name) const;
-    bool has(const std::string& name) const { return switches_.count(name) != 0; }
+    [[nodiscard]] std::optional<std::string> value(const std::string& name) const;
+    [[nodiscard]] bool has(const std::string& name) const { return switches_.count(name) != 0; }
 
   private:
     std::map<std::string, std::string> values_;

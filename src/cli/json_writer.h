@@ -17,7 +17,7 @@ class JsonWriter {
     JsonWriter& text(std::string_view key, std::string_view value);
     JsonWriter& text(std::string_view value);  // inside an array
 
-    const std::string& str() const { return out_; }
+    [[nodiscard]] const std::string& str() const { return out_; }
 
   private:
     void key(std::string_view k);

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
-    const std::string command = all.front();
+    const std::string& command = all.front();
     const std::vector<std::string> rest(all.begin() + 1, all.end());
     try {
         if (command == "calc") return calcCommand(rest, std::cout, std::cerr);

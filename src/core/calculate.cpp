@@ -134,7 +134,7 @@ void computeGross(PayrollContext& ctx) {
 void computeFederal(PayrollContext& ctx) {
     const EmployeeProfile& p = ctx.profile;
     PayResult& r = ctx.result;
-    const double gross = static_cast<double>(r.GrossPay);
+    const auto gross = static_cast<double>(r.GrossPay);
     r.KPlanAmount = p.KPlanIsPercent == 1
                         ? static_cast<float>(static_cast<double>(p.KPlanValue) * 0.01 * gross)
                         : p.KPlanValue;

@@ -43,8 +43,8 @@ struct EmployeeProfile {
     std::string PensionLabel = "Pension";
     std::string MiscLabel = "Misc.";
 
-    bool isBiWeekly() const { return PayBiWeekly != 0; }
-    bool isWeekly() const { return PayWeekly != 0; }
+    [[nodiscard]] bool isBiWeekly() const { return PayBiWeekly != 0; }
+    [[nodiscard]] bool isWeekly() const { return PayWeekly != 0; }
 };
 
 // What the employee dialog does to a profile when it loads: fills empty texts, picks weekly

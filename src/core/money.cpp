@@ -197,7 +197,7 @@ PatternParts parsePattern(std::string_view pattern) {
 }
 
 double toDouble(const DecimalValue& d) {
-    double v = static_cast<double>(d.mantissa);
+    auto v = static_cast<double>(d.mantissa);
     if (d.exponent >= 0 && d.exponent < static_cast<int>(kPowersOfTen.size())) {
         v *= kPowersOfTen[static_cast<std::size_t>(d.exponent)];
     } else if (d.exponent < 0 && -d.exponent < static_cast<int>(kPowersOfTen.size())) {
@@ -278,9 +278,10 @@ std::string formatPattern(const DecimalValue& value, std::string_view pattern) {
     std::array<char, 96> buf{};
     std::size_t at = buf.size();
     auto put = [&](char c) { buf[--at] = c; };
-    // Reverse iterators rather than views::reverse: clang 14 cannot compile that view over
-    // libstdc++ 12, and the fuzzers and clang-tidy build with clang.
-    for (auto c = p.suffix.rbegin(); c != p.suffix.rend(); ++c) put(*c);
+    auto putText = [&](std::string_view text) {
+        for (std::size_t i = text.size(); i > 0; --i) put(text[i - 1]);
+    };
+    putText(p.suffix);
     auto digits = [&](auto integer, auto rest) {
         if (p.showPoint) {
             int shown = p.decimals;
@@ -303,9 +304,9 @@ std::string formatPattern(const DecimalValue& value, std::string_view pattern) {
     } else {
         digits(scaled / unit, scaled % unit);
     }
-    for (auto c = p.prefix.rbegin(); c != p.prefix.rend(); ++c) put(*c);
+    putText(p.prefix);
     if (d.negative && scaled != 0) put('-');
-    return std::string(buf.data() + at, buf.size() - at);
+    return {buf.data() + at, buf.size() - at};
 }
 
 std::string formatPattern(float value, std::string_view pattern) {

@@ -28,9 +28,9 @@ class Currency {
     static Currency fromDouble(double value);
     static Currency fromFloat(float value) { return fromDouble(static_cast<double>(value)); }
 
-    constexpr std::int64_t units() const { return units_; }
-    double toDouble() const { return static_cast<double>(units_) / 10000.0; }
-    float toFloat() const { return static_cast<float>(toDouble()); }
+    [[nodiscard]] constexpr std::int64_t units() const { return units_; }
+    [[nodiscard]] double toDouble() const { return static_cast<double>(units_) / 10000.0; }
+    [[nodiscard]] float toFloat() const { return static_cast<float>(toDouble()); }
 
     friend Currency operator+(Currency a, Currency b);
     friend Currency operator-(Currency a, Currency b);

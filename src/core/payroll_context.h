@@ -76,7 +76,7 @@ struct PayrollContext {
     MessageHandler showMessage = [](const UserMessage&) {};
 
     // The file of the current employee with the given extension.
-    std::filesystem::path employeeFile(const std::string& extension) const {
+    [[nodiscard]] std::filesystem::path employeeFile(const std::string& extension) const {
         return folder / (UserFileBase + extension);
     }
 };

@@ -9,7 +9,7 @@ float insuranceTax(int useBase, float percent, float wageBase, Currency ytdGross
     if (useBase == 0) return wageBase;  // a flat amount per period
     const double ytd = ytdGross.toDouble();
     if (ytd >= static_cast<double>(wageBase)) return 0;
-    float tax = static_cast<float>(static_cast<double>(percent) * 0.01 * gross);
+    auto tax = static_cast<float>(static_cast<double>(percent) * 0.01 * gross);
     if (ytdAfter.toDouble() > static_cast<double>(wageBase)) {
         tax = static_cast<float>((static_cast<double>(wageBase) - ytd) *
                                  (static_cast<double>(percent) * 0.01));

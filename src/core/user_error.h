@@ -10,7 +10,7 @@ class UserError : public std::runtime_error {
   public:
     explicit UserError(const std::string& message, std::string title = "Corvanta 2008")
         : std::runtime_error(message), title_(std::move(title)) {}
-    const std::string& title() const { return title_; }
+    [[nodiscard]] const std::string& title() const { return title_; }
 
   private:
     std::string title_;
@@ -21,7 +21,7 @@ class FileError : public UserError {
   public:
     FileError(const std::string& message, std::string fileName)
         : UserError(message), fileName_(std::move(fileName)) {}
-    const std::string& fileName() const { return fileName_; }
+    [[nodiscard]] const std::string& fileName() const { return fileName_; }
 
   private:
     std::string fileName_;

@@ -39,8 +39,8 @@ class TempFile {
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    int fd() const { return fd_; }
-    const std::string& name() const { return name_; }
+    [[nodiscard]] int fd() const { return fd_; }
+    [[nodiscard]] const std::string& name() const { return name_; }
     int close() {
         const int rc = ::close(fd_);
         fd_ = -1;

@@ -64,7 +64,7 @@ std::filesystem::path SavePeriodSnapshot(PayrollContext& ctx) {
     }
     RecordWriter out;
     for (const float a : amounts) out.single(a).endLine();
-    const auto path = ctx.folder / periodSnapshotName(w.txtWeek, ctx.UserFileBase);
+    auto path = ctx.folder / periodSnapshotName(w.txtWeek, ctx.UserFileBase);
     writeFileAtomically(path, out.content(), ctx.durableWrites);
     return path;
 }

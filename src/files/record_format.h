@@ -20,8 +20,8 @@ struct RawField {
 class RecordFormatError : public FileError {
   public:
     RecordFormatError(const std::string& fileName, int line, int field, const std::string& what);
-    int line() const { return line_; }
-    int field() const { return field_; }
+    [[nodiscard]] int line() const { return line_; }
+    [[nodiscard]] int field() const { return field_; }
 
   private:
     int line_;
@@ -41,9 +41,9 @@ class RecordReader {
     std::string readText();
     RawField readRaw();
 
-    bool atEnd() const { return next_ >= fields_.size(); }
-    int fieldsRead() const { return static_cast<int>(next_); }
-    const std::string& fileName() const { return fileName_; }
+    [[nodiscard]] bool atEnd() const { return next_ >= fields_.size(); }
+    [[nodiscard]] int fieldsRead() const { return static_cast<int>(next_); }
+    [[nodiscard]] const std::string& fileName() const { return fileName_; }
 
   private:
     struct Field {
@@ -71,7 +71,7 @@ class RecordWriter {
     RecordWriter& raw(const RawField& value);
     RecordWriter& endLine();
 
-    const std::string& content() const { return out_; }
+    [[nodiscard]] const std::string& content() const { return out_; }
 
   private:
     void separate();

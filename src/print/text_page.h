@@ -20,8 +20,8 @@ class TextPage : public PrintColumnModel {
     void endDocument() override;
 
     // The finished text; what is still on an unended line once the document ends is kept.
-    const std::string& text() const { return text_; }
-    bool ended() const { return ended_; }
+    [[nodiscard]] const std::string& text() const { return text_; }
+    [[nodiscard]] bool ended() const { return ended_; }
 
   private:
     std::string text_;

@@ -59,7 +59,7 @@ struct StateDialogModel {
     std::string Label23 = "Flat Rate";  // SUI base caption
 
     int& methodBox(StateMethodId id) { return methodBoxes[static_cast<int>(id)]; }
-    int methodBox(StateMethodId id) const { return methodBoxes[static_cast<int>(id)]; }
+    [[nodiscard]] int methodBox(StateMethodId id) const { return methodBoxes[static_cast<int>(id)]; }
 };
 
 // The method flag of the settings record for a method.

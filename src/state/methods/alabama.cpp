@@ -94,7 +94,7 @@ void GetAlabama(PayrollContext& ctx) {
     const float gross = ctx.result.GrossPay;
     const int dependents = exemptionIndex(p.StateExemptions);
     const int band = gross <= f.dependentBounds[0] ? 0 : gross <= f.dependentBounds[1] ? 1 : 2;
-    const float dependentAmount = dependents * f.perDependent[band];
+    const float dependentAmount = static_cast<float>(dependents) * f.perDependent[band];
     const PeriodScale* scale = scaleFor(f, p.FedStatus, p.StateStatus);
     const float standard = scale != nullptr ? standardDeduction(*scale, gross) : 0.0f;
     const int status = p.StateStatus == "Single" ? 0 : 1;
