@@ -7,7 +7,7 @@
 
 #include "core/numeric_text.h"
 #include "core/user_error.h"
-#include "export/atomic_output.h"
+#include "files/file_io.h"
 #include "print/program_notice.h"
 
 namespace corvanta {

@@ -23,35 +23,32 @@ std::string displayName(const std::filesystem::path& path) { return path.filenam
                     displayName(path));
 }
 
-// Closes a descriptor and removes the temporary file unless the rename happened.
+// A temporary file beside the target, created owner-only; removed unless it became the target.
 class TempFile {
   public:
-    explicit TempFile(std::string pattern) : name_(std::move(pattern)) {
-        std::vector<char> buf(name_.begin(), name_.end());
+    explicit TempFile(const std::filesystem::path& target) {
+        std::string pattern =
+            (target.parent_path() / ("." + target.filename().string() + ".tmpXXXXXX")).string();
+        std::vector<char> buf(pattern.begin(), pattern.end());
         buf.push_back('\0');
-        fd_ = ::mkstemp(buf.data());  // created with mode 0600
-        name_.assign(buf.data());
+        const int fd = ::mkstemp(buf.data());  // mode 0600
+        if (fd >= 0) {
+            ::close(fd);
+            name_ = buf.data();
+        }
     }
     ~TempFile() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!renamed_) ::unlink(name_.c_str());
+        if (!name_.empty() && !kept_) ::unlink(name_.c_str());
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    [[nodiscard]] int fd() const { return fd_; }
     [[nodiscard]] const std::string& name() const { return name_; }
-    int close() {
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc;
-    }
-    void markRenamed() { renamed_ = true; }
+    void keep() { kept_ = true; }
 
   private:
     std::string name_;
-    int fd_ = -1;
-    bool renamed_ = false;
+    bool kept_ = false;
 };
 
 bool writeAll(int fd, std::string_view content) {
@@ -66,6 +63,19 @@ bool writeAll(int fd, std::string_view content) {
     return true;
 }
 
+// Gives the temporary file the target's mode (a new file stays owner-only) and flushes it.
+void settle(const std::filesystem::path& path, const std::string& temp, bool durable) {
+    const int fd = ::open(temp.c_str(), O_RDWR);
+    if (fd < 0) failWrite(path, errno);
+    struct stat existing {};
+    const bool modeFailed =
+        ::stat(path.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0;
+    const bool syncFailed = !modeFailed && durable && ::fsync(fd) != 0;
+    const int err = errno;
+    ::close(fd);
+    if (modeFailed || syncFailed) failWrite(path, err);
+}
+
 void syncFolder(const std::filesystem::path& folder) {
     const int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dfd >= 0) {
@@ -76,23 +86,30 @@ void syncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
+void produceFileAtomically(const std::filesystem::path& path,
+                           const std::function<void(const std::filesystem::path&)>& produce,
+                           bool durable) {
+    TempFile temp(path);
+    if (temp.name().empty()) failWrite(path, errno);
+    produce(temp.name());
+    settle(path, temp.name(), durable);
+    if (::rename(temp.name().c_str(), path.c_str()) != 0) failWrite(path, errno);
+    temp.keep();
+    if (durable) syncFolder(path.parent_path());
+}
+
 void writeFileAtomically(const std::filesystem::path& path, std::string_view content,
                          bool durable) {
-    const std::filesystem::path folder = path.parent_path();
-    const std::string base = path.filename().string();
-    TempFile temp((folder / ("." + base + ".tmpXXXXXX")).string());
-    if (temp.fd() < 0) failWrite(path, errno);
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 &&
-        ::fchmod(temp.fd(), existing.st_mode & 07777) != 0) {
-        failWrite(path, errno);
-    }
-    if (!writeAll(temp.fd(), content)) failWrite(path, errno);
-    if (durable && ::fsync(temp.fd()) != 0) failWrite(path, errno);
-    if (temp.close() != 0) failWrite(path, errno);
-    if (::rename(temp.name().c_str(), path.c_str()) != 0) failWrite(path, errno);
-    temp.markRenamed();
-    if (durable) syncFolder(folder);
+    produceFileAtomically(
+        path,
+        [&](const std::filesystem::path& temp) {
+            const int fd = ::open(temp.c_str(), O_WRONLY | O_TRUNC);
+            if (fd < 0) failWrite(path, errno);
+            const bool written = writeAll(fd, content);
+            const int err = errno;
+            if (::close(fd) != 0 || !written) failWrite(path, written ? errno : err);
+        },
+        durable);
 }
 
 bool canOpenForReading(const std::filesystem::path& path) {

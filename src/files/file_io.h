@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,13 @@ namespace corvanta {
 // rewritten one keeps its permissions. Throws FileError naming the file.
 void writeFileAtomically(const std::filesystem::path& path, std::string_view content,
                          bool durable = true);
+
+// The same, for content that another library writes itself: `produce` writes the temporary
+// path it is given (in the same folder) and reports a failure by throwing; the target is then
+// unchanged and the temporary file removed.
+void produceFileAtomically(const std::filesystem::path& path,
+                           const std::function<void(const std::filesystem::path&)>& produce,
+                           bool durable = true);
 
 // True when the file can be opened for reading.
 bool canOpenForReading(const std::filesystem::path& path);
