@@ -7,6 +7,7 @@
 
 #include "core/payroll_context.h"
 #include "files/session.h"
+#include "ui/desktop_services.h"
 
 class QAction;
 class QLabel;
@@ -54,6 +55,8 @@ class CalculatorForm : public QMainWindow {
     void showContext();
     bool programEnded() const { return ended_; }
     Session& session() { return session_; }
+    // The printer, file and document services every window uses; tests replace them.
+    DesktopServices& desktop() { return desktop_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +90,7 @@ class CalculatorForm : public QMainWindow {
     PayrollContext& ctx_;
     std::unique_ptr<SessionPrompts> prompts_;
     Session session_;
+    DesktopServices desktop_ = realDesktopServices();
     std::array<QLineEdit*, kEntryBoxes> txtAmount_{};
     QRadioButton* opt1x_ = nullptr;
     QRadioButton* opt2x_ = nullptr;

@@ -1,0 +1,72 @@
+#include "qtprint/printer_output.h"
+
+#include <QBuffer>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include "core/user_error.h"
+#include "files/file_io.h"
+#include "print/recorded_document.h"
+#include "qtprint/qt_page_printer.h"
+
+namespace corvanta {
+namespace {
+
+bool printsToPdfFile(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+std::filesystem::path localPath(const QString& file) {
+    return std::filesystem::path(file.toStdString());
+}
+
+// The picture scaled to the printable page, keeping its proportions.
+void paintPicture(QPagedPaintDevice& device, const QImage& image) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        throw UserError("The printer could not be started. Nothing was printed.");
+    }
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(image.rect());
+    painter.drawImage(0, 0, image);
+    if (!painter.end()) throw UserError("The printer did not take the picture.");
+}
+
+}  // namespace
+
+void printOnPrinter(QPrinter& printer, const PrintProducer& produce, bool durable) {
+    RecordedDocument document;
+    produce(document);
+    const auto play = [&document](PrintColumnModel& out) { document.replay(out); };
+    if (printsToPdfFile(printer)) {
+        printToPdfFile(localPath(printer.outputFileName()), play, durable);
+        return;
+    }
+    QtPagePrinter page(printer);
+    play(page);
+}
+
+void printImageOnPrinter(QPrinter& printer, const QImage& image) {
+    if (printsToPdfFile(printer)) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setPageSize(QPageSize(QPageSize::Letter));
+            writer.setCreator(QStringLiteral("Corvanta 2008"));
+            paintPicture(writer, image);
+        }
+        writeFileAtomically(localPath(printer.outputFileName()),
+                            std::string_view(bytes.constData(), bytes.size()));
+        return;
+    }
+    paintPicture(printer, image);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,66 @@
+#include "ui/desktop_services.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+#include <QWidget>
+
+#include "core/user_error.h"
+#include "qtprint/printer_output.h"
+#include "ui/message_box.h"
+
+namespace corvanta::ui {
+namespace {
+
+std::unique_ptr<QPrinter> askForPrinter(QWidget* parent) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return printer;
+}
+
+QString askForWorkbookFile(QWidget* parent, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent, "Excel", proposed, "Excel Workbook (*.xlsx)");
+}
+
+bool openWithDesktop(const QString& file) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+// Runs a print step, showing its refusal; true when it went through.
+template <typename Print>
+bool reported(QWidget* parent, Print print) {
+    try {
+        print();
+    } catch (const UserError& e) {
+        showUserError(parent, e);
+        return false;
+    } catch (const std::exception& e) {
+        showUserMessage(parent, {std::string("The printout failed: ") + e.what(), "Print"});
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+DesktopServices realDesktopServices() {
+    return DesktopServices{askForPrinter, askForWorkbookFile, openWithDesktop};
+}
+
+bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintProducer& produce) {
+    const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent);
+    if (printer == nullptr) return false;
+    return reported(parent, [&] { printOnPrinter(*printer, produce); });
+}
+
+bool printWindowImage(QWidget* parent, const DesktopServices& desktop, QWidget* window) {
+    const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent);
+    if (printer == nullptr) return false;
+    const QImage picture = window->grab().toImage();
+    return reported(parent, [&] { printImageOnPrinter(*printer, picture); });
+}
+
+}  // namespace corvanta::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "qtprint/pdf_output.h"
+
+class QPrinter;
+class QWidget;
+
+namespace corvanta::ui {
+
+// What the windows ask of the desktop: a printer, a file name to write, a document opened.
+// The program uses the real dialogs; tests put scripts in their place.
+struct DesktopServices {
+    // The printer the operator chose; null when the dialog was cancelled.
+    std::function<std::unique_ptr<QPrinter>(QWidget* parent)> choosePrinter;
+    // Where to save the workbook, starting from the proposed path; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& proposed)> chooseWorkbookFile;
+    // Opens a document with the desktop's program for it; false when none took it.
+    std::function<bool(const QString& file)> openDocument;
+};
+
+// The printer selection dialog, the save dialog and the desktop's default applications.
+DesktopServices realDesktopServices();
+
+// The printer selection dialog, then the printout on the chosen printer. Cancel prints
+// nothing; a refusal or a printer failure is shown with its message. True when printed.
+bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintProducer& produce);
+
+// The printer selection dialog, then a picture of the window as it is shown.
+bool printWindowImage(QWidget* parent, const DesktopServices& desktop, QWidget* window);
+
+}  // namespace corvanta::ui
