@@ -11,7 +11,7 @@ if [ ! -f "$build/compile_commands.json" ]; then
     exit 2
 fi
 
-dirs=(core state local files ytd side cli)
+dirs=(core state local files ytd side print cli)
 mapfile -t sources < <(for d in "${dirs[@]}"; do find "$root/src/$d" -name '*.cpp'; done | sort)
 
 status=0

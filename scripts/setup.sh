@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
-#   scripts/setup.sh          the build and test tools
-#   scripts/setup.sh --fuzz   also clang and its fuzzing runtime (scripts/fuzz.sh)
+#   scripts/setup.sh          the build tools
+#   scripts/setup.sh --checks also clang with its fuzzing runtime (scripts/fuzz.sh), the static
+#                             analysers (scripts/lint.sh) and valgrind (scripts/gui_session.sh)
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libxlsxwriter-dev fonts-liberation2
           xvfb xauth imagemagick poppler-utils unzip)
-if [ "${1:-}" = "--fuzz" ]; then
-    packages+=(clang libclang-rt-14-dev)
+if [ "${1:-}" = "--checks" ] || [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-14-dev clang-tidy cppcheck valgrind)
 fi
 
 missing=()
