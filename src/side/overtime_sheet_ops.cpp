@@ -10,6 +10,15 @@ namespace {
 constexpr const char* kDollars = "$#,###.#0";
 constexpr const char* kPercent = "##.##%";
 
+// "##.##%" leaves a bare point before the sign for whole percents ("5.%") and nothing but
+// the point for zero (".%"); the sheet shows "5%" and "0%".
+std::string percentText(float fraction) {
+    std::string text = formatPattern(fraction, kPercent);
+    if (const auto point = text.find(".%"); point != std::string::npos) text.erase(point, 1);
+    if (text.find_first_of("0123456789") == std::string::npos) text.insert(text.size() - 1, "0");
+    return text;
+}
+
 bool blankOrZero(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos || numericValue(text) == 0.0;
 }
@@ -51,7 +60,7 @@ void showPercent(PayrollContext& ctx, double annual) {
     OvertimeSheetWindow& w = ctx.overtimeWindow;
     // A salary of 0 with a percentage set has no percent of salary; say so instead.
     s.OtPercentOfSalary = annual != 0 ? static_cast<float>(s.OtEarned / annual) : 0.0f;
-    w.txtPercent = formatPattern(s.OtPercentOfSalary, kPercent);
+    w.txtPercent = percentText(s.OtPercentOfSalary);
     w.salaryHint = annual != 0 ? "" : kNoSalaryHint;
 }
 
@@ -144,7 +153,7 @@ void ClearOvertimeSheet(PayrollContext& ctx) {
     s.OtEarned = 0;
     s.OtPercentOfSalary = 0;
     w.lbEarned = formatPattern(s.OtEarned, kDollars);
-    w.txtPercent = formatPattern(s.OtPercentOfSalary, kPercent);
+    w.txtPercent = percentText(s.OtPercentOfSalary);
     w.salaryHint.clear();
     s.AnnualSalary = 11440;
     s.ApprovedPercent = 0;

@@ -43,6 +43,22 @@ TEST_F(OvertimeSheetTest, TotalComputesEarnedLimitAndAvailable) {
     EXPECT_TRUE(dir.exists(".ovw"));
 }
 
+// The percent pattern leaves "." for zero and "5." for whole percents; the sheet shows digits.
+TEST_F(OvertimeSheetTest, PercentOfSalaryAlwaysShowsDigits) {
+    const struct {
+        const char* overtime;
+        const char* shown;
+    } cases[] = {{"0", "0%"}, {"2600", "5%"}, {"26", ".05%"}, {"-2600", "-5%"}, {"1300", "2.5%"}};
+    for (const auto& c : cases) {
+        loadOvertimeSheet(ctx);
+        sheet().txtAnnual = "52000";
+        sheet().txtApPercent = "5";
+        sheet().txtOT[0] = c.overtime;
+        ASSERT_TRUE(TotalOvertime(ctx));
+        EXPECT_EQ(sheet().txtPercent, c.shown) << c.overtime;
+    }
+}
+
 TEST_F(OvertimeSheetTest, OverTheLimitLeavesNegativeAvailable) {
     loadOvertimeSheet(ctx);
     sheet().txtAnnual = "10000";
