@@ -146,8 +146,9 @@ void loadLeaveDialog(PayrollContext& ctx) {
 }
 
 void SaveVac(PayrollContext& ctx) {
-    // A closed dialog is created again from the record before its boxes are taken.
-    if (!ctx.leaveDialog.loaded) showLeaveRecord(ctx);
+    // A closed dialog is loaded again before its boxes are taken, which reads the file over
+    // the record: a Clear All that was never saved must not reach the file with a later save.
+    if (!ctx.leaveDialog.loaded) loadLeaveDialog(ctx);
     for (LeaveKind kind : kKinds) takeKind(ctx.leaveDialog, ctx.leave, kind);
     writeFileAtomically(ctx.employeeFile(kExtension), formatLeaveFile(ctx.leave),
                         ctx.durableWrites);

@@ -111,5 +111,18 @@ TEST_F(LeaveFiles, ClearWritesNothing) {
     EXPECT_EQ(ctx.leaveDialog.txtVcnt[1], "3.5");
 }
 
+// Clear All, the dialog closed without Save, then the save every calculation runs: the file
+// is read back over the cleared record, so the balances on disk stay.
+TEST_F(LeaveFiles, UnsavedClearNeverReachesTheFileThroughALaterSave) {
+    ctx.leave = sampleRecord();
+    SaveVac(ctx);
+    const std::string before = dir.read(".hol");
+    clearVac(ctx);
+    ctx.leaveDialog.loaded = false;  // the dialog was closed by its close box
+    SaveVac(ctx);
+    EXPECT_EQ(dir.read(".hol"), before);
+    EXPECT_FLOAT_EQ(ctx.leave.VacationTaken[1], 3.5f);
+}
+
 }  // namespace
 }  // namespace corvanta
