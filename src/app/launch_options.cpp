@@ -14,6 +14,8 @@ LaunchOptions parseLaunchOptions(const QStringList& arguments) {
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--screenshot" && i + 1 < arguments.size()) {
             options.screenshotDir = arguments[++i];
+        } else if (arguments[i] == "--scripted-session" && i + 1 < arguments.size()) {
+            options.sessionDir = arguments[++i];
         } else if (arguments[i] == "--startup-time") {
             options.startupTime = true;
         }

@@ -7,6 +7,7 @@ namespace corvanta::app {
 // What the program was asked to do besides running the calculator.
 struct LaunchOptions {
     QString screenshotDir;     // --screenshot DIR: grab the windows into DIR and exit
+    QString sessionDir;        // --scripted-session DIR: run the scripted session in DIR and exit
     bool startupTime = false;  // --startup-time: print the launch time once shown and exit
 };
 

@@ -5,6 +5,7 @@
 
 #include "app/launch_options.h"
 #include "app/screenshots.h"
+#include "app/scripted_session.h"
 #include "core/payroll_context.h"
 #include "ui/calculator_window.h"
 
@@ -17,6 +18,9 @@ int main(int argc, char* argv[]) {
     corvanta::PayrollContext ctx;  // works in the current folder
     if (!options.screenshotDir.isEmpty()) {
         return corvanta::app::takeScreenshots(ctx, options.screenshotDir);
+    }
+    if (!options.sessionDir.isEmpty()) {
+        return corvanta::app::runScriptedSession(ctx, options.sessionDir);
     }
     corvanta::ui::CalculatorForm form(ctx);
     form.show();

@@ -10,7 +10,9 @@
 #include "ui/heading_dialog.h"
 #include "ui/message_box.h"
 #include "ui/non_city_dialog.h"
+#include "ui/overtime_sheet_form.h"
 #include "ui/state_dialog.h"
+#include "ui/vacation_dialog.h"
 
 namespace corvanta::ui {
 
@@ -57,6 +59,7 @@ void CalculatorForm::closeEvent(QCloseEvent* event) {
         ended_ = true;
     }
     closeUnloadedDialogs();
+    closeSideWindows();
     for (QWidget* dialog : std::initializer_list<QWidget*>{stateDialog_, cityDialog_,
                                                            nonCityDialog_, headingDialog_}) {
         if (dialog != nullptr) dialog->close();
@@ -92,6 +95,7 @@ void CalculatorForm::getPeriod() {
 void CalculatorForm::afterCommand(SessionOutcome outcome) {
     showContext();
     closeUnloadedDialogs();
+    refreshSideWindows();
     if (outcome == SessionOutcome::EndProgram) endProgram();
 }
 
@@ -99,6 +103,9 @@ void CalculatorForm::closeUnloadedDialogs() {
     if (stateDialog_ != nullptr && !ctx_.loaded.stateDialog) stateDialog_->closeWithoutSaving();
     if (cityDialog_ != nullptr && !ctx_.loaded.cityDialog) cityDialog_->close();
     if (nonCityDialog_ != nullptr && !ctx_.loaded.nonCityDialog) nonCityDialog_->close();
+    // A save takes the sheet's and the leave dialog's texts and closes them.
+    if (overtimeSheet_ != nullptr && !ctx_.overtimeWindow.loaded) overtimeSheet_->close();
+    if (vacationDialog_ != nullptr && !ctx_.leaveDialog.loaded) vacationDialog_->close();
 }
 
 void CalculatorForm::endProgram() {

@@ -1,9 +1,6 @@
 // The calculator window's menus and the windows they open.
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QUrl>
 
 #include "files/print_heading.h"
 #include "local/local_files.h"
@@ -12,14 +9,13 @@
 #include "ui/city_dialog.h"
 #include "ui/employee_dialog.h"
 #include "ui/heading_dialog.h"
+#include "ui/help_file.h"
 #include "ui/message_box.h"
 #include "ui/non_city_dialog.h"
 #include "ui/state_dialog.h"
 
 namespace corvanta::ui {
 namespace {
-
-constexpr const char* kHelpFile = "Corvanta2k.chm";
 
 // Loads a settings record with the engine, reporting a damaged file; false when it failed.
 template <typename Load>
@@ -49,13 +45,6 @@ QAction* CalculatorForm::addAction(QMenu* menu, const QString& name, const QStri
     return action;
 }
 
-QAction* CalculatorForm::addDisabled(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setEnabled(false);  // its window comes with the printing, ledger or leave work
-    return action;
-}
-
 void CalculatorForm::buildMenus() {
     buildFileMenu();
     buildFormsMenu();
@@ -70,9 +59,10 @@ void CalculatorForm::buildFileMenu() {
     addAction(menu, "mnuOpen", "&Open", &CalculatorForm::openEmployee, QKeySequence::Open);
     addAction(menu, "mnuSave", "&Save", &CalculatorForm::saveEmployee, QKeySequence::Save);
     menu->addSeparator();
-    addDisabled(menu, "mnuChecks", "C&hecks");
-    addDisabled(menu, "mnuPrintSheetItem", "Print Sheet");
-    addDisabled(menu, "mnuPrintItem", "&Print Image");
+    addAction(menu, "mnuChecks", "C&hecks", &CalculatorForm::openChecks);
+    addAction(menu, "mnuPrintSheetItem", "Print Sheet", &CalculatorForm::printStub,
+              QKeySequence::Print);
+    addAction(menu, "mnuPrintItem", "&Print Image", &CalculatorForm::printImage);
     menu->addSeparator();
     addAction(menu, "mnuClearIitem", "&Clear", &CalculatorForm::clear);
     menu->addSeparator();
@@ -82,9 +72,9 @@ void CalculatorForm::buildFileMenu() {
 void CalculatorForm::buildFormsMenu() {
     QMenu* menu = menuBar()->addMenu("Forms");
     menu->setObjectName("mnuForms");
-    addDisabled(menu, "mnuVac", "&Vacation");
-    addDisabled(menu, "mnuOtItem", "OT %");
-    addDisabled(menu, "mnuYear", "&Year to Date");
+    addAction(menu, "mnuVac", "&Vacation", &CalculatorForm::openVacation);
+    addAction(menu, "mnuOtItem", "OT %", &CalculatorForm::openOvertimeSheet);
+    addAction(menu, "mnuYear", "&Year to Date", &CalculatorForm::openLedger);
     addAction(menu, "mnuHeader", "H&eader", &CalculatorForm::openHeadingDialog);
 }
 
@@ -149,20 +139,7 @@ void CalculatorForm::openHeadingDialog() {
     present(headingDialog_);
 }
 
-void CalculatorForm::showHelp() {
-    const QString file = toQt((ctx_.folder / kHelpFile).string());
-    if (!QFileInfo::exists(file)) {
-        showUserMessage(this, {std::string("The help file ") + kHelpFile +
-                                   " is not in the folder\r\n" + ctx_.folder.string() + ".",
-                               "Help"});
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()))) {
-        showUserMessage(
-            this,
-            {std::string("No program is set up to show the help file ") + kHelpFile + ".", "Help"});
-    }
-}
+void CalculatorForm::showHelp() { showHelpFile(this, ctx_.folder); }
 
 void CalculatorForm::showAbout() {
     QMessageBox::about(this, "About Corvanta 2008",

@@ -11,11 +11,13 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "core/calculate.h"
 #include "ui/gui_prompts.h"
 #include "ui/message_box.h"
 #include "ui/numeric_key_filter.h"
+#include "ui/pay_date_picker.h"
 #include "ui/startup_load.h"
 
 namespace corvanta::ui {
@@ -83,7 +85,7 @@ CalculatorForm::~CalculatorForm() {
     ctx_.showMessage = [](const UserMessage&) {};
 }
 
-QString CalculatorForm::today() const { return QDate::currentDate().toString("M/d/yyyy"); }
+QString CalculatorForm::today() const { return QDate::currentDate().toString(kPickedDateFormat); }
 
 QWidget* CalculatorForm::buildEntryFrame() {
     auto* frame = new QGroupBox("Hours", this);
@@ -138,15 +140,17 @@ QWidget* CalculatorForm::buildButtonFrame() {
     auto* sideFrame =
         new QGroupBox("     YTD                 OT               VAC/HOL          PRINT", panel);
     auto* sideRow = new QHBoxLayout(sideFrame);
-    // These windows come with the ledger, overtime, leave and printing work.
-    for (const auto& [name, tip] : {std::pair{"cmdYear", "Year to Date"},
-                                    {"cmdOT", "OverTime"},
-                                    {"Command1", "Vacation"},
-                                    {"cmdPrint", "Print"}}) {
+    using Command = void (CalculatorForm::*)();
+    for (const auto& [name, tip, command] :
+         {std::tuple<const char*, const char*, Command>{"cmdYear", "Year to Date",
+                                                        &CalculatorForm::openLedger},
+          {"cmdOT", "OverTime", &CalculatorForm::openOvertimeSheet},
+          {"Command1", "Vacation", &CalculatorForm::openVacation},
+          {"cmdPrint", "Print", &CalculatorForm::printStub}}) {
         auto* button = new QPushButton(tip, sideFrame);
         button->setObjectName(name);
         button->setToolTip(tip);
-        button->setEnabled(false);
+        connect(button, &QPushButton::clicked, this, command);
         sideRow->addWidget(button);
     }
     rows->addWidget(sideFrame);
@@ -178,6 +182,7 @@ QWidget* CalculatorForm::buildHeader() {
     txtWeek_->setToolTip("Click for Date change");
     txtWeek_->setMaxLength(10);
     txtWeek_->setMaximumWidth(110);
+    txtWeek_->installEventFilter(this);
     lbTableNotice_ = new QLabel(panel);
     lbTableNotice_->setObjectName("lbTableNotice");
     lbTaxVer_ = new QLabel(panel);
@@ -273,6 +278,10 @@ void CalculatorForm::takeEntries() {
 }
 
 bool CalculatorForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtWeek_ && event->type() == QEvent::MouseButtonPress) {
+        pickPayDate();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto it = std::find(txtAmount_.begin(), txtAmount_.end(), watched);
         if (it != txtAmount_.end()) {

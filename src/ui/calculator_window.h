@@ -23,6 +23,10 @@ class StateDialog;
 class CityDialog;
 class NonCityDialog;
 class HeadingDialog;
+class LedgerWindow;
+class ChecksWindow;
+class VacationDialog;
+class OvertimeSheetForm;
 
 // The calculator window `Form1`: the eight entry boxes, Calculate and Clear, every result
 // and the menus. It shows the engine's window texts and calls the engine's commands; the
@@ -50,6 +54,13 @@ class CalculatorForm : public QMainWindow {
     void openHeadingDialog();
     void showHelp();
     void showAbout();
+    void openLedger();
+    void openChecks();
+    void openVacation();
+    void openOvertimeSheet();
+    void printStub();
+    void printImage();
+    void pickPayDate();
 
     // The context's window texts into the widgets.
     void showContext();
@@ -76,11 +87,13 @@ class CalculatorForm : public QMainWindow {
     void buildHelpMenu();
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption,
                        void (CalculatorForm::*slot)(), const QKeySequence& keys = {});
-    QAction* addDisabled(QMenu* menu, const QString& name, const QString& caption);
 
     void takeEntries();
     void afterCommand(SessionOutcome outcome = SessionOutcome::Continue);
     void closeUnloadedDialogs();
+    void refreshSideWindows();
+    void closeSideWindows();
+    bool prepareLedgerForCheck();
     void endProgram();
     bool moveFocus(int box, int key);
     void showResults();
@@ -108,6 +121,10 @@ class CalculatorForm : public QMainWindow {
     QPointer<CityDialog> cityDialog_;
     QPointer<NonCityDialog> nonCityDialog_;
     QPointer<HeadingDialog> headingDialog_;
+    QPointer<LedgerWindow> ledgerWindow_;
+    QPointer<ChecksWindow> checksWindow_;
+    QPointer<VacationDialog> vacationDialog_;
+    QPointer<OvertimeSheetForm> overtimeSheet_;
     bool ended_ = false;
 };
 

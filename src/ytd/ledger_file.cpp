@@ -109,9 +109,16 @@ void LoadLedger(PayrollContext& ctx) {
 }
 
 void SaveAnnual(PayrollContext& ctx) {
-    AddAnnual(ctx);
+    const auto file = ctx.employeeFile(ledgerExtension(ctx.profile));
+    // Totals that stopped part way would be stored as if they were the year's.
+    if (!AddAnnual(ctx)) {
+        throw FileError("The year-to-date ledger " + file.filename().string() +
+                        " was not saved: an amount in it is too large to add up. The file "
+                        "keeps what was saved last.",
+                        file.filename().string());
+    }
     const std::string content = formatLedgerFile(ctx.ledger, rowsInUse(ctx.profile));
-    writeFileAtomically(ctx.employeeFile(ledgerExtension(ctx.profile)), content, ctx.durableWrites);
+    writeFileAtomically(file, content, ctx.durableWrites);
 }
 
 }  // namespace corvanta

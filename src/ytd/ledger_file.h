@@ -25,7 +25,8 @@ YtdLedger parseLedgerFile(std::string_view content, const std::string& fileName,
 void LoadLedger(PayrollContext& ctx);
 
 // AddAnnual, then writes the file from the grid and the totals. Throws FileError naming the
-// file when it cannot be written; the previous file then stays intact.
+// file when it cannot be written or the totals cannot be added up; the previous file then
+// stays intact.
 void SaveAnnual(PayrollContext& ctx);
 
 }  // namespace corvanta

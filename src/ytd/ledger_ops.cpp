@@ -134,16 +134,18 @@ std::string generalText(float value) { return shortestText(value); }
 
 }  // namespace
 
-void AddAnnual(PayrollContext& ctx) {
+bool AddAnnual(PayrollContext& ctx) {
     try {
         sumRowsInUse(ctx.ledger, rowsInUse(ctx.profile));
         showMainTotals(ctx.ledger);
         sumInsurance(ctx.ledger);
+        return true;
     } catch (const LedgerNumberError&) {
         ctx.showMessage({kLedgerNumberMessage});
     } catch (const MoneyOverflow&) {
         ctx.showMessage({kLedgerNumberMessage});
     }
+    return false;
 }
 
 void Update(PayrollContext& ctx) {

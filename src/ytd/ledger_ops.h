@@ -8,8 +8,9 @@ namespace corvanta {
 inline constexpr const char* kLedgerNumberMessage = "CHECK YOUR ENTRY FOR NON NUMBER TYPE";
 
 // Recomputes the totals from the rows in use (SDI, SUI and cafeteria over all 52 rows) and
-// shows them in the totals strip. A value out of range stops it with kLedgerNumberMessage.
-void AddAnnual(PayrollContext& ctx);
+// shows them in the totals strip. A value out of range stops it with kLedgerNumberMessage;
+// false then, and the totals are incomplete.
+bool AddAnnual(PayrollContext& ctx);
 
 // Copies the grid cells of the rows in use into the rows, then the totals strip into the
 // totals. A cell that is not a number gives its leading numeric part.

@@ -85,6 +85,27 @@ TEST(LedgerFile, SaveAnnualWritesTheFileOfTheFrequency) {
     EXPECT_EQ(text.substr(text.size() - last.size()), last);
 }
 
+// Totals that stop at a value out of range are not stored as the year's: the file stays.
+TEST(LedgerFile, SaveAnnualWithTotalsOutOfRangeKeepsTheFile) {
+    TempFolder dir;
+    PayrollContext ctx = dir.context();
+    ctx.UserFileBase = "Smith";
+    ctx.ledger = postedLedger();
+    Update(ctx);
+    SaveAnnual(ctx);
+    const std::string before = dir.read("Smith.yrw");
+    ctx.ledger.grid[0].taxCells[0] = "3e38";
+    ctx.ledger.grid[1].taxCells[0] = "3e38";
+    Update(ctx);
+    try {
+        SaveAnnual(ctx);
+        FAIL() << "saved";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.fileName(), "Smith.yrw");
+    }
+    EXPECT_EQ(dir.read("Smith.yrw"), before);
+}
+
 class LoadLedgerTest : public ::testing::Test {
   protected:
     TempFolder dir;

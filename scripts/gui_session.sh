@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The scripted desktop session (every window, a calculation, posting, printouts to PDF, the
+# workbook, save and exit) under a virtual display: once as built, reporting its peak memory,
+# then under valgrind memcheck, failing on a definite leak whose stack passes through the
+# program's own code.
+#   scripts/gui_session.sh [build folder]   (default: build)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+program="$build/src/corvanta"
+[ -x "$program" ] || { echo "No $program: build first." >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+run_session() {  # folder, then the command that runs the program
+    local dir=$1
+    shift
+    mkdir -p "$dir"
+    cp "$root/data/Federal08.dtt" "$dir/"
+    (cd "$dir" && xvfb-run -a "$@" --scripted-session "$dir")
+}
+
+echo "== session"
+run_session "$work/plain" "$program"
+
+echo "== session under valgrind memcheck"
+log="$work/memcheck.log"
+run_session "$work/memcheck" valgrind --leak-check=full --show-leak-kinds=definite \
+    --num-callers=40 --log-file="$log" "$program" >/dev/null
+grep -E "definitely lost|ERROR SUMMARY" "$log" | sed 's/^==[0-9]*== */  /' | tail -2
+# Leaks inside the windowing libraries are theirs; only a leak reached from our code counts.
+ours=$(awk '/definitely lost in/ {block=1; hit=0; next}
+            block && /^==[0-9]*== *$/ {if (hit) n++; block=0}
+            block && /corvanta::/ {hit=1}
+            END {print n+0}' "$log")
+echo "  definite leaks through the program's code: $ours"
+[ "$ours" -eq 0 ]

@@ -1,0 +1,110 @@
+// The calculator window's year-to-date, check, leave and overtime windows, its printouts and
+// its pay date picker.
+#include <QLineEdit>
+
+#include "core/user_error.h"
+#include "print/pay_stub.h"
+#include "ui/calculator_window.h"
+#include "ui/checks_window.h"
+#include "ui/heading_dialog.h"
+#include "ui/ledger_window.h"
+#include "ui/message_box.h"
+#include "ui/overtime_sheet_form.h"
+#include "ui/pay_date_picker.h"
+#include "ui/vacation_dialog.h"
+#include "ytd/ledger_file.h"
+
+namespace corvanta::ui {
+namespace {
+
+void present(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void CalculatorForm::openLedger() {
+    takeEntries();
+    if (ledgerWindow_ == nullptr) {
+        ledgerWindow_ = new LedgerWindow(ctx_, desktop_, this);
+        connect(ledgerWindow_, &LedgerWindow::calculatorWanted, this, [this] { present(this); });
+    }
+    ledgerWindow_->openLedger();
+}
+
+void CalculatorForm::openChecks() {
+    takeEntries();
+    if (checksWindow_ == nullptr) {
+        checksWindow_ =
+            new ChecksWindow(ctx_, desktop_, [this] { return prepareLedgerForCheck(); }, this);
+    }
+    present(checksWindow_);
+}
+
+// A check prints the year-to-date figures: the ledger window is hidden, or, when it never
+// opened, the ledger is read from its file as its opening would.
+bool CalculatorForm::prepareLedgerForCheck() {
+    if (ledgerWindow_ != nullptr) {
+        ledgerWindow_->hide();
+        return true;
+    }
+    try {
+        LoadLedger(ctx_);
+    } catch (const UserError& e) {
+        showUserError(this, e);
+        return false;
+    }
+    return true;
+}
+
+void CalculatorForm::openVacation() {
+    takeEntries();
+    if (vacationDialog_ == nullptr) vacationDialog_ = new VacationDialog(ctx_, this);
+    present(vacationDialog_);
+}
+
+void CalculatorForm::openOvertimeSheet() {
+    takeEntries();
+    if (overtimeSheet_ == nullptr) overtimeSheet_ = new OvertimeSheetForm(ctx_, desktop_, this);
+    present(overtimeSheet_);
+}
+
+// The print button and "Print Sheet": the stub reloads the employee's files, ledger and leave
+// record, so every open window shows them again afterwards.
+void CalculatorForm::printStub() {
+    takeEntries();
+    const std::string date = fromQt(today());
+    printDocument(this, desktop_,
+                  [this, &date](PrintColumnModel& out) { PrintText(ctx_, out, date); });
+    if (headingDialog_ != nullptr) headingDialog_->close();
+    afterCommand();
+}
+
+void CalculatorForm::printImage() {
+    takeEntries();
+    printWindowImage(this, desktop_, this);
+}
+
+void CalculatorForm::pickPayDate() {
+    pickDate(txtWeek_, PickerKind::PayPeriod, this);
+    takeEntries();
+}
+
+void CalculatorForm::refreshSideWindows() {
+    if (ledgerWindow_ != nullptr) ledgerWindow_->refresh();
+    if (checksWindow_ != nullptr) checksWindow_->refresh();
+    if (vacationDialog_ != nullptr) vacationDialog_->refresh();
+    if (overtimeSheet_ != nullptr) overtimeSheet_->refresh();
+}
+
+void CalculatorForm::closeSideWindows() {
+    if (ledgerWindow_ != nullptr) ledgerWindow_->discard();
+    for (QWidget* window : std::initializer_list<QWidget*>{checksWindow_, vacationDialog_,
+                                                           overtimeSheet_}) {
+        if (window != nullptr) window->close();
+    }
+}
+
+}  // namespace corvanta::ui

@@ -1,0 +1,124 @@
+// The commands of the year-to-date window: posting, totals, clearing, export, printing and
+// the close sequence.
+#include <QDate>
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "export/ledger_workbook.h"
+#include "print/ledger_report.h"
+#include "ui/ledger_grid.h"
+#include "ui/ledger_window.h"
+#include "ui/message_box.h"
+#include "ytd/ledger_file.h"
+#include "ytd/ledger_ops.h"
+
+namespace corvanta::ui {
+namespace {
+
+// Routes the engine's notices (such as a total that cannot be added up) to boxes over the
+// given window while it lives, then gives the previous receiver back. A command that adds up
+// the totals twice (Add, then the save's own recount) tells the same problem only once.
+class NoticesOver {
+  public:
+    NoticesOver(PayrollContext& ctx, QWidget* window) : ctx_(ctx), previous_(ctx.showMessage) {
+        ctx_.showMessage = [this, window](const UserMessage& m) {
+            if (std::find(shown_.begin(), shown_.end(), m.text) != shown_.end()) return;
+            shown_.push_back(m.text);
+            showUserMessage(window, m);
+        };
+    }
+    ~NoticesOver() { ctx_.showMessage = previous_; }
+    NoticesOver(const NoticesOver&) = delete;
+    NoticesOver& operator=(const NoticesOver&) = delete;
+
+  private:
+    PayrollContext& ctx_;
+    MessageHandler previous_;
+    std::vector<std::string> shown_;
+};
+
+}  // namespace
+
+bool LedgerWindow::runEngine(const std::function<void()>& operations) {
+    const NoticesOver notices(ctx_, this);
+    try {
+        operations();
+    } catch (const UserError& e) {
+        showUserError(this, e);
+        return false;
+    }
+    return true;
+}
+
+void LedgerWindow::postRow(int row) {
+    runEngine([&] { PasteMe(ctx_, row); });
+    grid_->refresh();
+}
+
+void LedgerWindow::zeroRow(int row) {
+    runEngine([&] { DeleteRow(ctx_, row); });
+    grid_->refresh();
+}
+
+void LedgerWindow::addTotals() {
+    runEngine([this] {
+        Update(ctx_);
+        AddAnnual(ctx_);
+    });
+    refresh();
+}
+
+void LedgerWindow::clearAll() {
+    runEngine([this] { ClearLedger(ctx_); });
+    refresh();
+}
+
+void LedgerWindow::printLedger() {
+    const std::string today = fromQt(QDate::currentDate().toString("M/d/yyyy"));
+    printDocument(this, desktop_,
+                  [this, &today](PrintColumnModel& out) { PrintYr(ctx_, out, today); });
+}
+
+QString LedgerWindow::proposedWorkbook() const {
+    const std::string name = ctx_.UserFileBase.empty() ? "Ledger" : ctx_.UserFileBase;
+    const std::filesystem::path proposed = ctx_.folder / (name + ".xlsx");
+    // The save dialog starts in the employee's folder, whatever the program's own folder is.
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(proposed, ignored);
+    return toQt((absolute.empty() ? proposed : absolute).string());
+}
+
+void LedgerWindow::exportWorkbook() {
+    const QString path = desktop_.chooseWorkbookFile(this, proposedWorkbook());
+    if (path.isEmpty()) return;
+    // The workbook takes the window's texts as they stand, unsaved edits included.
+    if (!runEngine([&] { ToExcel(ctx_, std::filesystem::path(fromQt(path))); })) return;
+    showWorkbook(path);
+}
+
+void LedgerWindow::showWorkbook(const QString& path) {
+    if (desktop_.openDocument(path)) return;
+    showUserMessage(this, {"The workbook was written to " + fromQt(path) +
+                               ",\r\nbut no program is set up to open it.",
+                           "Excel", MessageIcon::Information});
+}
+
+void LedgerWindow::closeLedger() {
+    if (askYesNo(this, "Save?", "     Do you want to save YTD")) {
+        const bool saved = runEngine([this] {
+            Update(ctx_);
+            AddAnnual(ctx_);
+            SaveAnnual(ctx_);
+        });
+        refresh();
+        // A ledger that could not be written stays on screen, so nothing typed is lost.
+        if (!saved) return;
+    } else {
+        emit calculatorWanted();
+    }
+    closePermitted_ = true;
+    close();
+}
+
+}  // namespace corvanta::ui
