@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "files/employee_files.h"
+#include "support/pdf_text.h"
 #include "support/temp_folder.h"
 #include "ui/print_offset_dialog.h"
 #include "ui_support.h"
@@ -21,8 +22,9 @@ namespace {
 
 using corvanta::testing::MessageBoxAnswerer;
 using corvanta::testing::TempFolder;
+using corvanta::testing::havePdfToText;
+using corvanta::testing::pdfText;
 
-bool havePdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
 
 class ChecksWindowTest : public ::testing::Test {
   protected:
@@ -202,11 +204,7 @@ TEST_F(ChecksWindowTest, PrintCheckStoresTheOffsetsPrintsTheCheckAndCloses) {
     EXPECT_EQ(firstLineOfAnd(), "2,-1,0");
     ASSERT_TRUE(folder.exists("check.pdf"));
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
-    const auto text = folder / "check.txt";
-    const std::string command =
-        "pdftotext -layout '" + (folder / "check.pdf").string() + "' '" + text.string() + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    const std::string printed = folder.read("check.txt");
+    const std::string printed = pdfText(folder / "check.pdf", "-layout");
     for (const char* expected :
          {"Ann Smith********", "**1234.50", "One Thousand Two Hundred Thirty Four and 50/100",
           "123-45-6789", "Week one", "For Week Ending: 01/04/2008"}) {

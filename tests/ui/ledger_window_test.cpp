@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "core/numeric_text.h"
+#include "support/pdf_text.h"
 #include "support/payroll_fixture.h"
 #include "ui/ledger_columns.h"
 #include "ui_support.h"
@@ -22,6 +23,9 @@
 
 namespace corvanta::ui {
 namespace {
+
+using corvanta::testing::havePdfToText;
+using corvanta::testing::pdfText;
 
 using corvanta::testing::MessageBoxAnswerer;
 
@@ -38,8 +42,6 @@ std::vector<std::pair<QString, std::string>> namedTexts(const LedgerGridRow& g, 
     out.emplace_back("txtGross" + n, g.txtGross);
     return out;
 }
-
-bool havePdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
 
 class LedgerWindowTest : public corvanta::testing::PayrollFixture {
   protected:
@@ -384,10 +386,7 @@ TEST_F(LedgerWindowTest, PrintWritesTheLedgerReportOnTheChosenPrinter) {
     ASSERT_TRUE(folder.exists("ledger.pdf"));
     EXPECT_EQ(folder.read("ledger.pdf").substr(0, 4), "%PDF");
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
-    const auto textFile = folder / "ledger.txt";
-    const std::string command = "pdftotext '" + pdfFile.string() + "' '" + textFile.string() + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    const std::string printed = folder.read("ledger.txt");
+    const std::string printed = pdfText(pdfFile);
     for (const char* words : {"Employee:", "Test", "TOTALS", "1/4/2008", "Total Tips:"}) {
         EXPECT_NE(printed.find(words), std::string::npos) << words;
     }
