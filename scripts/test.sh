@@ -9,6 +9,7 @@ scripts/build.sh build
 ctest --test-dir build --output-on-failure -j2
 
 scripts/lint.sh build
+scripts/gui_session.sh build
 
 scripts/build.sh build-asan -DCORVANTA_SANITIZE=ON -DCORVANTA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build-asan --output-on-failure -j2

@@ -44,8 +44,8 @@ class ModalAnswerer {
     QTimer timer_;
 };
 
-// The file commands' answers: the new employee's name, Yes to every question, Save in the
-// save window.
+// The file commands' answers: the new employee's name, Yes to every question; the save window
+// saves a named employee and lets the unnamed default group go.
 class SessionAnswers : public SessionPrompts {
   public:
     bool askYesNo(const std::string&, const std::string&) override { return true; }
@@ -53,7 +53,7 @@ class SessionAnswers : public SessionPrompts {
         return std::string("Session Check");
     }
     SaveWindowAnswer showSaveWindow(const std::string& name) override {
-        return {SaveChoice::Save, name.empty() ? "Session Check" : name};
+        return {name.empty() ? SaveChoice::No : SaveChoice::Save, name};
     }
     std::optional<std::filesystem::path> chooseFile(const std::string&) override {
         return std::nullopt;
