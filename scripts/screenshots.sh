@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots under a virtual display: the calculator window after a
-# sample calculation, the state dialog and the employee dialog, as PNG files in docs/.
+# Takes the README's pictures under a virtual display: the calculator window after a sample
+# calculation, the state and employee dialogs, the year-to-date ledger with two weeks posted,
+# the check window, the leave dialog and the overtime sheet, and the first page of the stub,
+# check and ledger report printed from the windows into PDFs, as PNG files in docs/.
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,4 +13,8 @@ trap 'rm -rf "$work"' EXIT
 cp "$root/data/Federal08.dtt" "$work/"
 mkdir -p "$root/docs"
 (cd "$work" && xvfb-run -a "$build/src/corvanta" --screenshot "$root/docs" 2>/dev/null)
+for pdf in "$root/docs"/*.pdf; do
+    pdftoppm -png -r 60 -singlefile "$pdf" "${pdf%.pdf}"
+    rm "$pdf"
+done
 ls "$root/docs"/*.png

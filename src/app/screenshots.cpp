@@ -1,9 +1,14 @@
 #include "app/screenshots.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
 
 #include "ui/calculator_window.h"
 #include "ui/employee_dialog.h"
@@ -18,6 +23,99 @@ bool grab(QWidget* widget, const QString& file) {
     return widget->grab().save(file);
 }
 
+QWidget* shown(const char* name) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name && top->isVisible()) return top;
+    }
+    return nullptr;
+}
+
+void trigger(QWidget* owner, const char* name) {
+    if (auto* action = owner->findChild<QAction*>(name)) action->trigger();
+}
+
+void leftClick(QWidget* widget) {
+    const QPointF at(2, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+void calculateWeek(ui::CalculatorForm& form, const char* week, const char* hours) {
+    form.findChild<QLineEdit*>("txtWeek")->setText(week);
+    form.findChild<QLineEdit*>("txtAmount0")->setText(hours);
+    form.findChild<QLineEdit*>("txtAmount3")->setText("2.5");
+    form.calculate();
+}
+
+// The ledger with two weeks posted and added up.
+bool grabLedger(ui::CalculatorForm& form, const QString& dir) {
+    form.openLedger();
+    QWidget* ledger = shown("MDIForm1");
+    if (ledger == nullptr) return false;
+    leftClick(ledger->findChild<QWidget*>("Label20"));
+    calculateWeek(form, "1/12/2008", "38");
+    leftClick(ledger->findChild<QWidget*>("Label21"));
+    trigger(ledger, "mnuAdd");
+    ledger->resize(1140, 700);
+    return grab(ledger, dir + "/ledger-window.png");
+}
+
+bool grabSideWindows(ui::CalculatorForm& form, const QString& dir) {
+    bool ok = true;
+    form.openChecks();
+    if (QWidget* checks = shown("frmChecks")) ok = grab(checks, dir + "/check-window.png") && ok;
+    form.openVacation();
+    if (QWidget* leave = shown("DialogVac")) {
+        // Typed as an operator would, so the balances follow.
+        for (const auto& [box, text] : {std::pair{"txtVacBal", "10"}, {"txtVdate0", "1/7/2008"},
+                                        {"txtVcnt0", "2"}, {"txtVdate1", "1/8/2008"},
+                                        {"txtVcnt1", "3.5"}, {"txtSickBal", "5"}}) {
+            auto* edit = leave->findChild<QLineEdit*>(box);
+            edit->selectAll();
+            edit->insert(text);
+        }
+        ok = grab(leave, dir + "/leave-dialog.png") && ok;
+    }
+    form.openOvertimeSheet();
+    if (QWidget* sheet = shown("Form2")) {
+        for (const auto& [box, text] : {std::pair{"txtApPercent", "5"}, {"Text10", "1/5/2008"},
+                                        {"txtOT0", "28.13"}, {"Text11", "1/12/2008"},
+                                        {"txtOT1", "28.13"}}) {
+            auto* edit = sheet->findChild<QLineEdit*>(box);
+            edit->selectAll();
+            edit->insert(text);
+        }
+        if (auto* total = sheet->findChild<QPushButton*>("cmdADD")) total->click();
+        ok = grab(sheet, dir + "/overtime-sheet.png") && ok;
+    }
+    return ok;
+}
+
+// The stub, the check and the ledger report printed from the windows into PDFs.
+void printSamples(ui::CalculatorForm& form, const QString& dir) {
+    QString target;
+    form.desktop().choosePrinter = [&target](QWidget*) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(target);
+        return printer;
+    };
+    target = dir + "/stub.pdf";
+    form.printStub();
+    target = dir + "/check.pdf";
+    form.openChecks();
+    if (QWidget* checks = shown("frmChecks")) {
+        trigger(checks, "mnuPrintCheck");
+        if (QWidget* offsets = shown("dlgPrintSet")) {
+            offsets->findChild<QPushButton*>("OKButton")->click();
+        }
+    }
+    target = dir + "/ledger-report.pdf";
+    form.openLedger();
+    if (QWidget* ledger = shown("MDIForm1")) trigger(ledger, "mnuPrint");
+}
+
 }  // namespace
 
 int takeScreenshots(PayrollContext& ctx, const QString& dir) {
@@ -25,11 +123,7 @@ int takeScreenshots(PayrollContext& ctx, const QString& dir) {
     ui::CalculatorForm form(ctx);
     form.resize(900, 620);
     form.show();
-    const char* entries[] = {"40", "", "", "2.5", "", "", "", ""};
-    for (int i = 0; i < kEntryBoxes; ++i) {
-        form.findChild<QLineEdit*>(QString("txtAmount%1").arg(i))->setText(entries[i]);
-    }
-    form.calculate();
+    calculateWeek(form, "1/5/2008", "40");
     bool ok = grab(&form, dir + "/main-window.png");
     form.openStateDialog();
     auto* state = form.findChild<ui::StateDialog*>("DialogState");
@@ -37,6 +131,9 @@ int takeScreenshots(PayrollContext& ctx, const QString& dir) {
     ui::EmployeeDialog employee(
         ctx, [] { return false; }, &form);
     ok = grab(&employee, dir + "/employee-dialog.png") && ok;
+    ok = grabLedger(form, dir) && ok;
+    ok = grabSideWindows(form, dir) && ok;
+    printSamples(form, dir);
     return ok ? 0 : 1;
 }
 
