@@ -1,5 +1,7 @@
 #include "side/leave_record.h"
 
+#include <cmath>
+
 #include "core/money.h"
 #include "core/numeric_text.h"
 #include "core/payroll_context.h"
@@ -92,7 +94,8 @@ void RecomputeBalance(LeaveDialog& dialog, LeaveKind kind) {
     float taken = 0;  // accumulated as a 32-bit float, as the balance always was
     for (const std::string& box : b.taken) taken += static_cast<float>(numericValue(box));
     const double remaining = numericValue(b.start) - static_cast<double>(taken);
-    b.balance = shortestText(remaining);
+    // A pasted "1e999" has no balance to show; the label says so instead of failing.
+    b.balance = std::isfinite(remaining) ? shortestText(remaining) : kLeaveBalanceOutOfRange;
 }
 
 std::string formatLeaveFile(const LeaveRecord& r) {

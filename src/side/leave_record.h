@@ -38,6 +38,9 @@ struct LeaveDialog {
 
 enum class LeaveKind { Vacation, Holiday, Sick };
 
+// What a balance label shows when its boxes add up beyond any number.
+inline constexpr const char* kLeaveBalanceOutOfRange = "too large";
+
 // Sets the kind's balance label to its start box less the sum of its taken boxes.
 void RecomputeBalance(LeaveDialog& dialog, LeaveKind kind);
 

@@ -1,5 +1,7 @@
 #include "side/overtime_sheet_ops.h"
 
+#include <cmath>
+
 #include "core/money.h"
 #include "core/numeric_text.h"
 #include "files/employee_files.h"
@@ -18,6 +20,14 @@ std::string percentText(float fraction) {
     if (text.find_first_of("0123456789") == std::string::npos) text.insert(text.size() - 1, "0");
     return text;
 }
+
+// A box beyond any Single ("1e999") is kept as 0, as its file stores it.
+float storedSingle(double value) {
+    const auto single = static_cast<float>(value);
+    return std::isfinite(single) ? single : 0.0f;
+}
+
+std::string sheetNumber(float value) { return shortestText(std::isfinite(value) ? value : 0.0f); }
 
 bool blankOrZero(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos || numericValue(text) == 0.0;
@@ -55,30 +65,48 @@ double sumOvertime(const OvertimeSheetWindow& w, int rows) {
     return sum;
 }
 
-void showPercent(PayrollContext& ctx, double annual) {
-    OvertimeSheet& s = ctx.overtime;
-    OvertimeSheetWindow& w = ctx.overtimeWindow;
+void showPercent(OvertimeSheet& s, OvertimeSheetWindow& w, double annual) {
     // A salary of 0 with a percentage set has no percent of salary; say so instead.
     s.OtPercentOfSalary = annual != 0 ? static_cast<float>(s.OtEarned / annual) : 0.0f;
     w.txtPercent = percentText(s.OtPercentOfSalary);
     w.salaryHint = annual != 0 ? "" : kNoSalaryHint;
 }
 
-void showLimit(PayrollContext& ctx, double annual, double approved) {
-    OvertimeSheet& s = ctx.overtime;
-    OvertimeSheetWindow& w = ctx.overtimeWindow;
+void showLimit(OvertimeSheet& s, OvertimeSheetWindow& w, double annual, double approved) {
     s.OtMaximum = approved * 0.01 * annual;
     s.OtAvailable = s.OtMaximum - static_cast<double>(s.OtEarned);
     w.lbMax = formatPattern(s.OtMaximum, kDollars);
     w.lbAvail = formatPattern(s.OtAvailable, kDollars);
 }
 
+// Earned, percent, limit and available into the sheet and its record, all or nothing: a
+// pasted "1e999" leaves both as they were and gives false.
+bool totalInto(OvertimeSheet& sheet, OvertimeSheetWindow& window, int rows, double annual,
+               double approved) {
+    OvertimeSheet s = sheet;
+    OvertimeSheetWindow w = window;
+    try {
+        zeroBlankOvertime(w, rows);
+        s.OtEarned = static_cast<float>(sumOvertime(w, rows));
+        w.lbEarned = formatPattern(s.OtEarned, kDollars);
+        showPercent(s, w, annual);
+        s.AnnualSalary = static_cast<float>(annual);
+        s.ApprovedPercent = static_cast<float>(approved);
+        showLimit(s, w, annual, approved);
+    } catch (const MoneyOverflow&) {
+        return false;
+    }
+    sheet = s;
+    window = w;
+    return true;
+}
+
 }  // namespace
 
 void FillInOT(PayrollContext& ctx) {
     OvertimeSheetWindow& w = ctx.overtimeWindow;
-    w.txtAnnual = shortestText(ctx.overtime.AnnualSalary);
-    w.txtApPercent = shortestText(ctx.overtime.ApprovedPercent);
+    w.txtAnnual = sheetNumber(ctx.overtime.AnnualSalary);
+    w.txtApPercent = sheetNumber(ctx.overtime.ApprovedPercent);
     if (blankOrZero(w.txtAnnual)) w.txtAnnual = "15600";
     showRows(ctx);
     w.loaded = true;
@@ -99,14 +127,10 @@ bool TotalOvertime(PayrollContext& ctx) {
         ctx.showMessage({kOvertimeAttentionText, kOvertimeAttentionTitle});
         return false;
     }
-    const int rows = rowsInUse(ctx.profile);
-    zeroBlankOvertime(w, rows);
-    s.OtEarned = static_cast<float>(sumOvertime(w, rows));
-    w.lbEarned = formatPattern(s.OtEarned, kDollars);
-    showPercent(ctx, annual);
-    s.AnnualSalary = static_cast<float>(annual);
-    s.ApprovedPercent = static_cast<float>(approved);
-    showLimit(ctx, annual, approved);
+    if (!totalInto(s, w, rowsInUse(ctx.profile), annual, approved)) {
+        ctx.showMessage({kOvertimeTooLargeText, kOvertimeAttentionTitle});
+        return false;
+    }
     takeRows(ctx);
     SaveOT(ctx);
     return true;
@@ -128,8 +152,8 @@ void UndoOvertime(PayrollContext& ctx) {
     ReadEmployeeFiles(ctx);
     showRows(ctx);
     OvertimeSheetWindow& w = ctx.overtimeWindow;
-    w.txtAnnual = shortestText(ctx.overtime.AnnualSalary);
-    w.txtApPercent = shortestText(ctx.overtime.ApprovedPercent);
+    w.txtAnnual = sheetNumber(ctx.overtime.AnnualSalary);
+    w.txtApPercent = sheetNumber(ctx.overtime.ApprovedPercent);
     w.loaded = true;
 }
 
@@ -157,7 +181,8 @@ void ClearOvertimeSheet(PayrollContext& ctx) {
     w.salaryHint.clear();
     s.AnnualSalary = 11440;
     s.ApprovedPercent = 0;
-    showLimit(ctx, numericValue(w.txtAnnual), numericValue(w.txtApPercent));
+    // The percentage is 0, so is the limit, whatever the salary box holds (even "1e999").
+    showLimit(s, w, 0, 0);
     w.loaded = true;
 }
 
@@ -166,8 +191,8 @@ void captureOvertimeSheet(PayrollContext& ctx) {
     if (!w.loaded) return;
     zeroBlankOvertime(w, rowsInUse(ctx.profile));
     takeRows(ctx);
-    ctx.overtime.AnnualSalary = static_cast<float>(numericValue(w.txtAnnual));
-    ctx.overtime.ApprovedPercent = static_cast<float>(numericValue(w.txtApPercent));
+    ctx.overtime.AnnualSalary = storedSingle(numericValue(w.txtAnnual));
+    ctx.overtime.ApprovedPercent = storedSingle(numericValue(w.txtApPercent));
 }
 
 }  // namespace corvanta

@@ -10,6 +10,9 @@ namespace corvanta {
 inline constexpr const char* kOvertimeAttentionTitle = "Attention";
 inline constexpr const char* kOvertimeAttentionText =
     "Please enter amounts in\r\nAnnual Salary and\r\nApproved Percent Boxes.";
+inline constexpr const char* kOvertimeTooLargeText =
+    "The amounts are too large to add up.\r\nCheck Annual Salary, Approved Percent\r\nand the "
+    "O.T. Only boxes.";
 inline constexpr const char* kNoSalaryHint =
     "Enter the Annual Salary to see the percent of salary.";
 
@@ -21,7 +24,8 @@ void loadOvertimeSheet(PayrollContext& ctx);
 
 // "&TOTAL": recomputes earned, percent, maximum and available and writes the employee file
 // set. Returns false when the salary or percentage is missing (the "Attention" message, nothing
-// computed or saved). A salary of 0 shows 0 percent and a hint instead of dividing by it.
+// computed or saved), and when the amounts are too large to add up (kOvertimeTooLargeText). A
+// salary of 0 shows 0 percent and a hint instead of dividing by it.
 bool TotalOvertime(PayrollContext& ctx);
 
 // "&New Week": drops row 0 and adds an empty row at the end; nothing is saved.

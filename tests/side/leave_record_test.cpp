@@ -30,7 +30,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, LeaveBalance,
                                            BalanceCase{"10", {"2", ""}, "8"},
                                            BalanceCase{"10", {"-2"}, "12"},
                                            BalanceCase{"", {"abc", "1"}, "-1"},
-                                           BalanceCase{"0", {}, "0"}));
+                                           BalanceCase{"0", {}, "0"},
+                                           BalanceCase{"1e999", {"1"}, "too large"},
+                                           BalanceCase{"10", {"-3e38", "-3e38"}, "too large"}));
 
 LeaveRecord sampleRecord() {
     LeaveRecord r;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "side/overtime_sheet_ops.h"
 #include "support/temp_folder.h"
 
@@ -67,6 +69,39 @@ TEST_F(OvertimeSheetTest, OverTheLimitLeavesNegativeAvailable) {
     ASSERT_TRUE(TotalOvertime(ctx));
     EXPECT_DOUBLE_EQ(ctx.overtime.OtAvailable, -50.0);
     EXPECT_EQ(sheet().lbAvail, "-$50.00");
+}
+
+// A pasted "1e999" anywhere: a message, nothing shown changes, nothing is saved; New still
+// clears the sheet.
+TEST_F(OvertimeSheetTest, AmountsTooLargeToAddUpChangeNothing) {
+    const struct {
+        const char* annual;
+        const char* percent;
+        const char* overtime;
+    } cases[] = {{"1e999", "5", "100"}, {"52000", "1e999", "100"}, {"52000", "5", "1e999"},
+                 {"-1e999", "5", "1"}};
+    for (const auto& c : cases) {
+        TempFolder other;
+        PayrollContext sheetCtx = other.context();
+        std::vector<UserMessage> shown;
+        sheetCtx.showMessage = [&](const UserMessage& m) { shown.push_back(m); };
+        loadOvertimeSheet(sheetCtx);
+        OvertimeSheetWindow& w = sheetCtx.overtimeWindow;
+        w.txtAnnual = c.annual;
+        w.txtApPercent = c.percent;
+        w.txtOT[0] = c.overtime;
+        const std::string earned = w.lbEarned;
+        EXPECT_FALSE(TotalOvertime(sheetCtx)) << c.annual << c.percent << c.overtime;
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, kOvertimeTooLargeText);
+        EXPECT_EQ(w.lbEarned, earned);
+        EXPECT_FALSE(other.exists(".use"));
+        BackOvertime(sheetCtx);  // the boxes as they stand go to the record and the files
+        EXPECT_TRUE(std::isfinite(sheetCtx.overtime.AnnualSalary));
+        EXPECT_NO_THROW(FillInOT(sheetCtx));
+        ClearOvertimeSheet(sheetCtx);
+        EXPECT_EQ(w.lbMax, "$.00");
+    }
 }
 
 TEST_F(OvertimeSheetTest, MissingSalaryAndPercentageAsksForThem) {
