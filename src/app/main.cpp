@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/guarded_application.h"
 #include "app/launch_options.h"
 #include "app/screenshots.h"
 #include "app/scripted_session.h"
@@ -12,7 +13,7 @@
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceMain;
     sinceMain.start();
-    QApplication app(argc, argv);
+    corvanta::app::GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Corvanta 2008");
     const auto options = corvanta::app::parseLaunchOptions(QApplication::arguments());
     corvanta::PayrollContext ctx;  // works in the current folder
