@@ -1,8 +1,5 @@
 #include "save_paths.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <fstream>
 #include <sstream>
 
@@ -115,27 +112,6 @@ FolderImage imageOf(const std::filesystem::path& folder) {
         image[entry.path().filename().string()] = s.str();
     }
     return image;
-}
-
-ChildResult inChild(const std::function<std::string()>& fn) {
-    int fds[2];
-    if (::pipe(fds) != 0) return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        const std::string report = fn();
-        [[maybe_unused]] const auto n = ::write(fds[1], report.data(), report.size());
-        ::_exit(0);  // no test teardown or static destructors in the child
-    }
-    ::close(fds[1]);
-    ChildResult result;
-    char buf[4096];
-    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) result.report.append(buf, n);
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    result.exitedNormally = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return result;
 }
 
 }  // namespace corvanta::testing

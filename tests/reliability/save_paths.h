@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/payroll_context.h"
+#include "support/child_process.h"
 
 namespace corvanta::testing {
 
@@ -30,13 +31,5 @@ PayrollContext freshContext(const std::filesystem::path& folder);
 // Every regular file of a folder by name, with its content.
 using FolderImage = std::map<std::string, std::string>;
 FolderImage imageOf(const std::filesystem::path& folder);
-
-// Runs fn in a child process and returns what it wrote to the pipe (fn's result) and
-// whether it ended normally. The parent's limits and signals are left alone.
-struct ChildResult {
-    bool exitedNormally = false;
-    std::string report;
-};
-ChildResult inChild(const std::function<std::string()>& fn);
 
 }  // namespace corvanta::testing
