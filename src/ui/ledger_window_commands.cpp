@@ -10,6 +10,7 @@
 #include "ui/ledger_grid.h"
 #include "ui/ledger_window.h"
 #include "ui/message_box.h"
+#include "ui/pay_date_picker.h"
 #include "ytd/ledger_file.h"
 #include "ytd/ledger_ops.h"
 
@@ -75,7 +76,7 @@ void LedgerWindow::clearAll() {
 }
 
 void LedgerWindow::printLedger() {
-    const std::string today = fromQt(QDate::currentDate().toString("M/d/yyyy"));
+    const std::string today = fromQt(QDate::currentDate().toString(kPickedDateFormat));
     printDocument(this, desktop_,
                   [this, &today](PrintColumnModel& out) { PrintYr(ctx_, out, today); });
 }
