@@ -6,7 +6,7 @@
 #   scripts/gui_session.sh [build folder]   (default: build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+build=$(realpath -m "${1:-$root/build}")
 program="$build/src/corvanta"
 [ -x "$program" ] || { echo "No $program: build first." >&2; exit 2; }
 

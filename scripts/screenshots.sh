@@ -6,7 +6,7 @@
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+build=$(realpath -m "${1:-$root/build}")
 [ -x "$build/src/corvanta" ] || scripts/build.sh "$build" >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
