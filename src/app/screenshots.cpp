@@ -68,9 +68,12 @@ bool grabSideWindows(ui::CalculatorForm& form, const QString& dir) {
     form.openVacation();
     if (QWidget* leave = shown("DialogVac")) {
         // Typed as an operator would, so the balances follow.
-        for (const auto& [box, text] : {std::pair{"txtVacBal", "10"}, {"txtVdate0", "1/7/2008"},
-                                        {"txtVcnt0", "2"}, {"txtVdate1", "1/8/2008"},
-                                        {"txtVcnt1", "3.5"}, {"txtSickBal", "5"}}) {
+        for (const auto& [box, text] : {std::pair{"txtVacBal", "10"},
+                                        {"txtVdate0", "1/7/2008"},
+                                        {"txtVcnt0", "2"},
+                                        {"txtVdate1", "1/8/2008"},
+                                        {"txtVcnt1", "3.5"},
+                                        {"txtSickBal", "5"}}) {
             auto* edit = leave->findChild<QLineEdit*>(box);
             edit->selectAll();
             edit->insert(text);
@@ -79,8 +82,10 @@ bool grabSideWindows(ui::CalculatorForm& form, const QString& dir) {
     }
     form.openOvertimeSheet();
     if (QWidget* sheet = shown("Form2")) {
-        for (const auto& [box, text] : {std::pair{"txtApPercent", "5"}, {"Text10", "1/5/2008"},
-                                        {"txtOT0", "28.13"}, {"Text11", "1/12/2008"},
+        for (const auto& [box, text] : {std::pair{"txtApPercent", "5"},
+                                        {"Text10", "1/5/2008"},
+                                        {"txtOT0", "28.13"},
+                                        {"Text11", "1/12/2008"},
                                         {"txtOT1", "28.13"}}) {
             auto* edit = sheet->findChild<QLineEdit*>(box);
             edit->selectAll();

@@ -93,8 +93,8 @@ class ScriptedSession {
             type("txtAmount3", "2.5");
             form_.calculate();
         });
-        for (const char* name : {"mnuTaxInfoItem", "mnuState", "mnuCity", "mnuNonCity",
-                                 "mnuHeader", "mnuVac", "mnuOtItem", "mnuChecks"}) {
+        for (const char* name : {"mnuTaxInfoItem", "mnuState", "mnuCity", "mnuNonCity", "mnuHeader",
+                                 "mnuVac", "mnuOtItem", "mnuChecks"}) {
             step(name, [&] { trigger(&form_, name); });
         }
         step("pay date picker", [&] { click(form_.findChild<QLineEdit*>("txtWeek")); });
@@ -198,8 +198,9 @@ class ScriptedSession {
     }
 
     int finish() {
-        const QStringList expected{"print-1.pdf", "print-2.pdf", "print-3.pdf", "print-4.pdf",
-                                   "ledger.xlsx", "Session Check.use", "Session Check.yrw"};
+        const QStringList expected{"print-1.pdf",      "print-2.pdf", "print-3.pdf",
+                                   "print-4.pdf",      "ledger.xlsx", "Session Check.use",
+                                   "Session Check.yrw"};
         for (const QString& file : expected) {
             if (!QFileInfo::exists(dir_ + "/" + file)) {
                 std::printf("  not written: %s\n", qPrintable(file));

@@ -18,11 +18,7 @@ namespace corvanta::ui {
 
 void CalculatorForm::calculate() {
     takeEntries();
-    try {
-        Calcu_late(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-    }
+    runShowingErrors(this, [&] { Calcu_late(ctx_); });
     afterCommand();
     txtAmount_[0]->setFocus();
 }
@@ -69,11 +65,7 @@ void CalculatorForm::closeEvent(QCloseEvent* event) {
 
 void CalculatorForm::savePeriod() {
     takeEntries();
-    try {
-        SavePeriodSnapshot(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-    }
+    runShowingErrors(this, [&] { SavePeriodSnapshot(ctx_); });
     showContext();
 }
 
@@ -82,11 +74,8 @@ void CalculatorForm::getPeriod() {
     const QString chosen = QFileDialog::getOpenFileName(
         this, "Get Pay Period", toQt(ctx_.folder.string()), "Saved Files (*.prv)");
     if (chosen.isEmpty()) return;
-    try {
-        LoadPeriodSnapshot(ctx_, std::filesystem::path(fromQt(chosen)));
-    } catch (const UserError& e) {
-        showUserError(this, e);
-    }
+    runShowingErrors(this,
+                     [&] { LoadPeriodSnapshot(ctx_, std::filesystem::path(fromQt(chosen))); });
     afterCommand();
 }
 

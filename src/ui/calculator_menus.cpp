@@ -15,28 +15,6 @@
 #include "ui/state_dialog.h"
 
 namespace corvanta::ui {
-namespace {
-
-// Loads a settings record with the engine, reporting a damaged file; false when it failed.
-template <typename Load>
-bool loaded(QWidget* parent, Load load) {
-    try {
-        load();
-    } catch (const UserError& e) {
-        showUserError(parent, e);
-        return false;
-    }
-    return true;
-}
-
-void present(QDialog* dialog) {
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
-
-}  // namespace
-
 QAction* CalculatorForm::addAction(QMenu* menu, const QString& name, const QString& caption,
                                    void (CalculatorForm::*slot)(), const QKeySequence& keys) {
     QAction* action = menu->addAction(caption, this, slot);
@@ -105,7 +83,8 @@ void CalculatorForm::openEmployeeDialog() {
 
 void CalculatorForm::openStateDialog() {
     if (stateDialog_ == nullptr) {
-        if (!ctx_.loaded.stateDialog && !loaded(this, [this] { loadStateDialog(ctx_); })) return;
+        if (!ctx_.loaded.stateDialog && !runShowingErrors(this, [this] { loadStateDialog(ctx_); }))
+            return;
         stateDialog_ = new StateDialog(ctx_, this);
         connect(stateDialog_, &StateDialog::secondaryWindowsClosed, this,
                 [this] { afterCommand(); });
@@ -115,7 +94,8 @@ void CalculatorForm::openStateDialog() {
 
 void CalculatorForm::openCityDialog() {
     if (cityDialog_ == nullptr) {
-        if (!ctx_.loaded.cityDialog && !loaded(this, [this] { loadCityDialog(ctx_); })) return;
+        if (!ctx_.loaded.cityDialog && !runShowingErrors(this, [this] { loadCityDialog(ctx_); }))
+            return;
         cityDialog_ = new CityDialog(ctx_, this);
     }
     present(cityDialog_);
@@ -123,7 +103,8 @@ void CalculatorForm::openCityDialog() {
 
 void CalculatorForm::openNonCityDialog() {
     if (nonCityDialog_ == nullptr) {
-        if (!ctx_.loaded.nonCityDialog && !loaded(this, [this] { loadNonCityDialog(ctx_); })) {
+        if (!ctx_.loaded.nonCityDialog &&
+            !runShowingErrors(this, [this] { loadNonCityDialog(ctx_); })) {
             return;
         }
         nonCityDialog_ = new NonCityDialog(ctx_, this);
@@ -133,7 +114,7 @@ void CalculatorForm::openNonCityDialog() {
 
 void CalculatorForm::openHeadingDialog() {
     if (headingDialog_ == nullptr) {
-        if (!loaded(this, [this] { loadHeadingDialog(ctx_); })) return;
+        if (!runShowingErrors(this, [this] { loadHeadingDialog(ctx_); })) return;
         headingDialog_ = new HeadingDialog(ctx_, this);
     }
     present(headingDialog_);

@@ -2,7 +2,6 @@
 // its pay date picker.
 #include <QLineEdit>
 
-#include "core/user_error.h"
 #include "print/pay_stub.h"
 #include "ui/calculator_window.h"
 #include "ui/checks_window.h"
@@ -15,15 +14,11 @@
 #include "ytd/ledger_file.h"
 
 namespace corvanta::ui {
-namespace {
-
-void present(QWidget* window) {
+void CalculatorForm::present(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
 }
-
-}  // namespace
 
 void CalculatorForm::openLedger() {
     takeEntries();
@@ -37,8 +32,8 @@ void CalculatorForm::openLedger() {
 void CalculatorForm::openChecks() {
     takeEntries();
     if (checksWindow_ == nullptr) {
-        checksWindow_ =
-            new ChecksWindow(ctx_, desktop_, [this] { return prepareLedgerForCheck(); }, this);
+        checksWindow_ = new ChecksWindow(
+            ctx_, desktop_, [this] { return prepareLedgerForCheck(); }, this);
     }
     present(checksWindow_);
 }
@@ -50,13 +45,7 @@ bool CalculatorForm::prepareLedgerForCheck() {
         ledgerWindow_->hide();
         return true;
     }
-    try {
-        LoadLedger(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-        return false;
-    }
-    return true;
+    return runShowingErrors(this, [this] { LoadLedger(ctx_); });
 }
 
 void CalculatorForm::openVacation() {
@@ -101,8 +90,8 @@ void CalculatorForm::refreshSideWindows() {
 
 void CalculatorForm::closeSideWindows() {
     if (ledgerWindow_ != nullptr) ledgerWindow_->discard();
-    for (QWidget* window : std::initializer_list<QWidget*>{checksWindow_, vacationDialog_,
-                                                           overtimeSheet_}) {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{checksWindow_, vacationDialog_, overtimeSheet_}) {
         if (window != nullptr) window->close();
     }
 }

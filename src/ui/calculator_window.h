@@ -94,6 +94,8 @@ class CalculatorForm : public QMainWindow {
     void refreshSideWindows();
     void closeSideWindows();
     bool prepareLedgerForCheck();
+    // Shows a modeless window in front, keyboard in it.
+    static void present(QWidget* window);
     void endProgram();
     bool moveFocus(int box, int key);
     void showResults();

@@ -1,8 +1,10 @@
 #include "ui/cell_factory.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "ui/numeric_key_filter.h"
 
@@ -23,6 +25,14 @@ QLabel* addLabel(QGridLayout* grid, int row, int column, const QString& text, co
     if (!name.isEmpty()) label->setObjectName(name);
     grid->addWidget(label, row, column);
     return label;
+}
+
+QPushButton* addButton(QBoxLayout* row, const QString& caption, const QString& name) {
+    auto* button = new QPushButton(caption, row->parentWidget());
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
 }
 
 }  // namespace corvanta::ui

@@ -2,9 +2,11 @@
 
 #include <QString>
 
+class QBoxLayout;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace corvanta::ui {
@@ -15,5 +17,9 @@ QLineEdit* addNumericCell(QGridLayout* grid, int row, int column, const QString&
 // A label named `name` (empty name: unnamed), placed in the grid.
 QLabel* addLabel(QGridLayout* grid, int row, int column, const QString& text,
                  const QString& name = {});
+
+// A push button named `name` at the end of the row. Enter in a box of the dialog does not
+// press it.
+QPushButton* addButton(QBoxLayout* row, const QString& caption, const QString& name);
 
 }  // namespace corvanta::ui

@@ -87,11 +87,7 @@ QWidget* CityDialog::buildButtons() {
     row->addWidget(ckNoLocalTax_);
     row->addStretch();
     auto button = [&](const QString& caption, const QString& name, auto slot) {
-        auto* b = new QPushButton(caption, panel);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        row->addWidget(b);
+        connect(addButton(row, caption, name), &QPushButton::clicked, this, slot);
     };
     button("&New York", "cmdDefault", [this] {
         showCityTable(cityDefaults(), ctx_.cityDialog);
@@ -127,12 +123,7 @@ void CityDialog::refresh() {
 }
 
 void CityDialog::save() {
-    try {
-        saveCityDialog(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-        return;
-    }
+    if (!runShowingErrors(this, [&] { saveCityDialog(ctx_); })) return;
     close();
 }
 

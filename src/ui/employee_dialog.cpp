@@ -180,12 +180,7 @@ bool EmployeeDialog::takeOver() {
 
 void EmployeeDialog::save() {
     if (!takeOver()) return;
-    try {
-        SaveOT(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-        return;
-    }
+    if (!runShowingErrors(this, [&] { SaveOT(ctx_); })) return;
     if (saveUser_()) accept();
 }
 

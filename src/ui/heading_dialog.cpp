@@ -40,12 +40,7 @@ std::array<std::string*, 4> HeadingDialog::fields() {
 void HeadingDialog::save() {
     const auto texts = fields();
     for (int i = 0; i < 4; ++i) *texts[i] = fromQt(boxes_[i]->text());
-    try {
-        SaveHeader(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-        return;
-    }
+    if (!runShowingErrors(this, [&] { SaveHeader(ctx_); })) return;
     close();
 }
 

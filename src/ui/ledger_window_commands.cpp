@@ -43,13 +43,7 @@ class NoticesOver {
 
 bool LedgerWindow::runEngine(const std::function<void()>& operations) {
     const NoticesOver notices(ctx_, this);
-    try {
-        operations();
-    } catch (const UserError& e) {
-        showUserError(this, e);
-        return false;
-    }
-    return true;
+    return runShowingErrors(this, operations);
 }
 
 void LedgerWindow::postRow(int row) {

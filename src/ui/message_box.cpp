@@ -30,6 +30,16 @@ QString lines(const std::string& text) {
 QString toQt(const std::string& text) { return QString::fromStdString(text); }
 std::string fromQt(const QString& text) { return text.toStdString(); }
 
+bool runShowingErrors(QWidget* parent, const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const UserError& e) {
+        showUserError(parent, e);
+        return false;
+    }
+    return true;
+}
+
 void showUserMessage(QWidget* parent, const UserMessage& message) {
     QMessageBox box(qtIcon(message.icon), toQt(message.title), lines(message.text), QMessageBox::Ok,
                     parent);

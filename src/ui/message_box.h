@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "core/user_error.h"
@@ -15,6 +16,10 @@ void showUserMessage(QWidget* parent, const UserMessage& message);
 
 // An engine refusal, with the exclamation icon and the error's title.
 void showUserError(QWidget* parent, const UserError& error);
+
+// Runs an engine command; a refusal it throws is shown over `parent`. True when it went
+// through.
+bool runShowingErrors(QWidget* parent, const std::function<void()>& command);
 
 // A Yes/No question; true for Yes.
 bool askYesNo(QWidget* parent, const std::string& title, const std::string& text);

@@ -56,11 +56,7 @@ QWidget* NonCityDialog::buildButtons() {
     auto* row = new QHBoxLayout(panel);
     row->addStretch();
     auto button = [&](const QString& caption, const QString& name, auto slot) {
-        auto* b = new QPushButton(caption, panel);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        row->addWidget(b);
+        connect(addButton(row, caption, name), &QPushButton::clicked, this, slot);
     };
     button("&DEFAULT", "cmdDefault", [this] {
         showNonCityTable(nonCityDefaults(), ctx_.nonCityDialog);
@@ -74,12 +70,7 @@ QWidget* NonCityDialog::buildButtons() {
 void NonCityDialog::refresh() { cells_.show(); }
 
 void NonCityDialog::save() {
-    try {
-        saveNonCityDialog(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-        return;
-    }
+    if (!runShowingErrors(this, [&] { saveNonCityDialog(ctx_); })) return;
     close();
 }
 

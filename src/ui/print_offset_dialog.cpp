@@ -12,6 +12,7 @@
 #include "core/numeric_text.h"
 #include "files/employee_files.h"
 #include "print/check_print.h"
+#include "ui/cell_factory.h"
 #include "ui/message_box.h"
 #include "ui/select_on_focus.h"
 
@@ -103,11 +104,7 @@ QWidget* PrintOffsetDialog::buildButtons() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     auto button = [&](const QString& caption, const QString& name, auto slot) {
-        auto* b = new QPushButton(caption, panel);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        row->addWidget(b);
+        connect(addButton(row, caption, name), &QPushButton::clicked, this, slot);
     };
     button("&Apply", "cmdApply", [this] { apply(); });
     button("Print Check", "OKButton", [this] { printCheck(); });

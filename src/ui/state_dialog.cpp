@@ -93,41 +93,23 @@ bool StateDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void StateDialog::runCommand(void (*command)(PayrollContext&)) {
-    try {
-        command(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-    }
+    runShowingErrors(this, [&] { command(ctx_); });
     refresh();
 }
 
 void StateDialog::save() {
-    try {
-        saveStateDialog(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-        return;
-    }
+    if (!runShowingErrors(this, [&] { saveStateDialog(ctx_); })) return;
     close();
 }
 
 void StateDialog::makeDefault() {
-    try {
-        makeStateDefault(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-        return;
-    }
+    if (!runShowingErrors(this, [&] { makeStateDefault(ctx_); })) return;
     emit secondaryWindowsClosed();
     close();
 }
 
 void StateDialog::getDefault() {
-    try {
-        getDefaultStateFile(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-    }
+    runShowingErrors(this, [&] { getDefaultStateFile(ctx_); });
     refresh();
 }
 

@@ -170,11 +170,8 @@ QWidget* StateDialog::buildButtons() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     auto button = [&](const QString& caption, const QString& name, auto slot) {
-        auto* b = new QPushButton(caption, panel);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
+        QPushButton* b = addButton(row, caption, name);
         connect(b, &QPushButton::clicked, this, slot);
-        row->addWidget(b);
         return b;
     };
     button("New York", "cmdDefault", [this] { runCommand(restoreNewYorkValues); });

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "ui/cell_factory.h"
 #include "ui/help_file.h"
 #include "ui/message_box.h"
 #include "ui/numeric_key_filter.h"
@@ -77,11 +78,7 @@ VacationDialog::VacationDialog(PayrollContext& ctx, QWidget* parent) : QDialog(p
     const QSize wanted = frames->sizeHint() + QSize(40, 100);
     resize(wanted.boundedTo(kLargestSize));
     if (!ctx_.leaveDialog.loaded) {
-        try {
-            loadLeaveDialog(ctx_);
-        } catch (const UserError& e) {
-            showUserError(this, e);
-        }
+        runShowingErrors(this, [&] { loadLeaveDialog(ctx_); });
     }
     refresh();
 }
@@ -135,11 +132,7 @@ QWidget* VacationDialog::buildButtons() {
     auto* row = new QHBoxLayout(panel);
     row->addStretch();
     auto button = [&](const QString& caption, const QString& name, void (VacationDialog::*slot)()) {
-        auto* b = new QPushButton(caption, panel);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        row->addWidget(b);
+        connect(addButton(row, caption, name), &QPushButton::clicked, this, slot);
     };
     button("Clear All", "cmdClear", &VacationDialog::clearAll);
     button("Save", "OKButton", &VacationDialog::save);
@@ -165,12 +158,7 @@ void VacationDialog::clearAll() {
 }
 
 void VacationDialog::save() {
-    try {
-        SaveVac(ctx_);
-    } catch (const UserError& e) {
-        showUserError(this, e);
-        return;
-    }
+    if (!runShowingErrors(this, [&] { SaveVac(ctx_); })) return;
     close();
 }
 
