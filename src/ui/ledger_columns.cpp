@@ -1,7 +1,11 @@
 #include "ui/ledger_columns.h"
 
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QWidget>
+
+#include "ui/numeric_key_filter.h"
+#include "ui/select_on_focus.h"
 
 namespace corvanta::ui::ledger_columns {
 namespace {
@@ -37,6 +41,18 @@ std::array<QString, kCount> headings(const std::array<std::string, 5>& deduction
     out[kGross] = "Gross";
     out[kTips] = "Tips";
     return out;
+}
+
+QLineEdit* amountBox(QWidget* parent, const QString& name, bool numeric) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAlignment(Qt::AlignRight);
+    if (numeric) {
+        NumericKeyFilter::install(box);
+    } else {
+        SelectOnFocus::install(box);
+    }
+    return box;
 }
 
 void place(QGridLayout* grid, QWidget* widget, int row, int column) {

@@ -7,6 +7,7 @@
 #include "ytd/ytd_ledger.h"
 
 class QGridLayout;
+class QLineEdit;
 class QWidget;
 
 namespace corvanta::ui::ledger_columns {
@@ -29,6 +30,10 @@ inline constexpr std::array<const char*, kLedgerTaxCells> kTaxStems{
 
 // The heading of every column, the five deduction columns taking the profile's captions.
 std::array<QString, kCount> headings(const std::array<std::string, 5>& deductionCaptions);
+
+// An editable amount box of the grid or the totals strip; `numeric` ones take only the
+// characters of a number, the others select their text on entry.
+QLineEdit* amountBox(QWidget* parent, const QString& name, bool numeric);
 
 // Puts a widget into its column at the column's fixed width.
 void place(QGridLayout* grid, QWidget* widget, int row, int column);

@@ -12,8 +12,6 @@
 
 #include "files/employee_files.h"
 #include "ui/message_box.h"
-#include "ui/numeric_key_filter.h"
-#include "ui/select_on_focus.h"
 
 namespace corvanta::ui {
 namespace {
@@ -29,18 +27,6 @@ QLabel* amountLabel(QWidget* parent, const QString& name) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
-}
-
-QLineEdit* cellBox(QWidget* parent, const QString& name, bool numeric) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAlignment(Qt::AlignRight);
-    if (numeric) {
-        NumericKeyFilter::install(box);
-    } else {
-        SelectOnFocus::install(box);
-    }
-    return box;
 }
 
 QLabel* rowNumber(QWidget* parent, int row) {
@@ -125,9 +111,9 @@ void LedgerGrid::addLine(QGridLayout* grid, int row) {
         line[kFirstTax + k] = amountLabel(table_, QString("txt") + kTaxStems[k] + n);
     }
     line[kOvertime] = amountLabel(table_, "txtOT" + n);
-    auto* net = cellBox(table_, "txtGross" + n, true);
-    auto* gross = cellBox(table_, "txtNet" + n, true);
-    auto* tips = cellBox(table_, "txtTips" + n, false);
+    auto* net = amountBox(table_, "txtGross" + n, true);
+    auto* gross = amountBox(table_, "txtNet" + n, true);
+    auto* tips = amountBox(table_, "txtTips" + n, false);
     cells_.bind(net, &texts.txtGross);
     cells_.bind(gross, &texts.txtNet);
     cells_.bind(tips, &texts.txtTips);

@@ -5,8 +5,6 @@
 #include <QLineEdit>
 
 #include "ui/ledger_columns.h"
-#include "ui/numeric_key_filter.h"
-#include "ui/select_on_focus.h"
 
 namespace corvanta::ui {
 namespace {
@@ -36,14 +34,7 @@ LedgerTotals::LedgerTotals(PayrollContext& ctx, QWidget* parent) : QWidget(paren
 
 QLineEdit* LedgerTotals::addBox(QGridLayout* grid, int row, int column, const QString& name,
                                 std::string* text, bool numeric) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(name);
-    box->setAlignment(Qt::AlignRight);
-    if (numeric) {
-        NumericKeyFilter::install(box);
-    } else {
-        SelectOnFocus::install(box);
-    }
+    QLineEdit* box = amountBox(this, name, numeric);
     place(grid, box, row, column);
     boxes_.bind(box, text);
     return box;
