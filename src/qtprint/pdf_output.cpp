@@ -10,19 +10,27 @@
 
 namespace corvanta {
 
-QByteArray pdfDocument(const PrintProducer& produce) {
+QByteArray letterPdf(const std::function<void(QPagedPaintDevice&)>& paint, int dpi) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setResolution(1200);
+        writer.setResolution(dpi);
         writer.setPageSize(QPageSize(QPageSize::Letter));
         writer.setCreator(QStringLiteral("Corvanta 2008"));
-        QtPagePrinter page(writer);
-        produce(page);
+        paint(writer);
     }
     return bytes;
+}
+
+QByteArray pdfDocument(const PrintProducer& produce) {
+    return letterPdf(
+        [&produce](QPagedPaintDevice& device) {
+            QtPagePrinter page(device);
+            produce(page);
+        },
+        1200);
 }
 
 void printToPdfFile(const std::filesystem::path& file, const PrintProducer& produce, bool durable) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPagedPaintDevice>
 #include <filesystem>
 #include <functional>
 
@@ -9,6 +10,9 @@
 namespace corvanta {
 
 using PrintProducer = std::function<void(PrintColumnModel&)>;
+
+// A Letter-size PDF of what `paint` draws on the writer, at the given resolution.
+QByteArray letterPdf(const std::function<void(QPagedPaintDevice&)>& paint, int dpi);
 
 // A Letter-size PDF at 1200 dpi of what the producer prints.
 QByteArray pdfDocument(const PrintProducer& produce);

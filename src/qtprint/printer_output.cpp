@@ -1,9 +1,6 @@
 #include "qtprint/printer_output.h"
 
-#include <QBuffer>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 
 #include "core/user_error.h"
@@ -53,15 +50,8 @@ void printOnPrinter(QPrinter& printer, const PrintProducer& produce, bool durabl
 
 void printImageOnPrinter(QPrinter& printer, const QImage& image) {
     if (printsToPdfFile(printer)) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            writer.setPageSize(QPageSize(QPageSize::Letter));
-            writer.setCreator(QStringLiteral("Corvanta 2008"));
-            paintPicture(writer, image);
-        }
+        const QByteArray bytes = letterPdf(
+            [&image](QPagedPaintDevice& device) { paintPicture(device, image); }, 1200);
         writeFileAtomically(localPath(printer.outputFileName()),
                             std::string_view(bytes.constData(), bytes.size()));
         return;
