@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "app/window_steps.h"
 #include "ui/calculator_window.h"
 #include "ui/employee_dialog.h"
 #include "ui/state_dialog.h"
@@ -23,24 +24,6 @@ bool grab(QWidget* widget, const QString& file) {
     return widget->grab().save(file);
 }
 
-QWidget* shown(const char* name) {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == name && top->isVisible()) return top;
-    }
-    return nullptr;
-}
-
-void trigger(QWidget* owner, const char* name) {
-    if (auto* action = owner->findChild<QAction*>(name)) action->trigger();
-}
-
-void leftClick(QWidget* widget) {
-    const QPointF at(2, 2);
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
-
 void calculateWeek(ui::CalculatorForm& form, const char* week, const char* hours) {
     form.findChild<QLineEdit*>("txtWeek")->setText(week);
     form.findChild<QLineEdit*>("txtAmount0")->setText(hours);
@@ -51,12 +34,12 @@ void calculateWeek(ui::CalculatorForm& form, const char* week, const char* hours
 // The ledger with two weeks posted and added up.
 bool grabLedger(ui::CalculatorForm& form, const QString& dir) {
     form.openLedger();
-    QWidget* ledger = shown("MDIForm1");
+    QWidget* ledger = shownWindow("MDIForm1");
     if (ledger == nullptr) return false;
     leftClick(ledger->findChild<QWidget*>("Label20"));
     calculateWeek(form, "1/12/2008", "38");
     leftClick(ledger->findChild<QWidget*>("Label21"));
-    trigger(ledger, "mnuAdd");
+    triggerAction(ledger, "mnuAdd");
     ledger->resize(1140, 700);
     return grab(ledger, dir + "/ledger-window.png");
 }
@@ -64,9 +47,10 @@ bool grabLedger(ui::CalculatorForm& form, const QString& dir) {
 bool grabSideWindows(ui::CalculatorForm& form, const QString& dir) {
     bool ok = true;
     form.openChecks();
-    if (QWidget* checks = shown("frmChecks")) ok = grab(checks, dir + "/check-window.png") && ok;
+    if (QWidget* checks = shownWindow("frmChecks"))
+        ok = grab(checks, dir + "/check-window.png") && ok;
     form.openVacation();
-    if (QWidget* leave = shown("DialogVac")) {
+    if (QWidget* leave = shownWindow("DialogVac")) {
         // Typed as an operator would, so the balances follow.
         for (const auto& [box, text] : {std::pair{"txtVacBal", "10"},
                                         {"txtVdate0", "1/7/2008"},
@@ -81,7 +65,7 @@ bool grabSideWindows(ui::CalculatorForm& form, const QString& dir) {
         ok = grab(leave, dir + "/leave-dialog.png") && ok;
     }
     form.openOvertimeSheet();
-    if (QWidget* sheet = shown("Form2")) {
+    if (QWidget* sheet = shownWindow("Form2")) {
         for (const auto& [box, text] : {std::pair{"txtApPercent", "5"},
                                         {"Text10", "1/5/2008"},
                                         {"txtOT0", "28.13"},
@@ -110,15 +94,15 @@ void printSamples(ui::CalculatorForm& form, const QString& dir) {
     form.printStub();
     target = dir + "/check.pdf";
     form.openChecks();
-    if (QWidget* checks = shown("frmChecks")) {
-        trigger(checks, "mnuPrintCheck");
-        if (QWidget* offsets = shown("dlgPrintSet")) {
+    if (QWidget* checks = shownWindow("frmChecks")) {
+        triggerAction(checks, "mnuPrintCheck");
+        if (QWidget* offsets = shownWindow("dlgPrintSet")) {
             offsets->findChild<QPushButton*>("OKButton")->click();
         }
     }
     target = dir + "/ledger-report.pdf";
     form.openLedger();
-    if (QWidget* ledger = shown("MDIForm1")) trigger(ledger, "mnuPrint");
+    if (QWidget* ledger = shownWindow("MDIForm1")) triggerAction(ledger, "mnuPrint");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/window_steps.h"
 #include "ui/calculator_window.h"
 
 namespace corvanta::app {
@@ -97,22 +98,22 @@ class ScriptedSession {
                                  "mnuVac", "mnuOtItem", "mnuChecks"}) {
             step(name, [&] { trigger(&form_, name); });
         }
-        step("pay date picker", [&] { click(form_.findChild<QLineEdit*>("txtWeek")); });
+        step("pay date picker", [&] { leftClick(form_.findChild<QLineEdit*>("txtWeek")); });
         step("ledger", [&] { ledger(); });
         step("check with offsets", [&] {
             trigger(&form_, "mnuChecks");
-            QWidget* checks = window("frmChecks");
+            QWidget* checks = shownWindow("frmChecks");
             if (checks != nullptr) trigger(checks, "mnuPrintCheck");
-            pushButton(window("dlgPrintSet"), "OKButton");
+            pushButton(shownWindow("dlgPrintSet"), "OKButton");
         });
         step("overtime sheet", [&] {
             trigger(&form_, "mnuOtItem");
-            pushButton(window("Form2"), "cmdADD");
-            pushButton(window("Form2"), "cmdClose");
+            pushButton(shownWindow("Form2"), "cmdADD");
+            pushButton(shownWindow("Form2"), "cmdClose");
         });
         step("leave dialog", [&] {
             trigger(&form_, "mnuVac");
-            pushButton(window("DialogVac"), "OKButton");
+            pushButton(shownWindow("DialogVac"), "OKButton");
         });
         step("stub", [&] { trigger(&form_, "mnuPrintSheetItem"); });
         step("window picture", [&] { trigger(&form_, "mnuPrintItem"); });
@@ -124,11 +125,11 @@ class ScriptedSession {
   private:
     void ledger() {
         trigger(&form_, "mnuYear");
-        QWidget* frame = window("MDIForm1");
+        QWidget* frame = shownWindow("MDIForm1");
         if (frame == nullptr) return;
         for (const char* row : {"Label20", "Label21"}) {
             auto* label = frame->findChild<QWidget*>(row);
-            if (label != nullptr) click(label);
+            if (label != nullptr) leftClick(label);
         }
         for (const char* name : {"mnuAdd", "mnuExcel", "mnuPrint", "mnuClose"}) {
             trigger(frame, name);
@@ -154,20 +155,8 @@ class ScriptedSession {
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
     }
 
-    static QWidget* window(const char* name) {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == name && top->isVisible()) return top;
-        }
-        return nullptr;
-    }
-
     void trigger(QWidget* owner, const char* name) {
-        auto* action = owner->findChild<QAction*>(name);
-        if (action == nullptr) {
-            missing(name);
-            return;
-        }
-        action->trigger();
+        if (!triggerAction(owner, name)) missing(name);
     }
 
     void pushButton(QWidget* owner, const char* name) {
@@ -183,13 +172,6 @@ class ScriptedSession {
         auto* edit = form_.findChild<QLineEdit*>(box);
         if (edit == nullptr) return missing(box);
         edit->setText(text);
-    }
-
-    static void click(QWidget* widget) {
-        const QPointF at(2, 2);
-        QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &press);
     }
 
     void missing(const char* name) {
