@@ -5,6 +5,7 @@
 #include "core/money.h"
 #include "core/numeric_text.h"
 #include "core/payroll_context.h"
+#include "core/user_error.h"
 #include "files/file_io.h"
 #include "files/record_format.h"
 
@@ -53,6 +54,36 @@ KindFields fieldsOf(LeaveRecord& r, LeaveKind kind) {
 }
 
 constexpr std::array<LeaveKind, 3> kKinds{LeaveKind::Vacation, LeaveKind::Holiday, LeaveKind::Sick};
+
+const char* frameCaption(LeaveKind kind) {
+    switch (kind) {
+        case LeaveKind::Vacation:
+            return "Vacation";
+        case LeaveKind::Holiday:
+            return "Holiday/Personel";
+        case LeaveKind::Sick:
+            break;
+    }
+    return "Sick";
+}
+
+// A box whose number no Single holds ("1e999") would be stored as something else; it is
+// refused, naming the box, before anything is taken.
+void requireSingle(const std::string& text, const std::string& box) {
+    if (std::isfinite(static_cast<float>(numericValue(text)))) return;
+    const std::string shown = text.size() > 40 ? text.substr(0, 40) + "..." : text;
+    throw UserError("The " + box + " \"" + shown + "\" is too large.\r\nCorrect it and save again.",
+                    "Vacation / Holiday / Sick");
+}
+
+void checkKind(LeaveDialog& d, LeaveKind kind) {
+    KindBoxes b = boxesOf(d, kind);
+    const std::string frame = frameCaption(kind);
+    requireSingle(b.start, frame + " Start Balance");
+    for (int i = 0; i < kLeaveEntries; ++i) {
+        requireSingle(b.taken[i], frame + " #Taken of entry " + std::to_string(i + 1));
+    }
+}
 
 std::string general(float value) { return shortestText(value); }
 
@@ -152,6 +183,7 @@ void SaveVac(PayrollContext& ctx) {
     // A closed dialog is loaded again before its boxes are taken, which reads the file over
     // the record: a Clear All that was never saved must not reach the file with a later save.
     if (!ctx.leaveDialog.loaded) loadLeaveDialog(ctx);
+    for (LeaveKind kind : kKinds) checkKind(ctx.leaveDialog, kind);
     for (LeaveKind kind : kKinds) takeKind(ctx.leaveDialog, ctx.leave, kind);
     writeFileAtomically(ctx.employeeFile(kExtension), formatLeaveFile(ctx.leave),
                         ctx.durableWrites);

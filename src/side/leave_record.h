@@ -51,7 +51,8 @@ void GetVac(PayrollContext& ctx);
 // The dialog's load: GetVac, blank start boxes become "0", balances recomputed.
 void loadLeaveDialog(PayrollContext& ctx);
 
-// Takes the record from the dialog and writes the ".hol" file. Throws FileError naming it.
+// Takes the record from the dialog and writes the ".hol" file. Throws FileError naming it, or
+// UserError naming a box too large to store; nothing is taken or written then.
 void SaveVac(PayrollContext& ctx);
 
 // Empties the record and the dialog; writes nothing.

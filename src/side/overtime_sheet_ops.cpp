@@ -4,6 +4,7 @@
 
 #include "core/money.h"
 #include "core/numeric_text.h"
+#include "core/user_error.h"
 #include "files/employee_files.h"
 
 namespace corvanta {
@@ -21,10 +22,15 @@ std::string percentText(float fraction) {
     return text;
 }
 
-// A box beyond any Single ("1e999") is kept as 0, as its file stores it.
-float storedSingle(double value) {
-    const auto single = static_cast<float>(value);
-    return std::isfinite(single) ? single : 0.0f;
+// The salary and percentage are stored as Singles; a box beyond any ("1e999") is refused,
+// naming it, before anything is taken.
+float storedSingle(const std::string& text, const char* box) {
+    const auto single = static_cast<float>(numericValue(text));
+    if (std::isfinite(single)) return single;
+    const std::string shown = text.size() > 40 ? text.substr(0, 40) + "..." : text;
+    throw UserError(std::string("The ") + box + " \"" + shown +
+                        "\" is too large.\r\nCorrect it on the OverTime Percentage sheet.",
+                    kOvertimeAttentionTitle);
 }
 
 std::string sheetNumber(float value) { return shortestText(std::isfinite(value) ? value : 0.0f); }
@@ -189,10 +195,12 @@ void ClearOvertimeSheet(PayrollContext& ctx) {
 void captureOvertimeSheet(PayrollContext& ctx) {
     OvertimeSheetWindow& w = ctx.overtimeWindow;
     if (!w.loaded) return;
+    const float salary = storedSingle(w.txtAnnual, "Annual Salary");
+    const float percent = storedSingle(w.txtApPercent, "Approved Percentage");
     zeroBlankOvertime(w, rowsInUse(ctx.profile));
     takeRows(ctx);
-    ctx.overtime.AnnualSalary = storedSingle(numericValue(w.txtAnnual));
-    ctx.overtime.ApprovedPercent = storedSingle(numericValue(w.txtApPercent));
+    ctx.overtime.AnnualSalary = salary;
+    ctx.overtime.ApprovedPercent = percent;
 }
 
 }  // namespace corvanta

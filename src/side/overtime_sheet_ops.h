@@ -42,6 +42,8 @@ void ClearOvertimeSheet(PayrollContext& ctx);
 
 // What every save takes from an open sheet: blank overtime boxes become "0", the record
 // takes the rows and the salary and percentage boxes. Does nothing while the sheet is closed.
+// Throws UserError naming the salary or percentage box when no Single holds its number;
+// nothing is taken then.
 void captureOvertimeSheet(PayrollContext& ctx);
 
 }  // namespace corvanta

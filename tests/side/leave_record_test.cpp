@@ -113,6 +113,33 @@ TEST_F(LeaveFiles, ClearWritesNothing) {
     EXPECT_EQ(ctx.leaveDialog.txtVcnt[1], "3.5");
 }
 
+// A number no Single holds is refused naming its box; the file keeps its last version.
+TEST_F(LeaveFiles, BoxTooLargeToStoreIsRefusedNamingIt) {
+    ctx.leave = sampleRecord();
+    SaveVac(ctx);
+    const std::string before = dir.read(".hol");
+    const struct {
+        std::string LeaveDialog::*box;
+        const char* named;
+    } cases[] = {{&LeaveDialog::txtHolBal, "Holiday/Personel Start Balance"},
+                 {&LeaveDialog::txtSickBal, "Sick Start Balance"}};
+    for (const auto& c : cases) {
+        loadLeaveDialog(ctx);
+        ctx.leaveDialog.*c.box = "1e999";
+        try {
+            SaveVac(ctx);
+            FAIL() << c.named;
+        } catch (const UserError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(dir.read(".hol"), before);
+    }
+    loadLeaveDialog(ctx);
+    ctx.leaveDialog.txtVcnt[3] = std::string(10000, '9');
+    EXPECT_THROW(SaveVac(ctx), UserError);
+    EXPECT_FLOAT_EQ(ctx.leave.VacationTaken[1], 3.5f);  // nothing taken from the boxes
+}
+
 // Clear All, the dialog closed without Save, then the save every calculation runs: the file
 // is read back over the cleared record, so the balances on disk stay.
 TEST_F(LeaveFiles, UnsavedClearNeverReachesTheFileThroughALaterSave) {
