@@ -6,18 +6,17 @@
 #include "cli/json_writer.h"
 #include "cli/ledger_command.h"
 #include "core/calculate.h"
-#include "files/open_employee.h"
 
 namespace corvanta {
 
 const std::vector<std::string> kCalcValuedOptions{
-    "--dir",     "--user",     "--straight", "--straight2", "--ot",   "--ot15",
-    "--holiday", "--vacation", "--dollars",  "--tips",      "--week", "--post"};
+    "--straight", "--straight2", "--ot",   "--ot15", "--holiday",
+    "--vacation", "--dollars",   "--tips", "--week", "--post"};
 const std::vector<std::string> kCalcSwitches{"--2x", "--no-save"};
 
 void runCalculation(PayrollContext& ctx, const CliArgs& args) {
-    if (const auto dir = args.value("--dir")) ctx.folder = *dir;
-    OpenEmployee(ctx, args.value("--user").value_or(""), todayText());
+    // Every box is typed, an option not given as an empty box, so a command gives the same
+    // figures whatever the boxes held before.
     static const std::array<const char*, kEntryBoxes> boxOptions{
         "--straight", "--straight2", "--ot",      "--ot15",
         "--holiday",  "--vacation",  "--dollars", "--tips"};
@@ -25,7 +24,7 @@ void runCalculation(PayrollContext& ctx, const CliArgs& args) {
         ctx.window.txtAmount[i] = args.value(boxOptions[i]).value_or("");
     }
     ctx.window.opt1x = !args.has("--2x");
-    if (const auto week = args.value("--week")) ctx.window.txtWeek = *week;
+    ctx.window.txtWeek = args.value("--week").value_or(todayText());
     Calcu_late(ctx, CalculateOptions{.save = false});
 }
 
@@ -64,16 +63,16 @@ std::string calculationJson(const PayrollContext& ctx) {
     return j.str();
 }
 
-int calcCommand(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+int calcCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     const std::set<std::string> valued(kCalcValuedOptions.begin(), kCalcValuedOptions.end());
     const std::set<std::string> switches(kCalcSwitches.begin(), kCalcSwitches.end());
-    const CliArgs args(argv, valued, switches);
-    PayrollContext ctx;
-    ctx.showMessage = [&err](const UserMessage& m) { err << m.text << "\n"; };
+    const CliArgs args(argv, withEmployeeOptions(env, valued), switches);
+    std::optional<PayrollContext> own;
+    PayrollContext& ctx = commandEmployee(args, env, own);
     runCalculation(ctx, args);
     const auto post = args.value("--post");
     const int row = post ? ledgerRowIndex(*post, ctx.profile) : -1;
-    out << calculationJson(ctx) << "\n";
+    env.out << calculationJson(ctx) << "\n";
     // The closing save of every calculation; a failure is reported with the file's name.
     if (!args.has("--no-save")) SaveUserFiles(ctx);
     if (post) postToLedger(ctx, row);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_env.h"
 #include "core/payroll_context.h"
 
 namespace corvanta {
@@ -12,8 +13,8 @@ namespace corvanta {
 extern const std::vector<std::string> kCalcValuedOptions;
 extern const std::vector<std::string> kCalcSwitches;
 
-// Opens the employee of --dir/--user and runs the calculation with the entry options, without
-// the closing save. Throws UserError when the engine refuses.
+// Types the entry options into the boxes (the week, when not given, is today's date) and
+// runs the calculation without the closing save. Throws UserError when the engine refuses.
 class CliArgs;
 void runCalculation(PayrollContext& ctx, const CliArgs& args);
 
@@ -21,6 +22,6 @@ void runCalculation(PayrollContext& ctx, const CliArgs& args);
 std::string calculationJson(const PayrollContext& ctx);
 
 // corvanta-cli calc: returns the exit code.
-int calcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int calcCommand(const std::vector<std::string>& args, CommandEnv& env);
 
 }  // namespace corvanta

@@ -4,7 +4,6 @@
 #include "cli/json_writer.h"
 #include "core/numeric_text.h"
 #include "files/employee_files.h"
-#include "files/open_employee.h"
 #include "ytd/ledger_file.h"
 #include "ytd/ledger_ops.h"
 
@@ -69,13 +68,11 @@ std::string ledgerJson(const PayrollContext& ctx) {
     return j.str();
 }
 
-int ledgerCommand(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    const CliArgs args(argv, {"--dir", "--user"}, {});
-    PayrollContext ctx;
-    ctx.showMessage = [&err](const UserMessage& m) { err << m.text << "\n"; };
-    if (const auto dir = args.value("--dir")) ctx.folder = *dir;
-    OpenEmployee(ctx, args.value("--user").value_or(""), todayText());
-    out << ledgerJson(ctx) << "\n";
+int ledgerCommand(const std::vector<std::string>& argv, CommandEnv& env) {
+    const CliArgs args(argv, withEmployeeOptions(env, {}), {});
+    std::optional<PayrollContext> own;
+    const PayrollContext& ctx = commandEmployee(args, env, own);
+    env.out << ledgerJson(ctx) << "\n";
     return 0;
 }
 

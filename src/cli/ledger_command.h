@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_env.h"
 #include "core/payroll_context.h"
 
 namespace corvanta {
@@ -19,6 +20,6 @@ void postToLedger(PayrollContext& ctx, int row);
 std::string ledgerJson(const PayrollContext& ctx);
 
 // corvanta-cli ledger: returns the exit code.
-int ledgerCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ledgerCommand(const std::vector<std::string>& args, CommandEnv& env);
 
 }  // namespace corvanta

@@ -12,7 +12,6 @@
 #include "core/calculate.h"
 #include "core/money.h"
 #include "export/ledger_workbook.h"
-#include "files/open_employee.h"
 #include "files/print_heading.h"
 #include "print/amount_words.h"
 #include "print/check_print.h"
@@ -87,15 +86,14 @@ CheckOffsetTexts offsetTexts(PayrollContext& ctx, const CliArgs& args) {
 }
 
 void prepareCheck(PayrollContext& ctx, const CliArgs& args) {
+    ctx.check = CheckWindow{};
     loadCheckWindow(ctx);
     if (const auto date = args.value("--date")) ctx.check.txtCheckDate = *date;
     ctx.check.txtMemo = args.value("--memo").value_or("");
 }
 
-// Opens the employee and the ledger window as the calculator window's button does.
-void openLedger(PayrollContext& ctx, const CliArgs& args) {
-    if (const auto dir = args.value("--dir")) ctx.folder = *dir;
-    OpenEmployee(ctx, args.value("--user").value_or(""), todayText());
+// The ledger window as the calculator window's button opens it.
+void openLedger(PayrollContext& ctx) {
     Update(ctx);
     AddAnnual(ctx);
 }
@@ -103,25 +101,29 @@ void openLedger(PayrollContext& ctx, const CliArgs& args) {
 }  // namespace
 
 int printCommand(const std::string& command, const std::vector<std::string>& argv,
-                 std::ostream& out, std::ostream& err) {
-    PayrollContext ctx;
-    ctx.showMessage = [&err](const UserMessage& m) { err << m.text << "\n"; };
+                 CommandEnv& env) {
+    std::ostream& out = env.out;
+    std::optional<PayrollContext> own;
     const std::string today = todayText();
     if (command == "report") {
-        const CliArgs args = withOutput(CliArgs(argv, joined({{"--dir", "--user"}, kOutputOptions}),
-                                                joined({kOutputSwitches})));
-        openLedger(ctx, args);
+        const CliArgs args = withOutput(CliArgs(
+            argv, withEmployeeOptions(env, joined({kOutputOptions})), joined({kOutputSwitches})));
+        PayrollContext& ctx = commandEmployee(args, env, own);
+        openLedger(ctx);
         ReadHeading(ctx);
         printOut(
             args, [&](PrintColumnModel& page) { PrintYr(ctx, page, today); }, out);
         return 0;
     }
     const bool check = command == "check";
-    const CliArgs args =
-        withOutput(CliArgs(argv,
-                           joined({kCalcValuedOptions, kOutputOptions,
-                                   check ? kCheckOptions : std::vector<std::string>{}}),
-                           joined({kCalcSwitches, kOutputSwitches, {"--save"}})));
+    const CliArgs args = withOutput(CliArgs(
+        argv,
+        withEmployeeOptions(env, joined({kCalcValuedOptions, kOutputOptions,
+                                         check ? kCheckOptions : std::vector<std::string>{}})),
+        joined({kCalcSwitches, kOutputSwitches, {"--save"}})));
+    PayrollContext& ctx = commandEmployee(args, env, own);
+    // The stub reads the check window's date; each printout starts from a freshly loaded one.
+    ctx.check = CheckWindow{};
     calculated(ctx, args);
     if (!check) {
         printOut(
@@ -135,13 +137,13 @@ int printCommand(const std::string& command, const std::vector<std::string>& arg
     return 0;
 }
 
-int exportCommand(const std::vector<std::string>& argv, std::ostream& err) {
-    const CliArgs args(argv, {"--dir", "--user", "--xlsx"}, {});
+int exportCommand(const std::vector<std::string>& argv, CommandEnv& env) {
+    const CliArgs args(argv, withEmployeeOptions(env, {"--xlsx"}), {});
     const auto file = args.value("--xlsx");
     if (!file) throw UsageError("export needs --xlsx FILE");
-    PayrollContext ctx;
-    ctx.showMessage = [&err](const UserMessage& m) { err << m.text << "\n"; };
-    openLedger(ctx, args);
+    std::optional<PayrollContext> own;
+    PayrollContext& ctx = commandEmployee(args, env, own);
+    openLedger(ctx);
     ToExcel(ctx, *file);
     return 0;
 }

@@ -31,9 +31,8 @@ std::array<double, kEntryBoxes> checkEntryBoxes(const CalculatorWindow& w) {
         const std::string& text = w.txtAmount[i];
         if (text.empty() || (!hasDigit(text) && numericValue(text) == 0.0)) continue;
         const auto number = strictNumber(text);
-        const bool valid =
-            number.has_value() &&
-            (i == 6 ? std::fabs(*number) < 9.2e14 : std::fabs(*number) <= 3.402823466e38);
+        const bool valid = number.has_value() && (i == 6 ? std::fabs(*number) < 9.2e14
+                                                         : std::fabs(*number) <= 3.402823466e38);
         if (valid) {
             values[i] = *number;
         } else {
@@ -282,9 +281,10 @@ void ClearAll(PayrollContext& ctx, const std::string& today) {
                                &w.lbDeduct, &w.lbOverT, &w.lbTips}) {
         label->clear();
     }
-    PayResult& r = ctx.result;
-    r.TaxableGross = r.GrossPay = r.NetPay = r.FedWithholding = r.SdiTax = r.SuiTax = 0;
-    r.TotDeduct = r.TaxDeduct = r.StateWithholding = r.LocalTax = 0;
+    // Every figure of the last calculation goes, so a printout after Clear or Open never shows
+    // earnings beside hours that were not entered.
+    ctx.result = PayResult{};
+    ctx.entry = PeriodEntry{};
     w.txtWeek = today;
 }
 

@@ -40,7 +40,8 @@ void computePayPeriod(PayrollContext& ctx, const PeriodInputs& inputs);
 // failed; the files before it stay written.
 void SaveUserFiles(PayrollContext& ctx);
 
-// The calculator window's Clear: empty boxes and results, zero results, today's date.
+// The calculator window's Clear: empty boxes, every result of the last calculation gone,
+// today's date. The employee's stored settings are untouched.
 void ClearAll(PayrollContext& ctx, const std::string& today);
 
 }  // namespace corvanta

@@ -40,19 +40,16 @@ struct LoadedWindows {
     bool nonCityDialog = false;
 };
 
-// Everything one operator session works on: the current employee, the period, the results,
-// the tables and the records beside them.
-struct PayrollContext {
-    std::filesystem::path folder = ".";  // where the files are read and written
-    std::string UserFileBase;            // empty: the default file group
-    float DefaultRate = 7.5f;
+// Everything that belongs to one employee: her settings, tables, records beside them, the
+// dialogs' cells that edit them, and the last calculation. It is built whole (New, Open) and
+// replaced whole, so nothing of one employee can reach the next.
+struct EmployeeRecord {
+    std::string UserFileBase;  // empty: the default file group
 
     EmployeeProfile profile;
     PeriodEntry entry;
     PayResult result;
-    CalculatorWindow window;
 
-    FederalTable federal;
     StateSettings state;
     StateDialogModel stateDialog;
     CityTable city;
@@ -65,15 +62,31 @@ struct PayrollContext {
     YtdLedger ledger;
     LeaveRecord leave;
     LeaveDialog leaveDialog;
-    PrintHeading heading;
     float CheckOffsetHorz = 0;
     float CheckOffsetVert = 0;
     CheckWindow check;
     EmployeeFileReserved reserved;
 
     LoadedWindows loaded;
+};
+
+// Everything one operator session works on: the open employee's record, and what all
+// employees share (the folder, the federal table, the print heading, the window's texts).
+// The record is a base so the routines read it as ctx.profile, ctx.ledger and so on;
+// `employee()` is the whole value to build and swap.
+struct PayrollContext : EmployeeRecord {
+    std::filesystem::path folder = ".";  // where the files are read and written
+    float DefaultRate = 7.5f;
+
+    CalculatorWindow window;
+    FederalTable federal;
+    PrintHeading heading;
+
     bool durableWrites = true;
     MessageHandler showMessage = [](const UserMessage&) {};
+
+    [[nodiscard]] EmployeeRecord& employee() { return *this; }
+    [[nodiscard]] const EmployeeRecord& employee() const { return *this; }
 
     // The file of the current employee with the given extension.
     [[nodiscard]] std::filesystem::path employeeFile(const std::string& extension) const {

@@ -2,6 +2,7 @@
 
 #include "core/calculate.h"
 #include "files/employee_files.h"
+#include "files/new_employee.h"
 #include "local/local_files.h"
 #include "side/leave_record.h"
 #include "side/overtime_sheet_ops.h"
@@ -11,7 +12,9 @@
 namespace corvanta {
 
 void OpenEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
-    ctx.UserFileBase = baseName;
+    // Her files are read over a new employee's values, never over the previous employee's.
+    ctx.employee() = newEmployeeRecord(baseName);
+    ctx.loaded = LoadedWindows{};
     ReadEmployeeFiles(ctx);
     LoadLedger(ctx);
     loadFederalTable(ctx);

@@ -6,7 +6,8 @@
 
 namespace corvanta {
 
-// Reads an employee as the Open command does, after the name was chosen: the employee files,
+// Reads an employee as the Open command does, after the name was chosen: a new employee's
+// values (the previous employee's record is replaced whole), then the employee files,
 // the year-to-date ledger, the federal table, the state file (blank cells filled and
 // captured), the city table (likewise), the non-city table and the leave record; then the
 // overtime sheet is filled and the window shows the employee and is cleared.

@@ -5,12 +5,8 @@
 #include "core/calculate.h"
 #include "files/employee_files.h"
 #include "files/file_io.h"
+#include "files/new_employee.h"
 #include "files/open_employee.h"
-#include "local/city_table.h"
-#include "side/leave_record.h"
-#include "side/overtime_sheet_ops.h"
-#include "state/state_dialog_commands.h"
-#include "ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {
@@ -79,25 +75,12 @@ SessionOutcome Session::New() {
 }
 
 void Session::resetToNewEmployee() {
-    ctx_.overtime = OvertimeSheet{};
-    ctx_.overtimeWindow = OvertimeSheetWindow{};
-    ClearOvertimeSheet(ctx_);
-    ctx_.overtimeWindow.loaded = false;
-    clearVac(ctx_);
-    ctx_.leaveDialog.loaded = false;
+    const std::string name = ctx_.UserFileBase;
+    ctx_.employee() = newEmployeeRecord(name);
+    const EmployeeProfile& p = ctx_.profile;
+    ctx_.window.deductionTags = {p.CreditLabel, p.BondLabel, p.DuesLabel, p.PensionLabel,
+                                 p.MiscLabel};
     ClearAll(ctx_, today_());
-    ctx_.profile = EmployeeProfile{};
-    // Every row, not only those of the previous frequency, so nothing of the previous
-    // employee reaches the new one's totals.
-    ctx_.ledger = YtdLedger{};
-    ClearLedger(ctx_);
-    restoreNewYorkValues(ctx_);
-    captureStateDialog(ctx_.stateDialog, ctx_.state);
-    ctx_.loaded.stateDialog = true;
-    ctx_.city = cityDefaults();
-    ctx_.cityDialog = CityDialogModel{};
-    showCityTable(ctx_.city, ctx_.cityDialog);
-    ctx_.loaded.cityDialog = true;
 }
 
 SessionOutcome Session::Open() {
@@ -107,7 +90,8 @@ SessionOutcome Session::Open() {
     const std::string file = chosen->filename().string();
     const std::string base = file.substr(0, file.size() - std::min(file.size(), kExtensionLength));
     // Read into a copy: an employee that cannot be read leaves the current one whole, so a
-    // later save cannot write a half-read employee under either name.
+    // later save cannot write a half-read employee under either name. OpenEmployee replaces
+    // the copy's record whole before it reads.
     PayrollContext next = ctx_;
     if (chosen->has_parent_path()) next.folder = chosen->parent_path();
     try {

@@ -26,19 +26,28 @@ void CalculatorForm::calculate() {
 void CalculatorForm::clear() {
     takeEntries();
     ClearAll(ctx_, fromQt(today()));
-    ctx_.state.StateAdjustment = 0;
     showContext();
     txtAmount_[0]->setFocus();
 }
 
 void CalculatorForm::newEmployee() {
     takeEntries();
+    closeEmployeeWindows();
     afterCommand(session_.New());
 }
 
 void CalculatorForm::openEmployee() {
     takeEntries();
+    closeEmployeeWindows();
     afterCommand(session_.Open());
+}
+
+void CalculatorForm::closeEmployeeWindows() {
+    if (stateDialog_ != nullptr) stateDialog_->closeWithoutSaving();
+    for (QWidget* dialog : std::initializer_list<QWidget*>{cityDialog_, nonCityDialog_}) {
+        if (dialog != nullptr) dialog->close();
+    }
+    closeSideWindows();
 }
 
 void CalculatorForm::saveEmployee() {

@@ -93,6 +93,9 @@ class CalculatorForm : public QMainWindow {
     void closeUnloadedDialogs();
     void refreshSideWindows();
     void closeSideWindows();
+    // Every window that shows the open employee's records, before another employee replaces
+    // them; each is created again from the new record when next used.
+    void closeEmployeeWindows();
     bool prepareLedgerForCheck();
     // Shows a modeless window in front, keyboard in it.
     static void present(QWidget* window);

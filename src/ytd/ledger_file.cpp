@@ -104,6 +104,8 @@ void LoadLedger(PayrollContext& ctx) {
                                 "is the one in memory before, and the file was not changed.",
                             name);
         }
+        // The file has no SDI, SUI or cafeteria totals: they are the sums of the rows read.
+        addInsuranceTotals(ctx);
     }
     showLedgerGrid(ctx.ledger, ctx.profile);
 }
@@ -113,8 +115,8 @@ void SaveAnnual(PayrollContext& ctx) {
     // Totals that stopped part way would be stored as if they were the year's.
     if (!AddAnnual(ctx)) {
         throw FileError("The year-to-date ledger " + file.filename().string() +
-                        " was not saved: an amount in it is too large to add up. The file "
-                        "keeps what was saved last.",
+                            " was not saved: an amount in it is too large to add up. The file "
+                            "keeps what was saved last.",
                         file.filename().string());
     }
     const std::string content = formatLedgerFile(ctx.ledger, rowsInUse(ctx.profile));

@@ -134,6 +134,16 @@ std::string generalText(float value) { return shortestText(value); }
 
 }  // namespace
 
+bool addInsuranceTotals(PayrollContext& ctx) {
+    try {
+        sumInsurance(ctx.ledger);
+        return true;
+    } catch (const LedgerNumberError&) {
+        ctx.showMessage({kLedgerNumberMessage});
+    }
+    return false;
+}
+
 bool AddAnnual(PayrollContext& ctx) {
     try {
         sumRowsInUse(ctx.ledger, rowsInUse(ctx.profile));

@@ -12,6 +12,10 @@ inline constexpr const char* kLedgerNumberMessage = "CHECK YOUR ENTRY FOR NON NU
 // false then, and the totals are incomplete.
 bool AddAnnual(PayrollContext& ctx);
 
+// Recomputes only the SDI, SUI and cafeteria totals (the ledger file does not store them)
+// from the rows; false, after kLedgerNumberMessage, when one cannot be added up.
+bool addInsuranceTotals(PayrollContext& ctx);
+
 // Copies the grid cells of the rows in use into the rows, then the totals strip into the
 // totals. A cell that is not a number gives its leading numeric part.
 void Update(PayrollContext& ctx);

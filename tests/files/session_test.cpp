@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "core/calculate.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "ytd/ledger_file.h"
 #include "ytd/ledger_ops.h"
@@ -14,44 +13,7 @@ namespace {
 
 using testing::TempFolder;
 
-// Answers the prompts from a script; an unscripted save window answers "&No".
-class ScriptedPrompts : public SessionPrompts {
-  public:
-    std::deque<bool> yesNo;
-    std::deque<std::optional<std::string>> texts;
-    std::deque<SaveWindowAnswer> saveWindows;
-    std::deque<std::optional<std::filesystem::path>> files;
-    std::vector<UserMessage> messages;
-
-    bool askYesNo(const std::string&, const std::string& text) override {
-        asked.push_back(text);
-        return take(yesNo, false);
-    }
-    std::optional<std::string> askText(const std::string&, const std::string& prompt) override {
-        asked.push_back(prompt);
-        return take(texts, std::optional<std::string>{});
-    }
-    SaveWindowAnswer showSaveWindow(const std::string& name) override {
-        shownNames.push_back(name);
-        return take(saveWindows, SaveWindowAnswer{SaveChoice::No, name});
-    }
-    std::optional<std::filesystem::path> chooseFile(const std::string&) override {
-        return take(files, std::optional<std::filesystem::path>{});
-    }
-    void showMessage(const UserMessage& m) override { messages.push_back(m); }
-
-    std::vector<std::string> asked;
-    std::vector<std::string> shownNames;
-
-  private:
-    template <typename T>
-    static T take(std::deque<T>& q, T fallback) {
-        if (q.empty()) return fallback;
-        T v = q.front();
-        q.pop_front();
-        return v;
-    }
-};
+using testing::ScriptedPrompts;
 
 class SessionTest : public ::testing::Test {
   protected:

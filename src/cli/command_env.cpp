@@ -1,0 +1,23 @@
+#include "cli/command_env.h"
+
+#include "cli/cli_args.h"
+#include "files/open_employee.h"
+
+namespace corvanta {
+
+std::set<std::string> withEmployeeOptions(const CommandEnv& env, std::set<std::string> options) {
+    if (env.held == nullptr) options.insert({"--dir", "--user"});
+    return options;
+}
+
+PayrollContext& commandEmployee(const CliArgs& args, CommandEnv& env,
+                                std::optional<PayrollContext>& own) {
+    if (env.held != nullptr) return *env.held;
+    PayrollContext& ctx = own.emplace();
+    ctx.showMessage = [&err = env.err](const UserMessage& m) { err << m.text << "\n"; };
+    if (const auto dir = args.value("--dir")) ctx.folder = *dir;
+    OpenEmployee(ctx, args.value("--user").value_or(""), todayText());
+    return ctx;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/payroll_context.h"
+
+namespace corvanta {
+
+class CliArgs;
+
+// Where a command prints, and whose employee it works on: a command run as its own process
+// opens the employee that --dir and --user name; a command of a session works on the one the
+// session holds, exactly as the next window command would.
+struct CommandEnv {
+    std::ostream& out;
+    std::ostream& err;
+    PayrollContext* held = nullptr;
+};
+
+// The options every command takes to name its employee; a session's commands take neither.
+std::set<std::string> withEmployeeOptions(const CommandEnv& env, std::set<std::string> options);
+
+// The employee the command works on: the session's, or `own` opened from --dir and --user
+// with its messages going to the command's error stream.
+PayrollContext& commandEmployee(const CliArgs& args, CommandEnv& env,
+                                std::optional<PayrollContext>& own);
+
+}  // namespace corvanta

@@ -1,0 +1,61 @@
+#include "cli/command_line.h"
+
+#include "cli/calc_command.h"
+#include "cli/cli_args.h"
+#include "cli/ledger_command.h"
+#include "cli/print_command.h"
+#include "cli/session_command.h"
+#include "core/money.h"
+#include "core/user_error.h"
+
+namespace corvanta {
+
+const char* const kUsage =
+    "usage: corvanta-cli calc [--dir DIR] [--user NAME] [--straight T] [--straight2 T] [--ot T]\n"
+    "                         [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
+    "                         [--2x] [--week TEXT] [--no-save] [--post ROW]\n"
+    "       corvanta-cli ledger [--dir DIR] [--user NAME]\n"
+    "       corvanta-cli stub [calc options] [--save] (--pdf FILE | --text)\n"
+    "       corvanta-cli check [calc options] [--save] [--memo TEXT] [--horz N] [--vert N]\n"
+    "                          [--date TEXT] (--pdf FILE | --text)\n"
+    "       corvanta-cli report (--pdf FILE | --text) [--dir DIR] [--user NAME]\n"
+    "       corvanta-cli export --xlsx FILE [--dir DIR] [--user NAME]\n"
+    "       corvanta-cli session [--dir DIR] [--script FILE]\n";
+
+namespace {
+
+int dispatch(const std::string& command, const std::vector<std::string>& rest, CommandEnv& env) {
+    if (command == "calc") return calcCommand(rest, env);
+    if (command == "ledger") return ledgerCommand(rest, env);
+    if (command == "stub" || command == "check" || command == "report") {
+        return printCommand(command, rest, env);
+    }
+    if (command == "export") return exportCommand(rest, env);
+    if (command == "session" && env.held == nullptr) return sessionCommand(rest, env);
+    env.err << "unknown command " << command << "\n" << kUsage;
+    return 2;
+}
+
+}  // namespace
+
+int runCommandLine(const std::vector<std::string>& args, CommandEnv& env) {
+    if (args.empty()) {
+        env.err << kUsage;
+        return 2;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    try {
+        return dispatch(args.front(), rest, env);
+    } catch (const UsageError& e) {
+        env.err << e.what() << "\n" << kUsage;
+        return 2;
+    } catch (const UserError& e) {
+        env.err << e.what() << "\n";
+        return 1;
+    } catch (const MoneyOverflow& e) {
+        env.err << e.what() << "\n";
+        return 1;
+    }
+}
+
+}  // namespace corvanta
