@@ -18,6 +18,7 @@ const std::vector<std::string> kCalcSwitches{"--2x", "--no-save"};
 void runCalculation(PayrollContext& ctx, const CliArgs& args) {
     if (const auto dir = args.value("--dir")) ctx.folder = *dir;
     OpenEmployee(ctx, args.value("--user").value_or(""), todayText());
+    requireFederalTable(ctx);
     static const std::array<const char*, kEntryBoxes> boxOptions{
         "--straight", "--straight2", "--ot",      "--ot15",
         "--holiday",  "--vacation",  "--dollars", "--tips"};

@@ -18,6 +18,7 @@
 #include "print/check_print.h"
 #include "print/ledger_report.h"
 #include "print/pay_stub.h"
+#include "print/payee_name.h"
 #include "print/text_page.h"
 #include "qtprint/pdf_output.h"
 #include "ytd/ledger_ops.h"
@@ -73,6 +74,10 @@ void printOut(const CliArgs& args, const PrintProducer& produce, std::ostream& o
 // The calculation as `calc` runs it, then the save and the post when asked for.
 void calculated(PayrollContext& ctx, const CliArgs& args) {
     runCalculation(ctx, args);
+    // Refused before anything is saved or posted, as the window asks before it prints.
+    if (employeeNameMissing(ctx.profile) && !args.has("--force")) {
+        throw UserError(std::string(kNameNotFilledQuestion) + " Give --force to print it.");
+    }
     const auto post = args.value("--post");
     const int row = post ? ledgerRowIndex(*post, ctx.profile) : -1;
     if (args.has("--save")) SaveUserFiles(ctx);
@@ -121,7 +126,7 @@ int printCommand(const std::string& command, const std::vector<std::string>& arg
         withOutput(CliArgs(argv,
                            joined({kCalcValuedOptions, kOutputOptions,
                                    check ? kCheckOptions : std::vector<std::string>{}}),
-                           joined({kCalcSwitches, kOutputSwitches, {"--save"}})));
+                           joined({kCalcSwitches, kOutputSwitches, {"--save", "--force"}})));
     calculated(ctx, args);
     if (!check) {
         printOut(
