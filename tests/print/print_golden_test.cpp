@@ -89,7 +89,7 @@ TEST_F(PrintGolden, StubLinesSitAtTheirColumns) {
     ASSERT_EQ(l.size(), 61u);
     EXPECT_EQ(l[2], "Harbor Tool Works");
     EXPECT_EQ(columnOf(l[4], "EIN"), 85);
-    EXPECT_EQ(l[5], std::string(203, '-'));
+    EXPECT_EQ(l[5], std::string(164, '-'));
     EXPECT_EQ(columnOf(l[6], "Dana Whitfield"), 20);
     EXPECT_EQ(columnOf(l[6], "123-45-6789"), 50);
     EXPECT_EQ(columnOf(l[8], "For Week Ending: 1/19/2008"), 85);

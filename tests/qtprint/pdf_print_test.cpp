@@ -160,5 +160,23 @@ TEST_F(PdfPrint, CheckDateAndSecondStubAreOnTheFirstPage) {
     EXPECT_NE(text.find("Net Pay", at + 1), std::string::npos);
 }
 
+// The pay stub's dashed rules, like every other line of it, end inside the page.
+TEST_F(PdfPrint, StubLinesEndInsideThePage) {
+    double rightmost = 0;
+    double width = 0;
+    int pages = 0;
+    letterPdf(
+        [&](QPagedPaintDevice& device) {
+            QtPagePrinter page(device);
+            PrintText(ctx, page, "2/1/2008");
+            rightmost = page.rightmostEdge();
+            width = page.printableWidth();
+            pages = page.pageCount();
+        },
+        1200);
+    EXPECT_EQ(pages, 1);
+    EXPECT_LE(rightmost, width);
+}
+
 }  // namespace
 }  // namespace corvanta::testing
