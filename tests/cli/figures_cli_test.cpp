@@ -200,6 +200,15 @@ TEST_F(FiguresCliTest, CafeteriaLargerThanThePayTakesNoSocialSecurity) {
     EXPECT_EQ(r.number("MedicareTax"), 0);
 }
 
+TEST_F(FiguresCliTest, DecreasingCityAmountsGiveNoCityTax) {
+    ctx.city = cityDefaults();
+    ctx.city.SingleRows[4].Amount = -90;  // a typing slip in the table
+    save();
+    const auto r = calc({"--dollars", "1000"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.number("LocalTax"), 0);
+}
+
 struct LimitCliCase {
     const char* dollars;
     int exitCode;

@@ -17,6 +17,7 @@
 #include "print/text_page.h"
 #include "qtprint/pdf_output.h"
 #include "qtprint/qt_page_printer.h"
+#include "support/cli_runner.h"
 #include "support/payroll_fixture.h"
 #include "support/pdf_text.h"
 
@@ -176,6 +177,18 @@ TEST_F(PdfPrint, StubLinesEndInsideThePage) {
         1200);
     EXPECT_EQ(pages, 1);
     EXPECT_LE(rightmost, width);
+}
+
+TEST_F(PdfPrint, CommandLineCheckAtTheLargestOffsetsIsOneSheet) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    folder.copyFederalTable();
+    const auto pdf = folder / "far.pdf";
+    const CliResult r =
+        runCli({"check", "--dir", folder.path().string(), "--straight", "40", "--horz", "+5",
+                "--vert", "+5", "--date", "12/31/2008", "--force", "--pdf", pdf.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(pageCount(pdf), 1);
+    EXPECT_NE(pdfText(pdf, "-layout").find("12/31/2008"), std::string::npos);
 }
 
 }  // namespace
