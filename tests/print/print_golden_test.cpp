@@ -210,12 +210,17 @@ INSTANTIATE_TEST_SUITE_P(Dialog, CheckAtEveryOffset, ::testing::ValuesIn(dialogO
 
 TEST_F(PrintGolden, HolidayAndVacationLinesUseTheRatePaid) {
     ctx.profile.HourlyRate = 0;  // paid at 7.50
-    calculate({"", "", "", "", "8", "2", "", ""});
+    calculate({"40", "", "", "", "8", "2", "", ""});
     const std::string text = stub();
     const auto l = lines(text);
+    bool regular = false;
     bool holiday = false;
     bool vacation = false;
     for (const std::string& line : l) {
+        if (columnOf(line, "Regular1 Earning") == 5) {
+            regular = true;
+            EXPECT_EQ(squeezed(line), "Regular1 Earning 7.50 40.00 300.00") << line;
+        }
         if (columnOf(line, "Holiday") == 5) {
             holiday = true;
             EXPECT_NE(line.find("7.50"), std::string::npos) << line;
@@ -227,7 +232,7 @@ TEST_F(PrintGolden, HolidayAndVacationLinesUseTheRatePaid) {
             EXPECT_NE(line.find("15.00"), std::string::npos) << line;
         }
     }
-    EXPECT_TRUE(holiday && vacation) << text;
+    EXPECT_TRUE(regular && holiday && vacation) << text;
 }
 
 TEST_F(PrintGolden, CheckRefusesAnOffsetThatIsNotANumber) {
