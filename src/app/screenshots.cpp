@@ -1,14 +1,17 @@
 #include "app/screenshots.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/window_steps.h"
 #include "ui/calculator_window.h"
@@ -90,6 +93,14 @@ void printSamples(ui::CalculatorForm& form, const QString& dir) {
         printer->setOutputFileName(target);
         return printer;
     };
+    // The sample employee may still carry the placeholder name; print anyway.
+    QTimer yes;
+    QObject::connect(&yes, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (QAbstractButton* button = box->button(QMessageBox::Yes)) button->click();
+        }
+    });
+    yes.start(20);
     target = dir + "/stub.pdf";
     form.printStub();
     target = dir + "/check.pdf";

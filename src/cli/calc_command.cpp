@@ -17,6 +17,7 @@ const std::vector<std::string> kCalcSwitches{"--2x", "--no-save"};
 void runCalculation(PayrollContext& ctx, const CliArgs& args) {
     // Every box is typed, an option not given as an empty box, so a command gives the same
     // figures whatever the boxes held before.
+    requireFederalTable(ctx);
     static const std::array<const char*, kEntryBoxes> boxOptions{
         "--straight", "--straight2", "--ot",      "--ot15",
         "--holiday",  "--vacation",  "--dollars", "--tips"};

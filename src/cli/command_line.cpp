@@ -15,9 +15,9 @@ const char* const kUsage =
     "                         [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
     "                         [--2x] [--week TEXT] [--no-save] [--post ROW]\n"
     "       corvanta-cli ledger [--dir DIR] [--user NAME]\n"
-    "       corvanta-cli stub [calc options] [--save] (--pdf FILE | --text)\n"
-    "       corvanta-cli check [calc options] [--save] [--memo TEXT] [--horz N] [--vert N]\n"
-    "                          [--date TEXT] (--pdf FILE | --text)\n"
+    "       corvanta-cli stub [calc options] [--save] [--force] (--pdf FILE | --text)\n"
+    "       corvanta-cli check [calc options] [--save] [--force] [--memo TEXT]\n"
+    "                          [--horz N] [--vert N] [--date TEXT] (--pdf FILE | --text)\n"
     "       corvanta-cli report (--pdf FILE | --text) [--dir DIR] [--user NAME]\n"
     "       corvanta-cli export --xlsx FILE [--dir DIR] [--user NAME]\n"
     "       corvanta-cli session [--dir DIR] [--script FILE]\n";

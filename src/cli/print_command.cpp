@@ -17,6 +17,7 @@
 #include "print/check_print.h"
 #include "print/ledger_report.h"
 #include "print/pay_stub.h"
+#include "print/payee_name.h"
 #include "print/text_page.h"
 #include "qtprint/pdf_output.h"
 #include "ytd/ledger_ops.h"
@@ -72,6 +73,10 @@ void printOut(const CliArgs& args, const PrintProducer& produce, std::ostream& o
 // The calculation as `calc` runs it, then the save and the post when asked for.
 void calculated(PayrollContext& ctx, const CliArgs& args) {
     runCalculation(ctx, args);
+    // Refused before anything is saved or posted, as the window asks before it prints.
+    if (employeeNameMissing(ctx.profile) && !args.has("--force")) {
+        throw UserError(std::string(kNameNotFilledQuestion) + " Give --force to print it.");
+    }
     const auto post = args.value("--post");
     const int row = post ? ledgerRowIndex(*post, ctx.profile) : -1;
     if (args.has("--save")) SaveUserFiles(ctx);
@@ -120,7 +125,7 @@ int printCommand(const std::string& command, const std::vector<std::string>& arg
         argv,
         withEmployeeOptions(env, joined({kCalcValuedOptions, kOutputOptions,
                                          check ? kCheckOptions : std::vector<std::string>{}})),
-        joined({kCalcSwitches, kOutputSwitches, {"--save"}})));
+        joined({kCalcSwitches, kOutputSwitches, {"--save", "--force"}})));
     PayrollContext& ctx = commandEmployee(args, env, own);
     // The stub reads the check window's date; each printout starts from a freshly loaded one.
     ctx.check = CheckWindow{};

@@ -18,19 +18,14 @@ namespace {
 constexpr const char* kMoney = "$#,###.00";
 constexpr const char* kAmount = "#,###.00";
 
-bool hasDigit(const std::string& text) {
-    return text.find_first_of("0123456789") != std::string::npos;
-}
-
-// An entry box must hold a number as a whole, or no digit at all (blank, "-", "." count as 0);
-// text such as "1-2" or "--5" is refused rather than read as 1 or 0.
+// Every entry box is read by one rule however its text arrived; a box that does not hold one
+// plain number is refused with its caption named, before anything changes.
 // Returns the value of every box, 0 for those that hold none.
 std::array<double, kEntryBoxes> checkEntryBoxes(const CalculatorWindow& w) {
     std::array<double, kEntryBoxes> values{};
     for (int i = 0; i < kEntryBoxes; ++i) {
         const std::string& text = w.txtAmount[i];
-        if (text.empty() || (!hasDigit(text) && numericValue(text) == 0.0)) continue;
-        const auto number = strictNumber(text);
+        const auto number = entryValue(text);
         const bool valid = number.has_value() && (i == 6 ? std::fabs(*number) < 9.2e14
                                                          : std::fabs(*number) <= 3.402823466e38);
         if (valid) {
@@ -54,6 +49,26 @@ int checkedFederalExemptions(const EmployeeProfile& p) {
     return *n;
 }
 
+bool isFilingStatus(const std::string& status) { return status == "Single" || status == "Married"; }
+
+// A status other than the two the lists offer can only come from an edited file; it would
+// otherwise withhold at the married rates.
+void checkFilingStatus(const std::string& status, const std::string& file, const char* which) {
+    if (isFilingStatus(status)) return;
+    throw UserError("The " + std::string(which) + " filing status \"" + status + "\" in the file " +
+                        file + " is neither Single nor Married.\r\nChoose it again in User Info.",
+                    "Calculate");
+}
+
+// Amounts are Singles, which show 7 digits: from 100,000.00 up the cents are lost.
+void checkShownToTheCent(double amount, const char* figure) {
+    if (std::fabs(amount) < kLargestSingleCents + 0.005) return;
+    throw UserError("The " + std::string(figure) + " of " + formatPattern(amount, "#,###.00") +
+                        " is too large: amounts of 100,000.00 or more cannot be shown to the "
+                        "cent.\r\nThe calculation was not made.",
+                    "Calculate");
+}
+
 void checkStateExemptions(const PayrollContext& ctx) {
     const int n = ctx.profile.StateExemptions;
     if (n < 0 || n > 9) {
@@ -62,6 +77,14 @@ void checkStateExemptions(const PayrollContext& ctx) {
                             ".sta is not 0 to 9.\r\n"
                             "Choose it again in User Info.",
                         "Calculate");
+    }
+}
+
+void clearResultLabels(CalculatorWindow& w) {
+    for (std::string& label : w.lbTaxDed) label.clear();
+    for (std::string* label : {&w.lbSDI, &w.lbSUI, &w.lbCafe, &w.Label13, &w.lbNet, &w.lbTaxes,
+                               &w.lbDeduct, &w.lbOverT, &w.lbTips}) {
+        label->clear();
     }
 }
 
@@ -125,6 +148,7 @@ void computeGross(PayrollContext& ctx) {
     const Currency gross = Currency::fromDouble(a) + e.Addit + Currency::fromFloat(e.OtVar * rate) +
                            Currency::fromFloat(rate * e.VacDys) +
                            Currency::fromFloat(p.TipsRate * e.TipsHrs);
+    checkShownToTheCent(gross.toDouble(), "gross pay");
     r.GrossPay = gross.toFloat();
     r.Reg1Pay = e.StrHrs * rate;
     r.Reg2Pay = p.HourlyRate2 * e.StrHrs2;
@@ -162,10 +186,10 @@ void roundAndTotal(PayrollContext& ctx) {
                      &r.SdiTax, &r.SuiTax, &r.CafeteriaThisPeriod}) {
         *v = roundToCents(*v);
     }
-    r.LocalTax = roundToCents(r.LocalTax);
+    r.LocalTax = roundSingleToCents(r.LocalTax);
     if (p.FedExempt != 0) r.FedWithholding = 0;
     r.StateWithholding =
-        roundToCents(r.StateWithholding + static_cast<double>(ctx.state.StateAdjustment));
+        roundSingleToCents(r.StateWithholding + static_cast<double>(ctx.state.StateAdjustment));
     if (ctx.state.RoundState != 0) r.StateWithholding = roundToWholeDollarsEven(r.StateWithholding);
     if (r.StateWithholding < 0) r.StateWithholding = 0;
 
@@ -176,8 +200,10 @@ void roundAndTotal(PayrollContext& ctx) {
     r.TotDeduct = roundToCents(d(p.BondDeduction) + d(p.CreditDeduction) + d(p.MiscDeduction) +
                                d(p.DuesDeduction) + d(r.KPlanAmount) + d(r.PensionAmount) +
                                d(r.CafeteriaThisPeriod));
-    r.NetPay = static_cast<float>(static_cast<double>(r.GrossPay) - (r.TotDeduct + r.TaxDeduct) -
-                                  static_cast<double>(r.TotalTips));
+    const double net = static_cast<double>(r.GrossPay) - (r.TotDeduct + r.TaxDeduct) -
+                       static_cast<double>(r.TotalTips);
+    checkShownToTheCent(net, "net pay");
+    r.NetPay = static_cast<float>(net);
 }
 
 void showResults(PayrollContext& ctx) {
@@ -198,7 +224,7 @@ void showResults(PayrollContext& ctx) {
     w.lbOverT = formatPattern(r.TotalOt, kMoney);
     w.lbTips = formatPattern(r.TotalTips, kMoney);
     for (std::string& text : w.txtAmount) {
-        if (numericValue(text) == 0.0) text.clear();
+        if (entryValue(text).value_or(0.0) == 0.0) text.clear();
     }
 }
 
@@ -208,7 +234,18 @@ PeriodInputs checkedPeriodInputs(const PayrollContext& ctx) {
     PeriodInputs inputs;
     inputs.boxValues = checkEntryBoxes(ctx.window);
     inputs.fedExemptions = checkedFederalExemptions(ctx.profile);
+    checkFilingStatus(ctx.profile.FedStatus, ctx.UserFileBase + ".use", "federal");
+    checkFilingStatus(ctx.profile.StateStatus, ctx.UserFileBase + ".sta", "state and city");
     return inputs;
+}
+
+void requireFederalTable(const PayrollContext& ctx) {
+    if (canOpenForReading(ctx.folder / kFederalTableFile)) return;
+    throw FileError("The federal tax table file " + std::string(kFederalTableFile) +
+                        " is missing or cannot be read, so no federal tax can be "
+                        "withheld.\r\nPut the file in the folder " +
+                        ctx.folder.string() + " and try again.",
+                    kFederalTableFile);
 }
 
 void loadFederalTable(PayrollContext& ctx) {
@@ -246,13 +283,26 @@ void computePayPeriod(PayrollContext& ctx, const PeriodInputs& inputs) {
 }
 
 void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
-    const PeriodInputs inputs = checkedPeriodInputs(ctx);
-    resetResults(ctx);
-    loadFederalTable(ctx);
-    if (!ctx.loaded.cityDialog) loadCityDialog(ctx);
-    if (!ctx.loaded.stateDialog) loadStateDialog(ctx);
-    checkStateExemptions(ctx);
-    computePayPeriod(ctx, inputs);
+    // A refused calculation leaves the entries and the profile as they were and no result of
+    // an earlier one beside them.
+    const auto boxes = ctx.window.txtAmount;
+    const EmployeeProfile profile = ctx.profile;
+    try {
+        const PeriodInputs inputs = checkedPeriodInputs(ctx);
+        resetResults(ctx);
+        loadFederalTable(ctx);
+        if (!ctx.loaded.cityDialog) loadCityDialog(ctx);
+        if (!ctx.loaded.stateDialog) loadStateDialog(ctx);
+        checkStateExemptions(ctx);
+        computePayPeriod(ctx, inputs);
+    } catch (const UserError&) {
+        ctx.window.txtAmount = boxes;
+        ctx.profile = profile;
+        ctx.result = PayResult{};
+        clearResultLabels(ctx.window);
+        clearFederalTable(ctx.federal);
+        throw;
+    }
     clearFederalTable(ctx.federal);
     if (options.save) SaveUserFiles(ctx);
     ctx.loaded.cityDialog = false;
@@ -276,11 +326,7 @@ void SaveUserFiles(PayrollContext& ctx) {
 void ClearAll(PayrollContext& ctx, const std::string& today) {
     CalculatorWindow& w = ctx.window;
     for (std::string& text : w.txtAmount) text.clear();
-    for (std::string& label : w.lbTaxDed) label.clear();
-    for (std::string* label : {&w.lbSDI, &w.lbSUI, &w.lbCafe, &w.Label13, &w.lbNet, &w.lbTaxes,
-                               &w.lbDeduct, &w.lbOverT, &w.lbTips}) {
-        label->clear();
-    }
+    clearResultLabels(w);
     // Every figure of the last calculation goes, so a printout after Clear or Open never shows
     // earnings beside hours that were not entered.
     ctx.result = PayResult{};

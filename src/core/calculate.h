@@ -17,7 +17,9 @@ void loadFederalTable(PayrollContext& ctx);
 // Calcu_late: one pay period from the entry boxes, the profile and the tables, in the fixed
 // order of steps, ending with the save of the employee's files. Throws UserError when the
 // calculation is refused (an entry that is not a number, a damaged file, an exemption count
-// out of range); nothing is then computed or saved.
+// out of range, a filing status other than Single or Married, a gross or net pay too large to
+// show to the cent); nothing is then saved, the entry boxes and the profile are as before and
+// the results are cleared.
 void Calcu_late(PayrollContext& ctx, const CalculateOptions& options = {});
 
 // What the calculation reads before it changes anything: the entry boxes' values (0 for a
@@ -30,6 +32,10 @@ struct PeriodInputs {
 // Checks the entry boxes and the federal exemption count. Throws UserError naming the box
 // or the count; nothing is changed then.
 PeriodInputs checkedPeriodInputs(const PayrollContext& ctx);
+
+// Throws FileError naming the federal table file when it cannot be read. The window warns
+// and calculates on; a script must not report a federal tax of 0 as a success.
+void requireFederalTable(const PayrollContext& ctx);
 
 // Steps 3 to 33 of the calculation on the tables in memory: entries, gross, every tax and
 // deduction, net pay and the window's texts. Reads and writes no file.

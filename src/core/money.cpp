@@ -241,6 +241,15 @@ Currency Currency::fromDouble(double value) {
     return fromUnits(d.negative ? -result : result);
 }
 
+Currency Currency::fromShownSingle(float value) {
+    if (!std::isfinite(value)) throw MoneyOverflow();
+    const DecimalValue d = decimalOf(value);
+    const __int128 scaled = scaledMagnitude(d, 4);
+    if (scaled > std::numeric_limits<std::int64_t>::max()) throw MoneyOverflow();
+    const auto units = static_cast<std::int64_t>(scaled);
+    return fromUnits(d.negative ? -units : units);
+}
+
 Currency operator+(Currency a, Currency b) {
     std::int64_t sum = 0;
     if (__builtin_add_overflow(a.units_, b.units_, &sum)) throw MoneyOverflow();
@@ -322,6 +331,8 @@ std::string formatPattern(Currency value, std::string_view pattern) {
 float roundToCents(float value) { return static_cast<float>(centsValue(decimalOf(value))); }
 
 double roundToCents(double value) { return centsValue(decimalOf(value)); }
+
+double roundSingleToCents(double value) { return centsValue(decimalOf(static_cast<float>(value))); }
 
 double roundToWholeDollarsEven(double value) { return std::nearbyint(value); }
 

@@ -27,6 +27,9 @@ class Currency {
     // Rounds to four decimals, halves to even; throws MoneyOverflow out of range.
     static Currency fromDouble(double value);
     static Currency fromFloat(float value) { return fromDouble(static_cast<double>(value)); }
+    // The amount a Single shows (its 7 digits), to four decimals halves away from zero: a
+    // posted 1234.56 adds 1234.56, not the 1234.5600586 of its binary value.
+    static Currency fromShownSingle(float value);
 
     [[nodiscard]] constexpr std::int64_t units() const { return units_; }
     [[nodiscard]] double toDouble() const { return static_cast<double>(units_) / 10000.0; }
@@ -63,6 +66,13 @@ std::string formatPattern(Currency value, std::string_view pattern);
 // "Round to cents": format with "#,###.00" and read the text back.
 float roundToCents(float value);
 double roundToCents(double value);
+
+// Round to cents for an amount a single-precision computation produced but held wider (the
+// state and local taxes): decided on the 7 digits the Single shows, as every other figure.
+double roundSingleToCents(double value);
+
+// The largest amount a Single can show to the cent (7 digits); 100,000.00 and more cannot.
+inline constexpr double kLargestSingleCents = 99999.99;
 
 // Whole dollars, halves to the even dollar.
 double roundToWholeDollarsEven(double value);

@@ -62,6 +62,33 @@ double numericValue(std::string_view text) {
     return valueOf(clean);
 }
 
+std::optional<double> entryValue(std::string_view text) {
+    std::string compact;
+    for (const char c : text) {
+        if (kEntryCharacters.find(c) == std::string_view::npos) return std::nullopt;
+        if (c != ' ') compact += c;
+    }
+    if (compact.find_first_of("0123456789") == std::string::npos) return 0.0;
+    // One number: an optional leading minus, digits with at most one point.
+    const std::size_t start = compact[0] == '-' ? 1 : 0;
+    if (compact.find('-', start) != std::string::npos) return std::nullopt;
+    const std::size_t point = compact.find('.');
+    if (point != std::string::npos && compact.find('.', point + 1) != std::string::npos) {
+        return std::nullopt;
+    }
+    const double v = valueOf(compact);
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::string entryCharactersOf(std::string_view text) {
+    std::string kept;
+    for (const char c : text) {
+        if (kEntryCharacters.find(c) != std::string_view::npos) kept += c;
+    }
+    return kept;
+}
+
 std::optional<double> strictNumber(std::string_view text) {
     std::size_t b = 0;
     std::size_t e = text.size();

@@ -25,11 +25,14 @@ void GetSocSec(PayrollContext& ctx) {
         Currency::fromFloat(r.GrossPay) - Currency::fromFloat(r.CafeteriaThisPeriod);
     const Currency ytd = ctx.ledger.totals.YtdGross;
     const double after = (ytd + wage).toDouble();
+    // A period that ends exactly on the base is still wholly below it.
     const double room = SsWageBase - after;
-    r.SocSecTax = room > 0 ? static_cast<float>(wage.toDouble() * kSocSecRate) : 0.0f;
+    r.SocSecTax = room >= 0 ? static_cast<float>(wage.toDouble() * kSocSecRate) : 0.0f;
     if (after > SsWageBase && ytd.toDouble() < SsWageBase) {
         r.SocSecTax = static_cast<float>((SsWageBase - ytd.toDouble()) * kSocSecRate);
     }
+    // A cafeteria plan larger than the pay leaves no wage to tax, not a refund.
+    if (r.SocSecTax < 0) r.SocSecTax = 0;
     if (r.SocSecTax > 0 && ctx.profile.SelfEmployed == 1) r.SocSecTax *= 2;
 }
 
@@ -37,6 +40,7 @@ void GetMedicare(PayrollContext& ctx) {
     PayResult& r = ctx.result;
     r.MedicareTax =
         static_cast<float>(static_cast<double>(r.GrossPay - r.CafeteriaThisPeriod) * kMedicareRate);
+    if (r.MedicareTax < 0) r.MedicareTax = 0;
     if (ctx.profile.SelfEmployed == 1) r.MedicareTax *= 2;
 }
 

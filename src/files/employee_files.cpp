@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/employee_profile.h"
 #include "core/money.h"
 #include "core/numeric_text.h"
 #include "files/file_io.h"
@@ -133,6 +134,9 @@ void ReadEmployeeFiles(PayrollContext& ctx) {
         showAndSettings(ctx);
     });
     readIfExists(ctx, ".cfe", [&](RecordReader& in) { readCafeteria(in, ctx.profile); });
+    // What the files hold is read as the employee dialog would show it, before any
+    // calculation: an empty status is Single, no frequency is weekly, no K plan kind percent.
+    normaliseProfile(ctx.profile);
     if (ctx.profile.PayWeekly == kOptionSelected) {
         readIfExists(ctx, ".ovw",
                      [&](RecordReader& in) { readOvertimeRows(in, ctx.overtime, kOvertimeRows); });
@@ -200,12 +204,13 @@ std::string formatOvertimeRows(const OvertimeSheet& sheet, int rows) {
 
 void SaveOT(PayrollContext& ctx) {
     EmployeeProfile& p = ctx.profile;
+    if (p.PayWeekly == 0 && p.PayBiWeekly == 0) p.PayWeekly = kOptionSelected;
+    if (p.KPlanIsPercent == 0 && p.KPlanIsFixed == 0) p.KPlanIsPercent = 1;
+    // Counted after the frequency is chosen, so the rows written are those of the file named.
     const int rows = rowsInUse(p);
     for (int i = 0; i < rows; ++i) {
         if (ctx.overtime.WeekOvertime[i].empty()) ctx.overtime.WeekOvertime[i] = "0";
     }
-    if (p.PayWeekly == 0 && p.PayBiWeekly == 0) p.PayWeekly = kOptionSelected;
-    if (p.KPlanIsPercent == 0 && p.KPlanIsFixed == 0) p.KPlanIsPercent = 1;
     const bool durable = ctx.durableWrites;
     writeFileAtomically(ctx.employeeFile(".use"), formatUseFile(ctx), durable);
     writeFileAtomically(ctx.employeeFile(".and"), formatAndFile(ctx), durable);

@@ -1,6 +1,8 @@
 #include "files/period_snapshot.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "core/calculate.h"
@@ -29,14 +31,13 @@ char safeNameChar(char c) {
 Amounts checkedAmounts(const CalculatorWindow& w) {
     Amounts amounts{};
     for (int k = 0; k < kEntryBoxes; ++k) {
-        if (blank(w.txtAmount[k])) continue;
-        const auto value = strictSingle(w.txtAmount[k]);
-        if (!value) {
+        const auto value = entryValue(w.txtAmount[k]);
+        if (!value || std::fabs(*value) > static_cast<double>(std::numeric_limits<float>::max())) {
             throw UserError("The entry \"" + w.txtAmount[k] + "\" in " + kEntryCaptions[k] +
                                 " is not a number.\r\nThe pay period was not saved.",
                             "Save This Pay Period");
         }
-        amounts[k] = *value;
+        amounts[k] = static_cast<float>(*value);
     }
     return amounts;
 }

@@ -132,7 +132,8 @@ double cityTax(const CityTable& table, bool weekly, bool single, float taxableGr
     }
     const int last = kCityRowsApplied - 1;
     if (t >= minimum(last)) tax = (t - minimum(last)) * rows[last].Percent + amount(last);
-    return tax;
+    // A table whose amounts decrease must not pay the employee back; no tax is the floor.
+    return tax < 0 ? 0.0 : tax;
 }
 
 }  // namespace corvanta

@@ -27,7 +27,7 @@ bool refused(double amount) { return amount < 0 || amount > kLargestCheck; }
 }  // namespace
 
 double checkAmount(const PayResult& result) {
-    return roundToCents(static_cast<double>(result.NetPay));
+    return roundSingleToCents(static_cast<double>(result.NetPay));
 }
 
 void GroupInWords(std::string_view group, std::string& words) {

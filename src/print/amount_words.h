@@ -12,8 +12,8 @@ inline constexpr const char* kNegativeAmount = "No check for a negative amount";
 inline constexpr const char* kVoidAmount = "*********";  // nothing a forger can extend
 inline constexpr double kLargestCheck = 999999.99;
 
-// The amount a check pays: the net pay to the cent, taken as a double so that every cent up
-// to 999999.99 survives (a float shows only seven digits).
+// The amount a check pays: the net pay to the cent as the calculator window and the stubs
+// show it (the seven digits of the Single), so words, figure and stubs agree.
 double checkAmount(const PayResult& result);
 
 // Appends the words of a three-digit group, each word after a blank: "105" gives

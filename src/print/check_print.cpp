@@ -11,6 +11,12 @@
 namespace corvanta {
 namespace {
 
+// A check and its two stubs are one Letter sheet. At 11 and 8 points the largest vertical
+// offset of the dialog pushes the second stub onto a second sheet and the largest horizontal
+// one the date past the edge; at these sizes every offset of the dialog stays on the sheet.
+constexpr double kFaceFontSize = 10;
+constexpr double kStubFontSize = 7.5;
+
 constexpr const char* kOffsetMessage = "The printer offset must be a number, such as +2 or -1.";
 constexpr double kLargestOffset = 32767;
 
@@ -46,7 +52,7 @@ class ShiftedPage {
 
 void writeFace(const CheckWindow& c, int v, ShiftedPage& page) {
     page.model().setFontName("Arial");
-    page.model().setFontSize(11);
+    page.model().setFontSize(kFaceFontSize);
     if (v >= 0) page.end(v + 1);
     page.at(107, c.txtCheckDate);
     page.end(3);
@@ -64,7 +70,7 @@ void writeFace(const CheckWindow& c, int v, ShiftedPage& page) {
     page.end(2);
     page.at(10, c.txtMemo);
     page.end();
-    page.model().setFontSize(8);
+    page.model().setFontSize(kStubFontSize);
     page.end(10);
 }
 

@@ -10,6 +10,11 @@
 namespace corvanta {
 namespace {
 
+// Dashed rules at 10 points that end inside the printable width of the Letter page, as the
+// widest figures of the stub do (203 and 198 dashes ran a fifth past its edge).
+constexpr int kHeadingRule = 164;
+constexpr int kSectionRule = 160;
+
 void blankLines(PrintColumnModel& out, int count) {
     for (int i = 0; i < count; ++i) out.endLine();
 }
@@ -38,7 +43,7 @@ void writeHeading(const PayrollContext& ctx, PrintColumnModel& out, const std::s
     at(out, 85, h.HeadingId);
     out.endLine();
     out.setFontSize(10);
-    rule(out, 1, 203);
+    rule(out, 1, kHeadingRule);
     out.write("Employee:");
     at(out, 20, ctx.UserFileBase);
     at(out, 50, ctx.check.txtUserSSnum);
@@ -61,7 +66,7 @@ void writeEarnings(const StubFigures& f, PrintColumnModel& out) {
     at(out, 50, "Hours");
     at(out, 65, "Earnings");
     out.endLine();
-    rule(out, 5, 198);
+    rule(out, 5, kSectionRule);
     for (int kind = 0; kind < kEarningsKinds; ++kind) {
         const EarningsLine& line = f.earnings[kind];
         at(out, 5, line.label);
@@ -80,7 +85,7 @@ void writeTaxes(const StubFigures& f, PrintColumnModel& out) {
     at(out, 100, "Current");
     at(out, 115, "YTD");
     out.endLine();
-    rule(out, 5, 198);
+    rule(out, 5, kSectionRule);
     for (const TaxLine& line : f.taxes) {
         at(out, 65, line.label);
         at(out, 100, line.current);
@@ -97,7 +102,7 @@ void writeSummary(const PayrollContext& ctx, const StubFigures& f, PrintColumnMo
     at(out, 85, "Net Pay");
     at(out, 100, "Period Ending");
     out.endLine();
-    rule(out, 5, 198);
+    rule(out, 5, kSectionRule);
     out.endLine();
     at(out, 5, "Current");
     at(out, 30, f.gross);
@@ -112,7 +117,7 @@ void writeSummary(const PayrollContext& ctx, const StubFigures& f, PrintColumnMo
     at(out, 85, f.ytdNet);
     at(out, 100, ctx.window.txtWeek);
     out.endLine();
-    rule(out, 5, 198);
+    rule(out, 5, kSectionRule);
     out.setFontSize(6);
     at(out, 5, noticeLine());
     out.endLine();

@@ -38,18 +38,19 @@ std::array<EarningsLine, kEarningsKinds> earningsLines(const PayrollContext& ctx
     const float otEarned = checked(boxValue(ctx, 2) * otRate);
     const float ot15Rate = checked(e.PayRate * 1.5f);
     const float ot15Earned = checked(e.OtHrs * 1.5f * e.PayRate);
-    const float holiday = checked(p.HourlyRate * e.Avas);
+    // Rate 1, holiday and vacation hours are paid at the period's rate (7.50 for a rate of 0).
+    const float holiday = checked(e.PayRate * e.Avas);
     const float vacation = checked(e.VacDys * e.PayRate);
     const float tips = checked(p.TipsRate * e.TipsHrs);
     const PayResult& r = ctx.result;
     return {{
-        {"Regular1 Earning", rate(p.HourlyRate), boxRate(ctx, 0), earned(r.Reg1Pay)},
+        {"Regular1 Earning", rate(e.PayRate), boxRate(ctx, 0), earned(r.Reg1Pay)},
         {"Regular2 Earning", rate(p.HourlyRate2), boxRate(ctx, 1), earned(r.Reg2Pay)},
         {"O.T. 1x / 2x Earned", rate(otRate), boxRate(ctx, 2), earned(otEarned)},
         {"O.T. 1.5x Earned", rate(ot15Rate), boxRate(ctx, 3), earned(ot15Earned)},
         {"Tips", rate(p.TipsRate), rate(e.TipsHrs), earned(tips)},
-        {"Holiday", rate(p.HourlyRate), boxRate(ctx, 4), earned(holiday)},
-        {"Vacation/Sick", rate(p.HourlyRate), boxRate(ctx, 5), earned(vacation)},
+        {"Holiday", rate(e.PayRate), boxRate(ctx, 4), earned(holiday)},
+        {"Vacation/Sick", rate(e.PayRate), boxRate(ctx, 5), earned(vacation)},
         {"Adjustment", boxRate(ctx, 6), "", earned(e.Addit)},
     }};
 }

@@ -116,6 +116,7 @@ void QtPagePrinter::write(std::string_view text) {
     const QString line = fromUtf8(text);
     painter_.drawText(QPointF(x_, y_ + ascent_), line);
     x_ += QFontMetricsF(font_, &device_).horizontalAdvance(line);
+    rightmost_ = std::max(rightmost_, x_);
 }
 
 void QtPagePrinter::endLine() {

@@ -30,6 +30,9 @@ class QtPagePrinter : public PrintColumnModel {
     void endDocument() override;
 
     int pageCount() const { return pages_; }
+    // How far right the printout reached, and the printable width, in device pixels.
+    double rightmostEdge() const { return rightmost_; }
+    double printableWidth() const { return device_.width(); }
 
   private:
     void start();
@@ -47,6 +50,7 @@ class QtPagePrinter : public PrintColumnModel {
     double x_ = 0;
     double y_ = 0;
     int pages_ = 0;
+    double rightmost_ = 0;
 };
 
 // "Arial" where the system has it, else its metric twin "Liberation Sans"; other names as

@@ -1,5 +1,6 @@
 #include "state/state_file.h"
 
+#include "core/employee_profile.h"
 #include "files/file_io.h"
 #include "files/settings_file.h"
 
@@ -75,6 +76,8 @@ bool ReadStateFile(PayrollContext& ctx, const std::filesystem::path& file) {
             const auto content = readFileIfExists(file);
             existed = content.has_value();
             if (content) parseStateFile(*content, name, ctx.state, ctx.profile);
+            // A state status written as "0" or left empty is read as the dialog would show it.
+            if (content) normaliseProfile(ctx.profile);
         } catch (const FileError& e) {
             throw UserError(corruptedFileMessage(name) + "\r\n\r\n" + e.what());
         }

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "print/pay_stub.h"
+#include "print/payee_name.h"
 #include "ui/calculator_window.h"
 #include "ui/checks_window.h"
 #include "ui/heading_dialog.h"
@@ -64,6 +65,9 @@ void CalculatorForm::openOvertimeSheet() {
 // record, so every open window shows them again afterwards.
 void CalculatorForm::printStub() {
     takeEntries();
+    if (employeeNameMissing(ctx_.profile) && !askYesNo(this, "Print", kNameNotFilledQuestion)) {
+        return;
+    }
     const std::string date = fromQt(today());
     printDocument(this, desktop_,
                   [this, &date](PrintColumnModel& out) { PrintText(ctx_, out, date); });

@@ -54,9 +54,10 @@ void EmployeeDialog::showProfile() {
     txtHourRate2_->setText(number(p.HourlyRate2));
     txtTipsRate_->setText(number(p.TipsRate));
     txtFedAddL_->setText(number(p.FedAddWithholding));
-    cboStatus_->setCurrentText(toQt(p.FedStatus));
+    // A status no list entry matches shows none and is kept until one is chosen.
+    cboStatus_->setCurrentIndex(cboStatus_->findText(toQt(p.FedStatus)));
     cboDepend_->setCurrentText(toQt(p.FedExemptions));
-    cboStatus2_->setCurrentText(toQt(p.StateStatus));
+    cboStatus2_->setCurrentIndex(cboStatus2_->findText(toQt(p.StateStatus)));
     cboDepend2_->setCurrentText(QString::number(p.StateExemptions));
     ckFedExemp_->setChecked(p.FedExempt != 0);
     ckSSMediExemp_->setChecked(p.SocSecMedExempt != 0);
@@ -142,9 +143,9 @@ bool EmployeeDialog::readProfile(EmployeeProfile& p) {
     p.HourlyRate = *rate;
     p.HourlyRate2 = *rate2;
     p.TipsRate = *tips;
-    p.FedStatus = fromQt(cboStatus_->currentText());
+    if (cboStatus_->currentIndex() >= 0) p.FedStatus = fromQt(cboStatus_->currentText());
     p.FedExemptions = fromQt(cboDepend_->currentText());
-    p.StateStatus = fromQt(cboStatus2_->currentText());
+    if (cboStatus2_->currentIndex() >= 0) p.StateStatus = fromQt(cboStatus2_->currentText());
     p.StateExemptions = *exemptions;
     p.FedAddWithholding = amounts[0];
     p.CafeteriaAmount = amounts[1];

@@ -36,7 +36,8 @@ class EmployeeDialog : public QDialog {
     QWidget* buildButtons();
     QLineEdit* addText(QFormLayout* form, const QString& caption, const QString& name);
     QLineEdit* addAmount(QGridLayout* grid, int row, int column, const QString& name);
-    QComboBox* addCombo(const QStringList& items, const QString& name, const QString& tooltip);
+    QComboBox* addCombo(const QStringList& items, const QString& name, const QString& tooltip,
+                        bool editable);
     QCheckBox* addCheck(const QString& caption, const QString& name);
     void showProfile();
     bool readProfile(EmployeeProfile& p);

@@ -26,6 +26,8 @@ QLineEdit* EmployeeDialog::addText(QFormLayout* form, const QString& caption, co
     auto* box = new QLineEdit(form->parentWidget());
     box->setObjectName(name);
     box->setMinimumWidth(220);
+    // Typing replaces the placeholder instead of adding to it.
+    SelectOnFocus::install(box);
     form->addRow(caption, box);
     return box;
 }
@@ -41,10 +43,10 @@ QLineEdit* EmployeeDialog::addAmount(QGridLayout* grid, int row, int column, con
 }
 
 QComboBox* EmployeeDialog::addCombo(const QStringList& items, const QString& name,
-                                    const QString& tooltip) {
+                                    const QString& tooltip, bool editable) {
     auto* combo = new QComboBox(this);
     combo->setObjectName(name);
-    combo->setEditable(true);
+    combo->setEditable(editable);
     combo->addItems(items);
     combo->setToolTip(tooltip);
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -91,10 +93,11 @@ QWidget* EmployeeDialog::buildPay() {
 QWidget* EmployeeDialog::buildStatus() {
     auto* frame = new QGroupBox("Status", this);
     auto* grid = new QGridLayout(frame);
-    cboStatus_ = addCombo(kStatuses, "cboStatus", "Set Status");
-    cboDepend_ = addCombo(kCounts, "cboDepend", "Set Exemptions");
-    cboStatus2_ = addCombo(kStatuses, "cboStatus2", "");
-    cboDepend2_ = addCombo(kCounts, "cboDepend2", "");
+    // The statuses are lists only: a typed "Singel" would withhold at the married rates.
+    cboStatus_ = addCombo(kStatuses, "cboStatus", "Set Status", false);
+    cboDepend_ = addCombo(kCounts, "cboDepend", "Set Exemptions", true);
+    cboStatus2_ = addCombo(kStatuses, "cboStatus2", "", false);
+    cboDepend2_ = addCombo(kCounts, "cboDepend2", "", true);
     grid->addWidget(new QLabel("", frame), 0, 0);
     grid->addWidget(new QLabel("Status", frame), 0, 1);
     grid->addWidget(new QLabel("Exemptions", frame), 0, 2);

@@ -12,6 +12,7 @@
 #include "core/numeric_text.h"
 #include "files/employee_files.h"
 #include "print/check_print.h"
+#include "print/payee_name.h"
 #include "ui/cell_factory.h"
 #include "ui/message_box.h"
 #include "ui/select_on_focus.h"
@@ -141,6 +142,9 @@ bool PrintOffsetDialog::apply() {
 
 void PrintOffsetDialog::printCheck() {
     if (!apply()) return;
+    if (employeeNameMissing(ctx_.profile) && !askYesNo(this, "Print", kNameNotFilledQuestion)) {
+        return;
+    }
     if (prepareLedger_ && !prepareLedger_()) return;
     // The printout takes the offsets as the boxes show them now.
     const CheckOffsetTexts offsets{fromQt(cboHorz_->currentText()),

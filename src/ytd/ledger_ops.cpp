@@ -39,7 +39,7 @@ float addSingle(float total, float value) {
 Currency addCurrency(Currency total, float value) {
     if (!std::isfinite(value)) throw LedgerNumberError{};
     try {
-        return total + Currency::fromFloat(value);
+        return total + Currency::fromShownSingle(value);
     } catch (const MoneyOverflow&) {
         throw LedgerNumberError{};
     }

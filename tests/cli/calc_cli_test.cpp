@@ -139,12 +139,13 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest,
                          ::testing::Values("Smith.use", "Smith.and", "Smith.sta", "Smith.cti",
                                            "Smith.nci", "Federal08.dtt"));
 
-TEST_F(CalcCliTest, MissingFederalTableWarnsAndCalculates) {
+// A script must not take a federal tax of .00 for a success.
+TEST_F(CalcCliTest, MissingFederalTableIsRefused) {
     std::filesystem::remove(folder / "Federal08.dtt");
     const auto r = calc({"--straight", "40", "--no-save"});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_NE(r.err.find("You have illegally altered this program"), std::string::npos);
-    EXPECT_EQ(r.number("FedWithholding"), 0);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Federal08.dtt"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
 }
 
 }  // namespace

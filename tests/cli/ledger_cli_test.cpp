@@ -9,7 +9,7 @@ using testing::runCli;
 using testing::TempFolder;
 
 class LedgerCliTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { folder.copyFederalTable(); }
     testing::CliResult run(const std::string& command, std::vector<std::string> args) {
         args.insert(args.begin(), {command, "--dir", folder.path().string(), "--user", "Smith"});
@@ -19,7 +19,9 @@ protected:
 };
 
 TEST_F(LedgerCliTest, PostedPeriodsFeedTheNextCalculationsWageBase) {
-    ASSERT_EQ(run("calc", {"--dollars", "101500", "--week", "1/5/2008", "--post", "1"}).exitCode, 0);
+    ASSERT_EQ(run("calc", {"--dollars", "50000", "--week", "1/5/2008", "--post", "1"}).exitCode, 0);
+    ASSERT_EQ(run("calc", {"--dollars", "51500", "--week", "1/12/2008", "--post", "2"}).exitCode,
+              0);
     const auto ledger = run("ledger", {});
     ASSERT_EQ(ledger.exitCode, 0) << ledger.err;
     EXPECT_EQ(ledger.number("YtdGross"), 101500);

@@ -8,6 +8,7 @@
 namespace corvanta::testing {
 namespace {
 
+// The employee of these runs has no files, so the name is the placeholder: --force prints.
 class PrintCli : public ::testing::Test {
   protected:
     void SetUp() override { folder.copyFederalTable(); }
@@ -35,18 +36,19 @@ INSTANTIATE_TEST_SUITE_P(Table, PrintCliUsage,
                                            UsageCase{{"export"}}));
 
 TEST_F(PrintCli, StubAsTextDoesNotSaveUnlessAsked) {
-    const CliResult r = run({"stub", "--straight", "40", "--week", "1/5/2008", "--text"});
+    const CliResult r =
+        run({"stub", "--straight", "40", "--week", "1/5/2008", "--text", "--force"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("For Week Ending: 1/5/2008"), std::string::npos);
     EXPECT_NE(r.out.find("Regular1 Earning"), std::string::npos);
     EXPECT_FALSE(folder.exists(".use"));
-    EXPECT_EQ(run({"stub", "--straight", "40", "--save", "--text"}).exitCode, 0);
+    EXPECT_EQ(run({"stub", "--straight", "40", "--save", "--text", "--force"}).exitCode, 0);
     EXPECT_TRUE(folder.exists(".use"));
 }
 
 TEST_F(PrintCli, CheckTakesOffsetsMemoAndDate) {
     const CliResult r = run({"check", "--straight", "40", "--horz", "+2", "--vert", "-1", "--memo",
-                             "Bonus", "--date", "1/9/2008", "--text"});
+                             "Bonus", "--date", "1/9/2008", "--text", "--force"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, 3 + 108), std::string(3, '\n') + std::string(108, ' '));
     EXPECT_NE(r.out.find("\n" + std::string(11, ' ') + "Bonus\n"), std::string::npos);
@@ -54,7 +56,7 @@ TEST_F(PrintCli, CheckTakesOffsetsMemoAndDate) {
 }
 
 TEST_F(PrintCli, CheckRefusesAnOffsetThatIsNotANumber) {
-    const CliResult r = run({"check", "--straight", "40", "--horz", "two", "--text"});
+    const CliResult r = run({"check", "--straight", "40", "--horz", "two", "--text", "--force"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("offset"), std::string::npos);
     EXPECT_EQ(r.out, "");
@@ -72,7 +74,7 @@ TEST_F(PrintCli, ReportAndExportWriteTheirFiles) {
 }
 
 TEST_F(PrintCli, UnwritableOutputIsAFailureWithTheFileName) {
-    const CliResult pdf = run({"stub", "--pdf", (folder / "no/s.pdf").string()});
+    const CliResult pdf = run({"stub", "--force", "--pdf", (folder / "no/s.pdf").string()});
     EXPECT_EQ(pdf.exitCode, 1);
     EXPECT_NE(pdf.err.find("s.pdf"), std::string::npos);
     const CliResult xlsx = run({"export", "--xlsx", (folder / "no/y.xlsx").string()});

@@ -151,7 +151,6 @@ TEST_F(CalculateTest, BiWeeklyDoublesTheWeeklyAllowance) {
 TEST_F(CalculateTest, EntryThatIsNotANumberIsRefusedAndNothingChanges) {
     ctx.profile.HourlyRate = 10;
     calculateStraight("40");
-    const float gross = ctx.result.GrossPay;
     for (const char* bad : {"1-2", "--5", "1e999", "4.5.6"}) {
         ctx.window.txtAmount = {"40", bad, "", "", "", "", "", ""};
         try {
@@ -163,7 +162,9 @@ TEST_F(CalculateTest, EntryThatIsNotANumberIsRefusedAndNothingChanges) {
             EXPECT_NE(std::string(e.what()).find(bad), std::string::npos);
         }
         EXPECT_EQ(ctx.window.txtAmount[1], bad);
-        EXPECT_EQ(ctx.result.GrossPay, gross);
+        // The refused calculation leaves no figure of the one before beside the entries.
+        EXPECT_EQ(ctx.result.GrossPay, 0);
+        EXPECT_EQ(ctx.window.Label13, "");
     }
     EXPECT_FALSE(folder.exists("Test.use"));
 }
@@ -242,6 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WageBaseCase{0, 1000, 0, 0, 62, 14.5f},
                       WageBaseCase{101500, 1000, 0, 0, 31, 14.5f},  // crosses the base
                       WageBaseCase{102000, 1000, 0, 0, 0, 14.5f},   // at the base
+                      WageBaseCase{100000, 2000, 0, 0, 124, 29},    // ends on the base
+                      WageBaseCase{101000, 1000, 0, 0, 62, 14.5f},  // ends on the base
                       WageBaseCase{150000, 1000, 0, 0, 0, 14.5f},
                       WageBaseCase{97000, 1000, 0, 0, 62,
                                    14.5f},  // the 2007 base no longer stops it

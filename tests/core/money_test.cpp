@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "core/numeric_text.h"
@@ -186,6 +187,50 @@ TEST(MoneyDigits, FastDigitsMatchCorrectlyRoundedPrinting) {
         }
     }
     EXPECT_EQ(checked, 400000);
+}
+
+struct SingleCentsCase {
+    float single;    // the value a single-precision computation produced
+    double rounded;  // its cents, decided on the digits it shows
+};
+
+class SingleCentsTest : public ::testing::TestWithParam<SingleCentsCase> {};
+
+TEST_P(SingleCentsTest, RoundsTheDigitsTheSingleShows) {
+    const SingleCentsCase& c = GetParam();
+    EXPECT_DOUBLE_EQ(roundSingleToCents(static_cast<double>(c.single)), c.rounded);
+    EXPECT_EQ(formatPattern(roundSingleToCents(static_cast<double>(c.single)), "#,###.00"),
+              formatPattern(c.single, "#,###.00"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SingleCentsTest,
+    ::testing::Values(SingleCentsCase{14.745f, 14.75}, SingleCentsCase{5.265f, 5.27},
+                      SingleCentsCase{1170.0f * 0.0045f, 5.27}, SingleCentsCase{-14.745f, -14.75},
+                      SingleCentsCase{14.7449f, 14.74}, SingleCentsCase{0.0f, 0.0},
+                      SingleCentsCase{99999.99f, 99999.99}));
+
+struct ShownCurrencyCase {
+    float single;
+    std::int64_t units;
+};
+
+class ShownCurrencyTest : public ::testing::TestWithParam<ShownCurrencyCase> {};
+
+TEST_P(ShownCurrencyTest, TakesTheAmountAsPosted) {
+    EXPECT_EQ(Currency::fromShownSingle(GetParam().single).units(), GetParam().units);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ShownCurrencyTest,
+                         ::testing::Values(ShownCurrencyCase{1234.56f, 12345600},
+                                           ShownCurrencyCase{5000.03f, 50000300},
+                                           ShownCurrencyCase{0.1f, 1000},
+                                           ShownCurrencyCase{-19.99f, -199900},
+                                           ShownCurrencyCase{0.00005f, 1}));
+
+TEST(ShownCurrency, AValueBeyondTheRangeIsRefused) {
+    EXPECT_THROW(Currency::fromShownSingle(3e38f), MoneyOverflow);
+    EXPECT_THROW(Currency::fromShownSingle(std::numeric_limits<float>::infinity()), MoneyOverflow);
 }
 
 }  // namespace

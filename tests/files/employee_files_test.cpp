@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/calculate.h"
 #include "state/state_file.h"
 #include "support/temp_folder.h"
@@ -103,7 +105,7 @@ TEST(EmployeeFiles, RoundTripKeepsEveryFieldAndTheReservedOnes) {
     EXPECT_EQ(folder.read("Smith.use"), use);
 }
 
-TEST(EmployeeFiles, NeitherFrequencyReadsBiWeeklyRowsThenSavesWeekly) {
+TEST(EmployeeFiles, NeitherFrequencyIsReadAsWeeklyWithTheWeeklyRows) {
     TempFolder folder;
     PayrollContext ctx;
     ctx.folder = folder.path();
@@ -111,16 +113,86 @@ TEST(EmployeeFiles, NeitherFrequencyReadsBiWeeklyRowsThenSavesWeekly) {
     use.replace(use.find("#TRUE#,#FALSE#"), 14, "#FALSE#,#FALSE#");
     folder.write(".use", use);
     OvertimeSheet rows;
-    rows.WeekEnding[0] = "from ovb";
-    folder.write(".ovb", formatOvertimeRows(rows, 26));
+    rows.WeekEnding[0] = "from ovw";
+    rows.WeekEnding[51] = "last week";
+    folder.write(".ovw", formatOvertimeRows(rows, kOvertimeRows));
     ReadEmployeeFiles(ctx);
-    EXPECT_EQ(ctx.profile.PayWeekly, 0);
+    EXPECT_EQ(ctx.profile.PayWeekly, kOptionSelected);
     EXPECT_EQ(ctx.profile.PayBiWeekly, 0);
-    EXPECT_EQ(ctx.overtime.WeekEnding[0], "from ovb");
-    SaveOT(ctx);
-    EXPECT_NE(folder.read(".use").find("#TRUE#,#FALSE#"), std::string::npos);
-    EXPECT_TRUE(folder.exists(".ovw"));
+    EXPECT_EQ(ctx.overtime.WeekEnding[0], "from ovw");
+    EXPECT_EQ(ctx.overtime.WeekEnding[51], "last week");
+    EXPECT_EQ(ctx.window.lbTableNotice, "Weekly Tax Tables");
 }
+
+// The overtime file written is that of the frequency SaveOT has just chosen, with all its
+// rows, so the employee can be opened again.
+TEST(EmployeeFiles, SaveWithNeitherFrequencyWritesEveryWeeklyRow) {
+    TempFolder folder;
+    PayrollContext ctx;
+    ctx.folder = folder.path();
+    ctx.UserFileBase = "Smith";
+    ctx.profile.PayWeekly = 0;
+    ctx.profile.PayBiWeekly = 0;
+    ctx.overtime.WeekEnding[40] = "week 41";
+    SaveOT(ctx);
+    EXPECT_FALSE(folder.exists("Smith.ovb"));
+    const std::string ovw = folder.read("Smith.ovw");
+    EXPECT_EQ(std::count(ovw.begin(), ovw.end(), '\n'), 2 * kOvertimeRows);
+    PayrollContext reopened;
+    reopened.folder = folder.path();
+    reopened.UserFileBase = "Smith";
+    ASSERT_NO_THROW(ReadEmployeeFiles(reopened));
+    EXPECT_EQ(reopened.overtime.WeekEnding[40], "week 41");
+}
+
+struct ReadProfileCase {
+    const char* fedStatus;    // as the ".use" holds it
+    const char* exemptions;   // as the ".use" holds it
+    const char* stateStatus;  // as the ".sta" holds it
+    const char* fedRead;
+    const char* exemptionsRead;
+    const char* stateRead;
+};
+
+class ProfileFromFiles : public ::testing::TestWithParam<ReadProfileCase> {};
+
+TEST_P(ProfileFromFiles, IsReadAsTheDialogWouldShowIt) {
+    const ReadProfileCase& c = GetParam();
+    TempFolder folder;
+    PayrollContext ctx;
+    ctx.folder = folder.path();
+    ctx.UserFileBase = "Smith";
+    ctx.profile.FedStatus = c.fedStatus;
+    ctx.profile.FedExemptions = c.exemptions;
+    ctx.profile.StateStatus = c.stateStatus;
+    ctx.profile.KPlanIsPercent = 0;
+    ctx.profile.KPlanIsFixed = 0;
+    std::string use = formatUseFile(ctx);
+    use.replace(use.find("#TRUE#,#FALSE#"), 14, "#FALSE#,#FALSE#");
+    folder.write("Smith.use", use);
+    folder.write("Smith.and", formatAndFile(ctx));
+    WriteStateFile(ctx);
+    PayrollContext read;
+    read.folder = folder.path();
+    read.UserFileBase = "Smith";
+    ReadEmployeeFiles(read);
+    ReadStateFile(read, read.employeeFile(".sta"));
+    const EmployeeProfile& p = read.profile;
+    EXPECT_EQ(p.FedStatus, c.fedRead);
+    EXPECT_EQ(p.FedExemptions, c.exemptionsRead);
+    EXPECT_EQ(p.StateStatus, c.stateRead);
+    EXPECT_EQ(p.PayWeekly, kOptionSelected);
+    EXPECT_EQ(p.KPlanIsPercent, 1);
+    EXPECT_EQ(p.KPlanIsFixed, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, ProfileFromFiles,
+    ::testing::Values(ReadProfileCase{"", "", "", "Single", "0", "Single"},
+                      ReadProfileCase{"Married", "3", "0", "Married", "3", "Single"},
+                      ReadProfileCase{"Single", "1", "Married", "Single", "1", "Married"},
+                      // Kept as written: the calculation refuses it, naming the file.
+                      ReadProfileCase{"Singel", "2", "married", "Singel", "2", "married"}));
 
 TEST(EmployeeFiles, ADamagedFileStopsTheReadingAndKeepsWhatWasRead) {
     TempFolder folder;

@@ -45,11 +45,11 @@ TEST_F(PeriodSnapshotTest, SaveWritesEightNumbersAndZeroesBlankBoxes) {
 
 TEST_F(PeriodSnapshotTest, EntryThatIsNotANumberWritesNothing) {
     ctx.window.txtWeek = "1/5/2008";
-    ctx.window.txtAmount[3] = "-";
+    ctx.window.txtAmount[3] = "1-2";
     ctx.window.txtAmount[1] = "";
     try {
         SavePeriodSnapshot(ctx);
-        FAIL() << "\"-\" was saved";
+        FAIL() << "\"1-2\" was saved";
     } catch (const UserError& e) {
         EXPECT_NE(std::string(e.what()).find("O.T. TIME AND 1/2"), std::string::npos);
     }

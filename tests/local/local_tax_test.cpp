@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(NewYorkCity, CityTaxTest,
                                            CityCase{false, "Married", 0, "1000", 21.91},
                                            CityCase{true, "Single", 0, "500", 11.68},
                                            CityCase{false, "Single", 9, "400", 0},  // below row 0
-                                           CityCase{false, "", 0, "1000", 21.91},
+                                           CityCase{true, "Married", 0, "500", 10.95},
                                            CityCase{false, "Single", 0, "3000", 100.80}));
 
 TEST_F(PayrollFixture, CityRowsEightAndNineNeverApply) {
@@ -66,7 +66,35 @@ INSTANTIATE_TEST_SUITE_P(NonResident, NonCityTaxTest,
                          ::testing::Values(NonCityCase{false, "1000", 4.33},
                                            NonCityCase{true, "500", 2.16},
                                            NonCityCase{false, "100", 0.45},
-                                           NonCityCase{false, "1154", 5.19}));
+                                           NonCityCase{false, "1154", 5.19},
+                                           NonCityCase{false, "1170", 5.27}));  // 5.265
+
+struct DefaultRowCase {
+    int row;
+    NonCityRow biWeekly;
+    NonCityRow weekly;
+};
+
+class NonCityDefaultsTest : public ::testing::TestWithParam<DefaultRowCase> {};
+
+TEST_P(NonCityDefaultsTest, AreTheDefaultButtonsTable) {
+    const DefaultRowCase& c = GetParam();
+    const NonCityTable t = nonCityDefaults();
+    EXPECT_EQ(t.BiWeekly[c.row].MinRange, c.biWeekly.MinRange);
+    EXPECT_EQ(t.BiWeekly[c.row].Exemption, c.biWeekly.Exemption);
+    EXPECT_EQ(t.Weekly[c.row].MinRange, c.weekly.MinRange);
+    EXPECT_EQ(t.Weekly[c.row].Exemption, c.weekly.Exemption);
+    EXPECT_EQ(t.NonCityRate, 0.0045f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NonCityDefaultsTest,
+                         ::testing::Values(DefaultRowCase{0, {0, 0}, {0, 0}},
+                                           DefaultRowCase{1, {145, 115}, {78, 58}},
+                                           DefaultRowCase{2, {385, 77}, {192, 38}},
+                                           DefaultRowCase{3, {769, 38}, {385, 19}},
+                                           DefaultRowCase{4, {1154, 0}, {577, 0}},
+                                           DefaultRowCase{5, {999999, 0}, {999999, 0}},
+                                           DefaultRowCase{7, {999999, 0}, {999999, 0}}));
 
 TEST_F(PayrollFixture, NonCityTableNeverReadComputesNothing) {
     ctx.nonCity = NonCityTable{};

@@ -108,13 +108,31 @@ TEST(CheckWindow, OversizedNetPayIsNeitherWrittenOutNorFigured) {
     EXPECT_EQ(ctx.check.txtCheckAmt, "*********");
 }
 
-TEST(CheckWindow, LargestFloatNetPayBelowAMillionKeepsItsCents) {
-    // 999999.99 has no float of its own (it is 1000000); the float just below keeps cents.
-    PayrollContext ctx = withNetPay(999999.9375f);
-    EXPECT_EQ(ProtectAmount(ctx), "999999.94");
-    ctx.result.NetPay = 999999.99f;
-    EXPECT_EQ(ProtectAmount(ctx), kVoidAmount);
+struct StubCentsCase {
+    float netPay;
+    const char* amount;  // the check's figure
+    const char* cents;   // the words' cents
+};
+
+class CheckMatchesTheStub : public ::testing::TestWithParam<StubCentsCase> {};
+
+// The check pays the cents the calculator window and the stubs show, not the cents of the
+// Single's binary value.
+TEST_P(CheckMatchesTheStub, AmountAndWordsHaveTheShownCents) {
+    const StubCentsCase& c = GetParam();
+    PayrollContext ctx = withNetPay(c.netPay);
+    loadCheckWindow(ctx);
+    EXPECT_EQ(ctx.check.txtCheckAmt, c.amount);
+    EXPECT_NE(ctx.check.AmountWords.find(c.cents), std::string::npos) << ctx.check.AmountWords;
+    const std::string shown = formatPattern(ctx.result.NetPay, "#####.00");
+    EXPECT_EQ(std::string(c.amount).substr(std::string(c.amount).find_first_not_of('*')), shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(NetPays, CheckMatchesTheStub,
+                         ::testing::Values(StubCentsCase{1234.565f, "**1234.57", " 57/100"},
+                                           StubCentsCase{14.745f, "****14.75", " 75/100"},
+                                           StubCentsCase{99999.99f, "*99999.99", " 99/100"},
+                                           StubCentsCase{372.46f, "***372.46", " 46/100"}));
 
 }  // namespace
 }  // namespace corvanta

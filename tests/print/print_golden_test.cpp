@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -33,6 +34,14 @@ std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+// The words of a line, one blank between them.
+std::string squeezed(const std::string& line) {
+    std::istringstream in(line);
+    std::string word, out;
+    while (in >> word) out += (out.empty() ? "" : " ") + word;
     return out;
 }
 
@@ -80,7 +89,7 @@ TEST_F(PrintGolden, StubLinesSitAtTheirColumns) {
     ASSERT_EQ(l.size(), 61u);
     EXPECT_EQ(l[2], "Harbor Tool Works");
     EXPECT_EQ(columnOf(l[4], "EIN"), 85);
-    EXPECT_EQ(l[5], std::string(203, '-'));
+    EXPECT_EQ(l[5], std::string(164, '-'));
     EXPECT_EQ(columnOf(l[6], "Dana Whitfield"), 20);
     EXPECT_EQ(columnOf(l[6], "123-45-6789"), 50);
     EXPECT_EQ(columnOf(l[8], "For Week Ending: 1/19/2008"), 85);
@@ -152,6 +161,78 @@ TEST_F(PrintGolden, CheckAmountLineAndStubs) {
     EXPECT_EQ(columnOf(l[55], "For Week Ending"), 65);  // seven blank lines, second stub
     EXPECT_EQ(columnOf(l[73], "Earnings"), 30);         // one blank line after it
     EXPECT_EQ(l.size(), 76u);
+}
+
+struct CheckOffsetCase {
+    int horizontal;
+    int vertical;
+};
+
+class CheckAtEveryOffset : public PrintGolden,
+                           public ::testing::WithParamInterface<CheckOffsetCase> {};
+
+// Every offset of the dialog moves the whole check, face and both stubs, and nothing else:
+// the lines are those of the plain check, shifted.
+TEST_P(CheckAtEveryOffset, IsThePlainCheckMoved) {
+    const CheckOffsetCase& c = GetParam();
+    loadCheckWindow(ctx);
+    const auto plain = lines(check({"0", "0"}));
+    const auto moved = lines(check({std::to_string(c.horizontal), std::to_string(c.vertical)}));
+    const int blankAbove = std::max(c.vertical + 3, -1) + 1;  // four at offset 0
+    ASSERT_EQ(static_cast<int>(moved.size()), static_cast<int>(plain.size()) - 4 + blankAbove);
+    for (std::size_t i = 4; i < plain.size(); ++i) {
+        const std::string& line = moved[i - 4 + static_cast<std::size_t>(blankAbove)];
+        if (plain[i].empty()) {
+            EXPECT_EQ(line, "") << i;
+            continue;
+        }
+        // A column below 1 is column 1.
+        const int first = static_cast<int>(plain[i].find_first_not_of(' ')) + 1;
+        EXPECT_EQ(static_cast<int>(line.find_first_not_of(' ')) + 1,
+                  std::max(first + c.horizontal, 1))
+            << i;
+        EXPECT_EQ(squeezed(line), squeezed(plain[i])) << i;
+    }
+    int rules = 0;
+    for (const std::string& line : moved) rules += columnOf(line, std::string(198, '-')) > 0;
+    EXPECT_EQ(rules, 2);
+}
+
+std::vector<CheckOffsetCase> dialogOffsets() {
+    std::vector<CheckOffsetCase> out;
+    for (int h = -5; h <= 5; ++h) {
+        for (int v = -5; v <= 5; ++v) out.push_back({h, v});
+    }
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialog, CheckAtEveryOffset, ::testing::ValuesIn(dialogOffsets()));
+
+TEST_F(PrintGolden, HolidayAndVacationLinesUseTheRatePaid) {
+    ctx.profile.HourlyRate = 0;  // paid at 7.50
+    calculate({"40", "", "", "", "8", "2", "", ""});
+    const std::string text = stub();
+    const auto l = lines(text);
+    bool regular = false;
+    bool holiday = false;
+    bool vacation = false;
+    for (const std::string& line : l) {
+        if (columnOf(line, "Regular1 Earning") == 5) {
+            regular = true;
+            EXPECT_EQ(squeezed(line), "Regular1 Earning 7.50 40.00 300.00") << line;
+        }
+        if (columnOf(line, "Holiday") == 5) {
+            holiday = true;
+            EXPECT_NE(line.find("7.50"), std::string::npos) << line;
+            EXPECT_NE(line.find("60.00"), std::string::npos) << line;
+        }
+        if (columnOf(line, "Vacation/Sick") == 5) {
+            vacation = true;
+            EXPECT_NE(line.find("7.50"), std::string::npos) << line;
+            EXPECT_NE(line.find("15.00"), std::string::npos) << line;
+        }
+    }
+    EXPECT_TRUE(regular && holiday && vacation) << text;
 }
 
 TEST_F(PrintGolden, CheckRefusesAnOffsetThatIsNotANumber) {

@@ -4,17 +4,20 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPdfWriter>
+#include <array>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
 
 #include "core/user_error.h"
+#include "print/check_print.h"
 #include "print/ledger_report.h"
 #include "print/pay_stub.h"
 #include "print/print_scenario.h"
 #include "print/text_page.h"
 #include "qtprint/pdf_output.h"
 #include "qtprint/qt_page_printer.h"
+#include "support/cli_runner.h"
 #include "support/payroll_fixture.h"
 #include "support/pdf_text.h"
 
@@ -29,12 +32,10 @@ QGuiApplication& app() {
     return instance;
 }
 
-
 int pageCount(const std::filesystem::path& pdf) {
     const std::string text = pdfText(pdf, "-layout");
     return static_cast<int>(std::count(text.begin(), text.end(), '\f'));
 }
-
 
 class PdfPrint : public PayrollFixture {
   protected:
@@ -98,6 +99,96 @@ TEST_F(PdfPrint, UnwritableFileIsReportedWithItsName) {
     } catch (const FileError& e) {
         EXPECT_EQ(e.fileName(), "stub.pdf");
     }
+}
+
+struct OffsetCase {
+    const char* horizontal;
+    const char* vertical;
+};
+
+// Every offset the offset dialog offers, both ways at once as well as each alone.
+std::vector<OffsetCase> everyOffset() {
+    static constexpr std::array<const char*, 11> kTexts{"+5", "+4", "+3", "+2", "+1", "0",
+                                                        "-1", "-2", "-3", "-4", "-5"};
+    std::vector<OffsetCase> cases;
+    for (const char* h : kTexts) {
+        for (const char* v : kTexts) cases.push_back({h, v});
+    }
+    return cases;
+}
+
+class CheckOnOnePage : public PdfPrint, public ::testing::WithParamInterface<OffsetCase> {};
+
+TEST_P(CheckOnOnePage, FaceAndBothStubsStayOnTheLetterPage) {
+    const OffsetCase& c = GetParam();
+    ctx.check.txtCheckDate = "12/31/2008";
+    ctx.check.loaded = true;
+    int pages = 0;
+    double rightmost = 0;
+    double width = 0;
+    letterPdf(
+        [&](QPagedPaintDevice& device) {
+            QtPagePrinter page(device);
+            PrintCheck(ctx, page, {c.horizontal, c.vertical});
+            pages = page.pageCount();
+            rightmost = page.rightmostEdge();
+            width = page.printableWidth();
+        },
+        1200);
+    EXPECT_EQ(pages, 1) << c.horizontal << " " << c.vertical;
+    EXPECT_LE(rightmost, width) << c.horizontal << " " << c.vertical;
+}
+
+INSTANTIATE_TEST_SUITE_P(Offsets, CheckOnOnePage, ::testing::ValuesIn(everyOffset()));
+
+TEST_F(PdfPrint, CheckDateAndSecondStubAreOnTheFirstPage) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    ctx.check.txtCheckDate = "12/31/2008";
+    ctx.check.loaded = true;
+    const auto pdf = folder / "check.pdf";
+    printToPdfFile(
+        pdf,
+        [&](PrintColumnModel& page) {
+            PrintCheck(ctx, page, {"+5", "+5"});
+        },
+        false);
+    const std::string text = pdfText(pdf, "-layout");
+    EXPECT_EQ(pageCount(pdf), 1);
+    EXPECT_NE(text.find("12/31/2008"), std::string::npos);
+    // Both stubs' summary lines.
+    std::size_t at = text.find("Net Pay");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_NE(text.find("Net Pay", at + 1), std::string::npos);
+}
+
+// The pay stub's dashed rules, like every other line of it, end inside the page.
+TEST_F(PdfPrint, StubLinesEndInsideThePage) {
+    double rightmost = 0;
+    double width = 0;
+    int pages = 0;
+    letterPdf(
+        [&](QPagedPaintDevice& device) {
+            QtPagePrinter page(device);
+            PrintText(ctx, page, "2/1/2008");
+            rightmost = page.rightmostEdge();
+            width = page.printableWidth();
+            pages = page.pageCount();
+        },
+        1200);
+    EXPECT_EQ(pages, 1);
+    EXPECT_LE(rightmost, width);
+}
+
+TEST_F(PdfPrint, CommandLineCheckAtTheLargestOffsetsIsOneSheet) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    folder.copyFederalTable();
+    const auto pdf = folder / "far.pdf";
+    const CliResult r =
+        runCli({"check", "--dir", folder.path().string(), "--straight", "40", "--horz", "+5",
+                "--vert", "+5", "--date", "12/31/2008", "--force", "--pdf", pdf.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(pageCount(pdf), 1);
+    EXPECT_NE(pdfText(pdf, "-layout").find("12/31/2008"), std::string::npos);
 }
 
 }  // namespace

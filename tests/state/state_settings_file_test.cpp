@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TableCase{false, "Single", 768.3f, 21.54},       // exactly line 4's minimum
                       TableCase{false, "Single", 200, 0},              // below line 1: clamped to 0
                       TableCase{false, "Married", 1000, 34.08},        // 712.5 in line 4
-                      TableCase{false, "", 1000, 34.08},               // any other status: married
+                      TableCase{true, "Married", 500, 17.04},          // halved married lines
                       TableCase{false, "Single", 10268.3f, 718.83}));  // line 8, unbounded
 
 TEST_F(PayrollFixture, UnorderedMinimumsLetTheLastApplyingLineWin) {

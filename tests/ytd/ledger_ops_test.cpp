@@ -139,5 +139,40 @@ TEST(LedgerEdits, ClearLedgerZeroesRowsAndTotalsOfAllRows) {
     EXPECT_EQ(ctx.ledger.totalBoxes.txtTotSdi, ".00");
 }
 
+struct CentTotalCase {
+    bool weekly;
+    float amount;     // posted into every row of the year
+    double total;     // what the year's Currency totals hold
+    const char* box;  // the totals strip's gross box
+};
+
+class LedgerCentTotals : public ::testing::TestWithParam<CentTotalCase> {};
+
+TEST_P(LedgerCentTotals, AddEachAmountAsItWasPosted) {
+    const CentTotalCase& c = GetParam();
+    PayrollContext ctx;
+    if (!c.weekly) {
+        ctx.profile.PayWeekly = 0;
+        ctx.profile.PayBiWeekly = kOptionSelected;
+    }
+    const int rows = c.weekly ? kLedgerRows : kLedgerRows / 2;
+    for (int i = 0; i < rows; ++i) {
+        LedgerRow& r = ctx.ledger.rows[i];
+        r.Gross = r.Net = r.Overtime = r.Tips = c.amount;
+    }
+    AddAnnual(ctx);
+    const YtdTotals& t = ctx.ledger.totals;
+    for (const Currency total : {t.YtdGross, t.YtdNet, t.YtdOvertime, t.YtdTips}) {
+        EXPECT_EQ(total, Currency::fromDouble(c.total));
+    }
+    EXPECT_EQ(ctx.ledger.totalBoxes.txtTotNet, c.box);
+}
+
+INSTANTIATE_TEST_SUITE_P(Years, LedgerCentTotals,
+                         ::testing::Values(CentTotalCase{true, 1234.56f, 64197.12, "64197.12"},
+                                           CentTotalCase{false, 5000.03f, 130000.78, "130000.78"},
+                                           CentTotalCase{true, 0.1f, 5.2, "5.20"},
+                                           CentTotalCase{true, -19.99f, -1039.48, "-1039.48"}));
+
 }  // namespace
 }  // namespace corvanta
