@@ -1,7 +1,7 @@
 #include "state/state_dialog_commands.h"
 
 #include "core/money.h"
-#include "state/methods/method_support.h"
+#include "state/methods/setter_support.h"
 #include "state/state_file.h"
 #include "state/state_methods.h"
 #include "state/state_withholding.h"

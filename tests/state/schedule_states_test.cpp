@@ -16,7 +16,6 @@ using testing::runMethod;
 using testing::shownState;
 using testing::stateContext;
 
-
 struct IowaCase {
     Pay pay;
     int exemptions;
@@ -110,7 +109,6 @@ TEST(StateIowaEndToEnd, WeeklyOneExemption) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 18);
 }
 
-
 struct MissouriCase {
     Pay pay;
     const char* status;
@@ -191,7 +189,6 @@ TEST(StateMissouriEndToEnd, RoundedEvenWithoutRoundStateSaved) {
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 32);
 }
 
-
 struct AlabamaCase {
     Pay pay;
     const char* fedStatus;
@@ -210,7 +207,7 @@ TEST_P(Alabama, SlidingDeductionsAndBrackets) {
     ctx.profile.FedStatus = c.fedStatus;
     ctx.result.GrossPay = c.gross;
     ctx.result.FedWithholding = c.fedWithholding;
-    GetAlabama(ctx);
+    testing::compute(ctx, GetAlabama);
     EXPECT_DOUBLE_EQ(shownState(ctx), c.expected);
 }
 
@@ -242,7 +239,7 @@ TEST(StateAlabama, NoStepWhereTheFivePercentBracketStarts) {
     PayrollContext ctx = stateContext(Pay::BiWeekly, "Single");
     auto tax = [&](float gross) {
         ctx.result.GrossPay = gross;
-        GetAlabama(ctx);
+        testing::compute(ctx, GetAlabama);
         return ctx.result.StateWithholding;
     };
     EXPECT_NEAR(tax(269.22f), 19.23 * 0.02 + (115.38 - 19.23) * 0.04, 1e-4);

@@ -43,7 +43,6 @@ double runTableCase(StateMethodId id, const TableCase& c) {
     return shownState(ctx);
 }
 
-
 class Utah : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Utah, WholeWageTimesLineRate) {
     EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::Utah, GetParam()), GetParam().expected);
@@ -90,7 +89,6 @@ TEST(StateUtahEndToEnd, WeeklyTopLine) {
     emp.setup.state.UseUtah = 1;
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 40.00);
 }
-
 
 class Oregon : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Oregon, GrossLessFederalAndStandardDeduction) {
@@ -140,7 +138,6 @@ TEST(StateOregonEndToEnd, SingleBiWeekly) {
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 65.13);
 }
 
-
 class Kentucky : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Kentucky, CumulativeBrackets) {
     EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::Kentucky, GetParam()), GetParam().expected);
@@ -173,7 +170,6 @@ TEST(StateKentuckyEndToEnd, OneExemptionBiWeekly) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 16.47);
 }
 
-
 class Wisconsin : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Wisconsin, TableLessCredit) {
     EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::Wisconsin, GetParam()), GetParam().expected);
@@ -204,7 +200,6 @@ TEST(StateWisconsinEndToEnd, CaliforniaAllowanceFromTheAndFile) {
     emp.setup.state.CalAllowance = 50;
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 25.54);
 }
-
 
 class NorthCarolina : public ::testing::TestWithParam<TableCase> {};
 TEST_P(NorthCarolina, RateLessLineAmount) {

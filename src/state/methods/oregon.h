@@ -1,12 +1,14 @@
 #pragma once
 
-#include "core/payroll_context.h"
+#include "state/state_method_inputs.h"
 
 namespace corvanta {
 
+struct PayrollContext;
+
 // Oregon: gross pay less the federal withholding (up to a cap) and a standard deduction, on
 // a three-line table; three or more exemptions use the married table.
-void OregonMethod(PayrollContext& ctx);
+StateFigures OregonMethod(const StateMethodInputs& in);
 
 // Oregon's table and credits, written for the pay frequency selected now.
 void OregonSet(PayrollContext& ctx);

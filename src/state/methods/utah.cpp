@@ -7,43 +7,25 @@ namespace {
 
 constexpr int kUtahLines = 7;
 
-void applyUtahLines(PayrollContext& ctx, bool halve) {
-    PayResult& r = ctx.result;
-    const auto& table = ctx.state.tableFor(ctx.profile.StateStatus);
-    forEachLineInRange(table, kUtahLines, r.StateWage, halve,
+void applyUtahLines(const StateMethodInputs& in, StateFigures& out, bool halve) {
+    const auto& table = in.settings.tableFor(in.StateStatus);
+    forEachLineInRange(table, kUtahLines, out.StateWage, halve,
                        [&](int k, float, float amount, float percent) {
-                           r.StateWithholding = r.StateWage * percent + amount;
+                           out.StateWithholding = out.StateWage * percent + amount;
                            // The top line's rate already includes the exemption credit.
-                           if (k == kUtahLines - 1) r.StateAllowance = 0;
+                           if (k == kUtahLines - 1) out.StateAllowance = 0;
                        });
 }
 
 }  // namespace
 
-void UtahMethod(PayrollContext& ctx) {
-    PayResult& r = ctx.result;
-    r.StateWage = r.TaxableGross - r.StateCafeteriaReduction;
-    if (biWeeklySelected(ctx)) applyUtahLines(ctx, false);
-    if (weeklySelected(ctx)) applyUtahLines(ctx, true);
-    r.StateWithholding = static_cast<float>(r.StateWithholding) - r.StateAllowance;
-}
-
-void UtahSet(PayrollContext& ctx) {
-    static constexpr LineText single[kUtahLines]{
-        {"0", "0", "0"},      {"254", "0", "0.01"}, {"315", "0", "0.02"}, {"423", "0", "0.03"},
-        {"565", "0", "0.04"}, {"812", "0", "0.05"}, {"1531", "0", "0.05"}};
-    static constexpr LineText married[kUtahLines]{
-        {"0", "0", "0"},       {"508", "0", "0.01"},  {"631", "0", "0.02"}, {"846", "0", "0.03"},
-        {"1131", "0", "0.04"}, {"1623", "0", "0.05"}, {"3062", "0", "0.05"}};
-    StateDialogModel& d = ctx.stateDialog;
-    writeSingleTable(d, single, kUtahLines);
-    writeMarriedTable(d, married, kUtahLines);
-    enableTables(d, true);
-    writeAllowanceSteps(d, biWeeklySelected(ctx) ? 500 : 200);
-    enableAllowances(d, true);
-    numberRowLabels(d);
-    d.ckSpouse = 0;
-    d.ckSpouseVisible = false;
+StateFigures UtahMethod(const StateMethodInputs& in) {
+    StateFigures out = unchangedFigures(in);
+    out.StateWage = in.TaxableGross - in.StateCafeteriaReduction;
+    if (in.biWeekly) applyUtahLines(in, out, false);
+    if (in.weekly) applyUtahLines(in, out, true);
+    out.StateWithholding = static_cast<float>(out.StateWithholding) - out.StateAllowance;
+    return out;
 }
 
 }  // namespace corvanta

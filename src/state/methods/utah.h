@@ -1,12 +1,14 @@
 #pragma once
 
-#include "core/payroll_context.h"
+#include "state/state_method_inputs.h"
 
 namespace corvanta {
 
+struct PayrollContext;
+
 // Utah: the whole wage times the rate of its line, less the exemption credit, which the top
 // line does not allow.
-void UtahMethod(PayrollContext& ctx);
+StateFigures UtahMethod(const StateMethodInputs& in);
 
 // Utah's bi-weekly table and the exemption credits for the selected pay frequency.
 void UtahSet(PayrollContext& ctx);
