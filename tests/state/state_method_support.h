@@ -79,13 +79,15 @@ class EmployeeOnDisk {
     }
 
     // Writes ".use", ".and" and ".sta" from the setup context, opens the employee in a fresh
-    // context and calculates without the closing save.
-    PayrollContext& calculate(const std::string& straightHours) {
+    // context and calculates without the closing save. The pay period is dated 1/5/2008
+    // unless another date is given.
+    PayrollContext& calculate(const std::string& straightHours, const std::string& week = "") {
         writeFiles();
         ctx = PayrollContext{};
         ctx.folder = folder.path();
         OpenEmployee(ctx, "Emp", "1/5/2008");
         ctx.window.txtAmount[0] = straightHours;
+        if (!week.empty()) ctx.window.txtWeek = week;
         Calcu_late(ctx, CalculateOptions{.save = false});
         return ctx;
     }

@@ -2,6 +2,7 @@
 // formula, on the values their setters write.
 #include <gtest/gtest.h>
 
+#include "period_cases.h"
 #include "state/methods/kentucky.h"
 #include "state/methods/oregon.h"
 #include "state/methods/utah.h"
@@ -12,7 +13,10 @@ namespace {
 
 using testing::applySetter;
 using testing::EmployeeOnDisk;
+using testing::engineStateTax;
 using testing::Pay;
+using testing::PeriodCase;
+using testing::periodCaseName;
 using testing::runMethod;
 using testing::shownState;
 using testing::stateContext;
@@ -30,8 +34,10 @@ struct TableCase {
     double expected;
 };
 
+// Dated 1/5/2008, like the engine's periods, so Utah keeps its table.
 double runTableCase(StateMethodId id, const TableCase& c) {
     PayrollContext ctx = stateContext(c.pay, c.status, c.exemptions);
+    ctx.window.txtWeek = "1/5/2008";
     applySetter(ctx, id);
     ctx.state.CalAllowance = c.calAllowance;
     PayResult& r = ctx.result;
@@ -59,6 +65,52 @@ INSTANTIATE_TEST_SUITE_P(
                       // weekly halves the minimums; the weekly credit is 2 per exemption
                       TableCase{Pay::Weekly, "Single", 2, 300, 0, 0, 0, 0, 8.00},
                       TableCase{Pay::Weekly, "Single", 2, 800, 0, 0, 0, 0, 40.00}));
+
+class UtahPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(UtahPeriod, RuleOfThePayDate) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateUtah, UtahPeriod, ::testing::ValuesIn(testing::utahCases()),
+                         periodCaseName);
+
+struct PayDateCase {
+    const char* text;
+    bool flatRate;
+};
+
+class UtahPayDate : public ::testing::TestWithParam<PayDateCase> {};
+TEST_P(UtahPayDate, FormulaFromFebruaryFirst) {
+    EXPECT_EQ(utahFlatRateApplies(GetParam().text), GetParam().flatRate) << GetParam().text;
+}
+INSTANTIATE_TEST_SUITE_P(
+    StateUtah, UtahPayDate,
+    ::testing::Values(PayDateCase{"1/31/2008", false}, PayDateCase{"2/1/2008", true},
+                      PayDateCase{"12/31/2007", false}, PayDateCase{"02/01/2008", true},
+                      PayDateCase{"1/5/2009", true},
+                      // a saved period brings its date back padded
+                      PayDateCase{"1/5/2008  ", false},
+                      // not a date: the formula
+                      PayDateCase{"", true}, PayDateCase{"1/5/08", true},
+                      PayDateCase{"2/30/2007", true}, PayDateCase{"13/1/2007", true},
+                      PayDateCase{"1/5/2007x", true}, PayDateCase{"1-5-2007", true}));
+
+TEST(StateUtahSet, CaptionTellsTheRuleOfThePayDate) {
+    PayrollContext ctx = stateContext(Pay::BiWeekly);
+    ctx.window.txtWeek = "1/31/2008";
+    UtahSet(ctx);
+    EXPECT_EQ(ctx.stateDialog.lbStateRule,
+              "Utah: wages paid before 2/1/2008 are withheld by this table.");
+    ctx.window.txtWeek = "2/1/2008";
+    UtahSet(ctx);
+    EXPECT_EQ(ctx.stateDialog.lbStateRule,
+              "Utah: wages paid from 2/1/2008 are withheld by the 2008 formula; the table is not "
+              "used.");
+    ctx.window.txtWeek = "soon";
+    UtahSet(ctx);
+    EXPECT_EQ(ctx.stateDialog.lbStateRule,
+              "Utah: the pay period date is not a date, so the 2008 formula applies; the table "
+              "is not used.");
+}
 
 TEST(StateUtahSet, CreditsFollowTheFrequency) {
     PayrollContext bi = stateContext(Pay::BiWeekly);

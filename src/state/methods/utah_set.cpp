@@ -1,10 +1,23 @@
 #include "state/methods/setter_support.h"
 #include "state/methods/utah.h"
+#include "state/pay_date.h"
 
 namespace corvanta {
 namespace {
 
 constexpr int kUtahLines = 7;
+
+std::string ruleCaption(const std::string& payPeriodDate) {
+    if (!readPayDate(payPeriodDate)) {
+        return "Utah: the pay period date is not a date, so the 2008 formula applies; the table "
+               "is not used.";
+    }
+    if (utahFlatRateApplies(payPeriodDate)) {
+        return "Utah: wages paid from 2/1/2008 are withheld by the 2008 formula; the table is "
+               "not used.";
+    }
+    return "Utah: wages paid before 2/1/2008 are withheld by this table.";
+}
 
 }  // namespace
 
@@ -24,6 +37,7 @@ void UtahSet(PayrollContext& ctx) {
     numberRowLabels(d);
     d.ckSpouse = 0;
     d.ckSpouseVisible = false;
+    d.lbStateRule = ruleCaption(ctx.window.txtWeek);
 }
 
 }  // namespace corvanta
