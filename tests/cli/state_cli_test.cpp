@@ -153,7 +153,7 @@ TEST_P(StatePeriodCliTest, CommandLineShowsTheStateTax) {
 
 std::vector<testing::PeriodCase> allPeriodCases() {
     std::vector<testing::PeriodCase> all;
-    for (const auto* list : {&testing::utahCases()}) {
+    for (const auto* list : {&testing::utahCases(), &testing::missouriCases()}) {
         all.insert(all.end(), list->begin(), list->end());
     }
     return all;

@@ -77,4 +77,15 @@ inline const std::vector<PeriodCase>& utahCases() {
     return cases;
 }
 
+// Missouri: the 10,000 federal deduction cap only for a married one-earner couple.
+inline const std::vector<PeriodCase>& missouriCases() {
+    static const std::vector<PeriodCase> cases{
+        {"BiWeeklySingleOne", Id::Missouri, kBi, "Single", "Single", 1, 0, true, 5000, "", 264},
+        {"BiWeeklySingleNone", Id::Missouri, kBi, "Single", "Single", 0, 0, true, 2000, "", 87},
+        {"WeeklySingleNone", Id::Missouri, kWeekly, "Single", "Single", 0, 0, true, 800, "", 31},
+        {"MarriedSpouseWorks", Id::Missouri, kBi, "Single", "Married", 2, 1, true, 2000, "", 82},
+    };
+    return cases;
+}
+
 }  // namespace corvanta::testing

@@ -1,6 +1,7 @@
 // Iowa, Missouri and Alabama: fixed schedules on the wage less federal withholding.
 #include <gtest/gtest.h>
 
+#include "period_cases.h"
 #include "state/methods/alabama.h"
 #include "state/methods/iowa.h"
 #include "state/methods/missouri.h"
@@ -11,7 +12,10 @@ namespace {
 
 using testing::applySetter;
 using testing::EmployeeOnDisk;
+using testing::engineStateTax;
 using testing::Pay;
+using testing::PeriodCase;
+using testing::periodCaseName;
 using testing::runMethod;
 using testing::shownState;
 using testing::stateContext;
@@ -140,14 +144,18 @@ TEST_P(Missouri, ScheduleAfterDeductions) {
 INSTANTIATE_TEST_SUITE_P(
     StateMissouri, Missouri,
     ::testing::Values(MissouriCase{Pay::BiWeekly, "Single", 0, 0, 1000, 150, 29.76, 30},
-                      // above the cap 384.6154 the cap is deducted
-                      MissouriCase{Pay::BiWeekly, "Single", 0, 0, 2000, 400, 75.68, 76},
+                      // above the cap only the cap is deducted: 192.3077 single
+                      MissouriCase{Pay::BiWeekly, "Single", 0, 0, 2000, 400, 87.22, 87},
+                      // and 384.6154 for a married employee whose spouse does not work
+                      MissouriCase{Pay::BiWeekly, "Married", 0, 0, 2000, 400, 63.11, 63},
                       MissouriCase{Pay::BiWeekly, "Married", 1, 0, 1000, 150, 29.76, 30},
                       MissouriCase{Pay::BiWeekly, "Married", 1, 2, 1000, 150, 24.22, 24},
                       MissouriCase{Pay::BiWeekly, "Married", 0, 0, 1000, 150, 17.18, 17},
                       MissouriCase{Pay::Weekly, "Single", 0, 1, 500, 60, 14.23, 14},
-                      // weekly cap with a working spouse is 96.15385
-                      MissouriCase{Pay::Weekly, "Single", 1, 1, 500, 100, 12.06, 12}));
+                      // the weekly cap of every filer but a one-earner couple is 96.15385
+                      MissouriCase{Pay::Weekly, "Single", 1, 1, 500, 100, 12.06, 12},
+                      MissouriCase{Pay::Weekly, "Single", 0, 1, 500, 100, 12.06, 12},
+                      MissouriCase{Pay::Weekly, "Married", 1, 1, 500, 100, 12.06, 12}));
 
 class MissouriSchedule : public ::testing::TestWithParam<ScheduleCase> {};
 
@@ -179,6 +187,13 @@ TEST(StateMissouriSet, StandardDeductionAndAllowances) {
     EXPECT_EQ(weekly.stateDialog.txtStateMarExp[3].text, "69.24");
     EXPECT_EQ(weekly.stateDialog.Label15, "W4 Allowance");
 }
+
+class MissouriPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(MissouriPeriod, CapByStatus) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateMissouri, MissouriPeriod,
+                         ::testing::ValuesIn(testing::missouriCases()), periodCaseName);
 
 TEST(StateMissouriEndToEnd, RoundedEvenWithoutRoundStateSaved) {
     EmployeeOnDisk emp;

@@ -14,9 +14,12 @@ constexpr ScheduleBracket kWeekly[]{
     {20, 0.015, 0},   {40, 0.02, 0.3},   {60, 0.025, 0.7}, {80, 0.03, 1.2},   {100, 0.035, 1.8},
     {120, 0.04, 2.5}, {140, 0.045, 3.3}, {160, 0.05, 4.2}, {180, 0.055, 5.2}, {0, 0.06, 6.3}};
 
-// The most federal withholding that may be deducted in a period.
+// The most federal withholding that may be deducted in a period: 10,000 a year for a married
+// couple with one earner, 5,000 for every other filer ("Spouse Works" is asked of married
+// persons only, so its unchecked box says nothing about a single employee).
 float federalCap(const StateMethodInputs& in) {
-    const double annual = in.settings.SpouseWorks == 1 ? 5000 : 10000;
+    const bool oneEarnerCouple = in.StateStatus == "Married" && in.settings.SpouseWorks == 0;
+    const double annual = oneEarnerCouple ? 10000 : 5000;
     return static_cast<float>(annual / (in.weekly ? 52 : 26));
 }
 
