@@ -88,4 +88,15 @@ inline const std::vector<PeriodCase>& missouriCases() {
     return cases;
 }
 
+// Alabama: a federal-single, state-married employee takes the married standard deduction.
+inline const std::vector<PeriodCase>& alabamaCases() {
+    static const std::vector<PeriodCase> cases{
+        {"SingleMarriedNone", Id::Alabama, kBi, "Single", "Married", 0, 0, false, 1010, "", 25.53},
+        {"SingleSingleOne", Id::Alabama, kBi, "Single", "Single", 1, 0, false, 1140, "", 40.72},
+        {"SingleSingleBand1140", Id::Alabama, kBi, "Single", "Single", 0, 0, false, 1140, "",
+         41.68},
+    };
+    return cases;
+}
+
 }  // namespace corvanta::testing

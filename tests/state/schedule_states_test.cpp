@@ -238,8 +238,8 @@ INSTANTIATE_TEST_SUITE_P(
         AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 2000, 0, 91.73},
         // 2% bracket
         AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 160, 0, 0.12},
-        // no standard deduction for this pair of statuses
-        AlabamaCase{Pay::BiWeekly, "Single", "Married", 2, 1000, 100, 34.23},
+        // federal single, state married: the married scale (step 12, 207.69)
+        AlabamaCase{Pay::BiWeekly, "Single", "Married", 2, 1000, 100, 23.85},
         // married/married: 4% runs up to a3 = 230.77
         AlabamaCase{Pay::BiWeekly, "Married", "Married", 1, 700, 50, 7.54},
         AlabamaCase{Pay::BiWeekly, "Married", "Single", 0, 400, 20, 7.70},
@@ -272,6 +272,13 @@ TEST(StateAlabamaSet, EveryCellZeroAndLocked) {
     EXPECT_FLOAT_EQ(ctx.state.SingleAllowance[0], 0);
     EXPECT_FLOAT_EQ(ctx.state.MarriedTable[4].MinRange, 0);
 }
+
+class AlabamaPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(AlabamaPeriod, StandardDeductionByStatuses) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateAlabama, AlabamaPeriod, ::testing::ValuesIn(testing::alabamaCases()),
+                         periodCaseName);
 
 TEST(StateAlabamaEndToEnd, SingleBiWeekly) {
     EmployeeOnDisk emp;

@@ -84,7 +84,8 @@ const PeriodScale* scaleFor(const PeriodFigures& f, const std::string& fed,
                             const std::string& state) {
     if (fed == "Single" && state == "Single") return &f.scales[0];
     if (fed == "Married" && state == "Single") return &f.scales[1];
-    if (fed == "Married" && state == "Married") return &f.scales[2];
+    // A W-4 at the single rate does not take a married employee's deduction away.
+    if (state == "Married" && (fed == "Married" || fed == "Single")) return &f.scales[2];
     return nullptr;
 }
 
