@@ -153,8 +153,8 @@ TEST_P(StatePeriodCliTest, CommandLineShowsTheStateTax) {
 
 std::vector<testing::PeriodCase> allPeriodCases() {
     std::vector<testing::PeriodCase> all;
-    for (const auto* list :
-         {&testing::utahCases(), &testing::missouriCases(), &testing::alabamaCases()}) {
+    for (const auto* list : {&testing::utahCases(), &testing::missouriCases(),
+                             &testing::alabamaCases(), &testing::northCarolinaCases()}) {
         all.insert(all.end(), list->begin(), list->end());
     }
     return all;

@@ -99,4 +99,16 @@ inline const std::vector<PeriodCase>& alabamaCases() {
     return cases;
 }
 
+// North Carolina: 2,000 per allowance once the annual wage reaches the status's cutoff.
+inline const std::vector<PeriodCase>& northCarolinaCases() {
+    static const std::vector<PeriodCase> cases{
+        {"BiWeeklyMarriedTwo", Id::NC, kBi, "Single", "Married", 2, 0, true, 3000, "", 193},
+        {"BiWeeklySingleTwo", Id::NC, kBi, "Single", "Single", 2, 0, true, 2500, "", 151},
+        {"WeeklySingleOne", Id::NC, kWeekly, "Single", "Single", 1, 0, true, 1200, "", 75},
+        {"WeeklyBelowCutoff", Id::NC, kWeekly, "Single", "Single", 1, 0, true, 700, "", 39},
+        {"BiWeeklySingleNone", Id::NC, kBi, "Single", "Single", 0, 0, true, 1000, "", 57},
+    };
+    return cases;
+}
+
 }  // namespace corvanta::testing

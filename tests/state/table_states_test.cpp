@@ -265,7 +265,19 @@ INSTANTIATE_TEST_SUITE_P(
                       TableCase{Pay::BiWeekly, "Single", 0, 1000, 0, 0, 30, 20, 53.52},
                       TableCase{Pay::Weekly, "Single", 0, 500, 0, 0, 0, 0, 28.51},
                       // weekly halves the allowance in the wage
-                      TableCase{Pay::Weekly, "Single", 2, 500, 0, 0, 0, 0, 21.78}));
+                      TableCase{Pay::Weekly, "Single", 2, 500, 0, 0, 0, 0, 21.78},
+                      // from an annual 60,000 single, 50,000 married, an allowance is 76.92
+                      TableCase{Pay::BiWeekly, "Single", 1, 2307.69f, 0, 0, 0, 0, 141.83},
+                      TableCase{Pay::BiWeekly, "Single", 1, 2307.70f, 0, 0, 0, 0, 143.17},
+                      TableCase{Pay::BiWeekly, "Married", 1, 1923.07f, 0, 0, 0, 0, 115.72},
+                      TableCase{Pay::BiWeekly, "Married", 1, 1923.08f, 0, 0, 0, 0, 117.07}));
+
+class NorthCarolinaPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(NorthCarolinaPeriod, AllowanceByAnnualWage) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateNorthCarolina, NorthCarolinaPeriod,
+                         ::testing::ValuesIn(testing::northCarolinaCases()), periodCaseName);
 
 TEST(StateNorthCarolina, LineNineUsesItsOwnRange) {
     PayrollContext ctx = stateContext(Pay::BiWeekly);
