@@ -153,8 +153,9 @@ TEST_P(StatePeriodCliTest, CommandLineShowsTheStateTax) {
 
 std::vector<testing::PeriodCase> allPeriodCases() {
     std::vector<testing::PeriodCase> all;
-    for (const auto* list : {&testing::utahCases(), &testing::missouriCases(),
-                             &testing::alabamaCases(), &testing::northCarolinaCases()}) {
+    for (const auto* list :
+         {&testing::utahCases(), &testing::missouriCases(), &testing::alabamaCases(),
+          &testing::northCarolinaCases(), &testing::oregonCases()}) {
         all.insert(all.end(), list->begin(), list->end());
     }
     return all;

@@ -111,4 +111,13 @@ inline const std::vector<PeriodCase>& northCarolinaCases() {
     return cases;
 }
 
+// Oregon: the first bracket is taxed at its rate.
+inline const std::vector<PeriodCase>& oregonCases() {
+    static const std::vector<PeriodCase> cases{
+        {"BiWeeklyFirstBracket", Id::Oregon, kBi, "Single", "Single", 0, 0, false, 150, "", 3.75},
+        {"WeeklyFirstBracket", Id::Oregon, kWeekly, "Single", "Single", 0, 0, false, 80, "", 2.10},
+    };
+    return cases;
+}
+
 }  // namespace corvanta::testing

@@ -155,10 +155,19 @@ INSTANTIATE_TEST_SUITE_P(
                       TableCase{Pay::BiWeekly, "Single", 3, 0, 1000, 120, 0, 0, 37.88},
                       TableCase{Pay::BiWeekly, "Single", 2, 0, 1000, 120, 0, 0, 52.13},
                       TableCase{Pay::BiWeekly, "Single", 0, 0, 300, 10, 0, 0, 12.69},
-                      // line 1 withholds nothing
-                      TableCase{Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 0},
+                      // line 1 is taxed at its rate, less the credit
+                      TableCase{Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 3.99},
+                      TableCase{Pay::BiWeekly, "Single", 1, 0, 150, 0, 0, 0, 0},
+                      TableCase{Pay::BiWeekly, "Married", 0, 0, 300, 0, 0, 0, 7.98},
                       TableCase{Pay::Weekly, "Single", 0, 0, 500, 60, 0, 0, 33.02},
                       TableCase{Pay::Weekly, "Married", 0, 0, 1000, 100, 0, 0, 66.93}));
+
+class OregonPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(OregonPeriod, FirstBracketTaxed) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateOregon, OregonPeriod, ::testing::ValuesIn(testing::oregonCases()),
+                         periodCaseName);
 
 TEST(StateOregonSet, WeeklyFigures) {
     PayrollContext ctx = stateContext(Pay::Weekly);

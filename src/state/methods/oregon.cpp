@@ -25,8 +25,8 @@ StateFigures OregonMethod(const StateMethodInputs& in) {
     const StateSettings& s = in.settings;
     const auto& table = married ? s.MarriedTable : s.SingleTable;
     const float allowance = married ? s.MarriedAllowance[n] : s.SingleAllowance[n];
-    forEachLineInRange(table, 3, wage, false, [&](int k, float min, float amount, float percent) {
-        out.StateWithholding = k == 0 ? 0.0f : (wage - min) * percent + amount - allowance;
+    forEachLineInRange(table, 3, wage, false, [&](int, float min, float amount, float percent) {
+        out.StateWithholding = (wage - min) * percent + amount - allowance;
     });
     return out;
 }
