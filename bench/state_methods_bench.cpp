@@ -7,6 +7,7 @@
 #include "core/calculate.h"
 #include "core/payroll_context.h"
 #include "state/state_methods.h"
+#include "state/state_withholding.h"
 
 namespace corvanta {
 namespace {
@@ -17,6 +18,7 @@ PayrollContext preparedContext(StateMethodId id) {
     ctx.profile.PayWeekly = 0;
     ctx.profile.PayBiWeekly = kOptionSelected;
     ctx.profile.StateExemptions = 2;
+    ctx.window.txtWeek = "3/7/2008";  // Utah's 2008 formula
     ctx.state.SingleAllowance[0] = 1;  // Louisiana: one personal exemption
     ctx.stateDialog.methodBox(id) = 1;
     builtInStateMethods()[static_cast<int>(id)].setter(ctx);
@@ -32,14 +34,12 @@ PayrollContext preparedContext(StateMethodId id) {
 
 void BM_StateMethod(benchmark::State& state) {
     const auto id = static_cast<StateMethodId>(state.range(0));
-    PayrollContext ctx = preparedContext(id);
+    const PayrollContext ctx = preparedContext(id);
     const auto compute = builtInStateMethods()[static_cast<int>(id)].compute;
-    const float allowance = ctx.result.StateAllowance;
+    const StateMethodInputs inputs = stateMethodInputs(ctx);
     for (auto _ : state) {
-        ctx.result.StateWithholding = 0;
-        ctx.result.StateAllowance = allowance;  // Utah's top line clears it
-        compute(ctx);
-        benchmark::DoNotOptimize(ctx.result.StateWithholding);
+        StateFigures figures = compute(inputs);
+        benchmark::DoNotOptimize(figures);
     }
 }
 BENCHMARK(BM_StateMethod)->DenseRange(0, kStateMethodCount - 1)->ArgName("method");

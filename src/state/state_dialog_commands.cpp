@@ -1,7 +1,7 @@
 #include "state/state_dialog_commands.h"
 
 #include "core/money.h"
-#include "state/methods/method_support.h"
+#include "state/methods/setter_support.h"
 #include "state/state_file.h"
 #include "state/state_methods.h"
 #include "state/state_withholding.h"
@@ -42,7 +42,10 @@ void applySelectionEffects(StateDialogModel& d, StateMethodId id, bool beingChec
     if (id == StateMethodId::Kentucky && !beingChecked) d.allowanceFrameVisible = true;
 }
 
-void uncheckMethods(StateDialogModel& d) { d.methodBoxes.fill(0); }
+void uncheckMethods(StateDialogModel& d) {
+    d.methodBoxes.fill(0);
+    d.lbStateRule.clear();
+}
 
 }  // namespace
 
@@ -54,9 +57,12 @@ void selectStateMethod(PayrollContext& ctx, StateMethodId id) {
     }
     d.ckNoStateTax = 0;
     d.biWeeklyCaptionsVisible = true;
+    d.lbStateRule.clear();
     builtInStateMethods()[static_cast<int>(id)].setter(ctx);
     applySelectionEffects(d, id, beingChecked);
     d.methodBox(id) = beingChecked ? 1 : 0;
+    // A cleared box leaves no rule to tell.
+    if (!beingChecked) d.lbStateRule.clear();
 }
 
 void restoreNewYorkValues(PayrollContext& ctx) {

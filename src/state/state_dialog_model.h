@@ -57,9 +57,13 @@ struct StateDialogModel {
     bool allowanceFrameVisible = true;
     std::string Label26 = "Flat Rate";  // SDI base caption
     std::string Label23 = "Flat Rate";  // SUI base caption
+    // Which rule the checked method applies when the pay period date decides it; else empty.
+    std::string lbStateRule;
 
     int& methodBox(StateMethodId id) { return methodBoxes[static_cast<int>(id)]; }
-    [[nodiscard]] int methodBox(StateMethodId id) const { return methodBoxes[static_cast<int>(id)]; }
+    [[nodiscard]] int methodBox(StateMethodId id) const {
+        return methodBoxes[static_cast<int>(id)];
+    }
 };
 
 // The method flag of the settings record for a method.

@@ -2,15 +2,19 @@
 
 #include <array>
 
-#include "core/payroll_context.h"
+#include "state/state_dialog_model.h"
+#include "state/state_method_inputs.h"
 
 namespace corvanta {
 
-// A built-in state method: its computation, which writes StateWithholding, and its setter,
-// which writes the state's values into the state dialog for the current pay frequency.
+struct PayrollContext;
+
+// A built-in state method: its computation, a function of the calculation's inputs giving the
+// state figures, and its setter, which writes the state's values into the state dialog for
+// the current pay frequency.
 struct StateMethod {
     StateMethodId id;
-    void (*compute)(PayrollContext& ctx);
+    StateFigures (*compute)(const StateMethodInputs& in);
     void (*setter)(PayrollContext& ctx);
 };
 

@@ -6,19 +6,46 @@
 
 namespace corvanta {
 
-bool applyStateLines(const std::array<BracketLine, kTableLines>& table, float wage, bool halve,
-                     float& withholding) {
-    auto m = [&](int k) { return halve ? table[k].MinRange / 2 : table[k].MinRange; };
-    auto a = [&](int k) { return halve ? table[k].Amount / 2 : table[k].Amount; };
-    bool applied = false;
-    for (int k = 0; k < kTableLines; ++k) {
-        const bool inRange = k + 1 < kTableLines ? (m(k) <= wage && wage < m(k + 1)) : m(k) <= wage;
-        if (inRange) {
-            withholding = (wage - m(k)) * table[k].Percent + a(k);
-            applied = true;
-        }
+StateMethodInputs stateMethodInputs(const PayrollContext& ctx) {
+    const PayResult& r = ctx.result;
+    const EmployeeProfile& p = ctx.profile;
+    StateMethodInputs in;
+    in.GrossPay = r.GrossPay;
+    in.TaxableGross = r.TaxableGross;
+    in.StateCafeteriaReduction = r.StateCafeteriaReduction;
+    in.FedWithholding = r.FedWithholding;
+    in.SocSecTax = r.SocSecTax;
+    in.MedicareTax = r.MedicareTax;
+    in.YtdSocSec = ctx.ledger.totals.YtdSocSec;
+    in.YtdMedicare = ctx.ledger.totals.YtdMedicare;
+    in.FedStatus = p.FedStatus;
+    in.StateStatus = p.StateStatus;
+    in.StateExemptions = p.StateExemptions;
+    in.biWeekly = p.PayBiWeekly != 0;
+    in.weekly = p.PayWeekly != 0;
+    in.payPeriodDate = ctx.window.txtWeek;
+    in.settings = ctx.state;
+    in.StateWithholding = r.StateWithholding;
+    in.StateWage = r.StateWage;
+    in.StateAllowance = r.StateAllowance;
+    return in;
+}
+
+void applyStateFigures(PayrollContext& ctx, const StateFigures& figures) {
+    PayResult& r = ctx.result;
+    r.StateWithholding = figures.StateWithholding;
+    r.StateWage = figures.StateWage;
+    r.StateAllowance = figures.StateAllowance;
+    if (figures.roundToWholeDollars) {
+        // The calculation reads the box as the dialog shows it.
+        ctx.stateDialog.ckRoundOff = 1;
+        ctx.state.RoundState = 1;
     }
-    return applied;
+}
+
+void runStateMethod(PayrollContext& ctx, StateMethodId id) {
+    const StateMethod& method = builtInStateMethods()[static_cast<int>(id)];
+    if (method.compute != nullptr) applyStateFigures(ctx, method.compute(stateMethodInputs(ctx)));
 }
 
 void StateTableMethod(PayrollContext& ctx) {
@@ -44,8 +71,7 @@ void runStateWithholding(PayrollContext& ctx) {
     for (const StateMethodId id : kComputeOrder) {
         if (methodFlag(ctx.state, id) == 0) continue;
         anyMethod = true;
-        const StateMethod& method = builtInStateMethods()[static_cast<int>(id)];
-        if (method.compute != nullptr) method.compute(ctx);
+        runStateMethod(ctx, id);
     }
     if (!anyMethod) StateTableMethod(ctx);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/payroll_context.h"
+#include "state/state_lines.h"
+#include "state/state_method_inputs.h"
 
 namespace corvanta {
 
@@ -8,10 +10,15 @@ namespace corvanta {
 // less the California allowance.
 void StateTableMethod(PayrollContext& ctx);
 
-// Applies one line selection to a wage: the last line k with m(k) <= wage < m(k+1) (line 10
-// unbounded) gives (wage - m(k)) x p(k) + a(k). Returns false when no line applies.
-bool applyStateLines(const std::array<BracketLine, kTableLines>& table, float wage, bool halve,
-                     float& withholding);
+// What a built-in method reads of the calculation in the context.
+StateMethodInputs stateMethodInputs(const PayrollContext& ctx);
+
+// A method's figures into the calculation; a method that withholds whole dollars checks
+// "Round State" in the dialog and the record.
+void applyStateFigures(PayrollContext& ctx, const StateFigures& figures);
+
+// One built-in method on the context's inputs, its figures applied.
+void runStateMethod(PayrollContext& ctx, StateMethodId id);
 
 // Step 19 of the calculation: every checked built-in method in order, or the table.
 void runStateWithholding(PayrollContext& ctx);

@@ -74,6 +74,8 @@ void StateDialog::showCaptions() {
     label26_->setText(toQt(d.Label26));
     for (int n = 0; n < kTableLines; ++n) label27_[n]->setText(toQt(d.Label27[n]));
     marriedTable_->setTitle(toQt(d.MarriedTableHeading));
+    lbStateRule_->setText(toQt(d.lbStateRule));
+    lbStateRule_->setVisible(!d.lbStateRule.empty());
     allowanceFrame_->setVisible(d.allowanceFrameVisible);
 }
 

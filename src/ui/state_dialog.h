@@ -60,6 +60,7 @@ class StateDialog : public QDialog {
     std::array<QCheckBox*, kStateMethodCount> methodBoxes_{};
     QCheckBox *ckNoStateTax_ = nullptr, *ckSpouse_ = nullptr, *ckRoundOff_ = nullptr;
     QLabel* spouseLabel_ = nullptr;
+    QLabel* lbStateRule_ = nullptr;
     QCheckBox *ckSDI_ = nullptr, *ckSUI_ = nullptr;
     QLabel *label13_ = nullptr, *label14_ = nullptr, *label15_ = nullptr;
     QLabel *label19_ = nullptr, *label20_ = nullptr, *label21_ = nullptr;

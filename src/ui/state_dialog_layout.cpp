@@ -122,6 +122,10 @@ QWidget* StateDialog::buildMethods() {
     ckRoundOff_ = addCheckBox(grid, 1, 2, "Round State", "ckRoundOff");
     spouseLabel_ = addLabel(grid, 3, 2, "For Married Persons");
     ckSpouse_ = addCheckBox(grid, 4, 2, "Spouse Works", "ckSpouse");
+    lbStateRule_ = new QLabel(frame);
+    lbStateRule_->setObjectName("lbStateRule");
+    lbStateRule_->setWordWrap(true);
+    grid->addWidget(lbStateRule_, 6, 0, 1, 3);
     connect(ckNoStateTax_, &QCheckBox::clicked, this, [this](bool checked) {
         clickNoStateTax(ctx_, checked);
         refresh();

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "../state/period_cases.h"
 #include "../state/state_method_support.h"
 #include "support/cli_runner.h"
 
@@ -16,6 +17,7 @@ struct StateCliCase {
     std::function<void(PayrollContext&)> setup;
     const char* hours;
     double expected;
+    const char* week = "";  // the pay period date; empty: the program's today
 };
 
 void biWeekly(PayrollContext& c) { testing::setPay(c.profile, Pay::BiWeekly); }
@@ -76,7 +78,7 @@ const std::vector<StateCliCase>& cases() {
              c.profile.StateExemptions = 2;
              c.state.UseUtah = 1;
          },
-         "80", 14},
+         "80", 14, "1/5/2008"},  // the schedule of periods before 2/1/2008
         {"Alabama",
          [](PayrollContext& c) {
              biWeekly(c);
@@ -115,18 +117,59 @@ class StateCliTest : public ::testing::TestWithParam<StateCliCase> {};
 
 TEST_P(StateCliTest, CommandLineGivesTheMethodsFigure) {
     EmployeeOnDisk emp;
-    GetParam().setup(emp.setup);
+    const StateCliCase& c = GetParam();
+    c.setup(emp.setup);
     emp.writeFiles();
-    const auto r = testing::runCli({"calc", "--dir", emp.folder.path().string(), "--user", "Emp",
-                                    "--straight", GetParam().hours, "--no-save"});
+    std::vector<std::string> args{"calc",   "--dir",    emp.folder.path().string(),
+                                  "--user", "Emp",      "--straight",
+                                  c.hours,  "--no-save"};
+    if (*c.week != '\0') args.insert(args.end(), {"--week", c.week});
+    const auto r = testing::runCli(args);
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_DOUBLE_EQ(r.number("StateWithholding"), GetParam().expected);
+    EXPECT_DOUBLE_EQ(r.number("StateWithholding"), c.expected);
     // The same employee calculated in process gives the same figure.
-    EXPECT_DOUBLE_EQ(emp.calculate(GetParam().hours).result.StateWithholding, GetParam().expected);
+    EXPECT_DOUBLE_EQ(emp.calculate(c.hours, c.week).result.StateWithholding, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMethod, StateCliTest, ::testing::ValuesIn(cases()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The periods of the methods held to 2008 law, calculated by the command-line program.
+class StatePeriodCliTest : public ::testing::TestWithParam<testing::PeriodCase> {};
+
+TEST_P(StatePeriodCliTest, CommandLineShowsTheStateTax) {
+    const testing::PeriodCase& c = GetParam();
+    EmployeeOnDisk emp;
+    testing::setUpPeriodCase(emp.setup, c);
+    emp.writeFiles();
+    // Without a date the period is dated as the engine tests date it.
+    const char* week = *c.week != '\0' ? c.week : "1/5/2008";
+    const auto r =
+        testing::runCli({"calc", "--dir", emp.folder.path().string(), "--user", "Emp", "--straight",
+                         testing::periodHours(c), "--week", week, "--no-save"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_DOUBLE_EQ(r.number("StateWithholding"), c.expected);
+}
+
+std::vector<testing::PeriodCase> allPeriodCases() {
+    std::vector<testing::PeriodCase> all;
+    for (const auto* list :
+         {&testing::utahCases(), &testing::missouriCases(), &testing::alabamaCases(),
+          &testing::northCarolinaCases(), &testing::oregonCases()}) {
+        all.insert(all.end(), list->begin(), list->end());
+    }
+    return all;
+}
+
+std::string periodTestName(const ::testing::TestParamInfo<testing::PeriodCase>& info) {
+    static const std::array<const char*, kStateMethodCount> states{
+        "Arizona", "Louisiana", "Iowa",     "Missouri",  "Mass", "Oregon",
+        "Utah",    "Alabama",   "Kentucky", "Wisconsin", "NC"};
+    return std::string(states[static_cast<int>(info.param.method)]) + info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(StateLaw2008, StatePeriodCliTest, ::testing::ValuesIn(allPeriodCases()),
+                         periodTestName);
 
 }  // namespace
 }  // namespace corvanta

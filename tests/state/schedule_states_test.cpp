@@ -1,6 +1,7 @@
 // Iowa, Missouri and Alabama: fixed schedules on the wage less federal withholding.
 #include <gtest/gtest.h>
 
+#include "period_cases.h"
 #include "state/methods/alabama.h"
 #include "state/methods/iowa.h"
 #include "state/methods/missouri.h"
@@ -11,11 +12,13 @@ namespace {
 
 using testing::applySetter;
 using testing::EmployeeOnDisk;
+using testing::engineStateTax;
 using testing::Pay;
+using testing::PeriodCase;
+using testing::periodCaseName;
 using testing::runMethod;
 using testing::shownState;
 using testing::stateContext;
-
 
 struct IowaCase {
     Pay pay;
@@ -110,7 +113,6 @@ TEST(StateIowaEndToEnd, WeeklyOneExemption) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 18);
 }
 
-
 struct MissouriCase {
     Pay pay;
     const char* status;
@@ -142,14 +144,18 @@ TEST_P(Missouri, ScheduleAfterDeductions) {
 INSTANTIATE_TEST_SUITE_P(
     StateMissouri, Missouri,
     ::testing::Values(MissouriCase{Pay::BiWeekly, "Single", 0, 0, 1000, 150, 29.76, 30},
-                      // above the cap 384.6154 the cap is deducted
-                      MissouriCase{Pay::BiWeekly, "Single", 0, 0, 2000, 400, 75.68, 76},
+                      // above the cap only the cap is deducted: 192.3077 single
+                      MissouriCase{Pay::BiWeekly, "Single", 0, 0, 2000, 400, 87.22, 87},
+                      // and 384.6154 for a married employee whose spouse does not work
+                      MissouriCase{Pay::BiWeekly, "Married", 0, 0, 2000, 400, 63.11, 63},
                       MissouriCase{Pay::BiWeekly, "Married", 1, 0, 1000, 150, 29.76, 30},
                       MissouriCase{Pay::BiWeekly, "Married", 1, 2, 1000, 150, 24.22, 24},
                       MissouriCase{Pay::BiWeekly, "Married", 0, 0, 1000, 150, 17.18, 17},
                       MissouriCase{Pay::Weekly, "Single", 0, 1, 500, 60, 14.23, 14},
-                      // weekly cap with a working spouse is 96.15385
-                      MissouriCase{Pay::Weekly, "Single", 1, 1, 500, 100, 12.06, 12}));
+                      // the weekly cap of every filer but a one-earner couple is 96.15385
+                      MissouriCase{Pay::Weekly, "Single", 1, 1, 500, 100, 12.06, 12},
+                      MissouriCase{Pay::Weekly, "Single", 0, 1, 500, 100, 12.06, 12},
+                      MissouriCase{Pay::Weekly, "Married", 1, 1, 500, 100, 12.06, 12}));
 
 class MissouriSchedule : public ::testing::TestWithParam<ScheduleCase> {};
 
@@ -182,6 +188,13 @@ TEST(StateMissouriSet, StandardDeductionAndAllowances) {
     EXPECT_EQ(weekly.stateDialog.Label15, "W4 Allowance");
 }
 
+class MissouriPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(MissouriPeriod, CapByStatus) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateMissouri, MissouriPeriod,
+                         ::testing::ValuesIn(testing::missouriCases()), periodCaseName);
+
 TEST(StateMissouriEndToEnd, RoundedEvenWithoutRoundStateSaved) {
     EmployeeOnDisk emp;
     emp.setup.profile.HourlyRate = 12.5f;
@@ -190,7 +203,6 @@ TEST(StateMissouriEndToEnd, RoundedEvenWithoutRoundStateSaved) {
     // federal 120: 1000 - 120 - 209.62 = 670.38, 12.1275 + 323.88 x 6% = 31.5603
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 32);
 }
-
 
 struct AlabamaCase {
     Pay pay;
@@ -210,7 +222,7 @@ TEST_P(Alabama, SlidingDeductionsAndBrackets) {
     ctx.profile.FedStatus = c.fedStatus;
     ctx.result.GrossPay = c.gross;
     ctx.result.FedWithholding = c.fedWithholding;
-    GetAlabama(ctx);
+    testing::compute(ctx, GetAlabama);
     EXPECT_DOUBLE_EQ(shownState(ctx), c.expected);
 }
 
@@ -226,8 +238,8 @@ INSTANTIATE_TEST_SUITE_P(
         AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 2000, 0, 91.73},
         // 2% bracket
         AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 160, 0, 0.12},
-        // no standard deduction for this pair of statuses
-        AlabamaCase{Pay::BiWeekly, "Single", "Married", 2, 1000, 100, 34.23},
+        // federal single, state married: the married scale (step 12, 207.69)
+        AlabamaCase{Pay::BiWeekly, "Single", "Married", 2, 1000, 100, 23.85},
         // married/married: 4% runs up to a3 = 230.77
         AlabamaCase{Pay::BiWeekly, "Married", "Married", 1, 700, 50, 7.54},
         AlabamaCase{Pay::BiWeekly, "Married", "Single", 0, 400, 20, 7.70},
@@ -242,7 +254,7 @@ TEST(StateAlabama, NoStepWhereTheFivePercentBracketStarts) {
     PayrollContext ctx = stateContext(Pay::BiWeekly, "Single");
     auto tax = [&](float gross) {
         ctx.result.GrossPay = gross;
-        GetAlabama(ctx);
+        testing::compute(ctx, GetAlabama);
         return ctx.result.StateWithholding;
     };
     EXPECT_NEAR(tax(269.22f), 19.23 * 0.02 + (115.38 - 19.23) * 0.04, 1e-4);
@@ -260,6 +272,13 @@ TEST(StateAlabamaSet, EveryCellZeroAndLocked) {
     EXPECT_FLOAT_EQ(ctx.state.SingleAllowance[0], 0);
     EXPECT_FLOAT_EQ(ctx.state.MarriedTable[4].MinRange, 0);
 }
+
+class AlabamaPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(AlabamaPeriod, StandardDeductionByStatuses) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateAlabama, AlabamaPeriod, ::testing::ValuesIn(testing::alabamaCases()),
+                         periodCaseName);
 
 TEST(StateAlabamaEndToEnd, SingleBiWeekly) {
     EmployeeOnDisk emp;

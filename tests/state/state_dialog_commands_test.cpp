@@ -77,6 +77,22 @@ TEST(StateDialog, ClickingACheckedBoxClearsIt) {
     EXPECT_FALSE(ctx.stateDialog.ckSpouseVisible);  // shown only when being checked
 }
 
+TEST(StateDialog, OnlyACheckedUtahTellsItsRule) {
+    PayrollContext ctx = stateContext(Pay::BiWeekly);
+    StateDialogModel& d = ctx.stateDialog;
+    ctx.window.txtWeek = "3/7/2008";
+    selectStateMethod(ctx, Id::Utah);
+    EXPECT_NE(d.lbStateRule.find("2008 formula"), std::string::npos);
+    selectStateMethod(ctx, Id::Utah);  // cleared again
+    EXPECT_EQ(d.lbStateRule, "");
+    selectStateMethod(ctx, Id::Utah);
+    selectStateMethod(ctx, Id::Wisconsin);
+    EXPECT_EQ(d.lbStateRule, "");
+    selectStateMethod(ctx, Id::Utah);
+    restoreNewYorkValues(ctx);
+    EXPECT_EQ(d.lbStateRule, "");
+}
+
 TEST(StateDialog, ClearingKentuckyShowsTheAllowancesAgain) {
     PayrollContext ctx = stateContext(Pay::BiWeekly);
     ctx.stateDialog.methodBox(Id::Kentucky) = 1;
@@ -232,7 +248,7 @@ TEST_P(StateExemptionGuard, OutOfRangeCountsActAsTheNearestRow) {
         testing::method(GetParam()).setter(ctx);
         captureStateDialog(ctx.stateDialog, ctx.state);
         ctx.result.StateWithholding = 0;
-        testing::method(GetParam()).compute(ctx);
+        testing::compute(ctx, testing::method(GetParam()).compute);
         return ctx.result.StateWithholding;
     };
     EXPECT_EQ(withholding(12), withholding(9));

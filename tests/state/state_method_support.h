@@ -11,6 +11,7 @@
 #include "files/open_employee.h"
 #include "state/state_file.h"
 #include "state/state_methods.h"
+#include "state/state_withholding.h"
 #include "support/temp_folder.h"
 
 namespace corvanta::testing {
@@ -51,8 +52,13 @@ inline double runMethod(PayrollContext& ctx, StateMethodId id) {
     r.StateAllowance = ctx.profile.StateStatus == "Single" ? ctx.state.SingleAllowance[n]
                                                            : ctx.state.MarriedAllowance[n];
     r.StateWithholding = 0;
-    method(id).compute(ctx);
+    runStateMethod(ctx, id);
     return r.StateWithholding;
+}
+
+// One method on the context's inputs, its figures applied, as the calculation does.
+inline void compute(PayrollContext& ctx, StateFigures (*stateMethod)(const StateMethodInputs&)) {
+    applyStateFigures(ctx, stateMethod(stateMethodInputs(ctx)));
 }
 
 // What the window shows for the state tax: cents, whole dollars under "Round State", not
@@ -73,13 +79,15 @@ class EmployeeOnDisk {
     }
 
     // Writes ".use", ".and" and ".sta" from the setup context, opens the employee in a fresh
-    // context and calculates without the closing save.
-    PayrollContext& calculate(const std::string& straightHours) {
+    // context and calculates without the closing save. The pay period is dated 1/5/2008
+    // unless another date is given.
+    PayrollContext& calculate(const std::string& straightHours, const std::string& week = "") {
         writeFiles();
         ctx = PayrollContext{};
         ctx.folder = folder.path();
         OpenEmployee(ctx, "Emp", "1/5/2008");
         ctx.window.txtAmount[0] = straightHours;
+        if (!week.empty()) ctx.window.txtWeek = week;
         Calcu_late(ctx, CalculateOptions{.save = false});
         return ctx;
     }

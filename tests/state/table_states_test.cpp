@@ -2,6 +2,7 @@
 // formula, on the values their setters write.
 #include <gtest/gtest.h>
 
+#include "period_cases.h"
 #include "state/methods/kentucky.h"
 #include "state/methods/oregon.h"
 #include "state/methods/utah.h"
@@ -12,7 +13,10 @@ namespace {
 
 using testing::applySetter;
 using testing::EmployeeOnDisk;
+using testing::engineStateTax;
 using testing::Pay;
+using testing::PeriodCase;
+using testing::periodCaseName;
 using testing::runMethod;
 using testing::shownState;
 using testing::stateContext;
@@ -30,8 +34,10 @@ struct TableCase {
     double expected;
 };
 
+// Dated 1/5/2008, like the engine's periods, so Utah keeps its table.
 double runTableCase(StateMethodId id, const TableCase& c) {
     PayrollContext ctx = stateContext(c.pay, c.status, c.exemptions);
+    ctx.window.txtWeek = "1/5/2008";
     applySetter(ctx, id);
     ctx.state.CalAllowance = c.calAllowance;
     PayResult& r = ctx.result;
@@ -42,7 +48,6 @@ double runTableCase(StateMethodId id, const TableCase& c) {
     runMethod(ctx, id);
     return shownState(ctx);
 }
-
 
 class Utah : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Utah, WholeWageTimesLineRate) {
@@ -60,6 +65,52 @@ INSTANTIATE_TEST_SUITE_P(
                       // weekly halves the minimums; the weekly credit is 2 per exemption
                       TableCase{Pay::Weekly, "Single", 2, 300, 0, 0, 0, 0, 8.00},
                       TableCase{Pay::Weekly, "Single", 2, 800, 0, 0, 0, 0, 40.00}));
+
+class UtahPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(UtahPeriod, RuleOfThePayDate) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateUtah, UtahPeriod, ::testing::ValuesIn(testing::utahCases()),
+                         periodCaseName);
+
+struct PayDateCase {
+    const char* text;
+    bool flatRate;
+};
+
+class UtahPayDate : public ::testing::TestWithParam<PayDateCase> {};
+TEST_P(UtahPayDate, FormulaFromFebruaryFirst) {
+    EXPECT_EQ(utahFlatRateApplies(GetParam().text), GetParam().flatRate) << GetParam().text;
+}
+INSTANTIATE_TEST_SUITE_P(
+    StateUtah, UtahPayDate,
+    ::testing::Values(PayDateCase{"1/31/2008", false}, PayDateCase{"2/1/2008", true},
+                      PayDateCase{"12/31/2007", false}, PayDateCase{"02/01/2008", true},
+                      PayDateCase{"1/5/2009", true},
+                      // a saved period brings its date back padded
+                      PayDateCase{"1/5/2008  ", false},
+                      // not a date: the formula
+                      PayDateCase{"", true}, PayDateCase{"1/5/08", true},
+                      PayDateCase{"2/30/2007", true}, PayDateCase{"13/1/2007", true},
+                      PayDateCase{"1/5/2007x", true}, PayDateCase{"1-5-2007", true}));
+
+TEST(StateUtahSet, CaptionTellsTheRuleOfThePayDate) {
+    PayrollContext ctx = stateContext(Pay::BiWeekly);
+    ctx.window.txtWeek = "1/31/2008";
+    UtahSet(ctx);
+    EXPECT_EQ(ctx.stateDialog.lbStateRule,
+              "Utah: wages paid before 2/1/2008 are withheld by this table.");
+    ctx.window.txtWeek = "2/1/2008";
+    UtahSet(ctx);
+    EXPECT_EQ(ctx.stateDialog.lbStateRule,
+              "Utah: wages paid from 2/1/2008 are withheld by the 2008 formula; the table is not "
+              "used.");
+    ctx.window.txtWeek = "soon";
+    UtahSet(ctx);
+    EXPECT_EQ(ctx.stateDialog.lbStateRule,
+              "Utah: the pay period date is not a date, so the 2008 formula applies; the table "
+              "is not used.");
+}
 
 TEST(StateUtahSet, CreditsFollowTheFrequency) {
     PayrollContext bi = stateContext(Pay::BiWeekly);
@@ -91,7 +142,6 @@ TEST(StateUtahEndToEnd, WeeklyTopLine) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 40.00);
 }
 
-
 class Oregon : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Oregon, GrossLessFederalAndStandardDeduction) {
     EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::Oregon, GetParam()), GetParam().expected);
@@ -105,10 +155,19 @@ INSTANTIATE_TEST_SUITE_P(
                       TableCase{Pay::BiWeekly, "Single", 3, 0, 1000, 120, 0, 0, 37.88},
                       TableCase{Pay::BiWeekly, "Single", 2, 0, 1000, 120, 0, 0, 52.13},
                       TableCase{Pay::BiWeekly, "Single", 0, 0, 300, 10, 0, 0, 12.69},
-                      // line 1 withholds nothing
-                      TableCase{Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 0},
+                      // line 1 is taxed at its rate, less the credit
+                      TableCase{Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 3.99},
+                      TableCase{Pay::BiWeekly, "Single", 1, 0, 150, 0, 0, 0, 0},
+                      TableCase{Pay::BiWeekly, "Married", 0, 0, 300, 0, 0, 0, 7.98},
                       TableCase{Pay::Weekly, "Single", 0, 0, 500, 60, 0, 0, 33.02},
                       TableCase{Pay::Weekly, "Married", 0, 0, 1000, 100, 0, 0, 66.93}));
+
+class OregonPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(OregonPeriod, FirstBracketTaxed) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateOregon, OregonPeriod, ::testing::ValuesIn(testing::oregonCases()),
+                         periodCaseName);
 
 TEST(StateOregonSet, WeeklyFigures) {
     PayrollContext ctx = stateContext(Pay::Weekly);
@@ -139,7 +198,6 @@ TEST(StateOregonEndToEnd, SingleBiWeekly) {
     emp.setup.state.UseOregon = 1;
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 65.13);
 }
-
 
 class Kentucky : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Kentucky, CumulativeBrackets) {
@@ -173,7 +231,6 @@ TEST(StateKentuckyEndToEnd, OneExemptionBiWeekly) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 16.47);
 }
 
-
 class Wisconsin : public ::testing::TestWithParam<TableCase> {};
 TEST_P(Wisconsin, TableLessCredit) {
     EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::Wisconsin, GetParam()), GetParam().expected);
@@ -205,7 +262,6 @@ TEST(StateWisconsinEndToEnd, CaliforniaAllowanceFromTheAndFile) {
     EXPECT_DOUBLE_EQ(emp.calculate("40").result.StateWithholding, 25.54);
 }
 
-
 class NorthCarolina : public ::testing::TestWithParam<TableCase> {};
 TEST_P(NorthCarolina, RateLessLineAmount) {
     EXPECT_DOUBLE_EQ(runTableCase(StateMethodId::NC, GetParam()), GetParam().expected);
@@ -218,7 +274,19 @@ INSTANTIATE_TEST_SUITE_P(
                       TableCase{Pay::BiWeekly, "Single", 0, 1000, 0, 0, 30, 20, 53.52},
                       TableCase{Pay::Weekly, "Single", 0, 500, 0, 0, 0, 0, 28.51},
                       // weekly halves the allowance in the wage
-                      TableCase{Pay::Weekly, "Single", 2, 500, 0, 0, 0, 0, 21.78}));
+                      TableCase{Pay::Weekly, "Single", 2, 500, 0, 0, 0, 0, 21.78},
+                      // from an annual 60,000 single, 50,000 married, an allowance is 76.92
+                      TableCase{Pay::BiWeekly, "Single", 1, 2307.69f, 0, 0, 0, 0, 141.83},
+                      TableCase{Pay::BiWeekly, "Single", 1, 2307.70f, 0, 0, 0, 0, 143.17},
+                      TableCase{Pay::BiWeekly, "Married", 1, 1923.07f, 0, 0, 0, 0, 115.72},
+                      TableCase{Pay::BiWeekly, "Married", 1, 1923.08f, 0, 0, 0, 0, 117.07}));
+
+class NorthCarolinaPeriod : public ::testing::TestWithParam<PeriodCase> {};
+TEST_P(NorthCarolinaPeriod, AllowanceByAnnualWage) {
+    EXPECT_DOUBLE_EQ(engineStateTax(GetParam()), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(StateNorthCarolina, NorthCarolinaPeriod,
+                         ::testing::ValuesIn(testing::northCarolinaCases()), periodCaseName);
 
 TEST(StateNorthCarolina, LineNineUsesItsOwnRange) {
     PayrollContext ctx = stateContext(Pay::BiWeekly);

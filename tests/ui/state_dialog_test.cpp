@@ -77,6 +77,17 @@ TEST_F(StateDialogTest, MissouriOffersSpouseWorksAndLabelsTheAllowances) {
     EXPECT_EQ(cell("txtStateSgExp0")->text(), "0");
 }
 
+TEST_F(StateDialogTest, UtahTellsWhichRuleThePayDateSelects) {
+    QLabel* rule = dialog->findChild<QLabel*>("lbStateRule");
+    EXPECT_FALSE(rule->isVisible());
+    ctx.window.txtWeek = "1/25/2008";
+    press("ckUtah");
+    EXPECT_TRUE(rule->isVisible());
+    EXPECT_EQ(rule->text(), "Utah: wages paid before 2/1/2008 are withheld by this table.");
+    press("ckWiscon");
+    EXPECT_FALSE(rule->isVisible());
+}
+
 TEST_F(StateDialogTest, TheKeyboardSelectsAMethodToo) {
     check("ckIowa")->setFocus();
     QTest::keyClick(check("ckIowa"), Qt::Key_Space);

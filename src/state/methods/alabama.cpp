@@ -1,6 +1,8 @@
 #include "state/methods/alabama.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
 
 #include "core/money.h"
 #include "state/methods/method_support.h"
@@ -82,43 +84,33 @@ const PeriodScale* scaleFor(const PeriodFigures& f, const std::string& fed,
                             const std::string& state) {
     if (fed == "Single" && state == "Single") return &f.scales[0];
     if (fed == "Married" && state == "Single") return &f.scales[1];
-    if (fed == "Married" && state == "Married") return &f.scales[2];
+    // A W-4 at the single rate does not take a married employee's deduction away.
+    if (state == "Married" && (fed == "Married" || fed == "Single")) return &f.scales[2];
     return nullptr;
 }
 
 }  // namespace
 
-void GetAlabama(PayrollContext& ctx) {
-    const PeriodFigures& f = periodFigures(biWeeklySelected(ctx));
-    const EmployeeProfile& p = ctx.profile;
-    const float gross = ctx.result.GrossPay;
-    const int dependents = exemptionIndex(p.StateExemptions);
+StateFigures GetAlabama(const StateMethodInputs& in) {
+    const PeriodFigures& f = periodFigures(in.biWeekly);
+    const float gross = in.GrossPay;
+    const int dependents = exemptionIndex(in.StateExemptions);
     const int band = gross <= f.dependentBounds[0] ? 0 : gross <= f.dependentBounds[1] ? 1 : 2;
     const float dependentAmount = static_cast<float>(dependents) * f.perDependent[band];
-    const PeriodScale* scale = scaleFor(f, p.FedStatus, p.StateStatus);
+    const PeriodScale* scale = scaleFor(f, in.FedStatus, in.StateStatus);
     const float standard = scale != nullptr ? standardDeduction(*scale, gross) : 0.0f;
-    const int status = p.StateStatus == "Single" ? 0 : 1;
+    const int status = in.single() ? 0 : 1;
     const float taxable =
-        gross - (dependentAmount + standard + f.exemption[status] + ctx.result.FedWithholding);
+        gross - (dependentAmount + standard + f.exemption[status] + in.FedWithholding);
     const float a1 = f.lowTop[status];
     const float a3 = f.middleTop[status];
     float tax = taxable * 0.02f;
     // The 4% bracket runs to a3, where the 5% bracket takes over without a step.
     if (taxable > a1 && taxable <= a3) tax = (taxable - a1) * 0.04f + a1 * 0.02f;
     if (taxable > a3) tax = (taxable - a3) * 0.05f + a1 * 0.02f + (a3 - a1) * 0.04f;
-    ctx.result.StateWithholding = tax;
-}
-
-void AlabamaSet(PayrollContext& ctx) {
-    StateDialogModel& d = ctx.stateDialog;
-    numberRowLabels(d);
-    const LineText zero{"0", "0", "0"};
-    const LineText zeros[kTableLines]{zero, zero, zero, zero, zero, zero, zero, zero, zero, zero};
-    writeSingleTable(d, zeros, kTableLines);
-    writeMarriedTable(d, zeros, kTableLines);
-    writeAllowanceSteps(d, 0);
-    enableTables(d, false);
-    enableAllowances(d, false);
+    StateFigures out = unchangedFigures(in);
+    out.StateWithholding = tax;
+    return out;
 }
 
 }  // namespace corvanta

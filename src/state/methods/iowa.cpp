@@ -1,6 +1,5 @@
 #include "state/methods/iowa.h"
 
-#include "core/money.h"
 #include "state/methods/graduated_schedule.h"
 #include "state/methods/method_support.h"
 
@@ -19,35 +18,14 @@ constexpr ScheduleBracket kWeekly[]{
 
 }  // namespace
 
-void IowaMethod(PayrollContext& ctx) {
-    const PayResult& r = ctx.result;
-    const int n = exemptionIndex(ctx.profile.StateExemptions);
-    const double wage = static_cast<double>(r.TaxableGross) - r.FedWithholding -
-                        r.StateCafeteriaReduction - ctx.state.SingleAllowance[n];
-    const double tax = scheduleTax(biWeeklySelected(ctx) ? kBiWeekly : kWeekly, wage);
-    ctx.result.StateWithholding = static_cast<float>(tax - ctx.state.MarriedAllowance[n]);
-}
-
-void IowaSet(PayrollContext& ctx) {
-    StateDialogModel& d = ctx.stateDialog;
-    d.biWeeklyCaptionsVisible = false;
-    d.Label14 = "Standard";
-    d.Label15 = "Credit";
-    d.Label21 = "BiWeekly";
-    d.Label13 = "# of Exemp";
-    numberRowLabels(d);
-    clearBothTables(d);
-    enableTables(d, false);
-    const bool bi = biWeeklySelected(ctx);
-    for (int n = 0; n < kTableLines; ++n) {
-        // Two or more exemptions take the larger standard deduction.
-        const char* standard = n < 2 ? (bi ? "63.46" : "31.73") : (bi ? "156.15" : "78.08");
-        d.txtStateSgExp[n].text = standard;
-        d.txtStateMarExp[n].text = centsText(n * (bi ? 154 : 77));
-    }
-    enableAllowances(d, true);
-    d.ckRoundOff = 1;
-    IowaMethod(ctx);
+StateFigures IowaMethod(const StateMethodInputs& in) {
+    const int n = exemptionIndex(in.StateExemptions);
+    const double wage = static_cast<double>(in.TaxableGross) - in.FedWithholding -
+                        in.StateCafeteriaReduction - in.settings.SingleAllowance[n];
+    const double tax = scheduleTax(in.biWeekly ? kBiWeekly : kWeekly, wage);
+    StateFigures out = unchangedFigures(in);
+    out.StateWithholding = static_cast<float>(tax - in.settings.MarriedAllowance[n]);
+    return out;
 }
 
 }  // namespace corvanta

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "core/payroll_context.h"
+#include "state/state_method_inputs.h"
 
 namespace corvanta {
 
+struct PayrollContext;
+
 // Iowa: wage less federal withholding and the standard deduction, on Iowa's schedule, less
-// the exemption credit. Reads the exemption count from the profile.
-void IowaMethod(PayrollContext& ctx);
+// the exemption credit.
+StateFigures IowaMethod(const StateMethodInputs& in);
 
 // Iowa's standard deductions and credits for the selected frequency; checks "Round State"
 // and recomputes the withholding once.

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "core/payroll_context.h"
+#include "state/state_method_inputs.h"
 
 namespace corvanta {
 
+struct PayrollContext;
+
 // Kentucky: cumulative brackets on gross pay less the standard deduction held in the amount
 // cells, whose minimums are the brackets' upper limits.
-void KentuckyMethod(PayrollContext& ctx);
+StateFigures KentuckyMethod(const StateMethodInputs& in);
 
 // Kentucky's brackets and credits, written for the pay frequency selected now.
 void KentuckySet(PayrollContext& ctx);

@@ -1,7 +1,8 @@
 #include "state/methods/louisiana.h"
 
+#include <cstdint>
+
 #include "core/money.h"
-#include "state/methods/method_support.h"
 
 namespace corvanta {
 namespace {
@@ -26,11 +27,11 @@ double above(double value, double threshold) { return value > threshold ? value 
 
 }  // namespace
 
-void LouisianaMethod(PayrollContext& ctx) {
-    const std::int64_t personal = roundHalfEven(ctx.state.SingleAllowance[0]);
-    const std::int64_t dependents = roundHalfEven(ctx.state.MarriedAllowance[0]);
-    const LouisianaFigures f = figuresFor(biWeeklySelected(ctx), personal);
-    const double gross = ctx.result.GrossPay;
+StateFigures LouisianaMethod(const StateMethodInputs& in) {
+    const std::int64_t personal = roundHalfEven(in.settings.SingleAllowance[0]);
+    const std::int64_t dependents = roundHalfEven(in.settings.MarriedAllowance[0]);
+    const LouisianaFigures f = figuresFor(in.biWeekly, personal);
+    const double gross = in.GrossPay;
     const double t1 = gross > 0 ? 0.021 * gross : 0;
     const double t2 = 0.0135 * above(gross, f.firstThreshold);
     const double t3 = 0.0135 * above(gross, f.secondThreshold);
@@ -39,32 +40,9 @@ void LouisianaMethod(PayrollContext& ctx) {
     const double c1 = 0.021 * credits;
     const double c2 = 0.0135 * above(credits, f.firstThreshold);
     const double tax = t2 + t1 + t3 - (c2 + c1);
-    ctx.result.StateWithholding = tax > 0 ? static_cast<float>(tax) : 0.0f;
-}
-
-void LouisianaSet(PayrollContext& ctx) {
-    StateDialogModel& d = ctx.stateDialog;
-    d.Label14 = "Personal";
-    d.Label15 = "Dependent";
-    d.Label21 = "Enter Number Of";
-    d.Label13.clear();
-    d.MarriedTableHeading = "Table for MARRIED Persons";
-    blankRowLabels(d);
-    enableAllowances(d, false);
-    d.txtStatePerBS[0].text = "0";
-    d.txtStatePerBM[0].text = "0";
-    for (int k = 1; k < kTableLines; ++k) {
-        d.txtStateMinBS[k].text = d.txtStateMinBM[k].text = "999999";
-        d.txtStateAmtBS[k].text = d.txtStateAmtBM[k].text = "0";
-        d.txtStatePerBS[k].text = d.txtStatePerBM[k].text = "0";
-    }
-    enableTables(d, false);
-    const float personal = ctx.state.SingleAllowance[0];
-    const float dependents = ctx.state.MarriedAllowance[0];
-    d.txtStateSgExp[0].text = personal > 2 ? "0" : shortestText(personal);
-    d.txtStateMarExp[0].text = dependents > 6 ? "0" : shortestText(dependents);
-    d.txtStateSgExp[0].enabled = true;
-    d.txtStateMarExp[0].enabled = true;
+    StateFigures out = unchangedFigures(in);
+    out.StateWithholding = tax > 0 ? static_cast<float>(tax) : 0.0f;
+    return out;
 }
 
 }  // namespace corvanta

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "core/payroll_context.h"
+#include "state/state_method_inputs.h"
 
 namespace corvanta {
 
-// Missouri: wage less federal withholding (up to a cap), the standard deduction and the W-4
-// allowance, on Missouri's schedule; checks "Round State".
-void MissouriMethod(PayrollContext& ctx);
+struct PayrollContext;
+
+// Missouri: wage less federal withholding (up to a cap by status and "Spouse Works"), the
+// standard deduction and the W-4 allowance, on Missouri's schedule, in whole dollars.
+StateFigures MissouriMethod(const StateMethodInputs& in);
 
 // Missouri's standard deduction (by status, spouse and frequency) and W-4 allowances; then
 // recomputes the withholding once.

@@ -5,41 +5,33 @@
 namespace corvanta {
 namespace {
 
-void applyNCLines(PayrollContext& ctx, float allowance, bool halve) {
-    PayResult& r = ctx.result;
-    r.StateWage = r.TaxableGross - ctx.state.CalAllowance - allowance - r.StateCafeteriaReduction;
-    const auto& table = ctx.state.tableFor(ctx.profile.StateStatus);
-    forEachLineInRange(table, kTableLines, r.StateWage, halve,
+void applyNCLines(const StateMethodInputs& in, StateFigures& out, float allowance, bool halve) {
+    out.StateWage =
+        in.TaxableGross - in.settings.CalAllowance - allowance - in.StateCafeteriaReduction;
+    const auto& table = in.settings.tableFor(in.StateStatus);
+    forEachLineInRange(table, kTableLines, out.StateWage, halve,
                        [&](int, float, float amount, float percent) {
-                           r.StateWithholding = r.StateWage * percent - amount;
+                           out.StateWithholding = out.StateWage * percent - amount;
                        });
+}
+
+// An allowance is worth 2,500 a year below the status's income cutoff, which the dialog's
+// column holds, and 2,000 at or above it: 76.92 bi-weekly.
+constexpr float kReducedAllowance = 76.92f;
+
+float biWeeklyAllowance(const StateMethodInputs& in, int periods) {
+    const double cutoff = in.single() ? 60000 : 50000;
+    if (static_cast<double>(in.TaxableGross) * periods < cutoff) return in.StateAllowance;
+    return kReducedAllowance * static_cast<float>(exemptionIndex(in.StateExemptions));
 }
 
 }  // namespace
 
-void NCMethod(PayrollContext& ctx) {
-    const float allowance = ctx.result.StateAllowance;
-    if (biWeeklySelected(ctx)) applyNCLines(ctx, allowance, false);
-    if (weeklySelected(ctx)) applyNCLines(ctx, allowance / 2, true);
-}
-
-void NCSet(PayrollContext& ctx) {
-    static constexpr LineText single[]{{"0", "0", "0"},
-                                       {"115.38", "6.92", "0.06"},
-                                       {"605.77", "12.98", "0.07"},
-                                       {"2423.08", "31.15", "0.0775"}};
-    static constexpr LineText married[]{{"0", "0", "0"},
-                                        {"115.38", "6.92", "0.06"},
-                                        {"524.04", "12.16", "0.07"},
-                                        {"2038.46", "27.45", "0.0775"}};
-    static constexpr AllowanceTexts allowances{"0",      "96.15", "192.3",  "288.45", "384.6",
-                                               "480.75", "576.9", "673.05", "769.2",  "865.35"};
-    StateDialogModel& d = ctx.stateDialog;
-    writeSingleTable(d, single, 4);
-    writeMarriedTable(d, married, 4);
-    writeAllowances(d, allowances, allowances);
-    enableTables(d, true);
-    enableAllowances(d, true);
+StateFigures NCMethod(const StateMethodInputs& in) {
+    StateFigures out = unchangedFigures(in);
+    if (in.biWeekly) applyNCLines(in, out, biWeeklyAllowance(in, 26), false);
+    if (in.weekly) applyNCLines(in, out, biWeeklyAllowance(in, 52) / 2, true);
+    return out;
 }
 
 }  // namespace corvanta

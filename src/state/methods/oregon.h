@@ -1,12 +1,15 @@
 #pragma once
 
-#include "core/payroll_context.h"
+#include "state/state_method_inputs.h"
 
 namespace corvanta {
 
+struct PayrollContext;
+
 // Oregon: gross pay less the federal withholding (up to a cap) and a standard deduction, on
-// a three-line table; three or more exemptions use the married table.
-void OregonMethod(PayrollContext& ctx);
+// a three-line table, each line (W - m) x p + a less the credit; three or more exemptions use
+// the married table.
+StateFigures OregonMethod(const StateMethodInputs& in);
 
 // Oregon's table and credits, written for the pay frequency selected now.
 void OregonSet(PayrollContext& ctx);

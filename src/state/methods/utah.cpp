@@ -1,49 +1,65 @@
 #include "state/methods/utah.h"
 
+#include <algorithm>
+#include <chrono>
+
 #include "state/methods/method_support.h"
+#include "state/pay_date.h"
 
 namespace corvanta {
 namespace {
 
 constexpr int kUtahLines = 7;
 
-void applyUtahLines(PayrollContext& ctx, bool halve) {
-    PayResult& r = ctx.result;
-    const auto& table = ctx.state.tableFor(ctx.profile.StateStatus);
-    forEachLineInRange(table, kUtahLines, r.StateWage, halve,
+// Wages paid from this day on are withheld by the flat-rate formula.
+constexpr std::chrono::year_month_day kFlatRateStart{std::chrono::year{2008}, std::chrono::February,
+                                                     std::chrono::day{1}};
+
+void applyUtahLines(const StateMethodInputs& in, StateFigures& out, bool halve) {
+    const auto& table = in.settings.tableFor(in.StateStatus);
+    forEachLineInRange(table, kUtahLines, out.StateWage, halve,
                        [&](int k, float, float amount, float percent) {
-                           r.StateWithholding = r.StateWage * percent + amount;
+                           out.StateWithholding = out.StateWage * percent + amount;
                            // The top line's rate already includes the exemption credit.
-                           if (k == kUtahLines - 1) r.StateAllowance = 0;
+                           if (k == kUtahLines - 1) out.StateAllowance = 0;
                        });
+}
+
+// The schedule of the table: the whole wage times its line's rate, less the exemption credit.
+void graduatedSchedule(const StateMethodInputs& in, StateFigures& out) {
+    if (in.biWeekly) applyUtahLines(in, out, false);
+    if (in.weekly) applyUtahLines(in, out, true);
+    out.StateWithholding = static_cast<float>(out.StateWithholding) - out.StateAllowance;
+}
+
+// 5% of the wage less a credit that shrinks by 1.3% of the wage above the status's base;
+// every annual amount divided into the pay period.
+double flatRateTax(const StateMethodInputs& in, double wage) {
+    const double periods = in.weekly && !in.biWeekly ? 52 : 26;
+    const bool single = in.single();
+    const int allowances = exemptionIndex(in.StateExemptions);
+    const double credit = (125.0 * allowances + (single ? 250 : 375)) / periods;
+    const double creditBase = (single ? 12000 : 18000) / periods;
+    const double reduction = 0.013 * std::max(0.0, wage - creditBase);
+    return std::max(0.0, 0.05 * wage - std::max(0.0, credit - reduction));
 }
 
 }  // namespace
 
-void UtahMethod(PayrollContext& ctx) {
-    PayResult& r = ctx.result;
-    r.StateWage = r.TaxableGross - r.StateCafeteriaReduction;
-    if (biWeeklySelected(ctx)) applyUtahLines(ctx, false);
-    if (weeklySelected(ctx)) applyUtahLines(ctx, true);
-    r.StateWithholding = static_cast<float>(r.StateWithholding) - r.StateAllowance;
+bool utahFlatRateApplies(std::string_view payPeriodDate) {
+    const auto date = readPayDate(payPeriodDate);
+    return !date || *date >= kFlatRateStart;
 }
 
-void UtahSet(PayrollContext& ctx) {
-    static constexpr LineText single[kUtahLines]{
-        {"0", "0", "0"},      {"254", "0", "0.01"}, {"315", "0", "0.02"}, {"423", "0", "0.03"},
-        {"565", "0", "0.04"}, {"812", "0", "0.05"}, {"1531", "0", "0.05"}};
-    static constexpr LineText married[kUtahLines]{
-        {"0", "0", "0"},       {"508", "0", "0.01"},  {"631", "0", "0.02"}, {"846", "0", "0.03"},
-        {"1131", "0", "0.04"}, {"1623", "0", "0.05"}, {"3062", "0", "0.05"}};
-    StateDialogModel& d = ctx.stateDialog;
-    writeSingleTable(d, single, kUtahLines);
-    writeMarriedTable(d, married, kUtahLines);
-    enableTables(d, true);
-    writeAllowanceSteps(d, biWeeklySelected(ctx) ? 500 : 200);
-    enableAllowances(d, true);
-    numberRowLabels(d);
-    d.ckSpouse = 0;
-    d.ckSpouseVisible = false;
+StateFigures UtahMethod(const StateMethodInputs& in) {
+    StateFigures out = unchangedFigures(in);
+    out.StateWage = in.TaxableGross - in.StateCafeteriaReduction;
+    if (utahFlatRateApplies(in.payPeriodDate)) {
+        out.StateWithholding = flatRateTax(in, out.StateWage);
+    } else {
+        graduatedSchedule(in, out);
+    }
+    return out;
 }
 
 }  // namespace corvanta

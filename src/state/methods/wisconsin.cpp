@@ -1,46 +1,23 @@
 #include "state/methods/wisconsin.h"
 
-#include "state/methods/method_support.h"
-#include "state/state_withholding.h"
+#include "state/state_lines.h"
 
 namespace corvanta {
 
-void WisconsinMethod(PayrollContext& ctx) {
-    PayResult& r = ctx.result;
-    const auto& table = ctx.state.tableFor(ctx.profile.StateStatus);
-    r.StateWage = r.TaxableGross - ctx.state.CalAllowance - r.StateCafeteriaReduction;
+StateFigures WisconsinMethod(const StateMethodInputs& in) {
+    StateFigures out = unchangedFigures(in);
+    const auto& table = in.settings.tableFor(in.StateStatus);
+    out.StateWage = in.TaxableGross - in.settings.CalAllowance - in.StateCafeteriaReduction;
     float withholding = 0;
-    if (biWeeklySelected(ctx) && applyStateLines(table, r.StateWage, false, withholding)) {
-        r.StateWithholding = withholding;
+    if (in.biWeekly && applyStateLines(table, out.StateWage, false, withholding)) {
+        out.StateWithholding = withholding;
     }
-    if (weeklySelected(ctx) && applyStateLines(table, r.StateWage, true, withholding)) {
-        r.StateWithholding = withholding;
+    if (in.weekly && applyStateLines(table, out.StateWage, true, withholding)) {
+        out.StateWithholding = withholding;
     }
-    const float credit = biWeeklySelected(ctx) ? r.StateAllowance : r.StateAllowance / 2;
-    r.StateWithholding = static_cast<float>(r.StateWithholding) - credit;
-}
-
-void WisconsinSet(PayrollContext& ctx) {
-    static constexpr LineText single[]{{"0", "0", "0"},
-                                       {"153.85", "0", "0.046"},
-                                       {"408.46", "11.73", "0.05154"},
-                                       {"454.81", "14.12", "0.06888"},
-                                       {"716.5", "32.15", "0.0728"},
-                                       {"1690.5", "103.08", "0.065"},
-                                       {"4428.46", "281.04", "0.0675"}};
-    static constexpr LineText married[]{{"0", "0", "0"},
-                                        {"211.54", "0", "0.046"},
-                                        {"518.08", "14.12", "0.0615"},
-                                        {"575", "17.62", "0.0738"},
-                                        {"771.81", "32.15", "0.078"},
-                                        {"1632.69", "99.31", "0.065"},
-                                        {"4428.46", "281.04", "0.0675"}};
-    StateDialogModel& d = ctx.stateDialog;
-    writeSingleTable(d, single, 7);
-    writeMarriedTable(d, married, 7);
-    writeAllowanceSteps(d, 85);
-    enableTables(d, true);
-    enableAllowances(d, true);
+    const float credit = in.biWeekly ? in.StateAllowance : in.StateAllowance / 2;
+    out.StateWithholding = static_cast<float>(out.StateWithholding) - credit;
+    return out;
 }
 
 }  // namespace corvanta

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "core/payroll_context.h"
+#include "state/state_method_inputs.h"
 
 namespace corvanta {
 
+struct PayrollContext;
+
 // Wisconsin: the bracket table on the wage less the California allowance cell, less the
 // exemption credit.
-void WisconsinMethod(PayrollContext& ctx);
+StateFigures WisconsinMethod(const StateMethodInputs& in);
 
 // Wisconsin's bi-weekly tables and the 0.85 credit per exemption.
 void WisconsinSet(PayrollContext& ctx);
