@@ -11,7 +11,7 @@ if [ ! -f "$build/compile_commands.json" ]; then
     exit 2
 fi
 
-dirs=(core state local files ytd side print cli)
+dirs=(base tax records session cli)
 mapfile -t sources < <(for d in "${dirs[@]}"; do find "$root/src/$d" -name '*.cpp'; done | sort)
 
 status=0
@@ -24,7 +24,7 @@ fi
 
 echo "cppcheck"
 if ! nice cppcheck --quiet --std=c++20 --language=c++ --enable=warning,performance,portability \
-    --inline-suppr --error-exitcode=1 -I "$root/src" \
+    --inline-suppr --error-exitcode=1 -I "$root/src" "${dirs[@]/#/-I$root/src/}" \
     --suppress=missingIncludeSystem "${dirs[@]/#/$root/src/}"; then
     status=1
 fi

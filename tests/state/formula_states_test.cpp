@@ -1,6 +1,7 @@
 // Arizona, Louisiana and Massachusetts: formula methods on federal withholding or gross pay.
 #include <gtest/gtest.h>
 
+#include "state/state_setters.h"
 #include "state/methods/arizona.h"
 #include "state/methods/louisiana.h"
 #include "state/methods/massachusetts.h"

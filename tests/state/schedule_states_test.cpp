@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "period_cases.h"
+#include "state/state_setters.h"
 #include "state/methods/alabama.h"
 #include "state/methods/iowa.h"
 #include "state/methods/missouri.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "period_cases.h"
+#include "state/state_setters.h"
 #include "state/methods/kentucky.h"
 #include "state/methods/oregon.h"
 #include "state/methods/utah.h"

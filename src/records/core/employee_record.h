@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/employee_profile.h"
+#include "core/pay_result.h"
+#include "files/record_format.h"
+#include "local/city_table.h"
+#include "local/non_city_table.h"
+#include "print/check_window.h"
+#include "side/leave_types.h"
+#include "side/overtime_sheet.h"
+#include "side/overtime_sheet_window.h"
+#include "state/state_dialog_model.h"
+#include "state/state_settings.h"
+#include "ytd/ytd_ledger.h"
+
+namespace corvanta {
+
+// Fields of the employee files that nothing uses; kept so a rewrite gives them back unchanged.
+struct EmployeeFileReserved {
+    std::array<RawField, 16> useLines9to12{};
+    std::array<float, 5> andFloats{};       // ".and" line 2 (two) and line 3 (three)
+    std::array<bool, 3> andBooleans{};      // ".and" line 4
+    std::array<std::string, 2> andTexts{};  // ".and" line 6
+    std::array<int, 2> andIntegers{};       // ".and" line 8
+};
+
+// Which settings windows are loaded. A loaded dialog holds the values it took over, and a
+// calculation uses those instead of reading the files again.
+struct LoadedWindows {
+    bool stateDialog = false;
+    bool cityDialog = false;
+    bool nonCityDialog = false;
+};
+
+// Everything that belongs to one employee: her settings, tables, records beside them, the
+// dialogs' cells that edit them, and the last calculation. It is built whole (New, Open) and
+// replaced whole, so nothing of one employee can reach the next.
+struct EmployeeRecord {
+    std::string UserFileBase;  // empty: the default file group
+
+    EmployeeProfile profile;
+    PeriodEntry entry;
+    PayResult result;
+
+    StateSettings state;
+    StateDialogModel stateDialog;
+    CityTable city;
+    CityDialogModel cityDialog;
+    NonCityTable nonCity;
+    NonCityDialogModel nonCityDialog;
+
+    OvertimeSheet overtime;
+    OvertimeSheetWindow overtimeWindow;
+    YtdLedger ledger;
+    LeaveRecord leave;
+    LeaveDialog leaveDialog;
+    float CheckOffsetHorz = 0;
+    float CheckOffsetVert = 0;
+    CheckWindow check;
+    EmployeeFileReserved reserved;
+
+    LoadedWindows loaded;
+};
+
+}  // namespace corvanta

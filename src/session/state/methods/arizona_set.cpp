@@ -1,0 +1,26 @@
+#include "core/money.h"
+#include "state/methods/arizona.h"
+#include "state/methods/setter_support.h"
+#include "state/state_setters.h"
+
+namespace corvanta {
+
+void ArizonaSet(PayrollContext& ctx) {
+    StateDialogModel& d = ctx.stateDialog;
+    writeAllowanceSteps(d, 0);
+    enableAllowances(d, false);
+    clearBothTables(d);
+    d.txtStatePerBS[0].text = shortestText(ctx.state.SingleTable[0].Percent);
+    d.txtStatePerBM[0].text = shortestText(ctx.state.MarriedTable[0].Percent);
+    enableTables(d, false);
+    d.txtStatePerBS[0].enabled = true;
+    d.txtStatePerBM[0].enabled = true;
+    d.Label14 = "Single";
+    d.Label15 = "Married";
+    d.Label21 = "BiWeekly";
+    d.Label13 = "# of Exemp";
+    d.MarriedTableHeading = "Table for MARRIED Persons";
+    numberRowLabels(d);
+}
+
+}  // namespace corvanta
