@@ -84,7 +84,7 @@ bool grabSideWindows(ui::CalculatorForm& form, const QString& dir) {
 // The stub, the check and the ledger report printed from the windows into PDFs.
 void printSamples(ui::CalculatorForm& form, const QString& dir) {
     QString target;
-    form.desktop().choosePrinter = [&target](QWidget*) {
+    form.desktop().choosePrinter = [&target](QWidget*, const QString&) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(target);
