@@ -1,9 +1,9 @@
 # One chapter of the manual as a page of the help window:
 #   cmake -DCMARK=... -DSOURCE=chapter.md -DTEMPLATE=page.html.in -DOUTPUT=chapter.html -P help_page.cmake
-execute_process(COMMAND ${CMARK} --to html --smart INPUT_FILE "${SOURCE}"
+execute_process(COMMAND ${CMARK} --to html --smart --extension table INPUT_FILE "${SOURCE}"
   OUTPUT_VARIABLE BODY RESULT_VARIABLE failed)
 if(failed)
-  message(FATAL_ERROR "cmark could not read ${SOURCE}")
+  message(FATAL_ERROR "cmark-gfm could not read ${SOURCE}")
 endif()
 # Chapters link to each other's Markdown and show the pictures of docs/; the pages sit side by
 # side with those pictures in the help folder.

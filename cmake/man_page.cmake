@@ -17,13 +17,13 @@ foreach(source IN LISTS SOURCES)
 endforeach()
 set(joined "${OUTPUT}.md")
 file(WRITE "${joined}" "${markdown}")
-execute_process(COMMAND ${CMARK} --to man INPUT_FILE "${joined}" OUTPUT_VARIABLE body
+execute_process(COMMAND ${CMARK} --to man --extension table INPUT_FILE "${joined}" OUTPUT_VARIABLE body
   RESULT_VARIABLE failed)
 file(REMOVE "${joined}")
 if(failed)
-  message(FATAL_ERROR "cmark could not read ${SOURCES}")
+  message(FATAL_ERROR "cmark-gfm could not read ${SOURCES}")
 endif()
 string(TOUPPER "${PROGRAM}" upper)
 string(REPLACE "-" "\\-" name "${PROGRAM}")
-file(WRITE "${OUTPUT}" ".TH ${upper} 1 \"\" \"Corvanta 2008 ${VERSION}\" \"User Commands\"\n"
+file(WRITE "${OUTPUT}" "'\\\" t\n.TH ${upper} 1 \"\" \"Corvanta 2008 ${VERSION}\" \"User Commands\"\n"
   ".SH NAME\n${name} \\- ${SUMMARY}\n${body}")

@@ -1,6 +1,6 @@
 # The manual: written once in docs/manual/*.md, turned into the help window's HTML pages and
 # into the two manual pages at build time.
-find_program(CMARK cmark REQUIRED)
+find_program(CMARK_GFM cmark-gfm REQUIRED)
 set(manual_src "${PROJECT_SOURCE_DIR}/docs/manual")
 set(help_out "${CMAKE_BINARY_DIR}/share/corvanta/help")
 set(man_out "${CMAKE_BINARY_DIR}/share/man/man1")
@@ -15,7 +15,7 @@ set(help_pages)
 foreach(chapter IN LISTS CORVANTA_CHAPTERS)
   set(page "${help_out}/${chapter}.html")
   add_custom_command(OUTPUT "${page}"
-    COMMAND ${CMAKE_COMMAND} -DCMARK=${CMARK} -DSOURCE=${manual_src}/${chapter}.md
+    COMMAND ${CMAKE_COMMAND} -DCMARK=${CMARK_GFM} -DSOURCE=${manual_src}/${chapter}.md
       -DTEMPLATE=${manual_src}/page.html.in -DOUTPUT=${page} -P ${PROJECT_SOURCE_DIR}/cmake/help_page.cmake
     DEPENDS "${manual_src}/${chapter}.md" "${manual_src}/page.html.in"
       "${PROJECT_SOURCE_DIR}/cmake/help_page.cmake" VERBATIM)
@@ -44,7 +44,7 @@ foreach(spec "corvanta|starting,files|the paycheck calculator for a payroll cler
   string(REPLACE ";" "," source_arg "${sources}")
   set(page "${man_out}/${program}.1")
   add_custom_command(OUTPUT "${page}"
-    COMMAND ${CMAKE_COMMAND} -DCMARK=${CMARK} "-DSOURCES=${source_arg}" -DPROGRAM=${program}
+    COMMAND ${CMAKE_COMMAND} -DCMARK=${CMARK_GFM} "-DSOURCES=${source_arg}" -DPROGRAM=${program}
       "-DSUMMARY=${summary}" -DVERSION=${PROJECT_VERSION} -DOUTPUT=${page}
       -P ${PROJECT_SOURCE_DIR}/cmake/man_page.cmake
     DEPENDS ${sources} "${PROJECT_SOURCE_DIR}/cmake/man_page.cmake" VERBATIM)

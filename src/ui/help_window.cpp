@@ -90,7 +90,7 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { markCurrentPage(); });
+    connect(browser_, &QTextBrowser::historyChanged, this, [this] { markCurrentPage(); });
     connect(contents_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
     connect(contents_, &QListWidget::itemClicked, this,
