@@ -82,7 +82,7 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     split->addWidget(contents_);
     split->addWidget(browser_);
     split->setStretchFactor(1, 1);
-    split->setSizes({220, 680});
+    split->setSizes({260, 640});
     rows->addWidget(split, 1);
 
     connect(home, &QToolButton::clicked, this, [this] { showPage(kContentsPage); });
