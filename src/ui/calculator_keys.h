@@ -6,8 +6,8 @@ namespace corvanta::ui {
 
 class CalculatorForm;
 
-// F5 calculates beside Alt+C (the Calculate button's own letter), and F1 opens the manual in
-// every window.
+// Tab in reading order; F5 calculates beside Alt+C (the Calculate button's own letter); F1
+// opens the manual in every window.
 void installCalculatorKeys(CalculatorForm* form);
 
 // The working folder in the window's status bar, brought up to date whenever New or Open

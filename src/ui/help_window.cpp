@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 #include <map>
 
 #include "ui/installed_files.h"
@@ -98,8 +99,8 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     connect(search_, &QLineEdit::returnPressed, this, [this] { findNext(); });
     back_->setEnabled(false);
     forward_->setEnabled(false);
-    setTabOrder(search_, contents_);
-    setTabOrder(contents_, browser_);
+    const std::array<QWidget*, 6> order{home, back_, forward_, search_, contents_, browser_};
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     fillContents();
     resize(940, 680);
 }

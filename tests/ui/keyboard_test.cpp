@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,16 +80,39 @@ TEST_F(KeyboardTest, EveryMenuHasItsAltLetter) {
     EXPECT_EQ(titles, (QStringList{"&File", "F&orms", "&Options", "&Help"}));
 }
 
-TEST_F(KeyboardTest, F1OpensThePageOfTheWindowInUse) {
+HelpWindow* shownHelpWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* h = qobject_cast<HelpWindow*>(w); h != nullptr && h->isVisible()) return h;
+    }
+    return nullptr;
+}
+
+TEST_F(KeyboardTest, F1OpensThePageOfTheWindowInUseAndHelpTheContents) {
     box(0)->setFocus();
     QTest::keyClick(box(0), Qt::Key_F1);
-    HelpWindow* help = form->findChild<HelpWindow*>();
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* h = qobject_cast<HelpWindow*>(w); h != nullptr && h->isVisible()) help = h;
-    }
+    HelpWindow* help = shownHelpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->currentPage(), "calculator-window.html");
     help->close();
+    // Without the older help file in the folder, Help opens the manual.
+    form->findChild<QAction*>("mnuHelpItem")->trigger();
+    help = shownHelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentPage(), "index.html");
+    help->close();
+}
+
+TEST_F(KeyboardTest, TabGoesThroughTheCalculatorInReadingOrder) {
+    box(0)->setFocus(Qt::TabFocusReason);
+    QStringList walk{box(0)->objectName()};
+    for (int step = 0; step < 12; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walk << QApplication::focusWidget()->objectName();
+    }
+    // Of the two O.T. options only the chosen one takes the keyboard.
+    EXPECT_EQ(walk, (QStringList{"txtAmount0", "txtAmount1", "opt1x", "txtAmount2", "txtAmount3",
+                                 "txtAmount4", "txtAmount5", "txtAmount6", "txtAmount7", "cmdClear",
+                                 "cmdCal", "cmdYear", "cmdOT"}));
 }
 
 // The controls a Tab walk must reach: every enabled, visible control that takes the keyboard
@@ -114,28 +138,48 @@ struct WalkCase {
 
 class TabWalkTest : public KeyboardTest, public ::testing::WithParamInterface<WalkCase> {};
 
-TEST_P(TabWalkTest, TabReachesEveryControlAndComesBackRound) {
-    const WalkCase& c = GetParam();
-    if (c.open != nullptr) (form.get()->*c.open)();
-    QWidget* window = form->objectName() == c.name ? form.get() : form->findChild<QWidget*>(c.name);
-    ASSERT_NE(window, nullptr);
-    activate(window);
+// Tabs round the window from its first control and checks that every control was reached.
+void expectTabReachesEveryControl(QWidget* window) {
+    const std::string name = window->objectName().toStdString();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << name;
     const QSet<QWidget*> stops = tabStops(window);
-    ASSERT_FALSE(stops.isEmpty());
+    ASSERT_FALSE(stops.isEmpty()) << name;
     QWidget* first = *stops.begin();
     first->setFocus(Qt::TabFocusReason);
     QSet<QWidget*> reached{first};
-    for (int step = 0; step < stops.size() * 2 + 4; ++step) {
+    // Room for a page's links, which Tab visits on its way through the help window.
+    for (int step = 0; step < stops.size() * 2 + 40; ++step) {
         QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr) << c.name << ": the keyboard left the window";
+        ASSERT_NE(focus, nullptr) << name << ": the keyboard left the window";
         QTest::keyClick(focus, Qt::Key_Tab);
         if (QWidget* now = QApplication::focusWidget(); now != nullptr) reached.insert(now);
     }
     for (QWidget* stop : stops) {
         EXPECT_TRUE(reached.contains(stop))
-            << c.name << ": Tab never reaches " << stop->metaObject()->className() << " "
+            << name << ": Tab never reaches " << stop->metaObject()->className() << " "
             << stop->objectName().toStdString();
     }
+}
+
+TEST_P(TabWalkTest, TabReachesEveryControlAndComesBackRound) {
+    const WalkCase& c = GetParam();
+    if (c.open != nullptr) (form.get()->*c.open)();
+    QWidget* window = form->objectName() == c.name ? form.get() : form->findChild<QWidget*>(c.name);
+    ASSERT_NE(window, nullptr);
+    expectTabReachesEveryControl(window);
+}
+
+TEST_F(KeyboardTest, TabReachesEveryControlOfUserInfoAndOfTheHelpWindow) {
+    EmployeeDialog employee(
+        ctx, [] { return true; }, form.get());
+    employee.show();
+    expectTabReachesEveryControl(&employee);
+    employee.close();
+    HelpWindow* help = showManual(form.get(), "index.html");
+    ASSERT_NE(help, nullptr);
+    expectTabReachesEveryControl(help);
+    help->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(
