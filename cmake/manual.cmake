@@ -30,9 +30,9 @@ endforeach()
 
 # corvanta(1): starting the program and its files; corvanta-cli(1): the command-line chapter.
 set(man_pages)
-foreach(spec "corvanta|starting,files|the paycheck calculator for a payroll clerk"
+foreach(page_entry "corvanta|starting,files|the paycheck calculator for a payroll clerk"
              "corvanta-cli|command-line|calculate, print and record paychecks from the command line")
-  string(REPLACE "|" ";" parts "${spec}")
+  string(REPLACE "|" ";" parts "${page_entry}")
   list(GET parts 0 program)
   list(GET parts 1 chapters)
   list(GET parts 2 summary)
