@@ -13,5 +13,4 @@ mkdir -p run
 if [ $# -gt 0 ] && [[ "$1" != -* ]]; then
     exec build/src/corvanta-cli "$@" --dir run
 fi
-cd run
-exec ../build/src/corvanta "$@"
+exec build/src/corvanta --dir run "$@"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures under a virtual display: the calculator window after a sample
 # calculation, the state and employee dialogs, the year-to-date ledger with two weeks posted,
-# the check window, the leave dialog and the overtime sheet, and the first page of the stub,
+# the check window, the leave dialog and the overtime sheet, the help window, the state dialog
+# on a whole 1024x768 screen, and the first page of the stub,
 # check and ledger report printed from the windows into PDFs, as PNG files in docs/.
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
@@ -12,7 +13,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root/data/Federal08.dtt" "$work/"
 mkdir -p "$root/docs"
-(cd "$work" && xvfb-run -a "$build/src/corvanta" --screenshot "$root/docs" 2>/dev/null)
+# A 1024x768 screen, the smallest the windows are made for.
+(cd "$work" && xvfb-run -a -s "-screen 0 1024x768x24" "$build/src/corvanta" --screenshot "$root/docs" \
+    2>/dev/null)
 for pdf in "$root/docs"/*.pdf; do
     pdftoppm -png -r 60 -singlefile "$pdf" "${pdf%.pdf}"
     rm "$pdf"

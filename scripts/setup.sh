@@ -2,15 +2,17 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 #   scripts/setup.sh          the build tools
 #   scripts/setup.sh --checks also clang with its fuzzing runtime (scripts/fuzz.sh), the static
-#                             analysers (scripts/lint.sh) and valgrind (scripts/gui_session.sh)
+#                             analysers (scripts/lint.sh), valgrind (scripts/gui_session.sh) and
+#                             the checkers of the install tree and the package
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libxlsxwriter-dev fonts-liberation2
           xvfb xauth imagemagick poppler-utils unzip
-          nlohmann-json3-dev libcli11-dev)
+          nlohmann-json3-dev libcli11-dev cmark-gfm librsvg2-bin)
 if [ "${1:-}" = "--checks" ] || [ "${1:-}" = "--fuzz" ]; then
-    packages+=(clang libclang-rt-14-dev clang-tidy cppcheck valgrind)
+    packages+=(clang libclang-rt-14-dev clang-tidy cppcheck valgrind
+               desktop-file-utils appstream lintian man-db groff-base)
 fi
 
 missing=()

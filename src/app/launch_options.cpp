@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <QDir>
+#include <QStandardPaths>
 #include <QStringList>
 #include <fstream>
 #include <sstream>
@@ -12,7 +14,9 @@ namespace corvanta::app {
 LaunchOptions parseLaunchOptions(const QStringList& arguments) {
     LaunchOptions options;
     for (int i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == "--screenshot" && i + 1 < arguments.size()) {
+        if (arguments[i] == "--dir" && i + 1 < arguments.size()) {
+            options.workDir = arguments[++i];
+        } else if (arguments[i] == "--screenshot" && i + 1 < arguments.size()) {
             options.screenshotDir = arguments[++i];
         } else if (arguments[i] == "--scripted-session" && i + 1 < arguments.size()) {
             options.sessionDir = arguments[++i];
@@ -21,6 +25,12 @@ LaunchOptions parseLaunchOptions(const QStringList& arguments) {
         }
     }
     return options;
+}
+
+QString workingFolder(const LaunchOptions& options) {
+    if (!options.workDir.isEmpty()) return QDir(options.workDir).absolutePath();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .absoluteFilePath("Corvanta");
 }
 
 double msSinceProcessStart() {

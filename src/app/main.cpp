@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 
@@ -7,22 +9,51 @@
 #include "app/launch_options.h"
 #include "app/screenshots.h"
 #include "app/scripted_session.h"
+#include "core/federal_table.h"
 #include "core/payroll_context.h"
+#include "core/user_error.h"
+#include "files/working_folder.h"
 #include "ui/calculator_window.h"
+#include "ui/installed_files.h"
+#include "ui/message_box.h"
+
+namespace {
+
+// Readies the working folder and makes it the current one; false (after telling the clerk)
+// when it cannot be used.
+bool enterWorkingFolder(corvanta::PayrollContext& ctx, const QString& folder) {
+    using corvanta::ui::fromQt;
+    const std::filesystem::path path = fromQt(folder);
+    try {
+        corvanta::prepareWorkingFolder(
+            path, fromQt(corvanta::ui::installedDataFolder()) + "/" + corvanta::kFederalTableFile);
+    } catch (const corvanta::UserError& e) {
+        corvanta::ui::showUserError(nullptr, e);
+        return false;
+    }
+    QDir::setCurrent(folder);
+    ctx.folder = path;
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceMain;
     sinceMain.start();
     corvanta::app::GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Corvanta 2008");
+    QApplication::setDesktopFileName(corvanta::ui::kDesktopAppId);
+    QApplication::setWindowIcon(QIcon(corvanta::ui::installedIconFile()));
     const auto options = corvanta::app::parseLaunchOptions(QApplication::arguments());
-    corvanta::PayrollContext ctx;  // works in the current folder
+    corvanta::PayrollContext ctx;
     if (!options.screenshotDir.isEmpty()) {
         return corvanta::app::takeScreenshots(ctx, options.screenshotDir);
     }
     if (!options.sessionDir.isEmpty()) {
         return corvanta::app::runScriptedSession(ctx, options.sessionDir);
     }
+    if (!enterWorkingFolder(ctx, corvanta::app::workingFolder(options))) return 1;
     corvanta::ui::CalculatorForm form(ctx);
     form.show();
     if (options.startupTime) {

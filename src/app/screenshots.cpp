@@ -11,11 +11,13 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/window_steps.h"
 #include "ui/calculator_window.h"
 #include "ui/employee_dialog.h"
+#include "ui/help_window.h"
 #include "ui/state_dialog.h"
 
 namespace corvanta::app {
@@ -25,6 +27,15 @@ bool grab(QWidget* widget, const QString& file) {
     widget->show();
     QApplication::processEvents();
     return widget->grab().save(file);
+}
+
+// The whole screen with the window at its top left, as the clerk sees it there.
+bool grabOnScreen(QWidget* window, const QString& file) {
+    window->move(0, 0);
+    window->show();
+    QApplication::processEvents();
+    QScreen* screen = window->screen();
+    return screen->grabWindow(0).save(file);
 }
 
 void calculateWeek(ui::CalculatorForm& form, const char* week, const char* hours) {
@@ -87,7 +98,7 @@ bool grabSideWindows(ui::CalculatorForm& form, const QString& dir) {
 // The stub, the check and the ledger report printed from the windows into PDFs.
 void printSamples(ui::CalculatorForm& form, const QString& dir) {
     QString target;
-    form.desktop().choosePrinter = [&target](QWidget*) {
+    form.desktop().choosePrinter = [&target](QWidget*, const QString&) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(target);
@@ -127,13 +138,22 @@ int takeScreenshots(PayrollContext& ctx, const QString& dir) {
     bool ok = grab(&form, dir + "/main-window.png");
     form.openStateDialog();
     auto* state = form.findChild<ui::StateDialog*>("DialogState");
-    if (state != nullptr) ok = grab(state, dir + "/state-dialog.png") && ok;
+    if (state != nullptr) {
+        ok = grab(state, dir + "/state-dialog.png") && ok;
+        ok = grabOnScreen(state, dir + "/state-dialog-1024x768.png") && ok;
+        state->close();
+    }
     ui::EmployeeDialog employee(
         ctx, [] { return false; }, &form);
     ok = grab(&employee, dir + "/employee-dialog.png") && ok;
     ok = grabLedger(form, dir) && ok;
     ok = grabSideWindows(form, dir) && ok;
     printSamples(form, dir);
+    if (ui::HelpWindow* help = ui::showManual(&form, "getting-started.html")) {
+        help->resize(900, 640);
+        ok = grab(help, dir + "/help-window.png") && ok;
+        help->close();
+    }
     return ok ? 0 : 1;
 }
 

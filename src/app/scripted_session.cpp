@@ -78,7 +78,7 @@ class ScriptedSession {
     ScriptedSession(PayrollContext& ctx, const QString& dir)
         : dir_(dir), form_(ctx, std::make_unique<SessionAnswers>()) {
         ui::DesktopServices& desktop = form_.desktop();
-        desktop.choosePrinter = [this](QWidget*) { return pdfPrinter(); };
+        desktop.choosePrinter = [this](QWidget*, const QString&) { return pdfPrinter(); };
         desktop.chooseWorkbookFile = [this](QWidget*, const QString&) {
             return dir_ + "/ledger.xlsx";
         };

@@ -5,11 +5,13 @@
 #include "files/print_heading.h"
 #include "local/local_files.h"
 #include "state/state_withholding.h"
+#include "ui/calculator_keys.h"
 #include "ui/calculator_window.h"
 #include "ui/city_dialog.h"
 #include "ui/employee_dialog.h"
 #include "ui/heading_dialog.h"
 #include "ui/help_file.h"
+#include "ui/help_window.h"
 #include "ui/message_box.h"
 #include "ui/non_city_dialog.h"
 #include "ui/state_dialog.h"
@@ -28,10 +30,12 @@ void CalculatorForm::buildMenus() {
     buildFormsMenu();
     buildOptionsMenu();
     buildHelpMenu();
+    installCalculatorKeys(this);
+    showWorkingFolder(this, ctx_);
 }
 
 void CalculatorForm::buildFileMenu() {
-    QMenu* menu = menuBar()->addMenu("File");
+    QMenu* menu = menuBar()->addMenu("&File");
     menu->setObjectName("mnuFile");
     addAction(menu, "mnuNew", "&New", &CalculatorForm::newEmployee, QKeySequence::New);
     addAction(menu, "mnuOpen", "&Open", &CalculatorForm::openEmployee, QKeySequence::Open);
@@ -48,7 +52,7 @@ void CalculatorForm::buildFileMenu() {
 }
 
 void CalculatorForm::buildFormsMenu() {
-    QMenu* menu = menuBar()->addMenu("Forms");
+    QMenu* menu = menuBar()->addMenu("F&orms");
     menu->setObjectName("mnuForms");
     addAction(menu, "mnuVac", "&Vacation", &CalculatorForm::openVacation);
     addAction(menu, "mnuOtItem", "OT %", &CalculatorForm::openOvertimeSheet);
@@ -57,10 +61,11 @@ void CalculatorForm::buildFormsMenu() {
 }
 
 void CalculatorForm::buildOptionsMenu() {
-    QMenu* menu = menuBar()->addMenu("Options");
+    QMenu* menu = menuBar()->addMenu("&Options");
     menu->setObjectName("mnuOptions");
+    // F2: an entry box takes Ctrl+U for itself (erase to the start of the line).
     addAction(menu, "mnuTaxInfoItem", "&User Info", &CalculatorForm::openEmployeeDialog,
-              Qt::CTRL | Qt::Key_U);
+              Qt::Key_F2);
     addAction(menu, "mnuState", "S&tate Tax", &CalculatorForm::openStateDialog,
               Qt::CTRL | Qt::Key_T);
     addAction(menu, "mnuCity", "C&ity Tax", &CalculatorForm::openCityDialog, Qt::CTRL | Qt::Key_I);
@@ -68,9 +73,10 @@ void CalculatorForm::buildOptionsMenu() {
 }
 
 void CalculatorForm::buildHelpMenu() {
-    QMenu* menu = menuBar()->addMenu("Help");
+    QMenu* menu = menuBar()->addMenu("&Help");
     menu->setObjectName("mnuHelp");
-    addAction(menu, "mnuHelpItem", "He&lp", &CalculatorForm::showHelp, QKeySequence::HelpContents);
+    // F1 opens the page of whichever window has the keyboard (installHelpKey).
+    addAction(menu, "mnuHelpItem", "He&lp", &CalculatorForm::showHelp);
     addAction(menu, "mnuAboutItem", "&About", &CalculatorForm::showAbout);
 }
 
@@ -120,7 +126,7 @@ void CalculatorForm::openHeadingDialog() {
     present(headingDialog_);
 }
 
-void CalculatorForm::showHelp() { showHelpFile(this, ctx_.folder); }
+void CalculatorForm::showHelp() { corvanta::ui::showHelp(this, ctx_.folder, "index.html"); }
 
 void CalculatorForm::showAbout() {
     QMessageBox::about(this, "About Corvanta 2008",

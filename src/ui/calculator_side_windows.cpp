@@ -11,6 +11,7 @@
 #include "ui/message_box.h"
 #include "ui/overtime_sheet_form.h"
 #include "ui/pay_date_picker.h"
+#include "ui/print_file_name.h"
 #include "ui/vacation_dialog.h"
 #include "ytd/ledger_file.h"
 
@@ -69,15 +70,16 @@ void CalculatorForm::printStub() {
         return;
     }
     const std::string date = fromQt(today());
-    printDocument(this, desktop_,
-                  [this, &date](PrintColumnModel& out) { PrintText(ctx_, out, date); });
+    printDocument(
+        this, desktop_, [this, &date](PrintColumnModel& out) { PrintText(ctx_, out, date); },
+        proposedPdf(ctx_, "stub"));
     if (headingDialog_ != nullptr) headingDialog_->close();
     afterCommand();
 }
 
 void CalculatorForm::printImage() {
     takeEntries();
-    printWindowImage(this, desktop_, this);
+    printWindowImage(this, desktop_, this, proposedPdf(ctx_, "picture"));
 }
 
 void CalculatorForm::pickPayDate() {

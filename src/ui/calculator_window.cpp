@@ -130,7 +130,6 @@ QWidget* CalculatorForm::buildButtonFrame() {
                                        "&Calculate", calcFrame);
     calcButton->setObjectName("cmdCal");
     calcButton->setToolTip("Calculate (F5)");
-    calcButton->setShortcut(Qt::Key_F5);
     calcRow->addWidget(clearButton);
     calcRow->addWidget(calcButton);
     connect(clearButton, &QPushButton::clicked, this, &CalculatorForm::clear);

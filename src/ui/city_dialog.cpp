@@ -13,6 +13,7 @@
 #include "local/local_files.h"
 #include "ui/cell_factory.h"
 #include "ui/message_box.h"
+#include "ui/screen_fit.h"
 
 namespace corvanta::ui {
 
@@ -20,7 +21,7 @@ CityDialog::CityDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent), 
     setObjectName("DialogCity");
     setWindowTitle("City (Local) Tax Tables");
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* rows = new QVBoxLayout(this);
+    QVBoxLayout* rows = scrolledRows(this);
     auto* tables = new QHBoxLayout;
     tables->addWidget(buildTable(false));
     tables->addWidget(buildTable(true));
@@ -32,8 +33,9 @@ CityDialog::CityDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent), 
         "including the exemptions.",
         this);
     rows->addWidget(warning);
-    rows->addWidget(buildButtons());
+    layout()->addWidget(buildButtons());
     refresh();
+    fitToScreen(this);
 }
 
 QWidget* CityDialog::buildTable(bool married) {

@@ -14,8 +14,9 @@
 namespace corvanta::ui {
 namespace {
 
-std::unique_ptr<QPrinter> askForPrinter(QWidget* parent) {
+std::unique_ptr<QPrinter> askForPrinter(QWidget* parent, const QString& proposedPdf) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFileName(proposedPdf);
     QPrintDialog dialog(printer.get(), parent);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     return printer;
@@ -50,14 +51,16 @@ DesktopServices realDesktopServices() {
     return DesktopServices{askForPrinter, askForWorkbookFile, openWithDesktop};
 }
 
-bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintProducer& produce) {
-    const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent);
+bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintProducer& produce,
+                   const QString& proposedPdf) {
+    const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent, proposedPdf);
     if (printer == nullptr) return false;
     return reported(parent, [&] { printOnPrinter(*printer, produce); });
 }
 
-bool printWindowImage(QWidget* parent, const DesktopServices& desktop, QWidget* window) {
-    const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent);
+bool printWindowImage(QWidget* parent, const DesktopServices& desktop, QWidget* window,
+                      const QString& proposedPdf) {
+    const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent, proposedPdf);
     if (printer == nullptr) return false;
     const QImage picture = window->grab().toImage();
     return reported(parent, [&] { printImageOnPrinter(*printer, picture); });

@@ -14,8 +14,10 @@ namespace corvanta::ui {
 // What the windows ask of the desktop: a printer, a file name to write, a document opened.
 // The program uses the real dialogs; tests put scripts in their place.
 struct DesktopServices {
-    // The printer the operator chose; null when the dialog was cancelled.
-    std::function<std::unique_ptr<QPrinter>(QWidget* parent)> choosePrinter;
+    // The printer the operator chose, proposing to print into the PDF file `proposedPdf`; null
+    // when the dialog was cancelled.
+    std::function<std::unique_ptr<QPrinter>(QWidget* parent, const QString& proposedPdf)>
+        choosePrinter;
     // Where to save the workbook, starting from the proposed path; empty when cancelled.
     std::function<QString(QWidget* parent, const QString& proposed)> chooseWorkbookFile;
     // Opens a document with the desktop's program for it; false when none took it.
@@ -27,9 +29,11 @@ DesktopServices realDesktopServices();
 
 // The printer selection dialog, then the printout on the chosen printer. Cancel prints
 // nothing; a refusal or a printer failure is shown with its message. True when printed.
-bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintProducer& produce);
+bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintProducer& produce,
+                   const QString& proposedPdf);
 
 // The printer selection dialog, then a picture of the window as it is shown.
-bool printWindowImage(QWidget* parent, const DesktopServices& desktop, QWidget* window);
+bool printWindowImage(QWidget* parent, const DesktopServices& desktop, QWidget* window,
+                      const QString& proposedPdf);
 
 }  // namespace corvanta::ui

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <string>
 
+#include "ui/help_window.h"
 #include "ui/message_box.h"
 
 namespace corvanta::ui {
@@ -26,6 +27,14 @@ void showHelpFile(QWidget* parent, const std::filesystem::path& folder) {
         showUserMessage(
             parent,
             {std::string("No program is set up to show the help file ") + kHelpFile + ".", "Help"});
+    }
+}
+
+void showHelp(QWidget* parent, const std::filesystem::path& folder, const QString& page) {
+    if (QFileInfo::exists(toQt((folder / kHelpFile).string()))) {
+        showHelpFile(parent, folder);
+    } else {
+        showManual(parent, page);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "ui/ledger_window.h"
 #include "ui/message_box.h"
 #include "ui/pay_date_picker.h"
+#include "ui/print_file_name.h"
 #include "ytd/ledger_file.h"
 #include "ytd/ledger_ops.h"
 
@@ -71,8 +72,9 @@ void LedgerWindow::clearAll() {
 
 void LedgerWindow::printLedger() {
     const std::string today = fromQt(QDate::currentDate().toString(kPickedDateFormat));
-    printDocument(this, desktop_,
-                  [this, &today](PrintColumnModel& out) { PrintYr(ctx_, out, today); });
+    printDocument(
+        this, desktop_, [this, &today](PrintColumnModel& out) { PrintYr(ctx_, out, today); },
+        proposedPdf(ctx_, "ledger"));
 }
 
 QString LedgerWindow::proposedWorkbook() const {

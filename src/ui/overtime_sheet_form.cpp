@@ -17,6 +17,7 @@
 #include "side/overtime_sheet_ops.h"
 #include "ui/message_box.h"
 #include "ui/pay_date_picker.h"
+#include "ui/print_file_name.h"
 
 namespace corvanta::ui {
 namespace {
@@ -137,7 +138,9 @@ void OvertimeSheetForm::back() {
     close();
 }
 
-void OvertimeSheetForm::print() { printWindowImage(this, desktop_, this); }
+void OvertimeSheetForm::print() {
+    printWindowImage(this, desktop_, this, proposedPdf(ctx_, "overtime"));
+}
 
 void OvertimeSheetForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

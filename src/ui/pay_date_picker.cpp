@@ -11,6 +11,7 @@ namespace corvanta::ui {
 namespace {
 
 constexpr const char* kPickerDisplayFormat = "MM/dd/yy";
+constexpr int kTitleBarButtons = 160;
 
 bool pickable(QDate date) {
     return date.isValid() && date >= firstPickableDate() && date <= lastPickableDate();
@@ -84,6 +85,8 @@ void pickDate(QLineEdit* target, PickerKind kind, QWidget* parent) {
     auto* row = new QHBoxLayout(&dialog);
     row->addWidget(picker);
     row->addWidget(ok);
+    // Wide enough for the whole title beside the title bar's buttons.
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(look.title) + kTitleBarButtons);
     picker->setFocus();
     dialog.exec();
 }

@@ -15,6 +15,7 @@
 #include "print/payee_name.h"
 #include "ui/cell_factory.h"
 #include "ui/message_box.h"
+#include "ui/print_file_name.h"
 #include "ui/select_on_focus.h"
 
 namespace corvanta::ui {
@@ -150,8 +151,9 @@ void PrintOffsetDialog::printCheck() {
     const CheckOffsetTexts offsets{fromQt(cboHorz_->currentText()),
                                    fromQt(cboVert_->currentText())};
     PayrollContext& ctx = ctx_;
-    printDocument(this, desktop_,
-                  [&ctx, offsets](PrintColumnModel& out) { PrintCheck(ctx, out, offsets); });
+    printDocument(
+        this, desktop_, [&ctx, offsets](PrintColumnModel& out) { PrintCheck(ctx, out, offsets); },
+        proposedPdf(ctx, "check"));
     close();
 }
 

@@ -13,6 +13,7 @@
 #include "state/state_dialog_commands.h"
 #include "state/state_withholding.h"
 #include "ui/message_box.h"
+#include "ui/screen_fit.h"
 
 namespace corvanta::ui {
 
@@ -20,7 +21,7 @@ StateDialog::StateDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent)
     setObjectName("DialogState");
     setWindowTitle("Biweekly State Tax");
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* rows = new QVBoxLayout(this);
+    QVBoxLayout* rows = scrolledRows(this);
     rows->addWidget(buildTables());
     auto* lower = new QHBoxLayout;
     lower->addWidget(buildMethods());
@@ -35,8 +36,9 @@ StateDialog::StateDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent)
         "web site.",
         this);
     rows->addWidget(hints);
-    rows->addWidget(buildButtons());
+    layout()->addWidget(buildButtons());
     refresh();
+    fitToScreen(this);
 }
 
 void StateDialog::refresh() {

@@ -13,6 +13,7 @@
 
 #include "ui/cell_factory.h"
 #include "ui/help_file.h"
+#include "ui/help_window.h"
 #include "ui/message_box.h"
 #include "ui/numeric_key_filter.h"
 #include "ui/select_on_focus.h"
@@ -65,7 +66,8 @@ VacationDialog::VacationDialog(PayrollContext& ctx, QWidget* parent) : QDialog(p
     setAttribute(Qt::WA_DeleteOnClose);
     auto* rows = new QVBoxLayout(this);
     auto* menu = new QMenuBar(this);
-    QAction* help = menu->addAction("&Help", this, [this] { showHelpFile(this, ctx_.folder); });
+    QAction* help =
+        menu->addAction("&Help", this, [this] { showHelp(this, ctx_.folder, helpPageFor(this)); });
     help->setObjectName("mnuHelp");
     rows->setMenuBar(menu);
     auto* scroll = new QScrollArea(this);

@@ -31,9 +31,10 @@ namespace corvanta::ui {
 namespace {
 
 const QStringList& hostileTexts() {
-    static const QStringList texts{"",    " ",           "-",           ".",
-                                   "1-2", "--5",         "1e999",       "99999999999",
-                                   QString(10000, '9'), "say \"hi\"", "1,5", "Zoë Ærøskøbing"};
+    static const QStringList texts{"",           " ",           "-",
+                                   ".",          "1-2",         "--5",
+                                   "1e999",      "99999999999", QString(10000, '9'),
+                                   "say \"hi\"", "1,5",         "Zoë Ærøskøbing"};
     return texts;
 }
 
@@ -99,15 +100,17 @@ void closeAndDelete(QWidget* window) {
 
 std::vector<StoringWindow> storingWindows() {
     return {
-        {"DialogVac", [](PayrollContext& ctx, const DesktopServices&) -> QWidget* {
+        {"DialogVac",
+         [](PayrollContext& ctx, const DesktopServices&) -> QWidget* {
              return new VacationDialog(ctx);
          },
          [](QWidget* w) {
-             return boxesNamed(w, {"txtVacBal", "txtVcnt0", "txtVdate0", "txtHolBal",
-                                   "txtScnt19", "txtSdate19"});
+             return boxesNamed(
+                 w, {"txtVacBal", "txtVcnt0", "txtVdate0", "txtHolBal", "txtScnt19", "txtSdate19"});
          },
          [](QWidget* w) { click(w, "OKButton"); }, closeAndDelete},
-        {"Form2", [](PayrollContext& ctx, const DesktopServices& desktop) -> QWidget* {
+        {"Form2",
+         [](PayrollContext& ctx, const DesktopServices& desktop) -> QWidget* {
              return new OvertimeSheetForm(ctx, desktop);
          },
          [](QWidget* w) {
@@ -118,7 +121,8 @@ std::vector<StoringWindow> storingWindows() {
              click(w, "cmdClose");
          },
          closeAndDelete},
-        {"MDIForm1", [](PayrollContext& ctx, const DesktopServices& desktop) -> QWidget* {
+        {"MDIForm1",
+         [](PayrollContext& ctx, const DesktopServices& desktop) -> QWidget* {
              auto* ledger = new LedgerWindow(ctx, desktop);
              ledger->openLedger();
              return ledger;
@@ -132,12 +136,16 @@ std::vector<StoringWindow> storingWindows() {
              static_cast<LedgerWindow*>(w)->discard();
              closeAndDelete(w);
          }},
-        {"dlgPrintSet", [](PayrollContext& ctx, const DesktopServices& desktop) -> QWidget* {
+        {"dlgPrintSet",
+         [](PayrollContext& ctx, const DesktopServices& desktop) -> QWidget* {
              return new PrintOffsetDialog(ctx, desktop, [] { return true; });
          },
-         [](QWidget* w) { return boxesNamed(w, {"cboHorz", "cboVert"}); },
+         [](QWidget* w) {
+             return boxesNamed(w, {"cboHorz", "cboVert"});
+         },
          [](QWidget* w) { click(w, "cmdApply"); }, closeAndDelete},
-        {"frmTaxInfo", [](PayrollContext& ctx, const DesktopServices&) -> QWidget* {
+        {"frmTaxInfo",
+         [](PayrollContext& ctx, const DesktopServices&) -> QWidget* {
              return new EmployeeDialog(
                  ctx,
                  [&ctx] {
@@ -186,7 +194,7 @@ class BadInputGui : public corvanta::testing::PayrollFixture {
     }
 
     std::vector<std::string> stored;
-    DesktopServices desktop{[](QWidget*) { return nullptr; },
+    DesktopServices desktop{[](QWidget*, const QString&) { return nullptr; },
                             [](QWidget*, const QString&) { return QString(); },
                             [](const QString&) { return false; }};
 };

@@ -41,7 +41,8 @@ class CalculatorPrintouts : public t::PayrollFixture {
         t::fillPrintScenario(ctx);
         form_->showContext();
         form_->show();
-        form_->desktop().choosePrinter = [this](QWidget*) -> std::unique_ptr<QPrinter> {
+        form_->desktop().choosePrinter = [this](QWidget*,
+                                                const QString&) -> std::unique_ptr<QPrinter> {
             ++printerRequests;
             if (pdf.empty()) return nullptr;
             auto printer = std::make_unique<QPrinter>();

@@ -177,10 +177,13 @@ TEST_F(CalculatorWindowTest, ACalculationThroughTheWindowMatchesTheEngineAndTheC
     OpenEmployee(reference, "Smith", today());
     for (int i = 0; i < kEntryBoxes; ++i) reference.window.txtAmount[i] = entries[i];
     Calcu_late(reference, CalculateOptions{.save = false});
-    const auto cli = corvanta::testing::runCli(
-        {"calc", "--dir", folder.path().string(), "--user", "Smith", "--straight", entries[0],
-         "--straight2", entries[1], "--ot", entries[2], "--ot15", entries[3], "--holiday",
-         entries[4], "--dollars", entries[6], "--tips", entries[7], "--no-save"});
+    const auto cli = corvanta::testing::runCli({"calc",      "--dir",       folder.path().string(),
+                                                "--user",    "Smith",       "--straight",
+                                                entries[0],  "--straight2", entries[1],
+                                                "--ot",      entries[2],    "--ot15",
+                                                entries[3],  "--holiday",   entries[4],
+                                                "--dollars", entries[6],    "--tips",
+                                                entries[7],  "--no-save"});
     ASSERT_EQ(cli.exitCode, 0) << cli.err;
     EXPECT_EQ(cli.label("lbNet"), reference.window.lbNet);
     EXPECT_EQ(cli.label("lbTaxes"), reference.window.lbTaxes);

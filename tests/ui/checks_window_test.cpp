@@ -20,11 +20,10 @@
 namespace corvanta::ui {
 namespace {
 
-using corvanta::testing::MessageBoxAnswerer;
-using corvanta::testing::TempFolder;
 using corvanta::testing::havePdfToText;
+using corvanta::testing::MessageBoxAnswerer;
 using corvanta::testing::pdfText;
-
+using corvanta::testing::TempFolder;
 
 class ChecksWindowTest : public ::testing::Test {
   protected:
@@ -36,7 +35,7 @@ class ChecksWindowTest : public ::testing::Test {
         ctx.profile.EmployeeSsn = "123-45-6789";
         ctx.result.NetPay = 1234.5f;
         ctx.window.txtWeek = "01/04/2008";
-        desktop.choosePrinter = [this](QWidget*) -> std::unique_ptr<QPrinter> {
+        desktop.choosePrinter = [this](QWidget*, const QString&) -> std::unique_ptr<QPrinter> {
             ++printerRequests;
             if (!printToPdf) return nullptr;
             auto printer = std::make_unique<QPrinter>();

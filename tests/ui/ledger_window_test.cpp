@@ -14,8 +14,8 @@
 #include <cstdlib>
 
 #include "core/numeric_text.h"
-#include "support/pdf_text.h"
 #include "support/payroll_fixture.h"
+#include "support/pdf_text.h"
 #include "ui/ledger_columns.h"
 #include "ui_support.h"
 #include "ytd/ledger_file.h"
@@ -49,7 +49,7 @@ class LedgerWindowTest : public corvanta::testing::PayrollFixture {
         PayrollFixture::SetUp();
         ctx.durableWrites = false;
         ctx.window.txtWeek = "1/4/2008";
-        desktop.choosePrinter = [this](QWidget*) -> std::unique_ptr<QPrinter> {
+        desktop.choosePrinter = [this](QWidget*, const QString&) -> std::unique_ptr<QPrinter> {
             if (pdfFile.empty()) return nullptr;
             auto printer = std::make_unique<QPrinter>();
             printer->setOutputFormat(QPrinter::PdfFormat);

@@ -25,7 +25,7 @@ using corvanta::testing::TempFolder;
 class OvertimeSheetFormTest : public ::testing::Test {
   protected:
     OvertimeSheetFormTest() : ctx(folder.context()) {
-        desktop.choosePrinter = [this](QWidget* parent) {
+        desktop.choosePrinter = [this](QWidget* parent, const QString&) {
             printerAskedBy = parent;
             return std::unique_ptr<QPrinter>();
         };

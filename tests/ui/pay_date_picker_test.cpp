@@ -87,6 +87,20 @@ TEST_P(PayDatePickerTest, BoxFollowsThePickerAndTheCloseBoxKeepsIt) {
     EXPECT_EQ(box.text(), "11/3/2008");
 }
 
+TEST_P(PayDatePickerTest, IsWideEnoughForItsWholeTitle) {
+    const PickerLook look = GetParam();
+    int width = 0;
+    int titleWidth = 0;
+    onNextModalDialog(look.name, [&](QDialog* dialog) {
+        width = dialog->width();
+        titleWidth = dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
+        dialog->reject();
+    });
+    pickDate(&box, look.kind, nullptr);
+    // The title bar also holds the window's icon and its close, minimise and maximise buttons.
+    EXPECT_GE(width, titleWidth + 120) << look.name;
+}
+
 TEST_P(PayDatePickerTest, OkWritesThePickedDateAndCloses) {
     const PickerLook look = GetParam();
     box.setText("garbage");
