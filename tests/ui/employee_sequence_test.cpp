@@ -30,7 +30,7 @@ class EmployeeSequence : public ::testing::Test {
         prompts = owned.get();
         form = std::make_unique<CalculatorForm>(ctx, std::move(owned));
         form->show();
-        form->desktop().choosePrinter = [this](QWidget*) {
+        form->desktop().choosePrinter = [this](QWidget*, const QString&) {
             auto printer = std::make_unique<QPrinter>();
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(QString::fromStdString(pdf.string()));

@@ -32,7 +32,8 @@ class EntryPasteTest : public ::testing::Test {
     EntryPasteTest() : ctx(folder.context()) {
         folder.copyFederalTable();
         form = std::make_unique<CalculatorForm>(ctx, std::make_unique<ScriptedPrompts>());
-        form->desktop().choosePrinter = [this](QWidget*) -> std::unique_ptr<QPrinter> {
+        form->desktop().choosePrinter = [this](QWidget*,
+                                               const QString&) -> std::unique_ptr<QPrinter> {
             ++printerRequests;
             return nullptr;
         };
@@ -175,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, PrintForPlaceholder,
 
 TEST_F(EntryPasteTest, CheckForThePlaceholderAsksAndNoPrintsNothing) {
     DesktopServices desktop;
-    desktop.choosePrinter = [this](QWidget*) -> std::unique_ptr<QPrinter> {
+    desktop.choosePrinter = [this](QWidget*, const QString&) -> std::unique_ptr<QPrinter> {
         ++printerRequests;
         return nullptr;
     };
