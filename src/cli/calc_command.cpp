@@ -67,7 +67,7 @@ std::string calculationJson(const PayrollContext& ctx) {
 int calcCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     const std::set<std::string> valued(kCalcValuedOptions.begin(), kCalcValuedOptions.end());
     const std::set<std::string> switches(kCalcSwitches.begin(), kCalcSwitches.end());
-    const CliArgs args(argv, withEmployeeOptions(env, valued), switches);
+    const CliArgs args("calc", argv, withEmployeeOptions(env, valued), switches);
     std::optional<PayrollContext> own;
     PayrollContext& ctx = commandEmployee(args, env, own);
     runCalculation(ctx, args);

@@ -1,21 +1,74 @@
 #include "cli/cli_args.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <ctime>
+#include <memory>
 
 namespace corvanta {
+namespace {
 
-CliArgs::CliArgs(const std::vector<std::string>& args, const std::set<std::string>& valued,
-                 const std::set<std::string>& switches) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (valued.count(a) != 0) {
-            if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
-            values_[a] = args[++i];
-        } else if (switches.count(a) != 0) {
-            switches_.insert(a);
-        } else {
-            throw UsageError("unknown option " + a);
-        }
+// What each option is, for a command's --help.
+const std::map<std::string, std::string>& optionHelp() {
+    static const std::map<std::string, std::string> help{
+        {"--dir", "the folder of the employee files (default: the current folder)"},
+        {"--user", "the employee's file name (default: the default group)"},
+        {"--straight", "STRAIGHT TIME HOURS 1"},
+        {"--straight2", "STRAIGHT TIME HOURS 2"},
+        {"--ot", "O.T. hours, at 1X (or 2X with --2x)"},
+        {"--ot15", "O.T. TIME AND 1/2 (1.5X) hours"},
+        {"--holiday", "HOLIDAY IN HOURS"},
+        {"--vacation", "VACATION - SICK, IN HOURS"},
+        {"--dollars", "PAY IN DOLLAR AMOUNT"},
+        {"--tips", "TIPS (Hours)"},
+        {"--2x", "pay the O.T. hours at twice the rate"},
+        {"--week", "the pay period date (default: today)"},
+        {"--no-save", "do not save the employee's files after the calculation"},
+        {"--post", "post the calculation into this year-to-date row (1-52 or 1-26)"},
+        {"--save", "save the employee's files after the calculation"},
+        {"--force", "print even though the employee's name is still the placeholder"},
+        {"--pdf", "write the printout to this PDF file"},
+        {"--text", "print the page as text, one column a character"},
+        {"--memo", "the check's memo line"},
+        {"--horz", "the printer's column offset, +5 to -5"},
+        {"--vert", "the printer's line offset, +5 to -5"},
+        {"--date", "the check's date"},
+        {"--xlsx", "write the ledger workbook to this file"},
+        {"--script", "read the session's commands from this file (default: standard input)"},
+    };
+    return help;
+}
+
+std::string helpOf(const std::string& name) {
+    const auto it = optionHelp().find(name);
+    return it == optionHelp().end() ? std::string() : it->second;
+}
+
+}  // namespace
+
+CliArgs::CliArgs(const std::string& command, const std::vector<std::string>& args,
+                 const std::set<std::string>& valued, const std::set<std::string>& switches) {
+    CLI::App app{"corvanta-cli " + command, "corvanta-cli " + command};
+    std::map<std::string, std::string> given;
+    std::map<std::string, CLI::Option*> options;
+    for (const std::string& name : valued) {
+        options[name] = app.add_option(name, given[name], helpOf(name));
+    }
+    std::map<std::string, bool> flags;
+    for (const std::string& name : switches) app.add_flag(name, flags[name], helpOf(name));
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        throw HelpRequested(app.help());
+    } catch (const CLI::ParseError& e) {
+        throw UsageError(e.what());
+    }
+    for (const auto& [name, option] : options) {
+        if (option->count() != 0) values_[name] = given[name];
+    }
+    for (const auto& [name, set] : flags) {
+        if (set) switches_.insert(name);
     }
 }
 

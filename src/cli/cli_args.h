@@ -15,11 +15,17 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// "--name value" options and "--flag" switches of one command.
+// --help for a command: its help text, for standard output.
+class HelpRequested : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// "--name value" options and "--flag" switches of one command, parsed by CLI11.
 class CliArgs {
   public:
-    CliArgs(const std::vector<std::string>& args, const std::set<std::string>& valued,
-            const std::set<std::string>& switches);
+    CliArgs(const std::string& command, const std::vector<std::string>& args,
+            const std::set<std::string>& valued, const std::set<std::string>& switches);
 
     [[nodiscard]] std::optional<std::string> value(const std::string& name) const;
     [[nodiscard]] bool has(const std::string& name) const { return switches_.count(name) != 0; }

@@ -24,6 +24,13 @@ const char* const kUsage =
 
 namespace {
 
+constexpr const char* kAbout =
+    "corvanta-cli: the paycheck calculator's commands over the employee files of a folder.\n"
+    "Each command takes --help for its options.\n\n";
+constexpr const char* kExitCodes =
+    "\nExit codes: 0 done, 1 refused (an entry that is not a number, a damaged or missing\n"
+    "file), 2 a usage error.\n";
+
 int dispatch(const std::string& command, const std::vector<std::string>& rest, CommandEnv& env) {
     if (command == "calc") return calcCommand(rest, env);
     if (command == "ledger") return ledgerCommand(rest, env);
@@ -43,9 +50,22 @@ int runCommandLine(const std::vector<std::string>& args, CommandEnv& env) {
         env.err << kUsage;
         return 2;
     }
+    if (env.held == nullptr && args.size() == 1) {
+        if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+            env.out << kAbout << kUsage << kExitCodes;
+            return 0;
+        }
+        if (args[0] == "--version") {
+            env.out << "corvanta-cli " << CORVANTA_VERSION << "\n";
+            return 0;
+        }
+    }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     try {
         return dispatch(args.front(), rest, env);
+    } catch (const HelpRequested& help) {
+        env.out << help.what();
+        return 0;
     } catch (const UsageError& e) {
         env.err << e.what() << "\n" << kUsage;
         return 2;

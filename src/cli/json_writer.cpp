@@ -1,101 +1,90 @@
 #include "cli/json_writer.h"
 
-#include <cstdio>
+#include <cmath>
+#include <cstdlib>
 
 #include "core/money.h"
 
 namespace corvanta {
+namespace {
 
-std::string jsonQuote(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += c;
-                }
-        }
+template <typename T>
+nlohmann::ordered_json amountOf(T value) {
+    const std::string shortest = shortestText(value);
+    return jsonAmount(std::strtod(shortest.c_str(), nullptr), shortest);
+}
+
+}  // namespace
+
+nlohmann::ordered_json jsonAmount(double shortestValue, const std::string& shortest) {
+    constexpr double kLargestWhole = 9.0e15;  // every whole number below is exact as a double
+    if (std::isfinite(shortestValue) && std::fabs(shortestValue) < kLargestWhole &&
+        shortest.find_first_of(".eE") == std::string::npos) {
+        return static_cast<std::int64_t>(shortestValue);
     }
-    return out + "\"";
+    return shortestValue;
 }
 
-void JsonWriter::comma() {
-    if (!first_) out_ += ',';
-    first_ = false;
+nlohmann::ordered_json& JsonWriter::add(std::string_view key, nlohmann::ordered_json value) {
+    nlohmann::ordered_json& into = *open_.back();
+    if (into.is_array()) {
+        into.push_back(std::move(value));
+        return into.back();
+    }
+    nlohmann::ordered_json& slot = into[std::string(key)];
+    slot = std::move(value);
+    return slot;
 }
 
-void JsonWriter::key(std::string_view k) {
-    comma();
-    if (!k.empty()) out_ += jsonQuote(k) + ':';
-}
-
-JsonWriter& JsonWriter::beginObject(std::string_view k) {
-    if (!out_.empty()) key(k);
-    out_ += '{';
-    first_ = true;
+JsonWriter& JsonWriter::beginObject(std::string_view key) {
+    if (open_.empty()) {
+        root_ = nlohmann::ordered_json::object();
+        open_.push_back(&root_);
+    } else {
+        open_.push_back(&add(key, nlohmann::ordered_json::object()));
+    }
     return *this;
 }
 
 JsonWriter& JsonWriter::endObject() {
-    out_ += '}';
-    first_ = false;
+    open_.pop_back();
     return *this;
 }
 
-JsonWriter& JsonWriter::beginArray(std::string_view k) {
-    key(k);
-    out_ += '[';
-    first_ = true;
+JsonWriter& JsonWriter::beginArray(std::string_view key) {
+    open_.push_back(&add(key, nlohmann::ordered_json::array()));
     return *this;
 }
 
 JsonWriter& JsonWriter::endArray() {
-    out_ += ']';
-    first_ = false;
+    open_.pop_back();
     return *this;
 }
 
-JsonWriter& JsonWriter::number(std::string_view k, double value) {
-    key(k);
-    out_ += shortestText(value);
+JsonWriter& JsonWriter::number(std::string_view key, double value) {
+    add(key, amountOf(value));
     return *this;
 }
 
-JsonWriter& JsonWriter::number(std::string_view k, float value) {
-    key(k);
-    out_ += shortestText(value);
+JsonWriter& JsonWriter::number(std::string_view key, float value) {
+    add(key, amountOf(value));
     return *this;
 }
 
-JsonWriter& JsonWriter::text(std::string_view k, std::string_view value) {
-    key(k);
-    out_ += jsonQuote(value);
+JsonWriter& JsonWriter::text(std::string_view key, std::string_view value) {
+    add(key, std::string(value));
     return *this;
 }
 
 JsonWriter& JsonWriter::text(std::string_view value) {
-    comma();
-    out_ += jsonQuote(value);
+    add({}, std::string(value));
     return *this;
+}
+
+std::string JsonWriter::str() const {
+    // Texts are stored as Latin-1; a byte that is not UTF-8 is shown as the replacement mark
+    // rather than ending the command.
+    return root_.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 }  // namespace corvanta

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvanta {
 
-// A small writer for one flat JSON object with nested arrays and objects.
+// Builds one JSON object with nested arrays and objects, keys in the order written. Numbers
+// are written as the shortest text that reads back as the amount, as the window shows it.
 class JsonWriter {
   public:
     JsonWriter& beginObject(std::string_view key = {});
@@ -17,15 +20,17 @@ class JsonWriter {
     JsonWriter& text(std::string_view key, std::string_view value);
     JsonWriter& text(std::string_view value);  // inside an array
 
-    [[nodiscard]] const std::string& str() const { return out_; }
+    [[nodiscard]] std::string str() const;
 
   private:
-    void key(std::string_view k);
-    void comma();
-    std::string out_;
-    bool first_ = true;
+    nlohmann::ordered_json& add(std::string_view key, nlohmann::ordered_json value);
+
+    nlohmann::ordered_json root_;
+    std::vector<nlohmann::ordered_json*> open_;
 };
 
-std::string jsonQuote(std::string_view text);
+// An amount as a JSON number: whole amounts as integers, others as the double that the
+// amount's shortest text denotes, so 24.8f is written 24.8.
+nlohmann::ordered_json jsonAmount(double shortestValue, const std::string& shortest);
 
 }  // namespace corvanta

@@ -69,7 +69,7 @@ std::string ledgerJson(const PayrollContext& ctx) {
 }
 
 int ledgerCommand(const std::vector<std::string>& argv, CommandEnv& env) {
-    const CliArgs args(argv, withEmployeeOptions(env, {}), {});
+    const CliArgs args("ledger", argv, withEmployeeOptions(env, {}), {});
     std::optional<PayrollContext> own;
     const PayrollContext& ctx = commandEmployee(args, env, own);
     env.out << ledgerJson(ctx) << "\n";

@@ -111,8 +111,9 @@ int printCommand(const std::string& command, const std::vector<std::string>& arg
     std::optional<PayrollContext> own;
     const std::string today = todayText();
     if (command == "report") {
-        const CliArgs args = withOutput(CliArgs(
-            argv, withEmployeeOptions(env, joined({kOutputOptions})), joined({kOutputSwitches})));
+        const CliArgs args =
+            withOutput(CliArgs(command, argv, withEmployeeOptions(env, joined({kOutputOptions})),
+                               joined({kOutputSwitches})));
         PayrollContext& ctx = commandEmployee(args, env, own);
         openLedger(ctx);
         ReadHeading(ctx);
@@ -122,7 +123,7 @@ int printCommand(const std::string& command, const std::vector<std::string>& arg
     }
     const bool check = command == "check";
     const CliArgs args = withOutput(CliArgs(
-        argv,
+        command, argv,
         withEmployeeOptions(env, joined({kCalcValuedOptions, kOutputOptions,
                                          check ? kCheckOptions : std::vector<std::string>{}})),
         joined({kCalcSwitches, kOutputSwitches, {"--save", "--force"}})));
@@ -143,7 +144,7 @@ int printCommand(const std::string& command, const std::vector<std::string>& arg
 }
 
 int exportCommand(const std::vector<std::string>& argv, CommandEnv& env) {
-    const CliArgs args(argv, withEmployeeOptions(env, {"--xlsx"}), {});
+    const CliArgs args("export", argv, withEmployeeOptions(env, {"--xlsx"}), {});
     const auto file = args.value("--xlsx");
     if (!file) throw UsageError("export needs --xlsx FILE");
     std::optional<PayrollContext> own;

@@ -184,7 +184,7 @@ int sessionCommand(const std::vector<std::string>& argv, CommandEnv& env) {
         env.out << kSessionUsage;
         return 0;
     }
-    const CliArgs args(argv, {"--dir", "--script"}, {});
+    const CliArgs args("session", argv, {"--dir", "--script"}, {});
     std::ifstream file;
     if (const auto script = args.value("--script")) {
         file.open(*script, std::ios::binary);
