@@ -57,16 +57,9 @@ class CalculatorPrintouts : public t::PayrollFixture {
     }
 
     void trigger(QWidget* owner, const char* name) {
-        auto* action = owner->findChild<QAction*>(name);
-        ASSERT_NE(action, nullptr) << name;
-        action->trigger();
+        ASSERT_TRUE(t::triggerAction(owner, name)) << name;
     }
-    static QWidget* topLevel(const char* name) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == name && w->isVisible()) return w;
-        }
-        return nullptr;
-    }
+    static QWidget* topLevel(const char* name) { return t::visibleTopLevel(name); }
 
     // Every line of the committed text rendering is found, in order, among the PDF's lines;
     // the printing date of the rendering is today's when printed from the window.

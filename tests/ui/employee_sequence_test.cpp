@@ -40,16 +40,9 @@ class EmployeeSequence : public ::testing::Test {
     void TearDown() override { form.reset(); }
 
     void trigger(QWidget* owner, const char* name) {
-        auto* action = owner->findChild<QAction*>(name);
-        ASSERT_NE(action, nullptr) << name;
-        action->trigger();
+        ASSERT_TRUE(t::triggerAction(owner, name)) << name;
     }
-    static QWidget* topLevel(const char* name) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == name && w->isVisible()) return w;
-        }
-        return nullptr;
-    }
+    static QWidget* topLevel(const char* name) { return t::visibleTopLevel(name); }
 
     void openAndCalculate(const std::string& name, const char* hours) {
         prompts->files = {folder / (name + ".use")};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -79,5 +80,21 @@ class ScriptedPrompts : public SessionPrompts {
         return value;
     }
 };
+
+// Triggers the action of that objectName among the owner's children; false when none.
+inline bool triggerAction(QWidget* owner, const char* name) {
+    auto* action = owner->findChild<QAction*>(name);
+    if (action == nullptr) return false;
+    action->trigger();
+    return true;
+}
+
+// The visible top-level window of that objectName, or null.
+inline QWidget* visibleTopLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name && w->isVisible()) return w;
+    }
+    return nullptr;
+}
 
 }  // namespace corvanta::testing
