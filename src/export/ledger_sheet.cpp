@@ -30,8 +30,8 @@ std::array<std::string, kSheetColumns> rowTexts(const LedgerGridRow& g) {
     std::copy(g.taxCells.begin(), g.taxCells.end(), out.begin() + 1);
     out[12] = g.txtTips;
     out[13] = g.txtOT;
-    out[14] = g.txtGross;  // the control named txtGross holds net pay
-    out[15] = g.txtNet;    // and txtNet gross pay
+    out[14] = g.netText;    // the control named txtGross holds net pay
+    out[15] = g.grossText;  // and txtNet gross pay
     return out;
 }
 
@@ -41,8 +41,8 @@ std::array<std::string, kSheetColumns> totalTexts(const LedgerTotalsBoxes& b) {
     std::copy(b.taxTotals.begin(), b.taxTotals.end(), out.begin() + 1);
     out[12] = b.txtTotTips;
     out[13] = b.txtTotOT;
-    out[14] = b.txtTotGross;  // YtdNet
-    out[15] = b.txtTotNet;    // YtdGross
+    out[14] = b.totalNetText;    // YtdNet
+    out[15] = b.totalGrossText;  // YtdGross
     return out;
 }
 

@@ -181,7 +181,7 @@ bool EmployeeDialog::takeOver() {
 
 void EmployeeDialog::save() {
     if (!takeOver()) return;
-    if (!runShowingErrors(this, [&] { SaveOT(ctx_); })) return;
+    if (!runShowingErrors(this, [&] { saveEmployeeFileSet(ctx_); })) return;
     if (saveUser_()) accept();
 }
 

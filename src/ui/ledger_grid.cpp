@@ -114,8 +114,8 @@ void LedgerGrid::addLine(QGridLayout* grid, int row) {
     auto* net = amountBox(table_, "txtGross" + n, true);
     auto* gross = amountBox(table_, "txtNet" + n, true);
     auto* tips = amountBox(table_, "txtTips" + n, false);
-    cells_.bind(net, &texts.txtGross);
-    cells_.bind(gross, &texts.txtNet);
+    cells_.bind(net, &texts.netText);
+    cells_.bind(gross, &texts.grossText);
     cells_.bind(tips, &texts.txtTips);
     line[kNet] = net;
     line[kGross] = gross;

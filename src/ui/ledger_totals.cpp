@@ -54,8 +54,8 @@ void LedgerTotals::addColumnTotals(QGridLayout* grid) {
     }
     addBox(grid, kTotalsRow, kOvertime, "txtTotOT", &b.txtTotOT);
     // txtTotGross holds the net total and txtTotNet the gross total.
-    addBox(grid, kTotalsRow, kNet, "txtTotGross", &b.txtTotGross, true);
-    addBox(grid, kTotalsRow, kGross, "txtTotNet", &b.txtTotNet, true);
+    addBox(grid, kTotalsRow, kNet, "txtTotGross", &b.totalNetText, true);
+    addBox(grid, kTotalsRow, kGross, "txtTotNet", &b.totalGrossText, true);
 }
 
 void LedgerTotals::addOtherTotals(QGridLayout* grid) {

@@ -133,7 +133,7 @@ bool PrintOffsetDialog::apply() {
         const float vertical = offsetIn(cboVert_, "Vertical");
         ctx_.CheckOffsetHorz = horizontal;
         ctx_.CheckOffsetVert = vertical;
-        SaveOT(ctx_);
+        saveEmployeeFileSet(ctx_);
     } catch (const UserError& e) {
         showUserError(this, e);
         return false;

@@ -23,7 +23,7 @@ class WorkbookFaults : public PayrollFixture {
         fillPrintScenario(ctx);
         ToExcel(ctx, book);
         old = readText(book);
-        ctx.ledger.grid[5].txtNet = "1234.56";  // the new version differs
+        ctx.ledger.grid[5].grossText = "1234.56";  // the new version differs
     }
     // No file beside the workbook but the workbook itself (a killed export may leave a
     // hidden temporary file, which nothing reads).

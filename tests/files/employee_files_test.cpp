@@ -72,7 +72,7 @@ TEST(EmployeeFiles, RoundTripKeepsEveryFieldAndTheReservedOnes) {
     out.CheckOffsetVert = -1;
     out.overtime.WeekEnding[0] = "1/5/2008";
     out.overtime.WeekOvertime[0] = "12.5";
-    SaveOT(out);
+    saveEmployeeFileSet(out);
     EXPECT_EQ(out.overtime.WeekOvertime[1], "0");  // a blank overtime box is stored as 0
 
     // Reserved fields written by another program come back unchanged.
@@ -101,7 +101,7 @@ TEST(EmployeeFiles, RoundTripKeepsEveryFieldAndTheReservedOnes) {
     EXPECT_EQ(in.overtime.WeekOvertime[0], "12.5");
     EXPECT_EQ(in.overtime.WeekOvertime[1], "0");
     EXPECT_EQ(in.window.lbTableNotice, "Weekly Tax Tables");
-    SaveOT(in);
+    saveEmployeeFileSet(in);
     EXPECT_EQ(folder.read("Smith.use"), use);
 }
 
@@ -124,8 +124,8 @@ TEST(EmployeeFiles, NeitherFrequencyIsReadAsWeeklyWithTheWeeklyRows) {
     EXPECT_EQ(ctx.window.lbTableNotice, "Weekly Tax Tables");
 }
 
-// The overtime file written is that of the frequency SaveOT has just chosen, with all its
-// rows, so the employee can be opened again.
+// The overtime file written is that of the frequency saveEmployeeFileSet has just chosen, with all
+// its rows, so the employee can be opened again.
 TEST(EmployeeFiles, SaveWithNeitherFrequencyWritesEveryWeeklyRow) {
     TempFolder folder;
     PayrollContext ctx;
@@ -134,7 +134,7 @@ TEST(EmployeeFiles, SaveWithNeitherFrequencyWritesEveryWeeklyRow) {
     ctx.profile.PayWeekly = 0;
     ctx.profile.PayBiWeekly = 0;
     ctx.overtime.WeekEnding[40] = "week 41";
-    SaveOT(ctx);
+    saveEmployeeFileSet(ctx);
     EXPECT_FALSE(folder.exists("Smith.ovb"));
     const std::string ovw = folder.read("Smith.ovw");
     EXPECT_EQ(std::count(ovw.begin(), ovw.end(), '\n'), 2 * kOvertimeRows);
@@ -200,7 +200,7 @@ TEST(EmployeeFiles, ADamagedFileStopsTheReadingAndKeepsWhatWasRead) {
     ctx.folder = folder.path();
     ctx.UserFileBase = "Smith";
     ctx.profile.HourlyRate = 9;
-    SaveOT(ctx);
+    saveEmployeeFileSet(ctx);
     const std::string use = folder.read("Smith.use");
     folder.write("Smith.use", use.substr(0, use.find("\"Bond\"")));
     ctx.profile.HourlyRate = 1;
@@ -232,7 +232,7 @@ TEST(EmployeeFiles, KPlanFlagsAreMendedAfterTheAndFileIsWritten) {
     ctx.folder = folder.path();
     ctx.profile.KPlanIsPercent = 1;
     ctx.profile.KPlanIsFixed = 1;
-    SaveOT(ctx);
+    saveEmployeeFileSet(ctx);
     EXPECT_NE(folder.read(".and").find("\r\n1,1\r\n"), std::string::npos);
     EXPECT_EQ(ctx.profile.KPlanIsFixed, 0);
 }

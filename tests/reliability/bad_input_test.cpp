@@ -221,7 +221,7 @@ TEST(BadTextInput, EmployeeTextsSurviveASaveAndRead) {
         ctx.profile.EmployeeName = ctx.profile.EmployeeAddress = input;
         ctx.profile.EmployeeSsn = ctx.profile.CreditLabel = ctx.profile.MiscLabel = input;
         ctx.overtime.WeekEnding[3] = input;
-        SaveOT(ctx);
+        saveEmployeeFileSet(ctx);
         PayrollContext back = readBack(folder.path());
         const std::string expected = storedForm(input);
         // An empty text is read as the dialog shows it: its placeholder or default caption.

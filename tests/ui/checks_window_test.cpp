@@ -157,7 +157,7 @@ TEST_F(ChecksWindowTest, StoredOffsetsAreShownAsWholeNumbersRoundedHalfToEven) {
         SCOPED_TRACE(c.stored);
         ctx.CheckOffsetHorz = c.stored;
         ctx.CheckOffsetVert = 0;
-        SaveOT(ctx);
+        saveEmployeeFileSet(ctx);
         ctx.CheckOffsetHorz = 0;
         PrintOffsetDialog* dialog = openOffsets();
         ASSERT_NE(dialog, nullptr);

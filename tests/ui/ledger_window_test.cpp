@@ -38,8 +38,8 @@ std::vector<std::pair<QString, std::string>> namedTexts(const LedgerGridRow& g, 
     }
     out.emplace_back("txtOT" + n, g.txtOT);
     out.emplace_back("txtTips" + n, g.txtTips);
-    out.emplace_back("txtNet" + n, g.txtNet);
-    out.emplace_back("txtGross" + n, g.txtGross);
+    out.emplace_back("txtNet" + n, g.grossText);
+    out.emplace_back("txtGross" + n, g.netText);
     return out;
 }
 
@@ -154,8 +154,8 @@ TEST_F(LedgerWindowTest, GrossAndNetBoxesTakeOnlyDigitsBlankMinusAndPoint) {
         QTest::keyClicks(box(name), "x1a-2.,5 q");
         EXPECT_EQ(text(name), "1-2.5 ") << name;
     }
-    EXPECT_EQ(ctx.ledger.grid[0].txtNet, "1-2.5 ");
-    EXPECT_EQ(ctx.ledger.totalBoxes.txtTotGross, "1-2.5 ");
+    EXPECT_EQ(ctx.ledger.grid[0].grossText, "1-2.5 ");
+    EXPECT_EQ(ctx.ledger.totalBoxes.totalNetText, "1-2.5 ");
 }
 
 TEST_F(LedgerWindowTest, TypedCellsCountInTheirOwnTotals) {

@@ -22,8 +22,8 @@ YtdLedger postedLedger() {
                   "2.00",   "3.00",  "4.00",  ".50",   "40.00"};
     g.txtOT = "150.00";
     g.txtTips = "12.50";
-    g.txtNet = "1000.00";
-    g.txtGross = "800.25";
+    g.grossText = "1000.00";
+    g.netText = "800.25";
     ledger.rows[0].Sdi = 1.2f;
     ledger.rows[0].Cafeteria = 10;
     ledger.totals.YtdFederal = 100.5f;
@@ -117,7 +117,7 @@ TEST_F(LoadLedgerTest, ShowsLoadedRowsInGeneralForm) {
     LoadLedger(ctx);
     EXPECT_EQ(ctx.ledger.grid[0].taxCells[0], "100.5");
     EXPECT_EQ(ctx.ledger.grid[0].taxCells[4], "0");  // a loaded zero
-    EXPECT_EQ(ctx.ledger.grid[0].txtNet, "1000");
+    EXPECT_EQ(ctx.ledger.grid[0].grossText, "1000");
     EXPECT_EQ(ctx.ledger.deductionHeadings[0], "CrUnion");
 }
 

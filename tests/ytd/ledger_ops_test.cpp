@@ -33,8 +33,8 @@ TEST(LedgerPosting, FillsTheGridRowWithCellTexts) {
     EXPECT_EQ(g.taxCells[4], ".00");      // a posted zero
     EXPECT_EQ(g.txtOT, "150.00");
     EXPECT_EQ(g.txtTips, ".00");
-    EXPECT_EQ(g.txtNet, "1000.00");  // the gross pay cell
-    EXPECT_EQ(g.txtGross, "800.25");
+    EXPECT_EQ(g.grossText, "1000.00");  // the gross pay cell
+    EXPECT_EQ(g.netText, "800.25");
     EXPECT_FLOAT_EQ(ctx.ledger.rows[2].Sdi, 1.2f);
     EXPECT_FLOAT_EQ(ctx.ledger.rows[2].Cafeteria, 10.0f);
     // The rows wait for Update.
@@ -59,8 +59,8 @@ TEST(LedgerTotals, SamePeriodInTwoRowsCountsTwice) {
     EXPECT_FLOAT_EQ(t.YtdFederal, 2469.12f);
     EXPECT_FLOAT_EQ(t.YtdKPlan, 80.0f);
     EXPECT_FLOAT_EQ(t.YtdSdi, 2.4f);
-    EXPECT_EQ(ctx.ledger.totalBoxes.txtTotNet, "2000.00");  // the gross total box
-    EXPECT_EQ(ctx.ledger.totalBoxes.txtTotGross, "1600.50");
+    EXPECT_EQ(ctx.ledger.totalBoxes.totalGrossText, "2000.00");  // the gross total box
+    EXPECT_EQ(ctx.ledger.totalBoxes.totalNetText, "1600.50");
 }
 
 TEST(LedgerTotals, BiWeeklyIgnoresLateRowsExceptInsuranceAndCafeteria) {
@@ -103,8 +103,8 @@ TEST(LedgerEdits, UpdateReadsLeadingNumbersOfCells) {
     LedgerGridRow& g = ctx.ledger.grid[0];
     g.txtDate = "week one";
     g.taxCells[1] = "12.5abc";
-    g.txtNet = "abc";
-    g.txtGross = " 1 2";
+    g.grossText = "abc";
+    g.netText = " 1 2";
     Update(ctx);
     EXPECT_EQ(ctx.ledger.rows[0].WeekLabel, "week one");
     EXPECT_FLOAT_EQ(ctx.ledger.rows[0].SocSec, 12.5f);
@@ -119,7 +119,7 @@ TEST(LedgerEdits, DeleteRowZeroesEveryCellAndTheWeekText) {
     const LedgerGridRow& g = ctx.ledger.grid[4];
     EXPECT_EQ(g.txtDate, "0");
     for (const std::string& cell : g.taxCells) EXPECT_EQ(cell, "0");
-    EXPECT_EQ(g.txtNet, "0");
+    EXPECT_EQ(g.grossText, "0");
     EXPECT_FLOAT_EQ(ctx.ledger.rows[4].Sdi, 0.0f);
     EXPECT_FLOAT_EQ(ctx.ledger.rows[4].Cafeteria, 0.0f);
 }
@@ -165,7 +165,7 @@ TEST_P(LedgerCentTotals, AddEachAmountAsItWasPosted) {
     for (const Currency total : {t.YtdGross, t.YtdNet, t.YtdOvertime, t.YtdTips}) {
         EXPECT_EQ(total, Currency::fromDouble(c.total));
     }
-    EXPECT_EQ(ctx.ledger.totalBoxes.txtTotNet, c.box);
+    EXPECT_EQ(ctx.ledger.totalBoxes.totalGrossText, c.box);
 }
 
 INSTANTIATE_TEST_SUITE_P(Years, LedgerCentTotals,

@@ -53,8 +53,9 @@ struct YtdTotals {
     float YtdCafeteria = 0;
 };
 
-// One line of the ledger grid as text. The window's control named txtNet holds the gross pay
-// and txtGross the net pay; every routine keeps that pairing, so the names stay as they are.
+// One line of the ledger grid as text. The cells are named for what they hold; the window's
+// controls keep their names txtNet (the gross pay cell) and txtGross (the net pay cell),
+// which the ledger window alone must keep.
 struct LedgerGridRow {
     std::string txtDate;
     // txtFed, txtSS, txtMedi, txtState, txtCity, txtMuni, txtBond, txtDues, txtPen, txtMisc,
@@ -62,14 +63,15 @@ struct LedgerGridRow {
     std::array<std::string, kLedgerTaxCells> taxCells{};
     std::string txtOT;
     std::string txtTips;
-    std::string txtNet;    // gross pay
-    std::string txtGross;  // net pay
+    std::string grossText;  // the control txtNet
+    std::string netText;    // the control txtGross
 };
 
-// The totals strip as text; txtTotNet holds YtdGross and txtTotGross YtdNet.
+// The totals strip as text; totalGrossText is the control txtTotNet, totalNetText the control
+// txtTotGross.
 struct LedgerTotalsBoxes {
     std::array<std::string, kLedgerTaxCells> taxTotals{};  // txtTotFed ... txtTotKplan
-    std::string txtTotOT, txtTotTips, txtTotNet, txtTotGross;
+    std::string txtTotOT, txtTotTips, totalGrossText, totalNetText;
     std::string txtTotSdi, txtTotSui, txtTotCafe;
 };
 

@@ -311,7 +311,7 @@ void Calcu_late(PayrollContext& ctx, const CalculateOptions& options) {
 
 void SaveUserFiles(PayrollContext& ctx) {
     captureOvertimeSheet(ctx);
-    SaveOT(ctx);
+    saveEmployeeFileSet(ctx);
     SaveVac(ctx);
     WriteStateFile(ctx);
     WriteCityFile(ctx);

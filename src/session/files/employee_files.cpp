@@ -202,7 +202,7 @@ std::string formatOvertimeRows(const OvertimeSheet& sheet, int rows) {
     return out.content();
 }
 
-void SaveOT(PayrollContext& ctx) {
+void saveEmployeeFileSet(PayrollContext& ctx) {
     EmployeeProfile& p = ctx.profile;
     if (p.PayWeekly == 0 && p.PayBiWeekly == 0) p.PayWeekly = kOptionSelected;
     if (p.KPlanIsPercent == 0 && p.KPlanIsFixed == 0) p.KPlanIsPercent = 1;

@@ -13,12 +13,13 @@ bool EmployeeFileExists(const PayrollContext& ctx, const std::string& extension)
 // exists. A damaged file throws RecordFormatError naming it; what was read before stays.
 void ReadEmployeeFiles(PayrollContext& ctx);
 
-// Writes ".use", ".and", ".cfe" and ".ovw" (weekly) or ".ovb" (bi-weekly), each replaced
-// whole. Throws FileError naming the file that could not be written; the files written
-// before it stay written, the others keep their previous content.
-void SaveOT(PayrollContext& ctx);
+// The whole employee file set (long called SaveOT, after the overtime rows it also writes):
+// ".use", ".and", ".cfe" and ".ovw" (weekly) or ".ovb" (bi-weekly), each replaced whole. Throws
+// FileError naming the file that could not be written; the files written before it stay written,
+// the others keep their previous content.
+void saveEmployeeFileSet(PayrollContext& ctx);
 
-// The file texts, as SaveOT writes them.
+// The file texts, as saveEmployeeFileSet writes them.
 std::string formatUseFile(const PayrollContext& ctx);
 std::string formatAndFile(const PayrollContext& ctx);
 std::string formatCafeteriaFile(const EmployeeProfile& profile);

@@ -138,7 +138,7 @@ bool TotalOvertime(PayrollContext& ctx) {
         return false;
     }
     takeRows(ctx);
-    SaveOT(ctx);
+    saveEmployeeFileSet(ctx);
     return true;
 }
 
@@ -166,7 +166,7 @@ void UndoOvertime(PayrollContext& ctx) {
 void BackOvertime(PayrollContext& ctx) {
     if (!ctx.overtimeWindow.loaded) loadOvertimeSheet(ctx);
     captureOvertimeSheet(ctx);
-    SaveOT(ctx);
+    saveEmployeeFileSet(ctx);
     ctx.overtimeWindow.loaded = false;
 }
 

@@ -19,20 +19,20 @@ void closeSecondaryWindows(PayrollContext& ctx) {
 void saveStateDialog(PayrollContext& ctx) {
     captureStateDialog(ctx.stateDialog, ctx.state);
     WriteStateFile(ctx);
-    SaveOT(ctx);
+    saveEmployeeFileSet(ctx);
     ctx.loaded.stateDialog = false;
 }
 
 void makeStateDefault(PayrollContext& ctx) {
     captureStateDialog(ctx.stateDialog, ctx.state);
     WriteStateFile(ctx);
-    SaveOT(ctx);
+    saveEmployeeFileSet(ctx);
     // The name comes back from memory, not from the window's user label: before any employee
     // is open that label reads "USER", which would become a file name.
     const std::string current = ctx.UserFileBase;
     ctx.UserFileBase.clear();
     try {
-        SaveOT(ctx);
+        saveEmployeeFileSet(ctx);
         SaveVac(ctx);
         WriteStateFile(ctx);
         WriteCityFile(ctx);

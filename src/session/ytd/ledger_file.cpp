@@ -19,7 +19,7 @@ void writeRow(RecordWriter& out, const LedgerGridRow& g, const LedgerRow& r) {
     for (int k = 4; k < 9; ++k) out.single(cellValue(c[k]));
     out.endLine();
     out.single(cellValue(c[9])).single(cellValue(c[10])).single(cellValue(g.txtOT));
-    out.single(cellValue(g.txtNet)).single(cellValue(g.txtGross)).endLine();
+    out.single(cellValue(g.grossText)).single(cellValue(g.netText)).endLine();
     out.single(r.Sdi).single(r.Sui).single(r.Cafeteria).single(cellValue(g.txtTips)).endLine();
 }
 

@@ -69,8 +69,8 @@ void showMainTotals(YtdLedger& ledger) {
         b.taxTotals[k] = formatPattern(*totals[k], kCellPattern);
     b.txtTotOT = formatPattern(t.YtdOvertime, kCellPattern);
     b.txtTotTips = formatPattern(t.YtdTips, kCellPattern);
-    b.txtTotNet = formatPattern(t.YtdGross, kCellPattern);
-    b.txtTotGross = formatPattern(t.YtdNet, kCellPattern);
+    b.totalGrossText = formatPattern(t.YtdGross, kCellPattern);
+    b.totalNetText = formatPattern(t.YtdNet, kCellPattern);
 }
 
 // SDI, SUI and cafeteria have no grid cells and are summed over every row, whatever the
@@ -97,8 +97,8 @@ void copyGridRow(const LedgerGridRow& g, LedgerRow& r) {
     for (int k = 0; k < kLedgerTaxCells; ++k) *fields[k] = cellValue(g.taxCells[k]);
     r.Overtime = cellValue(g.txtOT);
     r.Tips = cellValue(g.txtTips);
-    r.Gross = cellValue(g.txtNet);
-    r.Net = cellValue(g.txtGross);
+    r.Gross = cellValue(g.grossText);
+    r.Net = cellValue(g.netText);
 }
 
 // AddAnnual replaces these right after, so a box out of range keeps the total it had.
@@ -115,8 +115,8 @@ void copyTotalBoxes(const LedgerTotalsBoxes& b, YtdTotals& t) {
     for (int k = 0; k < kLedgerTaxCells; ++k) *totals[k] = cellValue(b.taxTotals[k]);
     t.YtdOvertime = boxCurrency(b.txtTotOT, t.YtdOvertime);
     t.YtdTips = boxCurrency(b.txtTotTips, t.YtdTips);
-    t.YtdGross = boxCurrency(b.txtTotNet, t.YtdGross);
-    t.YtdNet = boxCurrency(b.txtTotGross, t.YtdNet);
+    t.YtdGross = boxCurrency(b.totalGrossText, t.YtdGross);
+    t.YtdNet = boxCurrency(b.totalNetText, t.YtdNet);
 }
 
 void checkRow(int row) {
@@ -176,8 +176,8 @@ void PasteMe(PayrollContext& ctx, int row) {
     }
     g.txtOT = formatPattern(r.TotalOt, kCellPattern);
     g.txtTips = formatPattern(r.TotalTips, kCellPattern);
-    g.txtNet = formatPattern(r.GrossPay, kCellPattern);
-    g.txtGross = formatPattern(r.NetPay, kCellPattern);
+    g.grossText = formatPattern(r.GrossPay, kCellPattern);
+    g.netText = formatPattern(r.NetPay, kCellPattern);
     LedgerRow& target = ctx.ledger.rows[row];
     target.Sdi = centsOfLabel(w.lbSDI);
     target.Sui = centsOfLabel(w.lbSUI);
@@ -189,7 +189,7 @@ void DeleteRow(PayrollContext& ctx, int row) {
     LedgerGridRow& g = ctx.ledger.grid[row];
     g.txtDate = "0";
     for (std::string& cell : g.taxCells) cell = "0";
-    g.txtOT = g.txtTips = g.txtNet = g.txtGross = "0";
+    g.txtOT = g.txtTips = g.grossText = g.netText = "0";
     LedgerRow& r = ctx.ledger.rows[row];
     r.Sdi = r.Sui = r.Cafeteria = 0;
 }
@@ -218,8 +218,8 @@ void showLedgerGrid(YtdLedger& ledger, const EmployeeProfile& profile) {
         for (int k = 0; k < kLedgerTaxCells; ++k) g.taxCells[k] = generalText(*fields[k]);
         g.txtOT = generalText(r.Overtime);
         g.txtTips = generalText(r.Tips);
-        g.txtNet = generalText(r.Gross);
-        g.txtGross = generalText(r.Net);
+        g.grossText = generalText(r.Gross);
+        g.netText = generalText(r.Net);
     }
     ledger.deductionHeadings = {profile.CreditLabel, profile.BondLabel, profile.DuesLabel,
                                 profile.PensionLabel, profile.MiscLabel};
