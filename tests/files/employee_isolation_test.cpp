@@ -166,6 +166,20 @@ TEST_F(EmployeeIsolationTest, NewUsesTheDefaultNonCityTable) {
     EXPECT_NEAR(ctx.result.LocalTax, 4.33, 1e-9);
 }
 
+TEST_F(EmployeeIsolationTest, OpenWithoutANonCityFileUsesTheDefaultTable) {
+    newEmployee("Cara", 25, true);
+    ctx.profile.NonCityResident = 1;
+    SaveUserFiles(ctx);
+    std::filesystem::remove(dir / "Cara.nci");
+    newEmployee("Anna", 10);
+    ctx.nonCity.NonCityRate = 0.02f;
+    SaveUserFiles(ctx);
+    open("Cara");
+    EXPECT_FLOAT_EQ(ctx.nonCity.NonCityRate, 0.0045f);
+    calculate("40");
+    EXPECT_NEAR(ctx.result.LocalTax, 4.33, 1e-9);
+}
+
 TEST_F(EmployeeIsolationTest, ClearLeavesTheStoredSettings) {
     newEmployee("Anna", 10);
     ctx.stateDialog.txtStateAdj = "5";
