@@ -9,6 +9,7 @@ namespace corvanta {
 
 // Builds one JSON object with nested arrays and objects, keys in the order written. Numbers
 // are written as the shortest text that reads back as the amount, as the window shows it.
+// NOLINTNEXTLINE(bugprone-exception-escape): only allocation can fail, and that ends the command.
 class JsonWriter {
   public:
     JsonWriter& beginObject(std::string_view key = {});

@@ -19,7 +19,7 @@ float socialSecurityTax(const FicaWage& w) {
 }
 
 float medicareTax(const FicaWage& w) {
-    float tax = static_cast<float>(static_cast<double>(w.grossPay - w.cafeteria) * kMedicareRate);
+    auto tax = static_cast<float>(static_cast<double>(w.grossPay - w.cafeteria) * kMedicareRate);
     if (tax < 0) tax = 0;
     if (w.selfEmployed) tax *= 2;
     return tax;
