@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/backup_command.h"
 #include "cli/calc_command.h"
 #include "cli/cli_args.h"
 #include "cli/ledger_command.h"
@@ -23,7 +24,8 @@ const char* const kUsage =
     "       corvanta-cli export --xlsx FILE [--dir DIR] [--user NAME]\n"
     "       corvanta-cli session [--dir DIR] [--script FILE]\n"
     "       corvanta-cli register (--week DATE | --quarter 2008Q1 | --year 2008)\n"
-    "                             (--text | --pdf FILE | --csv FILE | --json) [--dir DIR]\n";
+    "                             (--text | --pdf FILE | --csv FILE | --json) [--dir DIR]\n"
+    "       corvanta-cli backup [--dir DIR] [--to FILE] | --verify FILE | --restore FILE [--yes]\n";
 
 namespace {
 
@@ -35,6 +37,7 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest, C
     }
     if (command == "export") return exportCommand(rest, env);
     if (command == "register") return registerCommand(rest, env);
+    if (command == "backup") return backupCommand(rest, env);
     if (command == "session" && env.held == nullptr) return sessionCommand(rest, env);
     env.err << "unknown command " << command << "\n" << kUsage;
     return 2;
