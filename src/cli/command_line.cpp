@@ -6,6 +6,7 @@
 #include "cli/ledger_command.h"
 #include "cli/print_command.h"
 #include "cli/register_command.h"
+#include "cli/run_command.h"
 #include "cli/session_command.h"
 #include "core/money.h"
 #include "core/user_error.h"
@@ -25,7 +26,9 @@ const char* const kUsage =
     "       corvanta-cli session [--dir DIR] [--script FILE]\n"
     "       corvanta-cli register (--week DATE | --quarter 2008Q1 | --year 2008)\n"
     "                             (--text | --pdf FILE | --csv FILE | --json) [--dir DIR]\n"
-    "       corvanta-cli backup [--dir DIR] [--to FILE] | --verify FILE | --restore FILE [--yes]\n";
+    "       corvanta-cli backup [--dir DIR] [--to FILE] | --verify FILE | --restore FILE [--yes]\n"
+    "       corvanta-cli run --hours FILE.csv --week DATE [--post ROW | --post next]\n"
+    "                        [--stubs FILE.pdf] [--checks FILE.pdf] [--date TEXT] [--dir DIR]\n";
 
 namespace {
 
@@ -38,6 +41,7 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest, C
     if (command == "export") return exportCommand(rest, env);
     if (command == "register") return registerCommand(rest, env);
     if (command == "backup") return backupCommand(rest, env);
+    if (command == "run") return runCommand(rest, env);
     if (command == "session" && env.held == nullptr) return sessionCommand(rest, env);
     env.err << "unknown command " << command << "\n" << kUsage;
     return 2;
