@@ -8,10 +8,12 @@
 #include <ctime>
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "core/user_error.h"
 #include "files/file_io.h"
+#include "payroll/employee_commit.h"
 
 namespace corvanta {
 namespace {
@@ -105,6 +107,25 @@ std::vector<ManifestLine> parseManifest(const std::string& text) {
         lines.push_back(m);
     }
     return lines;
+}
+
+// An employee of the backup gets back exactly her files: one the run wrote after the backup
+// (a state file she did not have) would otherwise stay and change her figures.
+void removeFilesNotBackedUp(const std::filesystem::path& folder,
+                            const std::vector<std::string>& files) {
+    const std::set<std::string> held(files.begin(), files.end());
+    std::set<std::string> employees;
+    for (const std::string& f : files) {
+        const std::filesystem::path p(f);
+        if (p.extension() == ".use") employees.insert(p.stem().string());
+    }
+    for (const std::string& name : backupFileNames(folder)) {
+        const std::filesystem::path p(name);
+        if (held.count(name) == 0 && employees.count(p.stem().string()) != 0 &&
+            p.stem().string().find('.') == std::string::npos) {
+            std::filesystem::remove(folder / name);
+        }
+    }
 }
 
 }  // namespace
@@ -207,9 +228,13 @@ std::vector<std::string> restoreBackup(const std::filesystem::path& archive,
             " does not match its manifest; nothing was restored: " + check.problems.front());
     }
     const auto entries = readArchive(archive);
+    // The folder goes back to the backup's moment: a pay run stopped part way is dropped.
+    std::filesystem::remove(folder / kRunJournal);
+    removeStaging(folder);
     for (const std::string& name : check.files) {
         writeFileAtomically(folder / name, entries.at(name));
     }
+    removeFilesNotBackedUp(folder, check.files);
     return check.files;
 }
 

@@ -5,6 +5,7 @@
 
 #include "backup/folder_backup.h"
 #include "cli/cli_args.h"
+#include "payroll/employee_commit.h"
 
 namespace corvanta {
 namespace {
@@ -57,6 +58,10 @@ int backupCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     }
     if (verifyFile) return verify(*verifyFile, env);
     if (restoreFile) return restore(*restoreFile, folder, args.has("--yes"), env);
+    // A copy of a folder with an employee left part way would keep her half-written.
+    if (finishInterruptedCommit(folder)) {
+        env.err << "An employee left part way by a pay run was finished first.\n";
+    }
     const std::filesystem::path archive =
         args.value("--to").value_or(defaultBackupPath(folder, std::time(nullptr)).string());
     writeBackup(folder, archive);

@@ -19,7 +19,8 @@ constexpr int kMedicareBoth = 290;   // 2.9%
 constexpr int kFutaRate = 80;        // 0.8%
 const Currency kOneCent = Currency::fromUnits(100);
 
-Currency shown(float v) { return Currency::fromShownSingle(v); }
+// A ledger cell as the ledger shows it: to the cent.
+Currency shown(float v) { return atRate(Currency::fromShownSingle(v), 10000); }
 Currency dollars(double v) { return Currency::fromDouble(v); }
 Currency clampAtZero(Currency c) { return c < Currency{} ? Currency{} : c; }
 Currency smaller(Currency a, Currency b) { return a < b ? a : b; }

@@ -6,22 +6,11 @@
 
 #include "support/cli_runner.h"
 #include "support/employee_folder.h"
+#include "support/folder_bytes.h"
 #include "support/temp_folder.h"
 
 namespace corvanta::testing {
 namespace {
-
-std::map<std::string, std::string> folderBytes(const std::filesystem::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) {
-        if (!e.is_regular_file()) continue;
-        std::ifstream in(e.path(), std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        files[e.path().filename().string()] = s.str();
-    }
-    return files;
-}
 
 TEST(Backup, RestoreGivesTheFolderBackByteForByte) {
     TempFolder folder;
