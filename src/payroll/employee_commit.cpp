@@ -1,6 +1,5 @@
 #include "payroll/employee_commit.h"
 
-#include <algorithm>
 #include <sstream>
 
 #include "core/user_error.h"
@@ -14,8 +13,10 @@ namespace fs = std::filesystem;
 
 const char* const kSharedFiles[] = {"Federal08.dtt", "Header.sav"};
 
-void copyInto(const fs::path& from, const fs::path& to) {
+void linkInto(const fs::path& from, const fs::path& to) {
     std::error_code ec;
+    fs::create_hard_link(from, to, ec);
+    if (!ec) return;
     fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
     if (ec) {
         throw FileError(
@@ -24,48 +25,61 @@ void copyInto(const fs::path& from, const fs::path& to) {
     }
 }
 
-}  // namespace
-
-std::vector<std::string> employeeFileNames(const fs::path& folder, const std::string& name) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    const std::string prefix = name + ".";
-    for (const auto& e : fs::directory_iterator(folder, ec)) {
-        const std::string file = e.path().filename().string();
-        if (e.is_regular_file() && file.rfind(prefix, 0) == 0 &&
-            file.find('.', prefix.size()) == std::string::npos) {
-            names.push_back(file);
-        }
+// "NAME.ext" with a single extension: the employee's base name, or nothing.
+std::string employeeOf(const std::string& file) {
+    const auto dot = file.find('.');
+    if (dot == 0 || dot == std::string::npos || file.find('.', dot + 1) != std::string::npos) {
+        return "";
     }
-    if (ec) throw UserError("The folder " + folder.string() + " cannot be read.");
-    std::sort(names.begin(), names.end());
-    return names;
+    return file.substr(0, dot);
 }
 
-fs::path prepareStaging(const fs::path& folder) {
+}  // namespace
+
+std::map<std::string, std::vector<std::string>> employeeFileIndex(const fs::path& folder) {
+    std::map<std::string, std::vector<std::string>> index;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(folder, ec)) {
+        const std::string file = e.path().filename().string();
+        const std::string name = employeeOf(file);
+        if (!name.empty() && e.is_regular_file()) index[name].push_back(file);
+    }
+    if (ec) throw UserError("The folder " + folder.string() + " cannot be read.");
+    return index;
+}
+
+void prepareStaging(const fs::path& folder) {
     const fs::path staging = folder / kStagingFolder;
     std::error_code ec;
     fs::remove_all(staging, ec);
     fs::create_directory(staging, ec);
     if (ec) throw FileError("The folder " + staging.string() + " cannot be made.", kStagingFolder);
+}
+
+fs::path stageEmployee(const fs::path& folder, const std::string& name,
+                       const std::vector<std::string>& files) {
+    const fs::path mine = folder / kStagingFolder / name;
+    std::error_code ec;
+    fs::remove_all(mine, ec);
+    fs::create_directory(mine, ec);
+    if (ec) throw FileError("The folder " + mine.string() + " cannot be made.", name);
     for (const char* shared : kSharedFiles) {
-        if (fs::exists(folder / shared)) copyInto(folder / shared, staging / shared);
+        if (fs::exists(folder / shared)) linkInto(folder / shared, mine / shared);
     }
-    return staging;
+    for (const std::string& file : files) linkInto(folder / file, mine / file);
+    return mine;
 }
 
-void stageEmployee(const fs::path& folder, const std::string& name) {
-    const fs::path staging = folder / kStagingFolder;
-    for (const std::string& old : employeeFileNames(staging, name)) fs::remove(staging / old);
-    for (const std::string& file : employeeFileNames(folder, name)) {
-        copyInto(folder / file, staging / file);
-    }
-}
-
-void commitEmployee(const fs::path& folder, const std::string& name) {
+void commitEmployees(const fs::path& folder, const std::vector<std::string>& names) {
+    if (names.empty()) return;
     const fs::path staging = folder / kStagingFolder;
     std::string journal;
-    for (const std::string& file : employeeFileNames(staging, name)) journal += file + "\n";
+    for (const std::string& name : names) {
+        for (const auto& e : fs::directory_iterator(staging / name)) {
+            const std::string file = e.path().filename().string();
+            if (employeeOf(file) == name) journal += name + "/" + file + "\n";
+        }
+    }
     // The staged files and the journal reach the disk before any original is replaced.
     syncFileSystemOf(staging);
     writeFileAtomically(folder / kRunJournal, journal);
@@ -76,11 +90,16 @@ bool finishInterruptedCommit(const fs::path& folder) {
     const auto journal = readFileIfExists(folder / kRunJournal);
     if (!journal) return false;
     std::istringstream lines(*journal);
-    std::string file;
-    while (std::getline(lines, file)) {
-        const fs::path staged = folder / kStagingFolder / file;
+    std::string entry;
+    while (std::getline(lines, entry)) {
+        const auto slash = entry.find('/');
+        if (slash == std::string::npos) continue;
+        const std::string file = entry.substr(slash + 1);
+        // Only an employee's own file of the folder, never a path out of it.
+        if (employeeOf(file) != entry.substr(0, slash)) continue;
+        const fs::path staged = folder / kStagingFolder / entry;
         // A file already moved before the stop is no longer staged.
-        if (file.empty() || file.find('/') != std::string::npos || !fs::exists(staged)) continue;
+        if (!fs::exists(staged)) continue;
         std::error_code ec;
         fs::rename(staged, folder / file, ec);
         if (ec) throw FileError("The file " + file + " could not be replaced.", file);

@@ -89,8 +89,8 @@ void checkEmployee(const PayRunRequest& request, const HoursRow& row,
 }
 
 void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& row,
-            const PayRunPrinters& printers) {
-    stageEmployee(request.folder, row.employee);
+            const std::vector<std::string>& files, const PayRunPrinters& printers) {
+    ctx.folder = stageEmployee(request.folder, row.employee, files);
     OpenEmployee(ctx, row.employee, request.today);
     requireFederalTable(ctx);
     typeEntries(ctx, row, request.week);
@@ -104,7 +104,6 @@ void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& r
     SaveAnnual(ctx);
     if (printers.stub) printers.stub(ctx);
     if (printers.check) printers.check(ctx);
-    commitEmployee(request.folder, row.employee);
 }
 
 }  // namespace
@@ -137,18 +136,29 @@ PayRunOutcome runPayPeriod(const PayRunRequest& request, const std::vector<Hours
                            const PayRunPrinters& printers) {
     PayRunOutcome outcome;
     PayrollContext ctx;
-    ctx.folder = prepareStaging(request.folder);
+    prepareStaging(request.folder);
+    const auto index = employeeFileIndex(request.folder);
     // Each staged file is flushed with the others of its employee when she is committed.
     ctx.durableWrites = false;
     for (const HoursRow& row : rows) {
         try {
-            runRow(ctx, request, row, printers);
+            const auto files = index.find(row.employee);
+            runRow(ctx, request, row,
+                   files == index.end() ? std::vector<std::string>{} : files->second, printers);
         } catch (const std::exception& e) {
             outcome.failedEmployee = row.employee;
             outcome.failure = e.what();
             break;
         }
         outcome.done.push_back(row.employee);
+    }
+    try {
+        commitEmployees(request.folder, outcome.done);
+    } catch (const std::exception& e) {
+        // The journal stays: the next run or backup finishes the move.
+        outcome.failedEmployee =
+            outcome.failedEmployee.empty() ? "(saving)" : outcome.failedEmployee;
+        outcome.failure = e.what();
     }
     // A commit stopped part way needs its staged files to be finished.
     if (!std::filesystem::exists(request.folder / kRunJournal)) removeStaging(request.folder);

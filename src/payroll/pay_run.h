@@ -58,8 +58,9 @@ struct PayRunOutcome {
 };
 
 // Runs the rows in order in one session, as a clerk would: open, type the entries, Calculate
-// with its closing save, post, print; each employee's files replace the old ones together.
-// Stops at the first failure.
+// with its closing save, post, print. The files are written aside and, once the rows ran
+// (or one failed), those of the employees done replace the old ones together, so each
+// employee is wholly before or wholly after her period. Stops at the first failure.
 PayRunOutcome runPayPeriod(const PayRunRequest& request, const std::vector<HoursRow>& rows,
                            const PayRunPrinters& printers);
 
