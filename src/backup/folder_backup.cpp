@@ -214,7 +214,7 @@ BackupCheck verifyBackup(const std::filesystem::path& archive) {
         ++listed;
     }
     if (entries.size() != listed + 1) {
-        check.problems.push_back("the archive holds files the manifest does not list");
+        check.problems.emplace_back("the archive holds files the manifest does not list");
     }
     return check;
 }

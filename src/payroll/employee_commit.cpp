@@ -58,7 +58,7 @@ void prepareStaging(const fs::path& folder) {
 
 fs::path stageEmployee(const fs::path& folder, const std::string& name,
                        const std::vector<std::string>& files) {
-    const fs::path mine = folder / kStagingFolder / name;
+    fs::path mine = folder / kStagingFolder / name;
     std::error_code ec;
     fs::remove_all(mine, ec);
     fs::create_directory(mine, ec);
@@ -77,7 +77,8 @@ void commitEmployees(const fs::path& folder, const std::vector<std::string>& nam
     for (const std::string& name : names) {
         for (const auto& e : fs::directory_iterator(staging / name)) {
             const std::string file = e.path().filename().string();
-            if (employeeOf(file) == name) journal += name + "/" + file + "\n";
+            if (employeeOf(file) == name)
+                journal.append(name).append("/").append(file).append("\n");
         }
     }
     // The staged files and the journal reach the disk before any original is replaced.

@@ -140,7 +140,7 @@ class EmployeeWalk {
     }
 
   private:
-    std::vector<DatedRow> datedRows() const {
+    [[nodiscard]] std::vector<DatedRow> datedRows() const {
         std::vector<DatedRow> rows;
         for (std::size_t i = 0; i < books_.rows.size(); ++i) {
             const LedgerRow& r = books_.rows[i];
@@ -172,7 +172,7 @@ class EmployeeWalk {
         }
     }
 
-    Currency socSecWage(const LedgerRow& r) const {
+    [[nodiscard]] Currency socSecWage(const LedgerRow& r) const {
         return clampAtZero(shown(r.Gross) - shown(r.Cafeteria));
     }
 

@@ -95,8 +95,8 @@ void printTable(const RegisterTable& t, PrintColumnModel& out) {
 }  // namespace
 
 std::string registerAmount(Currency c) {
-    const std::string s = formatPattern(c, "#,###.00");
-    if (s.rfind(".", 0) == 0) return "0" + s;
+    std::string s = formatPattern(c, "#,###.00");
+    if (s.rfind('.', 0) == 0) return "0" + s;
     if (s.rfind("-.", 0) == 0) return "-0" + s.substr(1);
     return s;
 }
