@@ -11,7 +11,7 @@ if [ ! -f "$build/compile_commands.json" ]; then
     exit 2
 fi
 
-dirs=(base tax records session cli)
+dirs=(base tax records session backup cli)
 mapfile -t sources < <(for d in "${dirs[@]}"; do find "$root/src/$d" -name '*.cpp'; done | sort)
 
 status=0

@@ -35,6 +35,17 @@ const std::map<std::string, std::string>& optionHelp() {
         {"--date", "the check's date"},
         {"--xlsx", "write the ledger workbook to this file"},
         {"--script", "read the session's commands from this file (default: standard input)"},
+        {"--quarter", "the quarter of the register, such as 2008Q1"},
+        {"--year", "the year of the register and its W-2 figures, such as 2008"},
+        {"--csv", "write the register as CSV to this file"},
+        {"--json", "print the register as JSON"},
+        {"--to", "write the backup archive to this file"},
+        {"--verify", "check this backup archive against its manifest"},
+        {"--restore", "put the files of this backup archive back"},
+        {"--yes", "restore without asking"},
+        {"--hours", "the pay run's hours sheet (CSV)"},
+        {"--stubs", "write every pay stub of the run into this PDF"},
+        {"--checks", "write every check of the run into this PDF"},
     };
     return help;
 }

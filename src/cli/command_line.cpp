@@ -1,9 +1,12 @@
 #include "cli/command_line.h"
 
+#include "cli/backup_command.h"
 #include "cli/calc_command.h"
 #include "cli/cli_args.h"
 #include "cli/ledger_command.h"
 #include "cli/print_command.h"
+#include "cli/register_command.h"
+#include "cli/run_command.h"
 #include "cli/session_command.h"
 #include "core/money.h"
 #include "core/user_error.h"
@@ -20,7 +23,12 @@ const char* const kUsage =
     "                          [--horz N] [--vert N] [--date TEXT] (--pdf FILE | --text)\n"
     "       corvanta-cli report (--pdf FILE | --text) [--dir DIR] [--user NAME]\n"
     "       corvanta-cli export --xlsx FILE [--dir DIR] [--user NAME]\n"
-    "       corvanta-cli session [--dir DIR] [--script FILE]\n";
+    "       corvanta-cli session [--dir DIR] [--script FILE]\n"
+    "       corvanta-cli register (--week DATE | --quarter 2008Q1 | --year 2008)\n"
+    "                             (--text | --pdf FILE | --csv FILE | --json) [--dir DIR]\n"
+    "       corvanta-cli backup [--dir DIR] [--to FILE] | --verify FILE | --restore FILE [--yes]\n"
+    "       corvanta-cli run --hours FILE.csv --week DATE [--post ROW | --post next]\n"
+    "                        [--stubs FILE.pdf] [--checks FILE.pdf] [--date TEXT] [--dir DIR]\n";
 
 namespace {
 
@@ -38,6 +46,9 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest, C
         return printCommand(command, rest, env);
     }
     if (command == "export") return exportCommand(rest, env);
+    if (command == "register") return registerCommand(rest, env);
+    if (command == "backup") return backupCommand(rest, env);
+    if (command == "run") return runCommand(rest, env);
     if (command == "session" && env.held == nullptr) return sessionCommand(rest, env);
     env.err << "unknown command " << command << "\n" << kUsage;
     return 2;

@@ -16,6 +16,11 @@ nlohmann::ordered_json amountOf(T value) {
 
 }  // namespace
 
+std::string jsonQuote(std::string_view text) {
+    return nlohmann::ordered_json(std::string(text))
+        .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
 nlohmann::ordered_json jsonAmount(double shortestValue, const std::string& shortest) {
     constexpr double kLargestWhole = 9.0e15;  // every whole number below is exact as a double
     if (std::isfinite(shortestValue) && std::fabs(shortestValue) < kLargestWhole &&

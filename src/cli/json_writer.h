@@ -30,6 +30,9 @@ class JsonWriter {
     std::vector<nlohmann::ordered_json*> open_;
 };
 
+// A text as a JSON string, quotes included.
+std::string jsonQuote(std::string_view text);
+
 // An amount as a JSON number: whole amounts as integers, others as the double that the
 // amount's shortest text denotes, so 24.8f is written 24.8.
 nlohmann::ordered_json jsonAmount(double shortestValue, const std::string& shortest);

@@ -1,0 +1,106 @@
+#include "cli/hours_csv.h"
+
+#include <csv.h>
+
+#include <map>
+#include <sstream>
+
+#include "core/user_error.h"
+
+namespace corvanta {
+namespace {
+
+struct Record {
+    int line = 0;
+    std::vector<std::string> fields;
+};
+
+struct Collector {
+    int line = 0;
+    Record current;
+    std::vector<Record> records;
+};
+
+void onField(void* text, std::size_t length, void* data) {
+    auto* c = static_cast<Collector*>(data);
+    if (c->current.fields.empty()) c->current.line = c->line;
+    c->current.fields.emplace_back(static_cast<const char*>(text), length);
+}
+
+void onRecord(int, void* data) {
+    auto* c = static_cast<Collector*>(data);
+    c->records.push_back(std::move(c->current));
+    c->current = Record{};
+}
+
+std::vector<Record> parseRecords(const std::string& content, const std::string& fileName) {
+    csv_parser parser{};
+    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    Collector c;
+    std::istringstream in(content);
+    std::string line;
+    bool failed = false;
+    // Line by line, so every row is reported with the line it is on.
+    while (!failed && std::getline(in, line)) {
+        ++c.line;
+        if (!in.eof()) line += '\n';
+        failed = csv_parse(&parser, line.data(), line.size(), onField, onRecord, &c) != line.size();
+    }
+    failed = failed || csv_fini(&parser, onField, onRecord, &c) != 0;
+    const std::string reason = csv_strerror(csv_error(&parser));
+    csv_free(&parser);
+    if (failed) {
+        throw UserError("The hours sheet " + fileName + " cannot be read at line " +
+                        std::to_string(c.line) + ": " + reason);
+    }
+    return c.records;
+}
+
+// Where each known column is in the heading.
+std::map<std::string, std::size_t> headingColumns(const Record& heading,
+                                                  const std::string& fileName) {
+    std::map<std::string, std::size_t> columns;
+    for (std::size_t i = 0; i < heading.fields.size(); ++i) {
+        const std::string& name = heading.fields[i];
+        bool known = name == "employee" || name == "2x";
+        for (const char* box : kHoursColumns) known = known || name == box;
+        if (!known) {
+            throw UserError("The hours sheet " + fileName + " has an unknown column \"" + name +
+                            "\" in its heading.");
+        }
+        if (!columns.emplace(name, i).second) {
+            throw UserError("The hours sheet " + fileName + " has the column \"" + name +
+                            "\" twice.");
+        }
+    }
+    if (columns.count("employee") == 0) {
+        throw UserError("The hours sheet " + fileName + " has no \"employee\" column.");
+    }
+    return columns;
+}
+
+}  // namespace
+
+std::vector<HoursRow> readHoursSheet(const std::string& content, const std::string& fileName) {
+    const std::vector<Record> records = parseRecords(content, fileName);
+    if (records.empty()) throw UserError("The hours sheet " + fileName + " has no heading row.");
+    const auto columns = headingColumns(records.front(), fileName);
+    const auto cell = [&columns](const Record& r, const std::string& name) {
+        const auto it = columns.find(name);
+        return it == columns.end() || it->second >= r.fields.size() ? std::string()
+                                                                    : r.fields[it->second];
+    };
+    std::vector<HoursRow> rows;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const Record& r = records[i];
+        HoursRow row;
+        row.line = r.line;
+        row.employee = cell(r, "employee");
+        for (int b = 0; b < kEntryBoxes; ++b) row.boxes[b] = cell(r, kHoursColumns[b]);
+        row.twoX = cell(r, "2x");
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "payroll/pay_run.h"
+
+namespace corvanta {
+
+// Reads an hours sheet (RFC 4180, a heading row naming the columns in any order; a missing
+// column is empty). Throws UserError naming the file for a sheet that cannot be read, has
+// no "employee" column, an unknown or repeated column, or broken quoting.
+std::vector<HoursRow> readHoursSheet(const std::string& content, const std::string& fileName);
+
+}  // namespace corvanta

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace corvanta {
+
+// An employee's files are rewritten in a staging folder of her own inside the working
+// folder, then moved over the originals together: a journal listing them is written first,
+// so a run stopped part way can be finished, and every employee is either wholly before or
+// wholly after her period.
+inline constexpr const char* kStagingFolder = ".corvanta-run";
+inline constexpr const char* kRunJournal = ".corvanta-run-journal";
+
+// The files of every employee of the folder by her base name ("NAME.use", "NAME.yrw" ...),
+// from one listing of the folder.
+std::map<std::string, std::vector<std::string>> employeeFileIndex(
+    const std::filesystem::path& folder);
+
+// A fresh, empty staging folder.
+void prepareStaging(const std::filesystem::path& folder);
+
+// The employee's own staging folder holding her files and the shared files the calculation
+// reads. The files are linked, not copied: every save replaces a file by a new one, so an
+// original is never written through its link.
+std::filesystem::path stageEmployee(const std::filesystem::path& folder, const std::string& name,
+                                    const std::vector<std::string>& files);
+
+// Makes the staged files of the employees durable and moves them over the originals, with
+// one flush for all of them.
+void commitEmployees(const std::filesystem::path& folder, const std::vector<std::string>& names);
+
+// Finishes a commit that was stopped part way; true when there was one.
+bool finishInterruptedCommit(const std::filesystem::path& folder);
+
+// Removes the staging folder.
+void removeStaging(const std::filesystem::path& folder);
+
+}  // namespace corvanta

@@ -1,0 +1,168 @@
+#include "payroll/pay_run.h"
+
+#include <set>
+
+#include "core/calculate.h"
+#include "core/numeric_text.h"
+#include "core/user_error.h"
+#include "files/employee_files.h"
+#include "files/open_employee.h"
+#include "payroll/employee_commit.h"
+#include "ytd/ledger_file.h"
+#include "ytd/ledger_ops.h"
+
+namespace corvanta {
+namespace {
+
+bool rowIsFree(const LedgerRow& r) {
+    return (r.WeekLabel.empty() || r.WeekLabel == "0") && r.Gross == 0 && r.Net == 0;
+}
+
+// The 0-based row to post into, or nothing when there is none.
+std::optional<int> postingRow(const PayrollContext& ctx, const std::optional<int>& postRow) {
+    const int rows = rowsInUse(ctx.profile);
+    if (postRow) {
+        if (*postRow < 1 || *postRow > rows || !rowIsFree(ctx.ledger.rows[*postRow - 1])) {
+            return std::nullopt;
+        }
+        return *postRow - 1;
+    }
+    for (int i = 0; i < rows; ++i) {
+        if (rowIsFree(ctx.ledger.rows[i])) return i;
+    }
+    return std::nullopt;
+}
+
+void typeEntries(PayrollContext& ctx, const HoursRow& row, const std::string& week) {
+    for (int i = 0; i < kEntryBoxes; ++i) ctx.window.txtAmount[i] = row.boxes[i];
+    ctx.window.opt1x = row.twoX != "1";
+    ctx.window.txtWeek = week;
+}
+
+std::string postProblem(const PayrollContext& ctx, const std::optional<int>& postRow) {
+    const int rows = rowsInUse(ctx.profile);
+    if (!postRow) return "the ledger has no empty row";
+    if (*postRow < 1 || *postRow > rows) {
+        return "the ledger has rows 1 to " + std::to_string(rows) + ", not " +
+               std::to_string(*postRow);
+    }
+    return "row " + std::to_string(*postRow) + " already holds a posted period";
+}
+
+void checkEntries(const HoursRow& row, std::vector<RunProblem>& problems) {
+    for (int i = 0; i < kEntryBoxes; ++i) {
+        if (!entryValue(row.boxes[i])) {
+            problems.push_back({row.line, row.employee, kHoursColumns[i],
+                                "\"" + row.boxes[i] + "\" is not a number"});
+        }
+    }
+    if (row.twoX != "" && row.twoX != "0" && row.twoX != "1") {
+        problems.push_back(
+            {row.line, row.employee, "2x", "\"" + row.twoX + "\" is not empty, 0 or 1"});
+    }
+}
+
+// Opens the employee and calculates in memory, as the run will; nothing is written.
+void checkEmployee(const PayRunRequest& request, const HoursRow& row,
+                   std::vector<RunProblem>& problems) {
+    PayrollContext ctx;
+    ctx.folder = request.folder;
+    try {
+        OpenEmployee(ctx, row.employee, request.today);
+        requireFederalTable(ctx);
+    } catch (const UserError& e) {
+        problems.push_back({row.line, row.employee, "files", e.what()});
+        return;
+    }
+    if (!postingRow(ctx, request.postRow)) {
+        problems.push_back({row.line, row.employee, "post", postProblem(ctx, request.postRow)});
+    }
+    const std::size_t before = problems.size();
+    checkEntries(row, problems);
+    if (problems.size() != before) return;
+    typeEntries(ctx, row, request.week);
+    try {
+        Calcu_late(ctx, CalculateOptions{.save = false});
+    } catch (const UserError& e) {
+        problems.push_back({row.line, row.employee, "entries", e.what()});
+    }
+}
+
+void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& row,
+            const std::vector<std::string>& files, const PayRunPrinters& printers) {
+    ctx.folder = stageEmployee(request.folder, row.employee, files);
+    OpenEmployee(ctx, row.employee, request.today);
+    requireFederalTable(ctx);
+    typeEntries(ctx, row, request.week);
+    Calcu_late(ctx, CalculateOptions{.save = false});
+    SaveUserFiles(ctx);
+    const auto target = postingRow(ctx, request.postRow);
+    if (!target) throw UserError(postProblem(ctx, request.postRow));
+    PasteMe(ctx, *target);
+    Update(ctx);
+    AddAnnual(ctx);
+    SaveAnnual(ctx);
+    if (printers.stub) printers.stub(ctx);
+    if (printers.check) printers.check(ctx);
+}
+
+}  // namespace
+
+std::vector<RunProblem> checkPayRun(const PayRunRequest& request,
+                                    const std::vector<HoursRow>& rows) {
+    std::vector<RunProblem> problems;
+    std::set<std::string> seen;
+    for (const HoursRow& row : rows) {
+        if (row.employee.empty()) {
+            problems.push_back({row.line, row.employee, "employee", "no employee is named"});
+            continue;
+        }
+        if (!seen.insert(row.employee).second) {
+            problems.push_back({row.line, row.employee, "employee", "listed twice"});
+            continue;
+        }
+        if (row.employee.find_first_of("/\\") != std::string::npos ||
+            !std::filesystem::exists(request.folder / (row.employee + ".use"))) {
+            problems.push_back(
+                {row.line, row.employee, "employee", "no such employee (no \".use\" file)"});
+            continue;
+        }
+        checkEmployee(request, row, problems);
+    }
+    return problems;
+}
+
+PayRunOutcome runPayPeriod(const PayRunRequest& request, const std::vector<HoursRow>& rows,
+                           const PayRunPrinters& printers) {
+    PayRunOutcome outcome;
+    PayrollContext ctx;
+    prepareStaging(request.folder);
+    const auto index = employeeFileIndex(request.folder);
+    // Each staged file is flushed with the others of its employee when she is committed.
+    ctx.durableWrites = false;
+    for (const HoursRow& row : rows) {
+        try {
+            const auto files = index.find(row.employee);
+            runRow(ctx, request, row,
+                   files == index.end() ? std::vector<std::string>{} : files->second, printers);
+        } catch (const std::exception& e) {
+            outcome.failedEmployee = row.employee;
+            outcome.failure = e.what();
+            break;
+        }
+        outcome.done.push_back(row.employee);
+    }
+    try {
+        commitEmployees(request.folder, outcome.done);
+    } catch (const std::exception& e) {
+        // The journal stays: the next run or backup finishes the move.
+        outcome.failedEmployee =
+            outcome.failedEmployee.empty() ? "(saving)" : outcome.failedEmployee;
+        outcome.failure = e.what();
+    }
+    // A commit stopped part way needs its staged files to be finished.
+    if (!std::filesystem::exists(request.folder / kRunJournal)) removeStaging(request.folder);
+    return outcome;
+}
+
+}  // namespace corvanta

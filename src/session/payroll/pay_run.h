@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/calculator_window.h"
+#include "core/payroll_context.h"
+
+namespace corvanta {
+
+// One row of the hours sheet: the employee and the eight entry boxes as typed.
+struct HoursRow {
+    int line = 0;  // in the sheet, the heading being line 1
+    std::string employee;
+    std::array<std::string, kEntryBoxes> boxes{};
+    std::string twoX;  // "", "0" or "1"
+};
+
+// The sheet's column names of the entry boxes, in the boxes' order.
+inline constexpr std::array<const char*, kEntryBoxes> kHoursColumns{
+    "straight", "straight2", "ot", "ot15", "holiday", "vacation", "dollars", "tips"};
+
+// A row the run refuses, and why.
+struct RunProblem {
+    int line = 0;
+    std::string employee;
+    std::string field;
+    std::string reason;
+};
+
+struct PayRunRequest {
+    std::filesystem::path folder;
+    std::string week;
+    std::optional<int> postRow;  // 1-based; nothing for the employee's next empty row
+    std::string today;
+};
+
+// Checks every row as the run would take it, writing nothing: the employee exists and her
+// files can be read, each entry is one the entry boxes take, no employee is listed twice,
+// and the ledger row to post into is free.
+std::vector<RunProblem> checkPayRun(const PayRunRequest& request,
+                                    const std::vector<HoursRow>& rows);
+
+// What is printed for each employee, while her files are those of the new period.
+struct PayRunPrinters {
+    std::function<void(PayrollContext&)> stub;
+    std::function<void(PayrollContext&)> check;
+};
+
+struct PayRunOutcome {
+    std::vector<std::string> done;  // employees whose period is written, in order
+    std::string failedEmployee;     // empty when every row ran
+    std::string failure;
+};
+
+// Runs the rows in order in one session, as a clerk would: open, type the entries, Calculate
+// with its closing save, post, print. The files are written aside and, once the rows ran
+// (or one failed), those of the employees done replace the old ones together, so each
+// employee is wholly before or wholly after her period. Stops at the first failure.
+PayRunOutcome runPayPeriod(const PayRunRequest& request, const std::vector<HoursRow>& rows,
+                           const PayRunPrinters& printers);
+
+}  // namespace corvanta

@@ -1,0 +1,48 @@
+#include "payroll/payroll_folder.h"
+
+#include <algorithm>
+
+#include "core/payroll_context.h"
+#include "files/employee_files.h"
+#include "files/new_employee.h"
+#include "ytd/ledger_file.h"
+
+namespace corvanta {
+
+std::vector<std::string> folderEmployees(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        const std::filesystem::path& p = entry.path();
+        // The default file group (".use" alone) is the window's scratch employee, not one paid.
+        if (p.extension() == ".use" && !p.stem().empty() && p.stem().string()[0] != '.') {
+            names.push_back(p.stem().string());
+        }
+    }
+    if (ec) throw UserError("The folder " + folder.string() + " cannot be read.");
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+EmployeeBooks readEmployeeBooks(const std::filesystem::path& folder, const std::string& name) {
+    PayrollContext ctx;
+    ctx.folder = folder;
+    ctx.employee() = newEmployeeRecord(name);
+    ReadEmployeeFiles(ctx);
+    normaliseProfile(ctx.profile);
+    LoadLedger(ctx);
+    EmployeeBooks books{name, ctx.profile, {}};
+    const int rows = rowsInUse(ctx.profile);
+    books.rows.assign(ctx.ledger.rows.begin(), ctx.ledger.rows.begin() + rows);
+    return books;
+}
+
+std::vector<EmployeeBooks> readPayrollFolder(const std::filesystem::path& folder) {
+    std::vector<EmployeeBooks> all;
+    for (const std::string& name : folderEmployees(folder)) {
+        all.push_back(readEmployeeBooks(folder, name));
+    }
+    return all;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/money.h"
+#include "payroll/payroll_folder.h"
+
+namespace corvanta {
+
+enum class RegisterSpan { Week, Quarter, Year };
+
+// The period a register covers: a week label as posted, a quarter or a year.
+struct RegisterPeriod {
+    RegisterSpan span = RegisterSpan::Week;
+    std::string week;  // the week label, for a week
+    int year = 2008;
+    int quarter = 0;  // 1..4, for a quarter
+    std::string title;
+};
+
+// "2008Q1" for a quarter, "2008" for a year, the label for a week. Throws UserError naming
+// the option when the text is not one.
+RegisterPeriod registerPeriod(RegisterSpan span, const std::string& text);
+
+// The register's columns for one employee or the totals.
+struct RegisterAmounts {
+    Currency gross, federal, socSec, medicare, state, city, sdi, sui, deductions, net;
+    Currency tips, kPlan;
+};
+
+// The wages the forms report, by the calculation's own wage rules.
+struct FormWages {
+    Currency federal;      // gross less the K plan, pension and cafeteria plan
+    Currency socSecWages;  // Social Security wages without tips, capped at the base
+    Currency socSecTips;   // tips within what the base leaves
+    Currency medicare;     // gross less the cafeteria plan
+    Currency state;        // gross less the K plan (and the cafeteria plan where it reduces it)
+    Currency local;        // gross less the K plan
+    Currency futa;         // the first 7,000 of the year's gross less the cafeteria plan
+};
+
+struct RegisterLine {
+    std::string employee;  // the file base name
+    std::string name;      // the employee's name
+    bool paid = false;
+    std::string status;  // "", "exempt", "self-employed" ...
+    RegisterAmounts amounts;
+    FormWages wages;
+    std::vector<std::string> undated;  // labels of rows that are not dates
+};
+
+// Something in the ledgers that does not add up; reported, never mended.
+struct RegisterCheck {
+    std::string employee;
+    int row = 0;  // 1-based ledger row
+    std::string message;
+};
+
+struct Form941 {
+    int line1 = 0;
+    Currency line2, line3;
+    Currency line5aWages, line5aTax, line5bTips, line5bTax, line5cWages, line5cTax;
+    Currency line5d, line6, line7a, line8;
+};
+
+struct FormW2 {
+    std::string employee;
+    Currency box1, box2, box3, box4, box5, box6, box7, box12D, box16, box17, box18, box19;
+};
+
+struct PayrollRegister {
+    RegisterPeriod period;
+    std::vector<RegisterLine> lines;
+    RegisterAmounts totals;
+    std::vector<RegisterCheck> checks;
+    std::optional<Form941> form941;  // for a quarter
+    std::vector<FormW2> w2;          // for a year
+    FormW2 w3;
+    Currency futa, employerSocSec, employerMedicare;
+};
+
+inline constexpr double kFutaWageBase = 7000.0;
+
+// The register of the period over the employees, with the forms' figures of its span.
+PayrollRegister buildRegister(const std::vector<EmployeeBooks>& employees,
+                              const RegisterPeriod& period);
+
+// The amount at a rate in ten-thousandths (1240 for 12.4%), to the cent.
+Currency atRate(Currency amount, int tenThousandths);
+
+}  // namespace corvanta

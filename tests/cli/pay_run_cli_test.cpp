@@ -1,0 +1,339 @@
+// The pay run over a folder of generated employees: the same figures as each period
+// calculated alone, forms equal to sums over the ledgers, refused sheets that change nothing,
+// and a run killed part way.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "core/payroll_taxes.h"
+#include "payroll/payroll_folder.h"
+#include "state/pay_date.h"
+#include "support/cli_runner.h"
+#include "support/employee_folder.h"
+#include "support/folder_bytes.h"
+#include "support/temp_folder.h"
+
+namespace corvanta::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string weekOf(int k) {
+    // Fridays from 4/4/2008: the second quarter.
+    static const char* const weeks[] = {
+        "4/4/2008",  "4/11/2008", "4/18/2008", "4/25/2008", "5/2/2008",  "5/9/2008", "5/16/2008",
+        "5/23/2008", "5/30/2008", "6/6/2008",  "6/13/2008", "6/20/2008", "6/27/2008"};
+    return weeks[k];
+}
+
+struct Entry {
+    std::string name;
+    std::array<std::string, 8> boxes;
+    bool twoX = false;
+};
+
+// The week's entries: weekly employees every week, bi-weekly ones every other week.
+std::vector<Entry> weekEntries(const std::vector<EmployeeBooks>& staff, int k) {
+    std::vector<Entry> entries;
+    for (std::size_t i = 0; i < staff.size(); ++i) {
+        if (staff[i].profile.isBiWeekly() && k % 2 == 1) continue;
+        Entry e{staff[i].name, {}, (i + k) % 7 == 0};
+        const int n = static_cast<int>(i) * 7 + k;
+        e.boxes[0] = std::to_string(20 + n % 21);
+        e.boxes[1] = n % 5 == 0 ? "4" : "";
+        e.boxes[2] = n % 3 == 0 ? "1.5" : "";
+        e.boxes[3] = std::to_string(n % 4);
+        e.boxes[6] = n % 6 == 0 ? "12.50" : "";
+        e.boxes[7] = n % 4 == 1 ? "10" : "";
+        entries.push_back(e);
+    }
+    return entries;
+}
+
+std::string hoursCsv(const std::vector<Entry>& entries) {
+    std::string csv = "tips,employee,straight,straight2,ot,ot15,dollars,2x\r\n";
+    for (const Entry& e : entries) {
+        csv += e.boxes[7] + "," + e.name + "," + e.boxes[0] + "," + e.boxes[1] + "," + e.boxes[2] +
+               "," + e.boxes[3] + ",\"" + e.boxes[6] + "\"," + (e.twoX ? "1" : "") + "\r\n";
+    }
+    return csv;
+}
+
+int firstFreeRow(const EmployeeBooks& b) {
+    for (std::size_t i = 0; i < b.rows.size(); ++i) {
+        const LedgerRow& r = b.rows[i];
+        if ((r.WeekLabel.empty() || r.WeekLabel == "0") && r.Gross == 0) return int(i) + 1;
+    }
+    return -1;
+}
+
+// The period as a clerk calculates one employee alone.
+void calculateAlone(const fs::path& folder, const Entry& e, const std::string& week) {
+    static const char* const options[] = {"--straight", "--straight2", "--ot",      "--ot15",
+                                          "--holiday",  "--vacation",  "--dollars", "--tips"};
+    std::vector<std::string> args{"calc", "--dir", folder, "--user", e.name, "--week", week};
+    for (int b = 0; b < 8; ++b) args.insert(args.end(), {options[b], e.boxes[b]});
+    if (e.twoX) args.push_back("--2x");
+    const int row = firstFreeRow(readEmployeeBooks(folder, e.name));
+    args.insert(args.end(), {"--post", std::to_string(row)});
+    const CliResult r = runCli(args);
+    ASSERT_EQ(r.exitCode, 0) << e.name << " " << r.err;
+}
+
+CliResult runWeek(const TempFolder& sheets, const fs::path& folder,
+                  const std::vector<Entry>& entries, int k) {
+    sheets.write("week.csv", hoursCsv(entries));
+    return runCli({"run", "--hours", (sheets / "week.csv").string(), "--week", weekOf(k), "--post",
+                   "next", "--dir", folder});
+}
+
+// The names of the files that differ between two folders, or that only one has.
+std::vector<std::string> differingFiles(const fs::path& a, const fs::path& b) {
+    const auto x = folderBytes(a);
+    const auto y = folderBytes(b);
+    std::vector<std::string> names;
+    for (const auto& [name, bytes] : x) {
+        const auto it = y.find(name);
+        if (it == y.end() || it->second != bytes) names.push_back(name);
+    }
+    for (const auto& [name, bytes] : y) {
+        if (x.count(name) == 0) names.push_back(name);
+    }
+    return names;
+}
+
+class PayRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_.copyFederalTable();
+        EmployeeFolderMaker(2008).make(folder_.path(), 50);
+        staff_ = readPayrollFolder(folder_.path());
+    }
+    TempFolder folder_;
+    TempFolder sheets_;
+    std::vector<EmployeeBooks> staff_;
+};
+
+// Shown amount sums, independent of the register: doubles over the rows as posted.
+struct Sums {
+    double wages = 0, federal = 0, ssWages = 0, ssTips = 0, medicare = 0, ssHeld = 0, kPlan = 0,
+           stateWages = 0, state = 0;
+    int paid = 0;
+};
+
+double cents(float v) { return std::round(static_cast<double>(v) * 100) / 100; }
+
+Sums sumLedgers(const fs::path& folder, int firstMonth, int lastMonth) {
+    Sums s;
+    for (const EmployeeBooks& b : readPayrollFolder(folder)) {
+        double priorSs = 0;
+        double wages = 0;
+        bool paid = false;
+        for (const LedgerRow& r : b.rows) {
+            const auto d = readPayDate(r.WeekLabel);
+            if (!d) continue;
+            const int month = static_cast<int>(static_cast<unsigned>(d->month()));
+            const double ss = cents(r.Gross) - cents(r.Cafeteria);
+            if (month < firstMonth) {
+                priorSs += ss;
+                continue;
+            }
+            if (month > lastMonth) continue;
+            paid = true;
+            wages += cents(r.Gross) - cents(r.KPlan) - cents(r.Pension) - cents(r.Cafeteria);
+            s.federal += cents(r.Federal);
+            const double room = std::max(0.0, SsWageBase - priorSs);
+            const double taxable = std::min(ss, room);
+            const double tips = std::min(static_cast<double>(cents(r.Tips)), taxable);
+            if (b.profile.SocSecMedExempt == 0) {
+                s.ssWages += taxable - tips;
+                s.ssTips += tips;
+                s.medicare += ss;
+            }
+            priorSs += ss;
+            s.ssHeld += cents(r.SocSec) + cents(r.Medicare);
+            s.kPlan += cents(r.KPlan);
+            s.stateWages += cents(r.Gross) - cents(r.KPlan) -
+                            (b.profile.CafeteriaReducesState != 0 ? cents(r.Cafeteria) : 0);
+            s.state += cents(r.State);
+        }
+        s.wages += wages;
+        s.paid += paid ? 1 : 0;
+    }
+    return s;
+}
+
+TEST_F(PayRunTest, ThirteenWeeksEqualEachPeriodCalculatedAloneAndTheFormsEqualTheLedgers) {
+    TempFolder alone;
+    copyFolderFiles(folder_.path(), alone.path());
+    for (int k = 0; k < 13; ++k) {
+        const auto entries = weekEntries(staff_, k);
+        const CliResult r = runWeek(sheets_, folder_.path(), entries, k);
+        ASSERT_EQ(r.exitCode, 0) << weekOf(k) << "\n" << r.err;
+        EXPECT_NE(r.out.find("Payroll register " + weekOf(k)), std::string::npos);
+        for (const Entry& e : entries) calculateAlone(alone.path(), e, weekOf(k));
+    }
+    EXPECT_EQ(differingFiles(folder_.path(), alone.path()), std::vector<std::string>{});
+
+    const CliResult q =
+        runCli({"register", "--quarter", "2008Q2", "--json", "--dir", folder_.path()});
+    ASSERT_EQ(q.exitCode, 0) << q.err;
+    const auto f = nlohmann::json::parse(q.out)["form941"];
+    const Sums s = sumLedgers(folder_.path(), 4, 6);
+    EXPECT_EQ(f["line1"], s.paid);
+    EXPECT_NEAR(f["line2"], s.wages, 0.005);
+    EXPECT_NEAR(f["line3"], s.federal, 0.005);
+    EXPECT_NEAR(f["line5a"][0], s.ssWages, 0.005);
+    EXPECT_NEAR(f["line5b"][0], s.ssTips, 0.005);
+    EXPECT_NEAR(f["line5c"][0], s.medicare, 0.005);
+    const double tax = std::round(s.ssWages * 12.4) / 100 + std::round(s.ssTips * 12.4) / 100 +
+                       std::round(s.medicare * 2.9) / 100;
+    EXPECT_NEAR(f["line5d"], tax, 0.005);
+    EXPECT_NEAR(f["line7a"], s.ssHeld - tax / 2, 0.011);
+
+    const CliResult y = runCli({"register", "--year", "2008", "--json", "--dir", folder_.path()});
+    const auto w3 = nlohmann::json::parse(y.out)["w3"];
+    const Sums year = sumLedgers(folder_.path(), 1, 12);
+    EXPECT_NEAR(w3["box1"], year.wages, 0.005);
+    EXPECT_NEAR(w3["box2"], year.federal, 0.005);
+    EXPECT_NEAR(w3["box3"], year.ssWages, 0.005);
+    EXPECT_NEAR(w3["box5"], year.medicare, 0.005);
+    EXPECT_NEAR(w3["box7"], year.ssTips, 0.005);
+    EXPECT_NEAR(w3["box12D"], year.kPlan, 0.005);
+    EXPECT_NEAR(w3["box16"], year.stateWages, 0.005);
+    EXPECT_NEAR(w3["box17"], year.state, 0.005);
+}
+
+TEST_F(PayRunTest, BadSheetChangesNoFileAndListsEveryBadRow) {
+    // emp3's state file is damaged: her files cannot be read.
+    folder_.write("emp3.sta", "not a state file\r\n");
+    const auto before = folderBytes(folder_.path());
+    const EmployeeBooks& full = staff_[0];
+    std::string busyRow = "1";
+    const bool emp0HasRows = firstFreeRow(full) > 1;
+    sheets_.write("bad.csv",
+                  "employee,straight,ot,2x,tips\n"
+                  "emp1,40,,,\n"
+                  "nobody,40,,,\n"
+                  "emp2,4O,,,\n"
+                  "emp1,10,,,\n"
+                  "emp3,40,,,\n"
+                  "emp4,40,\"1,5\",,\n"
+                  "emp5,40,,2,\n"
+                  ",40,,,\n");
+    const CliResult r = runCli({"run", "--hours", (sheets_ / "bad.csv").string(), "--week",
+                                "4/4/2008", "--post", busyRow, "--dir", folder_.path()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(folderBytes(folder_.path()) == before);
+    EXPECT_FALSE(fs::exists(folder_ / "Backups"));
+    const std::vector<std::string> expected{
+        "line 3, nobody, employee: no such employee",
+        "line 4, emp2, straight: \"4O\" is not a number",
+        "line 5, emp1, employee: listed twice",
+        "line 6, emp3, files:",
+        "line 7, emp4, ot: \"1,5\" is not a number",
+        "line 8, emp5, 2x:",
+        "line 9, (no employee), employee:",
+    };
+    for (const std::string& e : expected) {
+        EXPECT_NE(r.err.find(e), std::string::npos) << e << "\n" << r.err;
+    }
+    if (emp0HasRows) {
+        // Every generated ledger with posted rows holds row 1.
+        for (const EmployeeBooks& b : staff_) {
+            if (b.name == "emp1" && firstFreeRow(b) > 1) {
+                EXPECT_NE(r.err.find("line 2, emp1, post: row 1 already holds"), std::string::npos)
+                    << r.err;
+            }
+        }
+    }
+}
+
+TEST_F(PayRunTest, SheetsThatCannotBeReadAreRefused) {
+    const auto before = folderBytes(folder_.path());
+    const std::vector<std::pair<const char*, const char*>> sheets{
+        {"no employee column", "name,straight\nemp1,40\n"},
+        {"unknown column", "employee,hours\nemp1,40\n"},
+        {"column twice", "employee,ot,ot\nemp1,1,2\n"},
+        {"broken quotes", "employee,straight\n\"emp1,40\n"},
+        {"empty", ""},
+    };
+    for (const auto& [what, text] : sheets) {
+        sheets_.write("s.csv", text);
+        const CliResult r = runCli({"run", "--hours", (sheets_ / "s.csv").string(), "--week",
+                                    "4/4/2008", "--dir", folder_.path()});
+        EXPECT_EQ(r.exitCode, 1) << what;
+        EXPECT_NE(r.err.find("s.csv"), std::string::npos) << what << ": " << r.err;
+    }
+    EXPECT_TRUE(folderBytes(folder_.path()) == before);
+}
+
+// Each employee's files: the set of them as bytes.
+std::map<std::string, std::string> employeeFiles(const std::map<std::string, std::string>& all,
+                                                 const std::string& name) {
+    std::map<std::string, std::string> mine;
+    for (const auto& [file, bytes] : all) {
+        if (file.rfind(name + ".", 0) == 0) mine[file] = bytes;
+    }
+    return mine;
+}
+
+TEST_F(PayRunTest, KilledRunLeavesEachEmployeeBeforeOrAfterAndTheBackupRestoresTheFolder) {
+    const auto entries = weekEntries(staff_, 0);
+    sheets_.write("week.csv", hoursCsv(entries));
+    // The figures of a whole run, on a copy.
+    TempFolder whole;
+    copyFolderFiles(folder_.path(), whole.path());
+    ASSERT_EQ(runWeek(sheets_, whole.path(), entries, 0).exitCode, 0);
+    const auto after = folderBytes(whole.path());
+    const auto before = folderBytes(folder_.path());
+    TempFolder original;
+    copyFolderFiles(folder_.path(), original.path());
+
+    for (const int delayMs : {60, 150, 300}) {
+        TempFolder run;
+        copyFolderFiles(folder_.path(), run.path());
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const int devNull = ::open("/dev/null", O_WRONLY);
+            ::dup2(devNull, 1);
+            ::dup2(devNull, 2);
+            ::execl(CORVANTA_CLI, CORVANTA_CLI, "run", "--hours", (sheets_ / "week.csv").c_str(),
+                    "--week", weekOf(0).c_str(), "--post", "next", "--dir", run.path().c_str(),
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        // The next backup first finishes an employee stopped between her files.
+        ASSERT_EQ(runCli({"backup", "--dir", run.path(), "--to", (sheets_ / "x.tar.gz").string()})
+                      .exitCode,
+                  0);
+        const auto now = folderBytes(run.path());
+        int done = 0;
+        for (const EmployeeBooks& b : staff_) {
+            const auto mine = employeeFiles(now, b.name);
+            const bool isBefore = mine == employeeFiles(before, b.name);
+            const bool isAfter = mine == employeeFiles(after, b.name);
+            EXPECT_TRUE(isBefore || isAfter) << b.name << " after " << delayMs << " ms";
+            done += isAfter && !isBefore ? 1 : 0;
+        }
+        // Restoring the run's own backup gives the folder back as it was.
+        if (!fs::exists(run / "Backups")) continue;
+        const auto backup = fs::directory_iterator(run / "Backups")->path();
+        ASSERT_EQ(runCli({"backup", "--restore", backup, "--yes", "--dir", run.path()}).exitCode,
+                  0);
+        EXPECT_EQ(differingFiles(run.path(), original.path()), std::vector<std::string>{})
+            << done << " employees were done";
+    }
+}
+
+}  // namespace
+}  // namespace corvanta::testing
