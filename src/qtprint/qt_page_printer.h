@@ -29,10 +29,10 @@ class QtPagePrinter : public PrintColumnModel {
     void endLine() override;
     void endDocument() override;
 
-    int pageCount() const { return pages_; }
+    [[nodiscard]] int pageCount() const { return pages_; }
     // How far right the printout reached, and the printable width, in device pixels.
-    double rightmostEdge() const { return rightmost_; }
-    double printableWidth() const { return device_.width(); }
+    [[nodiscard]] double rightmostEdge() const { return rightmost_; }
+    [[nodiscard]] double printableWidth() const { return device_.width(); }
 
   private:
     void start();

@@ -37,6 +37,7 @@ class Currency {
 
     friend Currency operator+(Currency a, Currency b);
     friend Currency operator-(Currency a, Currency b);
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy misreads the defaulted comparison.
     friend constexpr auto operator<=>(Currency a, Currency b) = default;
 
   private:
