@@ -57,6 +57,20 @@ std::vector<Record> parseRecords(const std::string& content, const std::string& 
 }
 
 // Where each known column is in the heading.
+// "The hours sheet F has WHAT "NAME"REST".
+std::string columnProblem(const std::string& fileName, const char* what, const std::string& name,
+                          const char* rest) {
+    std::string text = "The hours sheet ";
+    text += fileName;
+    text += " has ";
+    text += what;
+    text += " \"";
+    text += name;
+    text += "\"";
+    text += rest;
+    return text;
+}
+
 std::map<std::string, std::size_t> headingColumns(const Record& heading,
                                                   const std::string& fileName) {
     std::map<std::string, std::size_t> columns;
@@ -64,13 +78,10 @@ std::map<std::string, std::size_t> headingColumns(const Record& heading,
         const std::string& name = heading.fields[i];
         bool known = name == "employee" || name == "2x";
         for (const char* box : kHoursColumns) known = known || name == box;
-        if (!known) {
-            throw UserError("The hours sheet " + fileName + " has an unknown column \"" + name +
-                            "\" in its heading.");
-        }
+        if (!known)
+            throw UserError(columnProblem(fileName, "an unknown column", name, " in its heading."));
         if (!columns.emplace(name, i).second) {
-            throw UserError("The hours sheet " + fileName + " has the column \"" + name +
-                            "\" twice.");
+            throw UserError(columnProblem(fileName, "the column", name, " twice."));
         }
     }
     if (columns.count("employee") == 0) {
