@@ -7,7 +7,7 @@ set(man_out "${CMAKE_BINARY_DIR}/share/man/man1")
 
 # Chapters in reading order; the help window's contents follow index.md.
 set(CORVANTA_CHAPTERS index getting-started calculator-window employee-dialog state-tax
-  local-tax ledger printing leave-and-overtime files starting command-line)
+  local-tax ledger printing leave-and-overtime files starting command-line payroll)
 # Pictures the chapters show, taken by scripts/screenshots.sh into docs/.
 file(GLOB manual_pictures CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/docs/*.png")
 
@@ -31,7 +31,7 @@ endforeach()
 # corvanta(1): starting the program and its files; corvanta-cli(1): the command-line chapter.
 set(man_pages)
 foreach(page_entry "corvanta|starting,files|the paycheck calculator for a payroll clerk"
-             "corvanta-cli|command-line|calculate, print and record paychecks from the command line")
+             "corvanta-cli|command-line,payroll|calculate, print and record paychecks from the command line")
   string(REPLACE "|" ";" parts "${page_entry}")
   list(GET parts 0 program)
   list(GET parts 1 chapters)

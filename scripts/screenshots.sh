@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's pictures under a virtual display: the calculator window after a sample
 # calculation, the state and employee dialogs, the year-to-date ledger with two weeks posted,
-# the check window, the leave dialog and the overtime sheet, the help window, the state dialog
-# on a whole 1024x768 screen, and the first page of the stub,
-# check and ledger report printed from the windows into PDFs, as PNG files in docs/.
+# the check window, the leave dialog, the overtime sheet and the payroll register, the help
+# window, the state dialog on a whole 1024x768 screen, and the first page of the stub, check
+# and ledger report printed from the windows into PDFs, as PNG files in docs/.
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,6 +12,16 @@ build=$(realpath -m "${1:-$root/build}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root/data/Federal08.dtt" "$work/"
+# Four employees paid for three weeks, for the register's picture.
+cli="$build/src/corvanta-cli"
+for name in Adams Baker Chen Diaz; do
+    "$cli" calc --dir "$work" --user "$name" --straight 40 >/dev/null
+done
+printf 'employee,straight,ot\nAdams,40,2\nBaker,38,\nChen,40,5\nDiaz,32,\n' >"$work/hours.csv"
+for week in 1/4/2008 1/11/2008 1/18/2008; do
+    "$cli" run --dir "$work" --hours "$work/hours.csv" --week "$week" --post next >/dev/null
+done
+rm "$work/hours.csv"
 mkdir -p "$root/docs"
 # A 1024x768 screen, the smallest the windows are made for.
 (cd "$work" && xvfb-run -a -s "-screen 0 1024x768x24" "$build/src/corvanta" --screenshot "$root/docs" \

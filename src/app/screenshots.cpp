@@ -18,6 +18,7 @@
 #include "ui/calculator_window.h"
 #include "ui/employee_dialog.h"
 #include "ui/help_window.h"
+#include "ui/register_window.h"
 #include "ui/state_dialog.h"
 
 namespace corvanta::app {
@@ -95,6 +96,19 @@ bool grabSideWindows(ui::CalculatorForm& form, const QString& dir) {
     return ok;
 }
 
+// The register of the first quarter, with its 941 lines.
+bool grabRegister(ui::CalculatorForm& form, const QString& dir) {
+    form.openRegister();
+    auto* reg = qobject_cast<ui::RegisterWindow*>(shownWindow("frmRegister"));
+    if (reg == nullptr) return false;
+    reg->findChild<QComboBox*>("cboSpan")->setCurrentIndex(1);
+    reg->chooseSpan();
+    reg->resize(1000, 700);
+    const bool ok = grab(reg, dir + "/register-window.png");
+    reg->close();
+    return ok;
+}
+
 // The stub, the check and the ledger report printed from the windows into PDFs.
 void printSamples(ui::CalculatorForm& form, const QString& dir) {
     QString target;
@@ -148,6 +162,7 @@ int takeScreenshots(PayrollContext& ctx, const QString& dir) {
     ok = grab(&employee, dir + "/employee-dialog.png") && ok;
     ok = grabLedger(form, dir) && ok;
     ok = grabSideWindows(form, dir) && ok;
+    ok = grabRegister(form, dir) && ok;
     printSamples(form, dir);
     if (ui::HelpWindow* help = ui::showManual(&form, "getting-started.html")) {
         help->resize(900, 640);

@@ -1,12 +1,10 @@
 #include "export/ledger_workbook.h"
 
-#include <xlsxwriter.h>
-
 #include <map>
-#include <memory>
+#include <utility>
 
 #include "core/numeric_text.h"
-#include "core/user_error.h"
+#include "export/workbook_file.h"
 #include "files/file_io.h"
 #include "print/program_notice.h"
 
@@ -16,18 +14,6 @@ namespace {
 constexpr lxw_color_t kRed = 0xFF0000;
 constexpr lxw_color_t kBlue = 0x0000FF;
 constexpr std::size_t kFooterPartLimit = 80;  // three parts within the format's 255 characters
-
-struct WorkbookCloser {
-    void operator()(lxw_workbook* wb) const {
-        if (wb != nullptr) workbook_close(wb);
-    }
-};
-using WorkbookHandle = std::unique_ptr<lxw_workbook, WorkbookCloser>;
-
-[[noreturn]] void fail(const std::filesystem::path& file, const std::string& why) {
-    const std::string name = file.filename().string();
-    throw FileError("Could not save the file \"" + name + "\": " + why + ".", name);
-}
 
 // "&" starts a code in a footer; a literal one is doubled.
 std::string footerText(const std::string& text) {
@@ -90,7 +76,7 @@ void setUpPage(lxw_worksheet* ws, const LedgerSheet& sheet) {
 void writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& path,
                          const std::filesystem::path& file) {
     WorkbookHandle wb(workbook_new(path.c_str()));
-    if (!wb) fail(file, "the workbook could not be created");
+    if (!wb) failWorkbook(file, "the workbook could not be created");
     lxw_worksheet* ws = workbook_add_worksheet(wb.get(), nullptr);
     const auto formats = makeFormats(wb.get());
     for (const SheetCell& cell : sheet.cells) writeCell(ws, cell, formats.at(cell.style));
@@ -99,8 +85,7 @@ void writeLedgerWorkbook(const LedgerSheet& sheet, const std::filesystem::path& 
     properties.title = const_cast<char*>("Year To Date");
     properties.comments = const_cast<char*>(sheet.statusText.c_str());
     workbook_set_properties(wb.get(), &properties);
-    const lxw_error status = workbook_close(wb.release());
-    if (status != LXW_NO_ERROR) fail(file, lxw_strerror(status));
+    closeWorkbook(std::move(wb), file);
 }
 
 void ToExcel(const PayrollContext& ctx, const std::filesystem::path& file) {

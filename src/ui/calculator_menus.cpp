@@ -48,6 +48,9 @@ void CalculatorForm::buildFileMenu() {
     menu->addSeparator();
     addAction(menu, "mnuClearIitem", "&Clear", &CalculatorForm::clear);
     menu->addSeparator();
+    addAction(menu, "mnuBackup", "&Backup...", &CalculatorForm::backupFolder);
+    addAction(menu, "mnuRestore", "Restore...", &CalculatorForm::restoreFolder);
+    menu->addSeparator();
     addAction(menu, "mnuExitItem", "E&xit", &CalculatorForm::exitProgram, QKeySequence::Quit);
 }
 
@@ -58,6 +61,8 @@ void CalculatorForm::buildFormsMenu() {
     addAction(menu, "mnuOtItem", "OT %", &CalculatorForm::openOvertimeSheet);
     addAction(menu, "mnuYear", "&Year to Date", &CalculatorForm::openLedger);
     addAction(menu, "mnuHeader", "H&eader", &CalculatorForm::openHeadingDialog);
+    menu->addSeparator();
+    addAction(menu, "mnuRegister", "Payroll &Register", &CalculatorForm::openRegister);
 }
 
 void CalculatorForm::buildOptionsMenu() {

@@ -12,6 +12,7 @@
 #include "ui/overtime_sheet_form.h"
 #include "ui/pay_date_picker.h"
 #include "ui/print_file_name.h"
+#include "ui/register_window.h"
 #include "ui/vacation_dialog.h"
 #include "ytd/ledger_file.h"
 
@@ -54,6 +55,17 @@ void CalculatorForm::openVacation() {
     takeEntries();
     if (vacationDialog_ == nullptr) vacationDialog_ = new VacationDialog(ctx_, this);
     present(vacationDialog_);
+}
+
+// The register reads the saved ledgers of the whole folder; it belongs to no one employee.
+void CalculatorForm::openRegister() {
+    takeEntries();
+    if (registerWindow_ == nullptr) {
+        registerWindow_ = new RegisterWindow(ctx_, desktop_, this);
+    } else {
+        registerWindow_->showRegister();
+    }
+    present(registerWindow_);
 }
 
 void CalculatorForm::openOvertimeSheet() {

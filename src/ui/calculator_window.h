@@ -27,6 +27,7 @@ class LedgerWindow;
 class ChecksWindow;
 class VacationDialog;
 class OvertimeSheetForm;
+class RegisterWindow;
 
 // The calculator window `Form1`: the eight entry boxes, Calculate and Clear, every result
 // and the menus. It shows the engine's window texts and calls the engine's commands; the
@@ -58,6 +59,9 @@ class CalculatorForm : public QMainWindow {
     void openChecks();
     void openVacation();
     void openOvertimeSheet();
+    void openRegister();
+    void backupFolder();
+    void restoreFolder();
     void printStub();
     void printImage();
     void pickPayDate();
@@ -130,6 +134,7 @@ class CalculatorForm : public QMainWindow {
     QPointer<ChecksWindow> checksWindow_;
     QPointer<VacationDialog> vacationDialog_;
     QPointer<OvertimeSheetForm> overtimeSheet_;
+    QPointer<RegisterWindow> registerWindow_;
     bool ended_ = false;
 };
 

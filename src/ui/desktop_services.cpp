@@ -26,6 +26,16 @@ QString askForWorkbookFile(QWidget* parent, const QString& proposed) {
     return QFileDialog::getSaveFileName(parent, "Excel", proposed, "Excel Workbook (*.xlsx)");
 }
 
+constexpr const char* kBackupFilter = "Backups (*.tar.gz)";
+
+QString askForBackupFile(QWidget* parent, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent, "Backup", proposed, kBackupFilter);
+}
+
+QString askForBackupToRestore(QWidget* parent, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, "Restore", folder, kBackupFilter);
+}
+
 bool openWithDesktop(const QString& file) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
@@ -48,7 +58,15 @@ bool reported(QWidget* parent, Print print) {
 }  // namespace
 
 DesktopServices realDesktopServices() {
-    return DesktopServices{askForPrinter, askForWorkbookFile, openWithDesktop};
+    return DesktopServices{askForPrinter, askForWorkbookFile, openWithDesktop, askForBackupFile,
+                           askForBackupToRestore};
+}
+
+void showWrittenWorkbook(QWidget* parent, const DesktopServices& desktop, const QString& path) {
+    if (desktop.openDocument(path)) return;
+    showUserMessage(parent, {"The workbook was written to " + fromQt(path) +
+                                 ",\r\nbut no program is set up to open it.",
+                             "Excel", MessageIcon::Information});
 }
 
 bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintProducer& produce,

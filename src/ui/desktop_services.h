@@ -22,6 +22,10 @@ struct DesktopServices {
     std::function<QString(QWidget* parent, const QString& proposed)> chooseWorkbookFile;
     // Opens a document with the desktop's program for it; false when none took it.
     std::function<bool(const QString& file)> openDocument;
+    // Where to write a backup, starting from the proposed path; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& proposed)> chooseBackupFile;
+    // The backup to restore, the dialog starting in `folder`; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> chooseBackupToRestore;
 };
 
 // The printer selection dialog, the save dialog and the desktop's default applications.
@@ -31,6 +35,10 @@ DesktopServices realDesktopServices();
 // nothing; a refusal or a printer failure is shown with its message. True when printed.
 bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintProducer& produce,
                    const QString& proposedPdf);
+
+// Opens a workbook just written with the desktop's program, or says where it was written
+// when no program takes it.
+void showWrittenWorkbook(QWidget* parent, const DesktopServices& desktop, const QString& path);
 
 // The printer selection dialog, then a picture of the window as it is shown.
 bool printWindowImage(QWidget* parent, const DesktopServices& desktop, QWidget* window,

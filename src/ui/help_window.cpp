@@ -174,6 +174,7 @@ QString helpPageFor(const QWidget* window) {
         {"DialogVac", "leave-and-overtime.html"},
         {"Form2", "leave-and-overtime.html"},
         {"frmDate", "leave-and-overtime.html"},
+        {"frmRegister", "payroll.html"},
     };
     // A window without a page of its own is explained with the window it was opened from.
     for (const QWidget* w = window != nullptr ? window->window() : nullptr; w != nullptr;

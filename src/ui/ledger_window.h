@@ -51,7 +51,6 @@ class LedgerWindow : public QMainWindow {
     void exportWorkbook();
     void printLedger();
     void closeLedger();
-    void showWorkbook(const QString& path);
     QString proposedWorkbook() const;
     // Runs engine operations with their notices shown over this window; a refusal is shown
     // and gives false.

@@ -12,6 +12,7 @@
 #include "ui/message_box.h"
 #include "ui/pay_date_picker.h"
 #include "ui/print_file_name.h"
+#include "ui/shown_path.h"
 #include "ytd/ledger_file.h"
 #include "ytd/ledger_ops.h"
 
@@ -81,9 +82,7 @@ QString LedgerWindow::proposedWorkbook() const {
     const std::string name = ctx_.UserFileBase.empty() ? "Ledger" : ctx_.UserFileBase;
     const std::filesystem::path proposed = ctx_.folder / (name + ".xlsx");
     // The save dialog starts in the employee's folder, whatever the program's own folder is.
-    std::error_code ignored;
-    const std::filesystem::path absolute = std::filesystem::absolute(proposed, ignored);
-    return toQt((absolute.empty() ? proposed : absolute).string());
+    return toQt(shownPath(proposed).string());
 }
 
 void LedgerWindow::exportWorkbook() {
@@ -91,14 +90,7 @@ void LedgerWindow::exportWorkbook() {
     if (path.isEmpty()) return;
     // The workbook takes the window's texts as they stand, unsaved edits included.
     if (!runEngine([&] { ToExcel(ctx_, std::filesystem::path(fromQt(path))); })) return;
-    showWorkbook(path);
-}
-
-void LedgerWindow::showWorkbook(const QString& path) {
-    if (desktop_.openDocument(path)) return;
-    showUserMessage(this, {"The workbook was written to " + fromQt(path) +
-                               ",\r\nbut no program is set up to open it.",
-                           "Excel", MessageIcon::Information});
+    showWrittenWorkbook(this, desktop_, path);
 }
 
 void LedgerWindow::closeLedger() {

@@ -196,7 +196,9 @@ class BadInputGui : public corvanta::testing::PayrollFixture {
     std::vector<std::string> stored;
     DesktopServices desktop{[](QWidget*, const QString&) { return nullptr; },
                             [](QWidget*, const QString&) { return QString(); },
-                            [](const QString&) { return false; }};
+                            [](const QString&) { return false; },
+                            [](QWidget*, const QString&) { return QString(); },
+                            [](QWidget*, const QString&) { return QString(); }};
 };
 
 // Each text is pasted (the key filter cannot stop a paste) and, when short, typed.

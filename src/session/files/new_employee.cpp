@@ -1,5 +1,10 @@
 #include "files/new_employee.h"
 
+#include <filesystem>
+
+#include "core/calculate.h"
+#include "core/user_error.h"
+#include "files/open_employee.h"
 #include "local/city_table.h"
 #include "local/non_city_table.h"
 #include "side/leave_record.h"
@@ -32,6 +37,28 @@ EmployeeRecord newEmployeeRecord(const std::string& baseName) {
     scratch.nonCity = nonCityDefaults();
     showNonCityTable(scratch.nonCity, scratch.nonCityDialog);
     return scratch.employee();
+}
+
+void startNewEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
+    ctx.employee() = newEmployeeRecord(baseName);
+    const EmployeeProfile& p = ctx.profile;
+    ctx.window.deductionTags = {p.CreditLabel, p.BondLabel, p.DuesLabel, p.PensionLabel,
+                                p.MiscLabel};
+    ClearAll(ctx, today);
+}
+
+void ReopenEmployee(PayrollContext& ctx, const std::string& today) {
+    const std::string base = ctx.UserFileBase;
+    std::error_code ec;
+    if (base.empty() || !std::filesystem::exists(ctx.folder / (base + ".use"), ec)) return;
+    PayrollContext next = ctx;
+    try {
+        OpenEmployee(next, base, today);
+    } catch (const UserError&) {
+        startNewEmployee(ctx, "", today);
+        throw;
+    }
+    ctx = std::move(next);
 }
 
 }  // namespace corvanta

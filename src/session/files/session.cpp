@@ -74,14 +74,7 @@ SessionOutcome Session::New() {
     return SessionOutcome::Continue;
 }
 
-void Session::resetToNewEmployee() {
-    const std::string name = ctx_.UserFileBase;
-    ctx_.employee() = newEmployeeRecord(name);
-    const EmployeeProfile& p = ctx_.profile;
-    ctx_.window.deductionTags = {p.CreditLabel, p.BondLabel, p.DuesLabel, p.PensionLabel,
-                                 p.MiscLabel};
-    ClearAll(ctx_, today_());
-}
+void Session::resetToNewEmployee() { startNewEmployee(ctx_, ctx_.UserFileBase, today_()); }
 
 SessionOutcome Session::Open() {
     if (runSaveWindow() == SessionOutcome::EndProgram) return SessionOutcome::EndProgram;

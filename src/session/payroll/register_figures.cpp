@@ -332,6 +332,33 @@ RegisterPeriod registerPeriod(RegisterSpan span, const std::string& text) {
     return p;
 }
 
+std::vector<std::string> postedWeeks(const std::vector<EmployeeBooks>& employees) {
+    std::vector<std::pair<std::chrono::year_month_day, std::string>> dated;
+    std::vector<std::string> undated;
+    const auto seen = [&](const std::string& label) {
+        return std::any_of(dated.begin(), dated.end(),
+                           [&](const auto& d) { return d.second == label; }) ||
+               std::find(undated.begin(), undated.end(), label) != undated.end();
+    };
+    for (const EmployeeBooks& e : employees) {
+        for (const LedgerRow& r : e.rows) {
+            const std::string label = trimmed(r.WeekLabel);
+            if (!inUse(r) || label.empty() || seen(label)) continue;
+            if (const auto date = readPayDate(label)) {
+                dated.emplace_back(*date, label);
+            } else {
+                undated.push_back(label);
+            }
+        }
+    }
+    std::stable_sort(dated.begin(), dated.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> weeks;
+    for (const auto& d : dated) weeks.push_back(d.second);
+    weeks.insert(weeks.end(), undated.begin(), undated.end());
+    return weeks;
+}
+
 PayrollRegister buildRegister(const std::vector<EmployeeBooks>& employees,
                               const RegisterPeriod& period) {
     PayrollRegister reg;

@@ -87,6 +87,10 @@ inline constexpr double kFutaWageBase = 7000.0;
 PayrollRegister buildRegister(const std::vector<EmployeeBooks>& employees,
                               const RegisterPeriod& period);
 
+// The week labels posted in the ledgers, each once: dated ones in date order, then the others
+// in the order first met. The choices of a week's register.
+std::vector<std::string> postedWeeks(const std::vector<EmployeeBooks>& employees);
+
 // The amount at a rate in ten-thousandths (1240 for 12.4%), to the cent.
 Currency atRate(Currency amount, int tenThousandths);
 
