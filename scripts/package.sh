@@ -1,18 +1,33 @@
 #!/usr/bin/env bash
 # Builds the Debian package corvanta_<version>_amd64.deb in build-package/ with CPack
 # (dependencies found by dpkg-shlibdeps).
-#   scripts/package.sh           build the package
-#   scripts/package.sh --check   then list it, unpack it into a scratch folder and run the
-#                                unpacked corvanta-cli on the unpacked federal table
+#   scripts/package.sh               build the package
+#   scripts/package.sh --check       then list it, unpack it into a scratch folder and run the
+#                                    unpacked corvanta-cli on the unpacked federal table
+#   scripts/package.sh --from DIR    package an existing Release build folder instead (CI
+#                                    packages the build it has just tested)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-package"
+check=false
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --check) check=true ;;
+        --from) build=$(realpath -m "$2"); shift ;;
+        *) echo "usage: scripts/package.sh [--check] [--from BUILD_DIR]" >&2; exit 2 ;;
+    esac
+    shift
+done
 "$root/scripts/setup.sh" >/dev/null
-"$root/scripts/build.sh" "$build" -DCORVANTA_BENCH=OFF >/dev/null
+if [ "$build" = "$root/build-package" ]; then
+    "$root/scripts/build.sh" "$build" -DCORVANTA_BENCH=OFF >/dev/null
+else
+    cmake --build "$build" --parallel "${CORVANTA_JOBS:-2}" >/dev/null
+fi
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls -t "$build"/corvanta_*_amd64.deb | head -n1)
 echo "$deb"
-[ "${1:-}" = "--check" ] || exit 0
+$check || exit 0
 
 echo "== contents"
 dpkg-deb -c "$deb" | awk '{print $6}'
