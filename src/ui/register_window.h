@@ -35,7 +35,7 @@ class RegisterWindow : public QWidget {
   private:
     void showTable(QTableWidget* table, const std::vector<std::vector<std::string>>& rows,
                    bool headed);
-    QString proposedFile(const QString& extension) const;
+    [[nodiscard]] QString proposedFile(const QString& extension) const;
 
     const PayrollContext& ctx_;
     const DesktopServices& desktop_;

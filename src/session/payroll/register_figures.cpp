@@ -354,6 +354,7 @@ std::vector<std::string> postedWeeks(const std::vector<EmployeeBooks>& employees
     std::stable_sort(dated.begin(), dated.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> weeks;
+    weeks.reserve(dated.size() + undated.size());
     for (const auto& d : dated) weeks.push_back(d.second);
     weeks.insert(weeks.end(), undated.begin(), undated.end());
     return weeks;
