@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <filesystem>
 
+#include <unistd.h>
+
 #include "cli/run_document.h"
 #include "payroll/pay_run.h"
 #include "payroll/register_figures.h"
@@ -53,10 +55,13 @@ std::vector<HoursRow> weekRows() {
     return rows;
 }
 
+// A fresh copy, on the disk before the timing starts: a clerk's folder is there already, and
+// the copy's own writes (and the freeing of the previous copy) are not the run's work.
 fs::path freshCopy(const std::string& name) {
     const fs::path run = fs::temp_directory_path() / name;
     fs::remove_all(run);
     fs::copy(staffFolder(), run);
+    ::sync();
     return run;
 }
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <vector>
 
 #include "core/user_error.h"
 #include "support/temp_folder.h"
@@ -30,6 +31,34 @@ TEST(AtomicWrite, NewFilesAreOwnerOnlyAndRewritesKeepTheirMode) {
     writeFileAtomically(file, "two\r\n", false);
     EXPECT_EQ(folder.read("Smith.use"), "two\r\n");
     EXPECT_EQ(modeOf(file), 0640u);
+}
+
+ino_t inodeOf(const std::filesystem::path& p) {
+    struct stat st {};
+    ::stat(p.c_str(), &st);
+    return st.st_ino;
+}
+
+// A file holding exactly the bytes already is not replaced; any other content replaces it,
+// a prefix or a longer text included.
+TEST(AtomicWrite, ReplacesAFileOnlyWhenItsBytesChange) {
+    struct Case {
+        const char* content;
+        bool replaced;
+    };
+    for (const Case& c : std::vector<Case>{{"same\r\n", false},
+                                           {"same", true},
+                                           {"same\r\n\r\n", true},
+                                           {"Same\r\n", true},
+                                           {"", true}}) {
+        TempFolder folder;
+        const auto file = folder / "Smith.hol";
+        writeFileAtomically(file, "same\r\n");
+        const ino_t before = inodeOf(file);
+        writeFileAtomically(file, c.content);
+        EXPECT_EQ(folder.read("Smith.hol"), c.content);
+        EXPECT_EQ(inodeOf(file) != before, c.replaced) << '"' << c.content << '"';
+    }
 }
 
 TEST(AtomicWrite, LeavesNoTemporaryFileBehind) {

@@ -95,7 +95,14 @@ const std::vector<SavePath>& savePaths() {
              saveNonCityDialog(c);
          }},
         {"SaveAnnual", ledger},
-        {"SaveVac", [](PayrollContext& c, int v) { vary(c, v), SaveVac(c); }},
+        // The dialog's boxes are what the save takes; a closed dialog shows the file again.
+        {"SaveVac",
+         [](PayrollContext& c, int v) {
+             c.leaveDialog.loaded = true;
+             c.leaveDialog.txtVacBal = v == 0 ? "40" : "80";
+             c.leaveDialog.txtVdate.fill(longText(v, 'd'));
+             SaveVac(c);
+         }},
         {"SavePeriodSnapshot", snapshot},
         {"SaveHeader", heading},
     };

@@ -11,7 +11,8 @@ namespace corvanta {
 // Replaces a file so that it is always either the complete old or the complete new version:
 // the content goes to a temporary file in the same folder, which is flushed to disk and
 // renamed over the target; then the folder itself is flushed. A new file is owner-only; a
-// rewritten one keeps its permissions. Throws FileError naming the file.
+// rewritten one keeps its permissions. A file that already holds exactly the content is left
+// as it is. Throws FileError naming the file.
 void writeFileAtomically(const std::filesystem::path& path, std::string_view content,
                          bool durable = true);
 
