@@ -2,10 +2,10 @@
 
 #include <QGuiApplication>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 #include "cli/cli_args.h"
-#include "cli/json_writer.h"
 #include "files/file_io.h"
 #include "payroll/register_report.h"
 #include "print/text_page.h"
@@ -14,103 +14,68 @@
 namespace corvanta {
 namespace {
 
-// Dollars to the cent as a JSON number: every register amount is a sum of cent amounts.
-std::string jsonAmount(Currency c) {
-    const std::int64_t units = c.units();
-    const std::int64_t cents = (units < 0 ? -units : units) / 100;
-    std::string s = std::to_string(cents / 100) + "." + (cents % 100 < 10 ? "0" : "") +
-                    std::to_string(cents % 100);
-    return units < 0 ? "-" + s : s;
+using Json = nlohmann::ordered_json;
+
+// Dollars to the cent as a JSON number: every register amount is a sum of cent amounts, and
+// the shortest text of the double is that amount.
+Json dollars(Currency c) { return static_cast<double>(c.units()) / 10000.0; }
+
+Json amountsJson(const RegisterAmounts& a) {
+    return Json{{"gross", dollars(a.gross)},
+                {"federal", dollars(a.federal)},
+                {"socialSecurity", dollars(a.socSec)},
+                {"medicare", dollars(a.medicare)},
+                {"state", dollars(a.state)},
+                {"city", dollars(a.city)},
+                {"sdi", dollars(a.sdi)},
+                {"sui", dollars(a.sui)},
+                {"deductions", dollars(a.deductions)},
+                {"net", dollars(a.net)},
+                {"tips", dollars(a.tips)},
+                {"kPlan", dollars(a.kPlan)}};
 }
 
-class JsonText {
-  public:
-    JsonText& key(const std::string& k) {
-        comma();
-        out_ += jsonQuote(k) + ":";
-        fresh_ = true;
-        return *this;
-    }
-    JsonText& raw(const std::string& v) {
-        comma();
-        out_ += v;
-        return *this;
-    }
-    JsonText& amount(const std::string& k, Currency c) { return key(k).raw(jsonAmount(c)); }
-    JsonText& open(char c) {
-        comma();
-        out_ += c;
-        fresh_ = true;
-        return *this;
-    }
-    JsonText& close(char c) {
-        out_ += c;
-        fresh_ = false;
-        return *this;
-    }
-    [[nodiscard]] const std::string& str() const { return out_; }
-
-  private:
-    void comma() {
-        if (!fresh_) out_ += ",";
-        fresh_ = false;
-    }
-    std::string out_;
-    bool fresh_ = true;
-};
-
-void amountsJson(JsonText& j, const RegisterAmounts& a) {
-    j.amount("gross", a.gross).amount("federal", a.federal).amount("socialSecurity", a.socSec);
-    j.amount("medicare", a.medicare).amount("state", a.state).amount("city", a.city);
-    j.amount("sdi", a.sdi).amount("sui", a.sui).amount("deductions", a.deductions);
-    j.amount("net", a.net).amount("tips", a.tips).amount("kPlan", a.kPlan);
+Json employeeJson(const RegisterLine& l) {
+    Json j{{"employee", l.employee}, {"name", l.name}, {"paid", l.paid}, {"status", l.status}};
+    j.update(amountsJson(l.amounts));
+    j["undated"] = l.undated;
+    return j;
 }
 
-void employeeJson(JsonText& j, const RegisterLine& l) {
-    j.open('{');
-    j.key("employee").raw(jsonQuote(l.employee)).key("name").raw(jsonQuote(l.name));
-    j.key("paid").raw(l.paid ? "true" : "false").key("status").raw(jsonQuote(l.status));
-    amountsJson(j, l.amounts);
-    j.key("undated").open('[');
-    for (const std::string& u : l.undated) j.raw(jsonQuote(u));
-    j.close(']').close('}');
+Json form941Json(const Form941& f) {
+    const auto pair = [](Currency a, Currency b) { return Json::array({dollars(a), dollars(b)}); };
+    return Json{{"line1", f.line1},
+                {"line2", dollars(f.line2)},
+                {"line3", dollars(f.line3)},
+                {"line5a", pair(f.line5aWages, f.line5aTax)},
+                {"line5b", pair(f.line5bTips, f.line5bTax)},
+                {"line5c", pair(f.line5cWages, f.line5cTax)},
+                {"line5d", dollars(f.line5d)},
+                {"line6", dollars(f.line6)},
+                {"line7a", dollars(f.line7a)},
+                {"line8", dollars(f.line8)}};
 }
 
-void pairJson(JsonText& j, const std::string& k, Currency a, Currency b) {
-    j.key(k).open('[').raw(jsonAmount(a)).raw(jsonAmount(b)).close(']');
+Json boxesJson(const FormW2& w) {
+    return Json{
+        {"box1", dollars(w.box1)},   {"box2", dollars(w.box2)},     {"box3", dollars(w.box3)},
+        {"box4", dollars(w.box4)},   {"box5", dollars(w.box5)},     {"box6", dollars(w.box6)},
+        {"box7", dollars(w.box7)},   {"box12D", dollars(w.box12D)}, {"box16", dollars(w.box16)},
+        {"box17", dollars(w.box17)}, {"box18", dollars(w.box18)},   {"box19", dollars(w.box19)}};
 }
 
-void form941Json(JsonText& j, const Form941& f) {
-    j.key("form941").open('{');
-    j.key("line1").raw(std::to_string(f.line1));
-    j.amount("line2", f.line2).amount("line3", f.line3);
-    pairJson(j, "line5a", f.line5aWages, f.line5aTax);
-    pairJson(j, "line5b", f.line5bTips, f.line5bTax);
-    pairJson(j, "line5c", f.line5cWages, f.line5cTax);
-    j.amount("line5d", f.line5d).amount("line6", f.line6).amount("line7a", f.line7a);
-    j.amount("line8", f.line8).close('}');
-}
-
-void boxesJson(JsonText& j, const FormW2& w) {
-    j.amount("box1", w.box1).amount("box2", w.box2).amount("box3", w.box3);
-    j.amount("box4", w.box4).amount("box5", w.box5).amount("box6", w.box6);
-    j.amount("box7", w.box7).amount("box12D", w.box12D).amount("box16", w.box16);
-    j.amount("box17", w.box17).amount("box18", w.box18).amount("box19", w.box19);
-}
-
-void yearJson(JsonText& j, const PayrollRegister& reg) {
-    j.key("w2").open('[');
+void addYear(Json& j, const PayrollRegister& reg) {
+    Json w2 = Json::array();
     for (const FormW2& w : reg.w2) {
-        j.open('{').key("employee").raw(jsonQuote(w.employee));
-        boxesJson(j, w);
-        j.close('}');
+        Json one{{"employee", w.employee}};
+        one.update(boxesJson(w));
+        w2.push_back(std::move(one));
     }
-    j.close(']');
-    j.key("w3").open('{');
-    boxesJson(j, reg.w3);
-    j.close('}');
-    j.amount("futa", reg.futa).amount("employerSocialSecurity", reg.employerSocSec);
-    j.amount("employerMedicare", reg.employerMedicare);
+    j["w2"] = std::move(w2);
+    j["w3"] = boxesJson(reg.w3);
+    j["futa"] = dollars(reg.futa);
+    j["employerSocialSecurity"] = dollars(reg.employerSocSec);
+    j["employerMedicare"] = dollars(reg.employerMedicare);
 }
 
 std::string csvCell(const std::string& s) {
@@ -168,21 +133,15 @@ void writePdf(const std::filesystem::path& file, const PayrollRegister& reg) {
 }  // namespace
 
 std::string registerJson(const PayrollRegister& reg) {
-    JsonText j;
-    j.open('{').key("employees").open('[');
-    for (const RegisterLine& l : reg.lines) employeeJson(j, l);
-    j.close(']');
-    if (reg.period.span != RegisterSpan::Year) {
-        j.key("totals").open('{');
-        amountsJson(j, reg.totals);
-        j.close('}');
-    }
-    if (reg.form941) form941Json(j, *reg.form941);
-    if (reg.period.span == RegisterSpan::Year) yearJson(j, reg);
-    j.key("checks").open('[');
-    for (const std::string& c : checkLines(reg)) j.raw(jsonQuote(c));
-    j.close(']').close('}');
-    return j.str();
+    Json employees = Json::array();
+    for (const RegisterLine& l : reg.lines) employees.push_back(employeeJson(l));
+    Json j{{"employees", std::move(employees)}};
+    if (reg.period.span != RegisterSpan::Year) j["totals"] = amountsJson(reg.totals);
+    if (reg.form941) j["form941"] = form941Json(*reg.form941);
+    if (reg.period.span == RegisterSpan::Year) addYear(j, reg);
+    j["checks"] = checkLines(reg);
+    // A name typed in another code page is shown with replacement characters, not refused.
+    return j.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 int registerCommand(const std::vector<std::string>& argv, CommandEnv& env) {

@@ -157,6 +157,16 @@ TEST(RegisterChecks, CleanLedgerHasNoChecks) {
         << registerJson(folder, "--year", "2008")["checks"];
 }
 
+// A file named in another code page (Latin-1 "José.use") still gives valid JSON.
+TEST(RegisterCommand, AFileNameThatIsNotUtf8StillGivesValidJson) {
+    TempFolder folder;
+    writeEmployee(folder, "Jos\xE9", {{"1/4/2008", 100, 0, 6.2, 1.45}});
+    const auto j = registerJson(folder, "--week", "1/4/2008");
+    ASSERT_EQ(j["employees"].size(), 1U);
+    EXPECT_EQ(j["employees"][0]["employee"], "Jos\uFFFD");
+    EXPECT_EQ(j["totals"]["gross"], 100.0);
+}
+
 TEST(RegisterCommand, RefusesWrongPeriodsAndOutputs) {
     TempFolder folder;
     const std::vector<std::vector<std::string>> bad{
