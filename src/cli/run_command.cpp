@@ -105,10 +105,15 @@ int runCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     const auto week = args.value("--week");
     if (!hours || !week) throw UsageError("run needs --hours FILE.csv and --week DATE");
     PayRunRequest request{args.value("--dir").value_or("."), *week, postRowOf(args), todayText()};
+    const std::vector<HoursRow> rows = hoursOf(*hours);
+    // Every employee of the sheet is held from here to the end of the run.
+    if (const auto inUse = holdPayRunEmployees(request, rows); !inUse.empty()) {
+        listProblems(inUse, env.err);
+        return 1;
+    }
     if (finishInterruptedCommit(request.folder)) {
         env.err << "An employee left part way by an earlier run was finished first.\n";
     }
-    const std::vector<HoursRow> rows = hoursOf(*hours);
     const auto problems = checkPayRun(request, rows);
     if (!problems.empty()) {
         listProblems(problems, env.err);
