@@ -8,8 +8,8 @@
 
 #include <array>
 #include <cerrno>
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
