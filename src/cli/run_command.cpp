@@ -1,5 +1,7 @@
 #include "cli/run_command.h"
 
+#include <sys/resource.h>
+
 #include <QGuiApplication>
 #include <cstdlib>
 #include <ctime>
@@ -106,6 +108,12 @@ int runCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     if (!hours || !week) throw UsageError("run needs --hours FILE.csv and --week DATE");
     PayRunRequest request{args.value("--dir").value_or("."), *week, postRowOf(args), todayText()};
     const std::vector<HoursRow> rows = hoursOf(*hours);
+    // One open lock file per employee: a large staff needs more than the usual 1,024.
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+    }
     // Every employee of the sheet is held from here to the end of the run.
     if (const auto inUse = holdPayRunEmployees(request, rows); !inUse.empty()) {
         listProblems(inUse, env.err);

@@ -149,6 +149,11 @@ std::vector<RunProblem> holdPayRunEmployees(PayRunRequest& request,
         EmployeeHold hold = holdEmployee(request.folder, row.employee, {});
         if (hold.readOnly()) {
             problems.push_back({row.line, row.employee, "in use", hold.inUse});
+        } else if (hold.locks.empty()) {
+            // Unheld, another program could open her half way through the run.
+            problems.push_back({row.line, row.employee, "in use",
+                                "her lock file " + row.employee + kLockExtension +
+                                    " cannot be made in the folder"});
         } else {
             request.holds.emplace(row.employee, std::move(hold));
         }
