@@ -106,7 +106,8 @@ int runCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     const auto hours = args.value("--hours");
     const auto week = args.value("--week");
     if (!hours || !week) throw UsageError("run needs --hours FILE.csv and --week DATE");
-    PayRunRequest request{args.value("--dir").value_or("."), *week, postRowOf(args), todayText()};
+    PayRunRequest request{
+        args.value("--dir").value_or("."), *week, postRowOf(args), todayText(), {}};
     const std::vector<HoursRow> rows = hoursOf(*hours);
     // One open lock file per employee: a large staff needs more than the usual 1,024.
     rlimit files{};

@@ -258,7 +258,7 @@ TEST_F(SharedFolder, APayRunWithAHeldEmployeeWritesNothing) {
     const auto before = folderBytes(folder.path());
     HoursRow jane{2, "Jane Doe", {"40"}, ""};
     HoursRow bob{3, "Bob", {"38"}, ""};
-    PayRunRequest request{folder.path(), "1/4/2008", std::nullopt, today()};
+    PayRunRequest request{folder.path(), "1/4/2008", std::nullopt, today(), {}};
     const PayRunOutcome outcome = runPayPeriod(request, {jane, bob}, {});
     EXPECT_TRUE(outcome.done.empty());
     EXPECT_EQ(outcome.failedEmployee, "Bob");
