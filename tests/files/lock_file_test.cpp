@@ -93,7 +93,9 @@ TEST(LockFile, AStaleLockIsTakenOverAndALiveOneIsNot) {
         TempFolder folder;
         folder.write("Jane.lck", c.content);
         const int other = ::open((folder / "Jane.lck").c_str(), O_RDONLY | O_CLOEXEC);
-        if (c.advisoryLockHeld) ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+        if (c.advisoryLockHeld) {
+            ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+        }
         auto attempt = LockFile::tryAcquire(folder / "Jane.lck");
         EXPECT_EQ(attempt.lock.has_value(), c.takenOver);
         EXPECT_EQ(attempt.tookOver, c.takenOver);
