@@ -80,7 +80,7 @@ PayRunOutcome runWithPrintouts(const fs::path& folder, const fs::path& out) {
         checks.startPrintout();
         PrintCheck(ctx, checks, CheckOffsetTexts{});
     };
-    const PayRunRequest request{folder, "4/4/2008", std::nullopt, "4/4/2008"};
+    const PayRunRequest request{folder, "4/4/2008", std::nullopt, "4/4/2008", {}};
     PayRunOutcome outcome = runPayPeriod(request, weekRows(), printers);
     stubs.save(out / "stubs.pdf");
     checks.save(out / "checks.pdf");
@@ -105,7 +105,7 @@ void BM_PayRun500WithoutPrintouts(benchmark::State& state) {
         state.PauseTiming();
         const fs::path run = freshCopy("corvanta-run-bench");
         state.ResumeTiming();
-        const PayRunRequest request{run, "4/4/2008", std::nullopt, "4/4/2008"};
+        const PayRunRequest request{run, "4/4/2008", std::nullopt, "4/4/2008", {}};
         const PayRunOutcome outcome = runPayPeriod(request, weekRows(), PayRunPrinters{});
         if (!outcome.failedEmployee.empty()) state.SkipWithError(outcome.failure.c_str());
     }

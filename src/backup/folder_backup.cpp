@@ -12,7 +12,9 @@
 #include <sstream>
 
 #include "core/user_error.h"
+#include "files/employee_hold.h"
 #include "files/file_io.h"
+#include "files/lock_file.h"
 #include "payroll/employee_commit.h"
 
 namespace corvanta {
@@ -150,7 +152,10 @@ std::vector<std::string> backupFileNames(const std::filesystem::path& folder) {
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file() && plainName(name)) names.push_back(name);
+        // A lock file belongs to the program holding it, not to the folder's data.
+        if (entry.is_regular_file() && plainName(name) && !isLockFileName(name)) {
+            names.push_back(name);
+        }
     }
     if (ec) throw UserError("The folder " + folder.string() + " cannot be read.");
     std::sort(names.begin(), names.end());
@@ -228,12 +233,28 @@ std::vector<std::string> restoreBackup(const std::filesystem::path& archive,
             " does not match its manifest; nothing was restored: " + check.problems.front());
     }
     const auto entries = readArchive(archive);
+    // Every employee of the backup is held while her files are put back; none is replaced
+    // behind a program that has her open.
+    std::vector<EmployeeHold> holds;
+    std::string inUse;
+    for (const std::string& name : check.files) {
+        const std::filesystem::path p(name);
+        if (p.extension() != ".use") continue;
+        holds.push_back(holdEmployee(folder, p.stem().string(), {}));
+        if (holds.back().readOnly()) inUse += "\r\n" + holds.back().inUse;
+    }
+    if (!inUse.empty()) {
+        throw UserError("The backup " + archive.filename().string() +
+                        " was not restored; nothing was changed. Employees in use:" + inUse);
+    }
     // The folder goes back to the backup's moment: a pay run stopped part way is dropped.
     std::filesystem::remove(folder / kRunJournal);
     removeStaging(folder);
-    for (const std::string& name : check.files) {
-        writeFileAtomically(folder / name, entries.at(name));
-    }
+    withFolderLock(folder, [&] {
+        for (const std::string& name : check.files) {
+            writeFileAtomically(folder / name, entries.at(name));
+        }
+    });
     removeFilesNotBackedUp(folder, check.files);
     return check.files;
 }

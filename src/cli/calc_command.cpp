@@ -6,6 +6,7 @@
 #include "cli/json_writer.h"
 #include "cli/ledger_command.h"
 #include "core/calculate.h"
+#include "files/employee_hold.h"
 
 namespace corvanta {
 
@@ -70,6 +71,8 @@ int calcCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     const CliArgs args("calc", argv, withEmployeeOptions(env, valued), switches);
     std::optional<PayrollContext> own;
     PayrollContext& ctx = commandEmployee(args, env, own);
+    // A calculation that would be saved is refused whole, before any output.
+    if (!args.has("--no-save") || args.value("--post")) claimForWriting(ctx);
     runCalculation(ctx, args);
     const auto post = args.value("--post");
     const int row = post ? ledgerRowIndex(*post, ctx.profile) : -1;

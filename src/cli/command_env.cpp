@@ -1,6 +1,7 @@
 #include "cli/command_env.h"
 
 #include "cli/cli_args.h"
+#include "files/employee_hold.h"
 #include "files/open_employee.h"
 
 namespace corvanta {
@@ -16,7 +17,10 @@ PayrollContext& commandEmployee(const CliArgs& args, CommandEnv& env,
     PayrollContext& ctx = own.emplace();
     ctx.showMessage = [&err = env.err](const UserMessage& m) { err << m.text << "\n"; };
     if (const auto dir = args.value("--dir")) ctx.folder = *dir;
-    OpenEmployee(ctx, args.value("--user").value_or(""), todayText());
+    const std::string name = args.value("--user").value_or("");
+    // Held while the command runs; one another program holds is read only.
+    ctx.hold = holdEmployee(ctx.folder, name, ctx.showMessage);
+    OpenEmployee(ctx, name, todayText());
     return ctx;
 }
 

@@ -12,6 +12,7 @@
 #include "core/calculate.h"
 #include "core/money.h"
 #include "export/ledger_workbook.h"
+#include "files/employee_hold.h"
 #include "files/print_heading.h"
 #include "print/amount_words.h"
 #include "print/check_print.h"
@@ -72,6 +73,7 @@ void printOut(const CliArgs& args, const PrintProducer& produce, std::ostream& o
 
 // The calculation as `calc` runs it, then the save and the post when asked for.
 void calculated(PayrollContext& ctx, const CliArgs& args) {
+    if (args.has("--save") || args.value("--post")) claimForWriting(ctx);
     runCalculation(ctx, args);
     // Refused before anything is saved or posted, as the window asks before it prints.
     if (employeeNameMissing(ctx.profile) && !args.has("--force")) {

@@ -1,5 +1,7 @@
 #include "cli/run_command.h"
 
+#include <sys/resource.h>
+
 #include <QGuiApplication>
 #include <cstdlib>
 #include <ctime>
@@ -104,11 +106,23 @@ int runCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     const auto hours = args.value("--hours");
     const auto week = args.value("--week");
     if (!hours || !week) throw UsageError("run needs --hours FILE.csv and --week DATE");
-    PayRunRequest request{args.value("--dir").value_or("."), *week, postRowOf(args), todayText()};
+    PayRunRequest request{
+        args.value("--dir").value_or("."), *week, postRowOf(args), todayText(), {}};
+    const std::vector<HoursRow> rows = hoursOf(*hours);
+    // One open lock file per employee: a large staff needs more than the usual 1,024.
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+    }
+    // Every employee of the sheet is held from here to the end of the run.
+    if (const auto inUse = holdPayRunEmployees(request, rows); !inUse.empty()) {
+        listProblems(inUse, env.err);
+        return 1;
+    }
     if (finishInterruptedCommit(request.folder)) {
         env.err << "An employee left part way by an earlier run was finished first.\n";
     }
-    const std::vector<HoursRow> rows = hoursOf(*hours);
     const auto problems = checkPayRun(request, rows);
     if (!problems.empty()) {
         listProblems(problems, env.err);

@@ -55,6 +55,12 @@ class ScriptedPrompts : public SessionPrompts {
         *err_ << message.text << "\n";
         refused_ = true;
     }
+    // An employee another program holds is opened read only: reading commands go on, and
+    // each writing one is refused with this message.
+    bool askOpenReadOnly(const std::string& inUse) override {
+        *err_ << inUse << "\n";
+        return true;
+    }
 
   private:
     std::ostream* err_ = &std::cerr;

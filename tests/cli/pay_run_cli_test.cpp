@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "core/payroll_taxes.h"
+#include "files/lock_file.h"
 #include "payroll/payroll_folder.h"
 #include "state/pay_date.h"
 #include "support/cli_runner.h"
@@ -278,7 +279,8 @@ std::map<std::string, std::string> employeeFiles(const std::map<std::string, std
                                                  const std::string& name) {
     std::map<std::string, std::string> mine;
     for (const auto& [file, bytes] : all) {
-        if (file.rfind(name + ".", 0) == 0) mine[file] = bytes;
+        // A killed run leaves its locks behind; they are no part of her data.
+        if (file.rfind(name + ".", 0) == 0 && !isLockFileName(file)) mine[file] = bytes;
     }
     return mine;
 }

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "core/user_error.h"
+#include "files/lock_file.h"
 #include "save_paths.h"
 #include "support/temp_folder.h"
 
@@ -61,6 +62,7 @@ int expectOnlyCompleteVersions(const TempFolder& folder, const Allowed& allowed,
             ++temporaries;
             continue;
         }
+        if (isLockFileName(name)) continue;  // left by the killed program; no data
         const auto it = allowed.find(name);
         if (it == allowed.end()) {
             ADD_FAILURE() << where << ": unexpected file " << name;

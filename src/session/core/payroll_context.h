@@ -7,6 +7,7 @@
 #include "core/employee_record.h"
 #include "core/federal_table.h"
 #include "core/user_message.h"
+#include "files/employee_hold.h"
 #include "files/print_heading.h"
 
 namespace corvanta {
@@ -22,6 +23,7 @@ struct PayrollContext : EmployeeRecord {
     CalculatorWindow window;
     FederalTable federal;
     PrintHeading heading;
+    EmployeeHold hold;  // whether this session may write the employee's files
 
     bool durableWrites = true;
     MessageHandler showMessage = [](const UserMessage&) {};

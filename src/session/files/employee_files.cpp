@@ -5,6 +5,7 @@
 #include "core/employee_profile.h"
 #include "core/money.h"
 #include "core/numeric_text.h"
+#include "files/employee_hold.h"
 #include "files/file_io.h"
 
 namespace corvanta {
@@ -211,6 +212,7 @@ void saveEmployeeFileSet(PayrollContext& ctx) {
     for (int i = 0; i < rows; ++i) {
         if (ctx.overtime.WeekOvertime[i].empty()) ctx.overtime.WeekOvertime[i] = "0";
     }
+    claimForWriting(ctx);
     const bool durable = ctx.durableWrites;
     writeFileAtomically(ctx.employeeFile(".use"), formatUseFile(ctx), durable);
     writeFileAtomically(ctx.employeeFile(".and"), formatAndFile(ctx), durable);

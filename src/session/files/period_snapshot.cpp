@@ -8,6 +8,7 @@
 #include "core/calculate.h"
 #include "core/money.h"
 #include "core/numeric_text.h"
+#include "files/employee_hold.h"
 #include "files/file_io.h"
 #include "files/record_format.h"
 
@@ -66,6 +67,7 @@ std::filesystem::path SavePeriodSnapshot(PayrollContext& ctx) {
     RecordWriter out;
     for (const float a : amounts) out.single(a).endLine();
     auto path = ctx.folder / periodSnapshotName(w.txtWeek, ctx.UserFileBase);
+    claimForWriting(ctx);
     writeFileAtomically(path, out.content(), ctx.durableWrites);
     return path;
 }

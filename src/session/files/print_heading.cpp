@@ -4,6 +4,7 @@
 
 #include "core/payroll_context.h"
 #include "files/file_io.h"
+#include "files/lock_file.h"
 #include "files/record_format.h"
 
 namespace corvanta {
@@ -45,8 +46,10 @@ void ReadHeading(PayrollContext& ctx) {
 }
 
 void SaveHeader(PayrollContext& ctx) {
-    writeFileAtomically(ctx.folder / kHeadingFile, formatHeadingFile(ctx.heading),
-                        ctx.durableWrites);
+    withFolderLock(ctx.folder, [&] {
+        writeFileAtomically(ctx.folder / kHeadingFile, formatHeadingFile(ctx.heading),
+                            ctx.durableWrites);
+    });
 }
 
 void loadHeadingDialog(PayrollContext& ctx) {

@@ -4,6 +4,7 @@
 
 #include "core/calculate.h"
 #include "files/employee_files.h"
+#include "files/employee_hold.h"
 #include "files/file_io.h"
 #include "files/new_employee.h"
 #include "files/open_employee.h"
@@ -57,11 +58,20 @@ SessionOutcome Session::New() {
         return SessionOutcome::Continue;
     }
     // Checked before the name is taken over, so a refused name never becomes the one the
-    // data in memory is saved under.
-    if (canOpenForReading(ctx_.folder / (name + ".use"))) {
+    // data in memory is saved under; checked again under her lock, which another program
+    // making the same employee meanwhile holds.
+    const auto exists = [&] { return canOpenForReading(ctx_.folder / (name + ".use")); };
+    if (exists()) {
         prompts_.showMessage({"........" + name + kAlreadyExistsSuffix});
         return SessionOutcome::Continue;
     }
+    EmployeeHold hold = holdEmployee(ctx_.folder, name, ctx_.showMessage);
+    if (hold.readOnly() || exists()) {
+        prompts_.showMessage(
+            {hold.readOnly() ? hold.inUse : "........" + name + kAlreadyExistsSuffix});
+        return SessionOutcome::Continue;
+    }
+    ctx_.hold = std::move(hold);
     ctx_.UserFileBase = name;
     ctx_.window.caption = "  User:  " + name;
     ctx_.window.lbUser = name;
@@ -87,6 +97,14 @@ SessionOutcome Session::Open() {
     // the copy's record whole before it reads.
     PayrollContext next = ctx_;
     if (chosen->has_parent_path()) next.folder = chosen->parent_path();
+    // Opening her again keeps her lock; otherwise hers is taken, and the previous
+    // employee's goes with the previous context.
+    if (!ctx_.hold.isFor(next.folder, base) || ctx_.hold.readOnly()) {
+        next.hold = holdEmployee(next.folder, base, ctx_.showMessage);
+        if (next.hold.readOnly() && !prompts_.askOpenReadOnly(next.hold.inUse)) {
+            return SessionOutcome::Continue;
+        }
+    }
     try {
         OpenEmployee(next, base, today_());
     } catch (const UserError& e) {
@@ -101,6 +119,7 @@ SessionOutcome Session::Save() { return runSaveWindow(); }
 
 SessionOutcome Session::Exit() {
     if (prompts_.askYesNo("Save?", kSaveSettingsQuestion)) runSaveWindow();
+    ctx_.hold = EmployeeHold{};
     return SessionOutcome::EndProgram;
 }
 
@@ -117,6 +136,20 @@ bool Session::saveAs(const std::string& name) {
     if (const auto problem = employeeNameProblem(name)) {
         prompts_.showMessage({*problem, "Save User"});
         return false;
+    }
+    // Her data in memory may be older than her files: read only stays read only until she is
+    // opened again. Another name typed in the box is held from now on, as an opened one.
+    if (ctx_.hold.name == name && ctx_.hold.readOnly()) {
+        prompts_.showMessage({ctx_.hold.inUse, "Save User"});
+        return false;
+    }
+    if (ctx_.hold.locks.count(name) == 0) {
+        EmployeeHold next = holdEmployee(ctx_.folder, name, ctx_.showMessage);
+        if (next.readOnly()) {
+            prompts_.showMessage({next.inUse, "Save User"});
+            return false;
+        }
+        ctx_.hold = std::move(next);
     }
     ctx_.UserFileBase = name;
     try {

@@ -32,6 +32,14 @@ class SessionPrompts {
     // The open dialog with the given filter; nothing when cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(const std::string& filter) = 0;
     virtual void showMessage(const UserMessage& message) = 0;
+    // Open found the employee in use by another: true to open her read only, false not at
+    // all. The window asks with Yes and No.
+    virtual bool askOpenReadOnly(const std::string& inUse) {
+        return askYesNo("Open", inUse + "\r\n" + kOpenReadOnlyQuestion);
+    }
+
+    static constexpr const char* kOpenReadOnlyQuestion =
+        "Open this user read only?\r\nYes: look without saving. No: do not open.";
 };
 
 // Whether the program goes on after a command.

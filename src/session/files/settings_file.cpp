@@ -1,6 +1,7 @@
 #include "files/settings_file.h"
 
 #include "core/dialog_text.h"
+#include "files/employee_hold.h"
 #include "files/file_io.h"
 
 namespace corvanta {
@@ -9,8 +10,9 @@ std::string corruptedFileMessage(const std::string& fileName) {
     return "You have corupted a file.\r\nFind file,\r\n" + fileName + "\r\nand delete it.";
 }
 
-void writeSettingsFile(const PayrollContext& ctx, const std::string& extension,
+void writeSettingsFile(PayrollContext& ctx, const std::string& extension,
                        const std::string& content) {
+    claimForWriting(ctx);
     try {
         writeFileAtomically(ctx.employeeFile(extension), content, ctx.durableWrites);
     } catch (const FileError& e) {

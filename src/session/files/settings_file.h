@@ -11,7 +11,7 @@ std::string corruptedFileMessage(const std::string& fileName);
 
 // Writes one of the employee's settings files (".sta", ".cti", ".nci"). A failure throws
 // FileError with the dialogs' "Check your numbers" lines and the reason, naming the file.
-void writeSettingsFile(const PayrollContext& ctx, const std::string& extension,
+void writeSettingsFile(PayrollContext& ctx, const std::string& extension,
                        const std::string& content);
 
 }  // namespace corvanta

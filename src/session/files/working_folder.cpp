@@ -5,6 +5,7 @@
 #include "core/federal_table.h"
 #include "core/user_error.h"
 #include "files/file_io.h"
+#include "files/lock_file.h"
 
 namespace corvanta {
 
@@ -20,7 +21,11 @@ void prepareWorkingFolder(const std::filesystem::path& folder,
     const std::filesystem::path table = folder / kFederalTableFile;
     if (std::filesystem::exists(table, failed)) return;
     const std::optional<std::string> content = readFileIfExists(installedTable);
-    if (content) writeFileAtomically(table, *content);
+    if (!content) return;
+    // Another program starting in the same folder may be copying it too.
+    withFolderLock(folder, [&] {
+        if (!std::filesystem::exists(table, failed)) writeFileAtomically(table, *content);
+    });
 }
 
 }  // namespace corvanta

@@ -5,6 +5,7 @@
 #include "core/user_error.h"
 #include "files/file_io.h"
 #include "files/folder_sync.h"
+#include "files/lock_file.h"
 
 namespace corvanta {
 namespace {
@@ -27,6 +28,8 @@ void linkInto(const fs::path& from, const fs::path& to) {
 
 // "NAME.ext" with a single extension: the employee's base name, or nothing.
 std::string employeeOf(const std::string& file) {
+    // Her lock file is the session's, never one of her files to stage or move.
+    if (isLockFileName(file)) return "";
     const auto dot = file.find('.');
     if (dot == 0 || dot == std::string::npos || file.find('.', dot + 1) != std::string::npos) {
         return "";

@@ -7,6 +7,7 @@
 #include "core/user_error.h"
 #include "files/employee_files.h"
 #include "files/open_employee.h"
+#include "files/session.h"
 #include "payroll/employee_commit.h"
 #include "ytd/ledger_file.h"
 #include "ytd/ledger_ops.h"
@@ -90,6 +91,10 @@ void checkEmployee(const PayRunRequest& request, const HoursRow& row,
 
 void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& row,
             const std::vector<std::string>& files, const PayRunPrinters& printers) {
+    // Her files are written in the staging folder under the lock of her own folder.
+    const auto hold = request.holds.find(row.employee);
+    if (hold == request.holds.end()) throw UserError("no employee " + row.employee + " to hold");
+    ctx.hold = hold->second;
     ctx.folder = stageEmployee(request.folder, row.employee, files);
     OpenEmployee(ctx, row.employee, request.today);
     requireFederalTable(ctx);
@@ -132,9 +137,43 @@ std::vector<RunProblem> checkPayRun(const PayRunRequest& request,
     return problems;
 }
 
-PayRunOutcome runPayPeriod(const PayRunRequest& request, const std::vector<HoursRow>& rows,
+std::vector<RunProblem> holdPayRunEmployees(PayRunRequest& request,
+                                            const std::vector<HoursRow>& rows) {
+    std::vector<RunProblem> problems;
+    for (const HoursRow& row : rows) {
+        // A name that cannot name files is refused by the check; it gets no lock file.
+        if (request.holds.count(row.employee) != 0 || row.employee.empty() ||
+            employeeNameProblem(row.employee)) {
+            continue;
+        }
+        EmployeeHold hold = holdEmployee(request.folder, row.employee, {});
+        if (hold.readOnly()) {
+            problems.push_back({row.line, row.employee, "in use", hold.inUse});
+        } else if (hold.locks.empty()) {
+            // Unheld, another program could open her half way through the run.
+            problems.push_back({row.line, row.employee, "in use",
+                                "her lock file " + row.employee + kLockExtension +
+                                    " cannot be made in the folder"});
+        } else {
+            request.holds.emplace(row.employee, std::move(hold));
+        }
+    }
+    return problems;
+}
+
+PayRunOutcome runPayPeriod(const PayRunRequest& given, const std::vector<HoursRow>& rows,
                            const PayRunPrinters& printers) {
     PayRunOutcome outcome;
+    PayRunRequest request = given;
+    // The whole run is refused, before anything is written, while one of them is in use.
+    const auto inUse = holdPayRunEmployees(request, rows);
+    if (!inUse.empty()) {
+        outcome.failedEmployee = inUse.front().employee;
+        for (const RunProblem& p : inUse) {
+            outcome.failure += (outcome.failure.empty() ? "" : " ") + p.reason;
+        }
+        return outcome;
+    }
     PayrollContext ctx;
     prepareStaging(request.folder);
     const auto index = employeeFileIndex(request.folder);

@@ -3,12 +3,14 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/calculator_window.h"
 #include "core/payroll_context.h"
+#include "files/employee_hold.h"
 
 namespace corvanta {
 
@@ -37,7 +39,15 @@ struct PayRunRequest {
     std::string week;
     std::optional<int> postRow;  // 1-based; nothing for the employee's next empty row
     std::string today;
+    // The employees' locks, held from the check to the end of the run; the run takes those
+    // not given.
+    std::map<std::string, EmployeeHold> holds;
 };
+
+// Takes the lock of every employee of the sheet into the request; the rows of those another
+// program holds, naming the holder. Nothing is written.
+std::vector<RunProblem> holdPayRunEmployees(PayRunRequest& request,
+                                            const std::vector<HoursRow>& rows);
 
 // Checks every row as the run would take it, writing nothing: the employee exists and her
 // files can be read, each entry is one the entry boxes take, no employee is listed twice,

@@ -6,6 +6,7 @@
 #include "core/numeric_text.h"
 #include "core/payroll_context.h"
 #include "core/user_error.h"
+#include "files/employee_hold.h"
 #include "files/file_io.h"
 #include "files/record_format.h"
 
@@ -185,6 +186,7 @@ void SaveVac(PayrollContext& ctx) {
     if (!ctx.leaveDialog.loaded) loadLeaveDialog(ctx);
     for (LeaveKind kind : kKinds) checkKind(ctx.leaveDialog, kind);
     for (LeaveKind kind : kKinds) takeKind(ctx.leaveDialog, ctx.leave, kind);
+    claimForWriting(ctx);
     writeFileAtomically(ctx.employeeFile(kExtension), formatLeaveFile(ctx.leave),
                         ctx.durableWrites);
 }

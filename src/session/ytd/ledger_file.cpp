@@ -2,6 +2,7 @@
 
 #include "core/numeric_text.h"
 #include "files/employee_files.h"
+#include "files/employee_hold.h"
 #include "files/file_io.h"
 #include "files/record_format.h"
 #include "ytd/ledger_ops.h"
@@ -120,6 +121,7 @@ void SaveAnnual(PayrollContext& ctx) {
                         file.filename().string());
     }
     const std::string content = formatLedgerFile(ctx.ledger, rowsInUse(ctx.profile));
+    claimForWriting(ctx);
     writeFileAtomically(file, content, ctx.durableWrites);
 }
 
