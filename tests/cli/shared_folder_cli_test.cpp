@@ -74,7 +74,9 @@ TEST_F(SharedFolderCli, WritingCommandsOnAHeldEmployeeAreRefusedAndReadingOnesRu
         const CliResult r = runCli(on(c.args));
         EXPECT_EQ(r.exitCode, c.exit) << r.err;
         EXPECT_EQ(saysInUse(r.err, "Jane Doe"), c.exit == 1) << r.err;
-        if (c.exit == 1) EXPECT_EQ(r.out, "");  // refused before any figure is shown
+        if (c.exit == 1) {
+            EXPECT_EQ(r.out, "");  // refused before any figure is shown
+        }
     }
     EXPECT_EQ(folderBytes(folder.path()), before);
     // Another employee is free to write meanwhile.

@@ -87,7 +87,9 @@ TEST_P(RefusedEntryTest, NamesTheBoxAndClearsTheOldResult) {
     }
     // The entries stay as typed; no figure of the earlier calculation stands beside them.
     EXPECT_EQ(ctx.window.txtAmount[c.box], c.text);
-    if (c.box != 0) EXPECT_EQ(ctx.window.txtAmount[0], "40");
+    if (c.box != 0) {
+        EXPECT_EQ(ctx.window.txtAmount[0], "40");
+    }
     EXPECT_EQ(ctx.result.GrossPay, 0);
     EXPECT_EQ(ctx.result.NetPay, 0);
     EXPECT_EQ(ctx.window.lbNet, "");

@@ -56,6 +56,7 @@ void ReopenEmployee(PayrollContext& ctx, const std::string& today) {
         OpenEmployee(next, base, today);
     } catch (const UserError&) {
         startNewEmployee(ctx, "", today);
+        ctx.hold = EmployeeHold{};  // she is no longer open here
         throw;
     }
     ctx = std::move(next);
