@@ -33,12 +33,7 @@ class SharedFolderCli : public ::testing::Test {
   protected:
     void SetUp() override {
         folder.copyFederalTable();
-        for (const char* name : {"Jane Doe", "Bob"}) {
-            PayrollContext ctx = folder.context();
-            ScriptedPrompts p;
-            p.texts = {std::string(name)};
-            Session(ctx, p, [] { return std::string("1/4/2008"); }).New();
-        }
+        makeWithNew(folder.path(), {"Jane Doe", "Bob"});
     }
     std::vector<std::string> on(std::vector<std::string> args) const {
         args.insert(args.end(), {"--dir", folder.path().string()});

@@ -150,12 +150,7 @@ class SharedFolder : public ::testing::Test {
   protected:
     void SetUp() override {
         folder.copyFederalTable();
-        for (const char* name : {"Jane Doe", "Bob"}) {
-            PayrollContext ctx = folder.context();
-            ScriptedPrompts p;
-            p.texts = {std::string(name)};
-            Session(ctx, p, [] { return std::string("1/4/2008"); }).New();
-        }
+        testing::makeWithNew(folder.path(), {"Jane Doe", "Bob"});
     }
     static std::string today() { return "1/4/2008"; }
 

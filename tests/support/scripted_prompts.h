@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,5 +49,18 @@ class ScriptedPrompts : public SessionPrompts {
         return v;
     }
 };
+
+// Makes each employee as a clerk does with New, typing her name, in a session of its own.
+inline void makeWithNew(const std::filesystem::path& folder,
+                        std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        PayrollContext ctx;
+        ctx.folder = folder;
+        ctx.durableWrites = false;
+        ScriptedPrompts p;
+        p.texts = {std::string(name)};
+        Session(ctx, p, [] { return std::string("1/4/2008"); }).New();
+    }
+}
 
 }  // namespace corvanta::testing
