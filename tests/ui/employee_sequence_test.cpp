@@ -31,10 +31,7 @@ class EmployeeSequence : public ::testing::Test {
         form = std::make_unique<CalculatorForm>(ctx, std::move(owned));
         form->show();
         form->desktop().choosePrinter = [this](QWidget*, const QString&) {
-            auto printer = std::make_unique<QPrinter>();
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(QString::fromStdString(pdf.string()));
-            return printer;
+            return t::pdfPrinter(pdf);
         };
     }
     void TearDown() override { form.reset(); }

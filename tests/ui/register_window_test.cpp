@@ -86,12 +86,7 @@ class RegisterWindowTest : public ::testing::Test {
         form = std::make_unique<CalculatorForm>(ctx, std::move(owned));
         form->show();
         DesktopServices& d = form->desktop();
-        d.choosePrinter = [this](QWidget*, const QString&) {
-            auto printer = std::make_unique<QPrinter>();
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(QString::fromStdString(pdf.string()));
-            return printer;
-        };
+        d.choosePrinter = [this](QWidget*, const QString&) { return t::pdfPrinter(pdf); };
         d.chooseWorkbookFile = [this](QWidget*, const QString&) { return workbook; };
         d.chooseBackupFile = [this](QWidget*, const QString& proposed) {
             proposedBackup = proposed;

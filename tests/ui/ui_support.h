@@ -4,9 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QTimer>
 #include <deque>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,6 +90,14 @@ inline bool triggerAction(QWidget* owner, const char* name) {
     if (action == nullptr) return false;
     action->trigger();
     return true;
+}
+
+// A printer that writes a PDF file, as the printer dialog gives one.
+inline std::unique_ptr<QPrinter> pdfPrinter(const std::filesystem::path& file) {
+    auto printer = std::make_unique<QPrinter>();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(file.string()));
+    return printer;
 }
 
 // The visible top-level window of that objectName, or null.

@@ -93,8 +93,6 @@ void addAmounts(RegisterAmounts& a, const RegisterAmounts& b) {
     a.kPlan = a.kPlan + b.kPlan;
 }
 
-std::string money(Currency c) { return formatPattern(c, "#,###.00"); }
-
 std::string statusOf(const EmployeeProfile& p) {
     std::string s;
     auto add = [&s](const char* t) { s += (s.empty() ? "" : ", ") + std::string(t); };
@@ -204,9 +202,9 @@ class EmployeeWalk {
         w.socSecWages = w.socSecWages + taxable - tips;
         w.socSecTips = w.socSecTips + tips;
         if (room == Currency{} && shown(r.SocSec) > Currency{}) {
-            report(dr.index, "Social Security " + money(shown(r.SocSec)) +
+            report(dr.index, "Social Security " + registerAmount(shown(r.SocSec)) +
                                  " withheld on wages above the base of " +
-                                 money(dollars(SsWageBase)));
+                                 registerAmount(dollars(SsWageBase)));
         } else {
             checkWithheld(dr.index, "Social Security", shown(r.SocSec),
                           atRate(taxable, kSocSecShare * times));
@@ -218,8 +216,8 @@ class EmployeeWalk {
 
     void checkWithheld(int index, const std::string& tax, Currency withheld, Currency expected) {
         if (absolute(withheld - expected) > kOneCent) {
-            report(index, tax + " withheld " + money(withheld) + " differs from " +
-                              money(expected) + " (rate times taxable wage)");
+            report(index, tax + " withheld " + registerAmount(withheld) + " differs from " +
+                              registerAmount(expected) + " (rate times taxable wage)");
         }
     }
 
@@ -314,7 +312,8 @@ RegisterPeriod registerPeriod(RegisterSpan span, const std::string& text) {
     };
     switch (span) {
         case RegisterSpan::Week:
-            if (trimmed(text).empty()) throw UserError("--week needs a week label.");
+            if (trimmed(text).empty())
+                throw UserError("The week of the register needs a label, such as 1/4/2008.");
             p.week = trimmed(text);
             break;
         case RegisterSpan::Quarter:
@@ -330,6 +329,13 @@ RegisterPeriod registerPeriod(RegisterSpan span, const std::string& text) {
             break;
     }
     return p;
+}
+
+std::string registerAmount(Currency c) {
+    std::string s = formatPattern(c, "#,###.00");
+    if (s.rfind('.', 0) == 0) return "0" + s;
+    if (s.rfind("-.", 0) == 0) return "-0" + s.substr(1);
+    return s;
 }
 
 std::vector<std::string> postedWeeks(const std::vector<EmployeeBooks>& employees) {

@@ -91,6 +91,9 @@ PayrollRegister buildRegister(const std::vector<EmployeeBooks>& employees,
 // in the order first met. The choices of a week's register.
 std::vector<std::string> postedWeeks(const std::vector<EmployeeBooks>& employees);
 
+// An amount as the register and its checks show it, "1,234.56", "0.50".
+std::string registerAmount(Currency c);
+
 // The amount at a rate in ten-thousandths (1240 for 12.4%), to the cent.
 Currency atRate(Currency amount, int tenThousandths);
 

@@ -94,13 +94,6 @@ void printTable(const RegisterTable& t, PrintColumnModel& out) {
 
 }  // namespace
 
-std::string registerAmount(Currency c) {
-    std::string s = formatPattern(c, "#,###.00");
-    if (s.rfind('.', 0) == 0) return "0" + s;
-    if (s.rfind("-.", 0) == 0) return "-0" + s.substr(1);
-    return s;
-}
-
 RegisterTable registerTable(const PayrollRegister& reg) {
     RegisterTable t{kColumns};
     for (const RegisterLine& l : reg.lines) {

@@ -23,7 +23,4 @@ std::vector<std::string> checkLines(const PayrollRegister& reg);
 // Prints the register, the forms' figures and the checks, landscape.
 void printRegister(const PayrollRegister& reg, PrintColumnModel& out);
 
-// An amount as the register shows it, "1,234.56".
-std::string registerAmount(Currency c);
-
 }  // namespace corvanta
