@@ -10,7 +10,7 @@ packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libxlsxwriter-dev fonts-liberation2
           xvfb xauth imagemagick poppler-utils unzip
           nlohmann-json3-dev libcli11-dev cmark-gfm librsvg2-bin
-          libarchive-dev nettle-dev libcsv-dev)
+          libarchive-dev nettle-dev libcsv-dev ccache)
 if [ "${1:-}" = "--checks" ] || [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev clang-tidy cppcheck valgrind
                desktop-file-utils appstream lintian man-db groff-base)
