@@ -4,9 +4,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/calculate.h"
-#include "files/file_io.h"
-#include "files/open_employee.h"
+#include "base/files/file_io.h"
+#include "session/core/calculate.h"
+#include "session/files/open_employee.h"
 
 namespace corvanta {
 namespace {

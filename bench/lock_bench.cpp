@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <random>
 
-#include "files/lock_file.h"
+#include "base/files/lock_file.h"
 
 namespace corvanta {
 namespace {

@@ -1,18 +1,17 @@
 // The whole payroll: a pay run of 500 employees (calculate, post, durable saves, stubs and
 // checks into their PDFs) and the year's register over them.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QGuiApplication>
 #include <filesystem>
 
-#include <unistd.h>
-
 #include "cli/run_document.h"
-#include "payroll/pay_run.h"
-#include "payroll/register_figures.h"
-#include "print/amount_words.h"
-#include "print/check_print.h"
-#include "print/pay_stub.h"
+#include "session/payroll/pay_run.h"
+#include "session/payroll/register_figures.h"
+#include "session/print/amount_words.h"
+#include "session/print/check_print.h"
+#include "session/print/pay_stub.h"
 #include "support/employee_folder.h"
 
 namespace corvanta {

@@ -3,13 +3,13 @@
 #include <QGuiApplication>
 #include <filesystem>
 
-#include "core/calculate.h"
 #include "export/ledger_workbook.h"
-#include "print/check_print.h"
-#include "print/ledger_report.h"
-#include "print/pay_stub.h"
 #include "qtprint/pdf_output.h"
-#include "ytd/ledger_ops.h"
+#include "session/core/calculate.h"
+#include "session/print/check_print.h"
+#include "session/print/ledger_report.h"
+#include "session/print/pay_stub.h"
+#include "session/ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {

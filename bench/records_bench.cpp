@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <random>
 
-#include "core/calculate.h"
-#include "files/open_employee.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
+#include "session/core/calculate.h"
+#include "session/files/open_employee.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {

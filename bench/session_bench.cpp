@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "core/calculate.h"
-#include "files/new_employee.h"
+#include "session/core/calculate.h"
+#include "session/files/new_employee.h"
 
 namespace corvanta {
 namespace {

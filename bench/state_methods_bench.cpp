@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "core/calculate.h"
-#include "core/payroll_context.h"
-#include "state/state_methods.h"
-#include "state/state_withholding.h"
+#include "session/core/calculate.h"
+#include "session/core/payroll_context.h"
+#include "session/state/state_methods.h"
+#include "session/state/state_withholding.h"
 
 namespace corvanta {
 namespace {
@@ -18,7 +18,7 @@ PayrollContext preparedContext(StateMethodId id) {
     ctx.profile.PayWeekly = 0;
     ctx.profile.PayBiWeekly = kOptionSelected;
     ctx.profile.StateExemptions = 2;
-    ctx.window.txtWeek = "3/7/2008";  // Utah's 2008 formula
+    ctx.window.txtWeek = "3/7/2008";   // Utah's 2008 formula
     ctx.state.SingleAllowance[0] = 1;  // Louisiana: one personal exemption
     ctx.stateDialog.methodBox(id) = 1;
     builtInStateMethods()[static_cast<int>(id)].setter(ctx);

@@ -1,7 +1,7 @@
 // The ".cti" reader, and the dialog shown from whatever it read.
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "fuzz_support.h"
-#include "local/city_table.h"
+#include "tax/local/city_table.h"
 
 using namespace corvanta;
 

@@ -2,10 +2,10 @@
 // its content. A damaged file may only end the read with a file error.
 #include <array>
 
-#include "core/payroll_context.h"
-#include "core/user_error.h"
-#include "files/employee_files.h"
+#include "base/core/user_error.h"
 #include "fuzz_support.h"
+#include "session/core/payroll_context.h"
+#include "session/files/employee_files.h"
 
 using namespace corvanta;
 

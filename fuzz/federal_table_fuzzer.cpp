@@ -1,7 +1,7 @@
 // The federal table file: any content parses or throws RecordFormatError.
-#include "core/federal_table.h"
-#include "files/record_format.h"
+#include "base/files/record_format.h"
 #include "fuzz_support.h"
+#include "tax/core/federal_table.h"
 
 using namespace corvanta;
 

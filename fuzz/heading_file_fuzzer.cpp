@@ -1,7 +1,7 @@
 // "Header.sav": any content gives a heading or a file error; a heading can be written again.
-#include "core/user_error.h"
-#include "files/print_heading.h"
+#include "base/core/user_error.h"
 #include "fuzz_support.h"
+#include "session/files/print_heading.h"
 
 using namespace corvanta;
 

@@ -1,7 +1,7 @@
 // The ".hol" reader.
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "fuzz_support.h"
-#include "side/leave_record.h"
+#include "session/side/leave_record.h"
 
 using namespace corvanta;
 

@@ -1,7 +1,7 @@
 // The ".yrw"/".yrb" reader: the first byte picks the frequency.
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "fuzz_support.h"
-#include "ytd/ledger_file.h"
+#include "session/ytd/ledger_file.h"
 
 using namespace corvanta;
 

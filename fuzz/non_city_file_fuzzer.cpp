@@ -1,7 +1,7 @@
 // The ".nci" reader, and the dialog shown from whatever it read.
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "fuzz_support.h"
-#include "local/non_city_table.h"
+#include "tax/local/non_city_table.h"
 
 using namespace corvanta;
 

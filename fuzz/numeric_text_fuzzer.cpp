@@ -2,8 +2,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/money.h"
-#include "core/numeric_text.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
 #include "fuzz_support.h"
 
 using namespace corvanta;

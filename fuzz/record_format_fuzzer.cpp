@@ -3,7 +3,7 @@
 // lossless for every single-byte text.
 #include <cstdlib>
 
-#include "files/record_format.h"
+#include "base/files/record_format.h"
 #include "fuzz_support.h"
 
 using namespace corvanta;

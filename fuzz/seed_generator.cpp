@@ -5,16 +5,16 @@
 #include <iostream>
 #include <string>
 
-#include "core/federal_table.h"
-#include "core/payroll_context.h"
-#include "files/employee_files.h"
-#include "files/print_heading.h"
-#include "files/record_format.h"
-#include "local/city_table.h"
-#include "local/non_city_table.h"
-#include "side/leave_record.h"
-#include "state/state_file.h"
-#include "ytd/ledger_file.h"
+#include "base/files/record_format.h"
+#include "session/core/payroll_context.h"
+#include "session/files/employee_files.h"
+#include "session/files/print_heading.h"
+#include "session/side/leave_record.h"
+#include "session/state/state_file.h"
+#include "session/ytd/ledger_file.h"
+#include "tax/core/federal_table.h"
+#include "tax/local/city_table.h"
+#include "tax/local/non_city_table.h"
 
 using namespace corvanta;
 namespace fs = std::filesystem;

@@ -1,8 +1,8 @@
 // A saved pay period through "Get Pay Period"; the short name stops it before calculating.
-#include "core/payroll_context.h"
-#include "core/user_error.h"
-#include "files/period_snapshot.h"
+#include "base/core/user_error.h"
 #include "fuzz_support.h"
+#include "session/core/payroll_context.h"
+#include "session/files/period_snapshot.h"
 
 using namespace corvanta;
 

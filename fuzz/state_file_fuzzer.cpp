@@ -1,7 +1,7 @@
 // The ".sta" reader: any content parses, part way at most, or throws a file error.
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "fuzz_support.h"
-#include "state/state_file.h"
+#include "session/state/state_file.h"
 
 using namespace corvanta;
 

@@ -26,7 +26,7 @@ fi
 
 echo "cppcheck"
 if ! nice cppcheck --quiet --std=c++20 --language=c++ --enable=warning,performance,portability \
-    --inline-suppr --error-exitcode=1 -I "$root/src" "${dirs[@]/#/-I$root/src/}" \
+    --inline-suppr --error-exitcode=1 -I "$root/src" \
     --suppress=missingIncludeSystem "${dirs[@]/#/$root/src/}"; then
     status=1
 fi

@@ -11,11 +11,11 @@
 #include <set>
 #include <sstream>
 
-#include "core/user_error.h"
-#include "files/employee_hold.h"
-#include "files/file_io.h"
-#include "files/lock_file.h"
-#include "payroll/employee_commit.h"
+#include "base/core/user_error.h"
+#include "base/files/file_io.h"
+#include "base/files/lock_file.h"
+#include "session/files/employee_hold.h"
+#include "session/payroll/employee_commit.h"
 
 namespace corvanta {
 namespace {

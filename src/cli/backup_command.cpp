@@ -5,7 +5,7 @@
 
 #include "backup/folder_backup.h"
 #include "cli/cli_args.h"
-#include "payroll/employee_commit.h"
+#include "session/payroll/employee_commit.h"
 
 namespace corvanta {
 namespace {

@@ -5,8 +5,8 @@
 #include "cli/cli_args.h"
 #include "cli/json_writer.h"
 #include "cli/ledger_command.h"
-#include "core/calculate.h"
-#include "files/employee_hold.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_hold.h"
 
 namespace corvanta {
 

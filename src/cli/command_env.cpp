@@ -1,8 +1,8 @@
 #include "cli/command_env.h"
 
 #include "cli/cli_args.h"
-#include "files/employee_hold.h"
-#include "files/open_employee.h"
+#include "session/files/employee_hold.h"
+#include "session/files/open_employee.h"
 
 namespace corvanta {
 

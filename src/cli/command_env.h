@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 

@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "base/core/money.h"
+#include "base/core/user_error.h"
 #include "cli/backup_command.h"
 #include "cli/calc_command.h"
 #include "cli/cli_args.h"
@@ -8,8 +10,6 @@
 #include "cli/register_command.h"
 #include "cli/run_command.h"
 #include "cli/session_command.h"
-#include "core/money.h"
-#include "core/user_error.h"
 
 namespace corvanta {
 

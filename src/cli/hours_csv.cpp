@@ -5,7 +5,7 @@
 #include <map>
 #include <sstream>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 
 namespace corvanta {
 namespace {

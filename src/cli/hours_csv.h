@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "payroll/pay_run.h"
+#include "session/payroll/pay_run.h"
 
 namespace corvanta {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/money.h"
+#include "base/core/money.h"
 
 namespace corvanta {
 namespace {

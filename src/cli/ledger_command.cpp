@@ -1,11 +1,11 @@
 #include "cli/ledger_command.h"
 
+#include "base/core/numeric_text.h"
 #include "cli/cli_args.h"
 #include "cli/json_writer.h"
-#include "core/numeric_text.h"
-#include "files/employee_files.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
+#include "session/files/employee_files.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {

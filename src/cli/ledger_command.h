@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/command_env.h"
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 

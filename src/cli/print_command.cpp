@@ -6,22 +6,22 @@
 #include <optional>
 #include <set>
 
+#include "base/core/money.h"
 #include "cli/calc_command.h"
 #include "cli/cli_args.h"
 #include "cli/ledger_command.h"
-#include "core/calculate.h"
-#include "core/money.h"
 #include "export/ledger_workbook.h"
-#include "files/employee_hold.h"
-#include "files/print_heading.h"
-#include "print/amount_words.h"
-#include "print/check_print.h"
-#include "print/ledger_report.h"
-#include "print/pay_stub.h"
-#include "print/payee_name.h"
-#include "print/text_page.h"
 #include "qtprint/pdf_output.h"
-#include "ytd/ledger_ops.h"
+#include "records/print/payee_name.h"
+#include "records/print/text_page.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_hold.h"
+#include "session/files/print_heading.h"
+#include "session/print/amount_words.h"
+#include "session/print/check_print.h"
+#include "session/print/ledger_report.h"
+#include "session/print/pay_stub.h"
+#include "session/ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {

@@ -5,11 +5,11 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "base/files/file_io.h"
 #include "cli/cli_args.h"
-#include "files/file_io.h"
-#include "payroll/register_report.h"
-#include "print/text_page.h"
 #include "qtprint/pdf_output.h"
+#include "records/print/text_page.h"
+#include "session/payroll/register_report.h"
 
 namespace corvanta {
 namespace {

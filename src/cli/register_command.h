@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/command_env.h"
-#include "payroll/register_figures.h"
+#include "session/payroll/register_figures.h"
 
 namespace corvanta {
 

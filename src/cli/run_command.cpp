@@ -8,17 +8,17 @@
 #include <optional>
 
 #include "backup/folder_backup.h"
+#include "base/core/numeric_text.h"
+#include "base/files/file_io.h"
 #include "cli/cli_args.h"
 #include "cli/hours_csv.h"
 #include "cli/run_document.h"
-#include "core/numeric_text.h"
-#include "files/file_io.h"
-#include "payroll/employee_commit.h"
-#include "payroll/register_report.h"
-#include "print/amount_words.h"
-#include "print/check_print.h"
-#include "print/pay_stub.h"
-#include "print/text_page.h"
+#include "records/print/text_page.h"
+#include "session/payroll/employee_commit.h"
+#include "session/payroll/register_report.h"
+#include "session/print/amount_words.h"
+#include "session/print/check_print.h"
+#include "session/print/pay_stub.h"
 
 namespace corvanta {
 namespace {

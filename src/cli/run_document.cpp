@@ -2,7 +2,7 @@
 
 #include <QPageSize>
 
-#include "files/file_io.h"
+#include "base/files/file_io.h"
 
 namespace corvanta {
 

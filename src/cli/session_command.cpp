@@ -4,13 +4,13 @@
 #include <iostream>
 #include <sstream>
 
+#include "base/files/file_io.h"
 #include "cli/cli_args.h"
 #include "cli/command_line.h"
 #include "cli/json_writer.h"
-#include "core/calculate.h"
-#include "files/file_io.h"
-#include "files/open_employee.h"
-#include "files/session.h"
+#include "session/core/calculate.h"
+#include "session/files/open_employee.h"
+#include "session/files/session.h"
 
 namespace corvanta {
 namespace {

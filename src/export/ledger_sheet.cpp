@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "files/employee_files.h"
-#include "print/program_notice.h"
+#include "records/print/program_notice.h"
+#include "session/files/employee_files.h"
 
 namespace corvanta {
 namespace {

@@ -3,10 +3,10 @@
 #include <map>
 #include <utility>
 
-#include "core/numeric_text.h"
+#include "base/core/numeric_text.h"
+#include "base/files/file_io.h"
 #include "export/workbook_file.h"
-#include "files/file_io.h"
-#include "print/program_notice.h"
+#include "records/print/program_notice.h"
 
 namespace corvanta {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "core/payroll_context.h"
 #include "export/ledger_sheet.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 

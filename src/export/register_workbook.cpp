@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/numeric_text.h"
+#include "base/core/numeric_text.h"
+#include "base/files/file_io.h"
 #include "export/workbook_file.h"
-#include "files/file_io.h"
-#include "payroll/register_report.h"
+#include "session/payroll/register_report.h"
 
 namespace corvanta {
 namespace {

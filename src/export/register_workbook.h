@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "payroll/register_figures.h"
+#include "session/payroll/register_figures.h"
 
 namespace corvanta {
 

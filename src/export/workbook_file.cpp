@@ -1,6 +1,6 @@
 #include "export/workbook_file.h"
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 
 namespace corvanta {
 

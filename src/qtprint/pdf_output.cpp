@@ -5,7 +5,7 @@
 #include <QPdfWriter>
 #include <string_view>
 
-#include "files/file_io.h"
+#include "base/files/file_io.h"
 #include "qtprint/qt_page_printer.h"
 
 namespace corvanta {

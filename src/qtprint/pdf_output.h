@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "print/print_column_model.h"
+#include "records/print/print_column_model.h"
 
 namespace corvanta {
 

@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "core/user_error.h"
-#include "files/file_io.h"
-#include "print/recorded_document.h"
+#include "base/core/user_error.h"
+#include "base/files/file_io.h"
 #include "qtprint/qt_page_printer.h"
+#include "records/print/recorded_document.h"
 
 namespace corvanta {
 namespace {
@@ -50,8 +50,8 @@ void printOnPrinter(QPrinter& printer, const PrintProducer& produce, bool durabl
 
 void printImageOnPrinter(QPrinter& printer, const QImage& image) {
     if (printsToPdfFile(printer)) {
-        const QByteArray bytes = letterPdf(
-            [&image](QPagedPaintDevice& device) { paintPicture(device, image); }, 1200);
+        const QByteArray bytes =
+            letterPdf([&image](QPagedPaintDevice& device) { paintPicture(device, image); }, 1200);
         writeFileAtomically(localPath(printer.outputFileName()),
                             std::string_view(bytes.constData(), bytes.size()));
         return;

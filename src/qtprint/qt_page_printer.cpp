@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 
 namespace corvanta {
 namespace {

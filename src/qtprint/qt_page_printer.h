@@ -6,7 +6,7 @@
 #include <QString>
 #include <string_view>
 
-#include "print/print_column_model.h"
+#include "records/print/print_column_model.h"
 
 namespace corvanta {
 

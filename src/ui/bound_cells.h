@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "state/state_dialog_model.h"
+#include "tax/state/state_dialog_model.h"
 
 class QLineEdit;
 

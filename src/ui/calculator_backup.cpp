@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "backup/folder_backup.h"
-#include "files/new_employee.h"
-#include "payroll/employee_commit.h"
+#include "session/files/new_employee.h"
+#include "session/payroll/employee_commit.h"
 #include "ui/calculator_window.h"
 #include "ui/message_box.h"
 #include "ui/shown_path.h"

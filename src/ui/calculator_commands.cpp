@@ -3,8 +3,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
-#include "core/calculate.h"
-#include "files/period_snapshot.h"
+#include "session/core/calculate.h"
+#include "session/files/period_snapshot.h"
 #include "ui/calculator_window.h"
 #include "ui/city_dialog.h"
 #include "ui/heading_dialog.h"

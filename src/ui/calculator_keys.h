@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta::ui {
 

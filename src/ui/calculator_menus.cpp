@@ -2,9 +2,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
-#include "files/print_heading.h"
-#include "local/local_files.h"
-#include "state/state_withholding.h"
+#include "session/files/print_heading.h"
+#include "session/local/local_files.h"
+#include "session/state/state_withholding.h"
 #include "ui/calculator_keys.h"
 #include "ui/calculator_window.h"
 #include "ui/city_dialog.h"

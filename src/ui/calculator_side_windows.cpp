@@ -2,8 +2,9 @@
 // its pay date picker.
 #include <QLineEdit>
 
-#include "print/pay_stub.h"
-#include "print/payee_name.h"
+#include "records/print/payee_name.h"
+#include "session/print/pay_stub.h"
+#include "session/ytd/ledger_file.h"
 #include "ui/calculator_window.h"
 #include "ui/checks_window.h"
 #include "ui/heading_dialog.h"
@@ -14,7 +15,6 @@
 #include "ui/print_file_name.h"
 #include "ui/register_window.h"
 #include "ui/vacation_dialog.h"
-#include "ytd/ledger_file.h"
 
 namespace corvanta::ui {
 void CalculatorForm::present(QWidget* window) {

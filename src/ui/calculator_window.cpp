@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-#include "core/calculate.h"
+#include "session/core/calculate.h"
 #include "ui/gui_prompts.h"
 #include "ui/message_box.h"
 #include "ui/numeric_key_filter.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <memory>
 
-#include "core/payroll_context.h"
-#include "files/session.h"
+#include "session/core/payroll_context.h"
+#include "session/files/session.h"
 #include "ui/desktop_services.h"
 
 class QAction;

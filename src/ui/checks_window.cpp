@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "print/amount_words.h"
+#include "session/print/amount_words.h"
 #include "ui/print_offset_dialog.h"
 
 namespace corvanta::ui {

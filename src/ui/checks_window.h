@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 #include "ui/bound_cells.h"
 #include "ui/desktop_services.h"
 

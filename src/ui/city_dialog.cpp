@@ -10,7 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "local/local_files.h"
+#include "session/local/local_files.h"
 #include "ui/cell_factory.h"
 #include "ui/message_box.h"
 #include "ui/screen_fit.h"

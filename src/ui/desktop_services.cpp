@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "qtprint/printer_output.h"
 #include "ui/message_box.h"
 

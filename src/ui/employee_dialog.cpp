@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "files/employee_files.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "session/files/employee_files.h"
 #include "ui/message_box.h"
 #include "ui/startup_load.h"
 

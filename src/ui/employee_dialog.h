@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 class QCheckBox;
 class QComboBox;

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "core/payroll_context.h"
-#include "files/session.h"
+#include "session/core/payroll_context.h"
+#include "session/files/session.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "files/print_heading.h"
+#include "session/files/print_heading.h"
 #include "ui/message_box.h"
 
 namespace corvanta::ui {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "ytd/ytd_ledger.h"
+#include "records/ytd/ytd_ledger.h"
 
 class QGridLayout;
 class QLineEdit;

@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "files/employee_files.h"
+#include "session/files/employee_files.h"
 #include "ui/message_box.h"
 
 namespace corvanta::ui {

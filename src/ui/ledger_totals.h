@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 #include "ui/bound_cells.h"
 
 class QGridLayout;

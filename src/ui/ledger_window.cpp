@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "ui/ledger_grid.h"
 #include "ui/ledger_totals.h"
 #include "ui/message_box.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
 
 namespace corvanta::ui {
 

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 #include "ui/desktop_services.h"
 
 class QCloseEvent;

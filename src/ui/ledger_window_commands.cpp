@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "export/ledger_workbook.h"
-#include "print/ledger_report.h"
+#include "session/print/ledger_report.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "ui/ledger_grid.h"
 #include "ui/ledger_window.h"
 #include "ui/message_box.h"
 #include "ui/pay_date_picker.h"
 #include "ui/print_file_name.h"
 #include "ui/shown_path.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
 
 namespace corvanta::ui {
 namespace {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "core/user_error.h"
-#include "core/user_message.h"
+#include "base/core/user_error.h"
+#include "base/core/user_message.h"
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "local/local_files.h"
+#include "session/local/local_files.h"
 #include "ui/cell_factory.h"
 #include "ui/message_box.h"
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 #include "ui/bound_cells.h"
 
 namespace corvanta::ui {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QValidator>
 
-#include "core/numeric_text.h"
+#include "base/core/numeric_text.h"
 #include "ui/select_on_focus.h"
 
 namespace corvanta::ui {

@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "files/employee_files.h"
-#include "side/overtime_sheet_ops.h"
+#include "session/files/employee_files.h"
+#include "session/side/overtime_sheet_ops.h"
 #include "ui/message_box.h"
 #include "ui/pay_date_picker.h"
 #include "ui/print_file_name.h"

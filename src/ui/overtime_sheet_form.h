@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 #include "ui/bound_cells.h"
 #include "ui/desktop_services.h"
 

@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "core/employee_profile.h"
+#include "records/core/employee_profile.h"
 #include "ui/message_box.h"
 
 namespace corvanta::ui {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta::ui {
 

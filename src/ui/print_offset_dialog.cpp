@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "files/employee_files.h"
-#include "print/check_print.h"
-#include "print/payee_name.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "records/print/payee_name.h"
+#include "session/files/employee_files.h"
+#include "session/print/check_print.h"
 #include "ui/cell_factory.h"
 #include "ui/message_box.h"
 #include "ui/print_file_name.h"

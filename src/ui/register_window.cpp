@@ -12,8 +12,8 @@
 #include <filesystem>
 
 #include "export/register_workbook.h"
-#include "payroll/payroll_folder.h"
-#include "payroll/register_report.h"
+#include "session/payroll/payroll_folder.h"
+#include "session/payroll/register_report.h"
 #include "ui/message_box.h"
 #include "ui/select_on_focus.h"
 #include "ui/shown_path.h"

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "core/payroll_context.h"
-#include "payroll/register_figures.h"
+#include "session/core/payroll_context.h"
+#include "session/payroll/register_figures.h"
 #include "ui/desktop_services.h"
 
 class QComboBox;

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "files/session.h"
+#include "session/files/session.h"
 
 class QLineEdit;
 

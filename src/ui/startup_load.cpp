@@ -1,8 +1,8 @@
 #include "ui/startup_load.h"
 
-#include "core/calculate.h"
-#include "core/user_error.h"
-#include "files/employee_files.h"
+#include "base/core/user_error.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_files.h"
 
 namespace corvanta::ui {
 

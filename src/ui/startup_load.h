@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta::ui {
 

@@ -9,9 +9,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "state/state_defaults.h"
-#include "state/state_dialog_commands.h"
-#include "state/state_withholding.h"
+#include "session/state/state_defaults.h"
+#include "session/state/state_dialog_commands.h"
+#include "session/state/state_withholding.h"
 #include "ui/message_box.h"
 #include "ui/screen_fit.h"
 

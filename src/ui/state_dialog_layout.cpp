@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "state/state_defaults.h"
-#include "state/state_dialog_commands.h"
+#include "session/state/state_defaults.h"
+#include "session/state/state_dialog_commands.h"
 #include "ui/cell_factory.h"
 #include "ui/state_dialog.h"
 

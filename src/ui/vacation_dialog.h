@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <array>
 
-#include "core/payroll_context.h"
-#include "side/leave_record.h"
+#include "session/core/payroll_context.h"
+#include "session/side/leave_record.h"
 #include "ui/bound_cells.h"
 
 class QLabel;

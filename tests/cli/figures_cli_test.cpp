@@ -1,10 +1,10 @@
 // The command line gets the same figures and the same refusals as the window.
 #include <gtest/gtest.h>
 
-#include "core/calculate.h"
-#include "files/employee_files.h"
-#include "local/local_files.h"
-#include "state/state_file.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_files.h"
+#include "session/local/local_files.h"
+#include "session/state/state_file.h"
 #include "support/cli_runner.h"
 
 namespace corvanta {

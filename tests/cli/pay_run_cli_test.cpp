@@ -10,14 +10,14 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
-#include "core/payroll_taxes.h"
-#include "files/lock_file.h"
-#include "payroll/payroll_folder.h"
-#include "state/pay_date.h"
+#include "base/files/lock_file.h"
+#include "session/core/payroll_taxes.h"
+#include "session/payroll/payroll_folder.h"
 #include "support/cli_runner.h"
 #include "support/employee_folder.h"
 #include "support/folder_bytes.h"
 #include "support/temp_folder.h"
+#include "tax/state/pay_date.h"
 
 namespace corvanta::testing {
 namespace {

@@ -4,12 +4,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/calculate.h"
-#include "files/new_employee.h"
+#include "session/core/calculate.h"
+#include "session/files/new_employee.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "support/cli_runner.h"
 #include "support/temp_folder.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
 
 namespace corvanta::testing {
 namespace {

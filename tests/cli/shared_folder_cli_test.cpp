@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <regex>
 
-#include "files/lock_file.h"
-#include "files/session.h"
+#include "base/files/lock_file.h"
+#include "session/files/session.h"
 #include "support/cli_runner.h"
 #include "support/cli_session.h"
 #include "support/folder_bytes.h"

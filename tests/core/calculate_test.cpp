@@ -1,4 +1,4 @@
-#include "core/calculate.h"
+#include "session/core/calculate.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "core/numeric_text.h"
-#include "files/period_snapshot.h"
+#include "base/core/numeric_text.h"
+#include "session/files/period_snapshot.h"
 #include "support/payroll_fixture.h"
 
 namespace corvanta {

@@ -1,4 +1,4 @@
-#include "core/money.h"
+#include "base/core/money.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-#include "core/numeric_text.h"
+#include "base/core/numeric_text.h"
 
 namespace corvanta {
 namespace {

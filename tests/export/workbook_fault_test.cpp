@@ -7,11 +7,11 @@
 #include <random>
 #include <thread>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "export/ledger_workbook.h"
-#include "print/print_scenario.h"
 #include "support/child_process.h"
 #include "support/payroll_fixture.h"
+#include "support/print_scenario.h"
 
 namespace corvanta::testing {
 namespace {

@@ -6,11 +6,11 @@
 #include <sstream>
 #include <vector>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "export/ledger_sheet.h"
 #include "export/ledger_workbook.h"
-#include "print/print_scenario.h"
 #include "support/payroll_fixture.h"
+#include "support/print_scenario.h"
 
 namespace corvanta::testing {
 namespace {

@@ -1,11 +1,11 @@
-#include "files/employee_files.h"
+#include "session/files/employee_files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "core/calculate.h"
-#include "state/state_file.h"
+#include "session/core/calculate.h"
+#include "session/state/state_file.h"
 #include "support/temp_folder.h"
 
 namespace corvanta {

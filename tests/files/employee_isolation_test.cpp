@@ -4,15 +4,15 @@
 
 #include <filesystem>
 
-#include "core/calculate.h"
-#include "files/session.h"
-#include "print/stub_figures.h"
-#include "side/leave_record.h"
-#include "state/state_dialog_model.h"
+#include "session/core/calculate.h"
+#include "session/files/session.h"
+#include "session/print/stub_figures.h"
+#include "session/side/leave_record.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
+#include "tax/state/state_dialog_model.h"
 
 namespace corvanta {
 namespace {

@@ -1,4 +1,4 @@
-#include "files/file_io.h"
+#include "base/files/file_io.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -7,7 +7,7 @@
 #include <csignal>
 #include <vector>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "support/temp_folder.h"
 
 namespace corvanta {

@@ -1,6 +1,6 @@
 // Locks on employees and on the folder's shared files, within one process: who holds a lock,
 // when a lock is stale, and what a second session on a held employee may do.
-#include "files/lock_file.h"
+#include "base/files/lock_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -11,17 +11,17 @@
 #include <chrono>
 #include <thread>
 
-#include "core/calculate.h"
-#include "files/employee_hold.h"
-#include "files/period_snapshot.h"
-#include "files/print_heading.h"
-#include "files/session.h"
-#include "payroll/employee_commit.h"
-#include "payroll/pay_run.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_hold.h"
+#include "session/files/period_snapshot.h"
+#include "session/files/print_heading.h"
+#include "session/files/session.h"
+#include "session/payroll/employee_commit.h"
+#include "session/payroll/pay_run.h"
+#include "session/ytd/ledger_file.h"
 #include "support/folder_bytes.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
-#include "ytd/ledger_file.h"
 
 namespace corvanta {
 namespace {

@@ -1,4 +1,4 @@
-#include "files/period_snapshot.h"
+#include "session/files/period_snapshot.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "files/print_heading.h"
+#include "session/files/print_heading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "files/record_format.h"
+#include "base/files/record_format.h"
 
 #include <gtest/gtest.h>
 

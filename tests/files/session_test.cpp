@@ -1,12 +1,12 @@
-#include "files/session.h"
+#include "session/files/session.h"
 
 #include <gtest/gtest.h>
 
-#include "core/calculate.h"
+#include "session/core/calculate.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {

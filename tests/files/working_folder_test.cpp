@@ -1,9 +1,9 @@
-#include "files/working_folder.h"
+#include "session/files/working_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 #include "support/temp_folder.h"
 
 namespace corvanta {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "local/city_table.h"
-#include "local/local_files.h"
-#include "local/non_city_table.h"
+#include "session/local/local_files.h"
 #include "support/payroll_fixture.h"
+#include "tax/local/city_table.h"
+#include "tax/local/non_city_table.h"
 
 namespace corvanta {
 namespace {

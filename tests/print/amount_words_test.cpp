@@ -1,4 +1,4 @@
-#include "print/amount_words.h"
+#include "session/print/amount_words.h"
 
 #include <gtest/gtest.h>
 

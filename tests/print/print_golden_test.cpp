@@ -7,14 +7,14 @@
 #include <sstream>
 #include <vector>
 
-#include "print/amount_words.h"
-#include "print/check_print.h"
-#include "print/ledger_report.h"
-#include "print/pay_stub.h"
-#include "print/print_scenario.h"
-#include "print/text_page.h"
+#include "records/print/text_page.h"
+#include "session/print/amount_words.h"
+#include "session/print/check_print.h"
+#include "session/print/ledger_report.h"
+#include "session/print/pay_stub.h"
+#include "session/ytd/ledger_file.h"
 #include "support/payroll_fixture.h"
-#include "ytd/ledger_file.h"
+#include "support/print_scenario.h"
 
 namespace corvanta::testing {
 namespace {

@@ -9,17 +9,17 @@
 #include <sstream>
 #include <vector>
 
-#include "core/user_error.h"
-#include "print/check_print.h"
-#include "print/ledger_report.h"
-#include "print/pay_stub.h"
-#include "print/print_scenario.h"
-#include "print/text_page.h"
+#include "base/core/user_error.h"
 #include "qtprint/pdf_output.h"
 #include "qtprint/qt_page_printer.h"
+#include "records/print/text_page.h"
+#include "session/print/check_print.h"
+#include "session/print/ledger_report.h"
+#include "session/print/pay_stub.h"
 #include "support/cli_runner.h"
 #include "support/payroll_fixture.h"
 #include "support/pdf_text.h"
+#include "support/print_scenario.h"
 
 namespace corvanta::testing {
 namespace {

@@ -6,17 +6,17 @@
 #include <cmath>
 #include <iostream>
 
-#include "core/calculate.h"
-#include "core/user_error.h"
-#include "files/employee_files.h"
-#include "files/period_snapshot.h"
-#include "files/print_heading.h"
-#include "files/session.h"
-#include "local/local_files.h"
+#include "base/core/user_error.h"
 #include "save_paths.h"
-#include "state/state_defaults.h"
-#include "state/state_file.h"
-#include "state/state_withholding.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_files.h"
+#include "session/files/period_snapshot.h"
+#include "session/files/print_heading.h"
+#include "session/files/session.h"
+#include "session/local/local_files.h"
+#include "session/state/state_defaults.h"
+#include "session/state/state_file.h"
+#include "session/state/state_withholding.h"
 #include "support/temp_folder.h"
 
 namespace corvanta {

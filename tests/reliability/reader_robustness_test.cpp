@@ -6,19 +6,19 @@
 #include <functional>
 #include <limits>
 
-#include "core/federal_table.h"
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "core/payroll_context.h"
-#include "core/user_error.h"
-#include "files/employee_files.h"
-#include "files/print_heading.h"
-#include "files/record_format.h"
-#include "local/city_table.h"
-#include "local/non_city_table.h"
-#include "side/leave_record.h"
-#include "state/state_file.h"
-#include "ytd/ledger_file.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "base/core/user_error.h"
+#include "base/files/record_format.h"
+#include "session/core/payroll_context.h"
+#include "session/files/employee_files.h"
+#include "session/files/print_heading.h"
+#include "session/side/leave_record.h"
+#include "session/state/state_file.h"
+#include "session/ytd/ledger_file.h"
+#include "tax/core/federal_table.h"
+#include "tax/local/city_table.h"
+#include "tax/local/non_city_table.h"
 
 namespace corvanta {
 namespace {

@@ -11,8 +11,8 @@
 #include <set>
 #include <thread>
 
-#include "core/user_error.h"
-#include "files/lock_file.h"
+#include "base/core/user_error.h"
+#include "base/files/lock_file.h"
 #include "save_paths.h"
 #include "support/temp_folder.h"
 

@@ -3,16 +3,16 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/calculate.h"
-#include "files/period_snapshot.h"
-#include "files/print_heading.h"
-#include "local/local_files.h"
-#include "side/leave_record.h"
-#include "state/state_defaults.h"
-#include "state/state_withholding.h"
+#include "session/core/calculate.h"
+#include "session/files/period_snapshot.h"
+#include "session/files/print_heading.h"
+#include "session/local/local_files.h"
+#include "session/side/leave_record.h"
+#include "session/state/state_defaults.h"
+#include "session/state/state_withholding.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "support/temp_folder.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
 
 namespace corvanta::testing {
 namespace {

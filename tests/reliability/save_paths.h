@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 #include "support/child_process.h"
 
 namespace corvanta::testing {

@@ -10,9 +10,9 @@
 #include <random>
 #include <thread>
 
-#include "files/employee_files.h"
-#include "files/open_employee.h"
-#include "payroll/payroll_folder.h"
+#include "session/files/employee_files.h"
+#include "session/files/open_employee.h"
+#include "session/payroll/payroll_folder.h"
 #include "support/cli_session.h"
 #include "support/employee_folder.h"
 #include "support/temp_folder.h"

@@ -1,4 +1,4 @@
-#include "side/leave_record.h"
+#include "session/side/leave_record.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +25,12 @@ TEST_P(LeaveBalance, IsStartLessTheEntries) {
     EXPECT_EQ(d.lbHolBal, GetParam().balance);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, LeaveBalance,
-                         ::testing::Values(BalanceCase{"10", {"2", "3.5"}, "4.5"},
-                                           BalanceCase{"10", {"2", ""}, "8"},
-                                           BalanceCase{"10", {"-2"}, "12"},
-                                           BalanceCase{"", {"abc", "1"}, "-1"},
-                                           BalanceCase{"0", {}, "0"},
-                                           BalanceCase{"1e999", {"1"}, "too large"},
-                                           BalanceCase{"10", {"-3e38", "-3e38"}, "too large"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LeaveBalance,
+    ::testing::Values(BalanceCase{"10", {"2", "3.5"}, "4.5"}, BalanceCase{"10", {"2", ""}, "8"},
+                      BalanceCase{"10", {"-2"}, "12"}, BalanceCase{"", {"abc", "1"}, "-1"},
+                      BalanceCase{"0", {}, "0"}, BalanceCase{"1e999", {"1"}, "too large"},
+                      BalanceCase{"10", {"-3e38", "-3e38"}, "too large"}));
 
 LeaveRecord sampleRecord() {
     LeaveRecord r;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "side/overtime_sheet_ops.h"
+#include "session/side/overtime_sheet_ops.h"
 #include "support/temp_folder.h"
 
 namespace corvanta {
@@ -78,7 +78,9 @@ TEST_F(OvertimeSheetTest, AmountsTooLargeToAddUpChangeNothing) {
         const char* annual;
         const char* percent;
         const char* overtime;
-    } cases[] = {{"1e999", "5", "100"}, {"52000", "1e999", "100"}, {"52000", "5", "1e999"},
+    } cases[] = {{"1e999", "5", "100"},
+                 {"52000", "1e999", "100"},
+                 {"52000", "5", "1e999"},
                  {"-1e999", "5", "1"}};
     for (const auto& c : cases) {
         TempFolder other;

@@ -1,11 +1,11 @@
 // Arizona, Louisiana and Massachusetts: formula methods on federal withholding or gross pay.
 #include <gtest/gtest.h>
 
-#include "state/state_setters.h"
-#include "state/methods/arizona.h"
-#include "state/methods/louisiana.h"
-#include "state/methods/massachusetts.h"
+#include "session/state/state_setters.h"
 #include "state_method_support.h"
+#include "tax/state/methods/arizona.h"
+#include "tax/state/methods/louisiana.h"
+#include "tax/state/methods/massachusetts.h"
 
 namespace corvanta {
 namespace {
@@ -16,7 +16,6 @@ using testing::Pay;
 using testing::runMethod;
 using testing::shownState;
 using testing::stateContext;
-
 
 struct ArizonaCase {
     Pay pay;
@@ -86,7 +85,6 @@ TEST(StateArizonaEndToEnd, FederallyExemptPaysNoState) {
     emp.setup.state.SingleTable[0].Percent = 0.19f;
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 0);
 }
-
 
 struct LouisianaCase {
     Pay pay;
@@ -180,7 +178,6 @@ TEST(StateLouisianaEndToEnd, OnePersonalExemption) {
     emp.setup.state.MarriedAllowance[0] = 0;
     EXPECT_DOUBLE_EQ(emp.calculate("80").result.StateWithholding, 24.89);
 }
-
 
 struct MassCase {
     Pay pay;

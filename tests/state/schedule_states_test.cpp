@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "period_cases.h"
-#include "state/state_setters.h"
-#include "state/methods/alabama.h"
-#include "state/methods/iowa.h"
-#include "state/methods/missouri.h"
+#include "session/state/state_setters.h"
 #include "state_method_support.h"
+#include "tax/state/methods/alabama.h"
+#include "tax/state/methods/iowa.h"
+#include "tax/state/methods/missouri.h"
 
 namespace corvanta {
 namespace {

@@ -1,10 +1,10 @@
-#include "state/state_defaults.h"
+#include "session/state/state_defaults.h"
 
 #include <gtest/gtest.h>
 
-#include "local/local_files.h"
-#include "state/state_dialog_commands.h"
-#include "state/state_withholding.h"
+#include "session/local/local_files.h"
+#include "session/state/state_dialog_commands.h"
+#include "session/state/state_withholding.h"
 #include "support/payroll_fixture.h"
 
 namespace corvanta {

@@ -1,6 +1,6 @@
 // The state dialog's commands: method selection, New York, CLEAR ALL, NO STATE TAX, Use
 // Base, Spouse Works, Get Default and the re-run after the dialog closes.
-#include "state/state_dialog_commands.h"
+#include "session/state/state_dialog_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "core/calculate.h"
-#include "core/money.h"
-#include "core/payroll_context.h"
-#include "files/employee_files.h"
-#include "files/open_employee.h"
-#include "state/state_file.h"
-#include "state/state_methods.h"
-#include "state/state_withholding.h"
+#include "base/core/money.h"
+#include "session/core/calculate.h"
+#include "session/core/payroll_context.h"
+#include "session/files/employee_files.h"
+#include "session/files/open_employee.h"
+#include "session/state/state_file.h"
+#include "session/state/state_methods.h"
+#include "session/state/state_withholding.h"
 #include "support/temp_folder.h"
 
 namespace corvanta::testing {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "state/state_file.h"
-#include "state/state_withholding.h"
+#include "session/state/state_file.h"
+#include "session/state/state_withholding.h"
 #include "support/payroll_fixture.h"
 
 namespace corvanta {

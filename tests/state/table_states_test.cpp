@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "period_cases.h"
-#include "state/state_setters.h"
-#include "state/methods/kentucky.h"
-#include "state/methods/oregon.h"
-#include "state/methods/utah.h"
+#include "session/state/state_setters.h"
 #include "state_method_support.h"
+#include "tax/state/methods/kentucky.h"
+#include "tax/state/methods/oregon.h"
+#include "tax/state/methods/utah.h"
 
 namespace corvanta {
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/calculate.h"
-#include "files/new_employee.h"
-#include "side/leave_record.h"
-#include "state/state_dialog_model.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
+#include "session/core/calculate.h"
+#include "session/files/new_employee.h"
+#include "session/side/leave_record.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
+#include "tax/state/state_dialog_model.h"
 
 namespace corvanta::testing {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "core/calculate.h"
-#include "core/payroll_context.h"
+#include "session/core/calculate.h"
+#include "session/core/payroll_context.h"
 #include "support/temp_folder.h"
 
 namespace corvanta::testing {

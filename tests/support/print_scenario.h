@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "core/calculate.h"
-#include "core/payroll_context.h"
-#include "ytd/ledger_ops.h"
+#include "session/core/calculate.h"
+#include "session/core/payroll_context.h"
+#include "session/ytd/ledger_ops.h"
 
 namespace corvanta::testing {
 

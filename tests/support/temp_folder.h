@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta::testing {
 

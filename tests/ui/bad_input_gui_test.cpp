@@ -14,9 +14,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/calculate.h"
-#include "files/employee_files.h"
-#include "side/leave_record.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_files.h"
+#include "session/side/leave_record.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "support/payroll_fixture.h"
 #include "ui/desktop_services.h"
 #include "ui/employee_dialog.h"
@@ -24,8 +26,6 @@
 #include "ui/overtime_sheet_form.h"
 #include "ui/print_offset_dialog.h"
 #include "ui/vacation_dialog.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
 
 namespace corvanta::ui {
 namespace {

@@ -15,9 +15,9 @@
 #include <fstream>
 
 #include "modal_dialog.h"
-#include "print/print_scenario.h"
 #include "support/payroll_fixture.h"
 #include "support/pdf_text.h"
+#include "support/print_scenario.h"
 #include "ui/calculator_window.h"
 #include "ui_support.h"
 

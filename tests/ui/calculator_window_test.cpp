@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/calculate.h"
-#include "files/open_employee.h"
+#include "session/core/calculate.h"
+#include "session/files/open_employee.h"
 #include "support/cli_runner.h"
 #include "support/temp_folder.h"
 #include "ui/numeric_key_filter.h"

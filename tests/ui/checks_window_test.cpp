@@ -11,7 +11,7 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "files/employee_files.h"
+#include "session/files/employee_files.h"
 #include "support/pdf_text.h"
 #include "support/temp_folder.h"
 #include "ui/print_offset_dialog.h"

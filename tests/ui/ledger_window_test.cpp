@@ -13,13 +13,13 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "core/numeric_text.h"
+#include "base/core/numeric_text.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "support/payroll_fixture.h"
 #include "support/pdf_text.h"
 #include "ui/ledger_columns.h"
 #include "ui_support.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
 
 namespace corvanta::ui {
 namespace {

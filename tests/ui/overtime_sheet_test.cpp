@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "modal_dialog.h"
-#include "side/overtime_sheet_ops.h"
+#include "session/side/overtime_sheet_ops.h"
 #include "support/temp_folder.h"
 #include "ui/overtime_sheet_form.h"
 #include "ui_support.h"

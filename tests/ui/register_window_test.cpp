@@ -16,9 +16,10 @@
 #include <memory>
 
 #include "backup/folder_backup.h"
-#include "files/lock_file.h"
-#include "payroll/payroll_folder.h"
-#include "payroll/register_report.h"
+#include "base/files/lock_file.h"
+#include "session/payroll/payroll_folder.h"
+#include "session/payroll/register_report.h"
+#include "session/ytd/ledger_file.h"
 #include "support/employee_folder.h"
 #include "support/folder_bytes.h"
 #include "support/pdf_text.h"
@@ -26,7 +27,6 @@
 #include "ui/calculator_window.h"
 #include "ui/message_box.h"
 #include "ui_support.h"
-#include "ytd/ledger_file.h"
 
 namespace corvanta::ui {
 namespace {

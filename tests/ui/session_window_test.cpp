@@ -8,7 +8,7 @@
 #include <QTest>
 #include <map>
 
-#include "core/calculate.h"
+#include "session/core/calculate.h"
 #include "support/temp_folder.h"
 #include "ui/calculator_window.h"
 #include "ui_support.h"

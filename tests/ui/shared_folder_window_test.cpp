@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "files/employee_hold.h"
+#include "session/files/employee_hold.h"
 #include "support/folder_bytes.h"
 #include "support/temp_folder.h"
 #include "ui/calculator_window.h"

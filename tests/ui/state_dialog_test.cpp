@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "state/state_withholding.h"
+#include "session/state/state_withholding.h"
 #include "support/temp_folder.h"
 #include "ui/calculator_window.h"
 #include "ui_support.h"

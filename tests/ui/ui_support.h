@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "files/session.h"
+#include "session/files/session.h"
 
 namespace corvanta::testing {
 

@@ -1,11 +1,11 @@
-#include "ytd/ledger_file.h"
+#include "session/ytd/ledger_file.h"
 
 #include <gtest/gtest.h>
 
-#include "core/calculate.h"
-#include "files/open_employee.h"
+#include "session/core/calculate.h"
+#include "session/files/open_employee.h"
+#include "session/ytd/ledger_ops.h"
 #include "support/temp_folder.h"
-#include "ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {

@@ -1,8 +1,8 @@
-#include "ytd/ledger_ops.h"
+#include "session/ytd/ledger_ops.h"
 
 #include <gtest/gtest.h>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "payroll/register_figures.h"
+#include "session/payroll/register_figures.h"
 
 namespace corvanta {
 namespace {

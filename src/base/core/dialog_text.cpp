@@ -1,8 +1,8 @@
-#include "core/dialog_text.h"
+#include "base/core/dialog_text.h"
 
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "core/user_error.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "base/core/user_error.h"
 
 namespace corvanta {
 

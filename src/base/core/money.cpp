@@ -1,4 +1,4 @@
-#include "core/money.h"
+#include "base/core/money.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "core/numeric_text.h"
+#include "base/core/numeric_text.h"
 
 #include <charconv>
 #include <cmath>

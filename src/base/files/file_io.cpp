@@ -1,4 +1,4 @@
-#include "files/file_io.h"
+#include "base/files/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <sstream>
 #include <vector>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 
 namespace corvanta {
 namespace {

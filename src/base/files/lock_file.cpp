@@ -1,4 +1,4 @@
-#include "files/lock_file.h"
+#include "base/files/lock_file.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/user_error.h"
-#include "files/record_format.h"
+#include "base/core/user_error.h"
+#include "base/files/record_format.h"
 
 namespace corvanta {
 namespace {

@@ -1,9 +1,9 @@
-#include "files/record_format.h"
+#include "base/files/record_format.h"
 
 #include <cmath>
 
-#include "core/money.h"
-#include "core/numeric_text.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
 
 namespace corvanta {
 

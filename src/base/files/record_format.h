@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 
 namespace corvanta {
 

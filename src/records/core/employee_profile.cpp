@@ -1,4 +1,4 @@
-#include "core/employee_profile.h"
+#include "records/core/employee_profile.h"
 
 namespace corvanta {
 namespace {

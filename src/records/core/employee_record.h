@@ -3,18 +3,18 @@
 #include <array>
 #include <string>
 
-#include "core/employee_profile.h"
-#include "core/pay_result.h"
-#include "files/record_format.h"
-#include "local/city_table.h"
-#include "local/non_city_table.h"
-#include "print/check_window.h"
-#include "side/leave_types.h"
-#include "side/overtime_sheet.h"
-#include "side/overtime_sheet_window.h"
-#include "state/state_dialog_model.h"
-#include "state/state_settings.h"
-#include "ytd/ytd_ledger.h"
+#include "base/files/record_format.h"
+#include "records/core/employee_profile.h"
+#include "records/core/pay_result.h"
+#include "records/print/check_window.h"
+#include "records/side/leave_types.h"
+#include "records/side/overtime_sheet.h"
+#include "records/side/overtime_sheet_window.h"
+#include "records/ytd/ytd_ledger.h"
+#include "tax/local/city_table.h"
+#include "tax/local/non_city_table.h"
+#include "tax/state/state_dialog_model.h"
+#include "tax/state/state_settings.h"
 
 namespace corvanta {
 

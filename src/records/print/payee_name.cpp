@@ -1,4 +1,4 @@
-#include "print/payee_name.h"
+#include "records/print/payee_name.h"
 
 namespace corvanta {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/employee_profile.h"
+#include "records/core/employee_profile.h"
 
 namespace corvanta {
 

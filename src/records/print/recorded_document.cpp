@@ -1,4 +1,4 @@
-#include "print/recorded_document.h"
+#include "records/print/recorded_document.h"
 
 namespace corvanta {
 
@@ -28,16 +28,28 @@ void RecordedDocument::endDocument() {
 void RecordedDocument::replay(PrintColumnModel& out) const {
     for (const Step& step : steps_) {
         switch (step.op) {
-            case Op::FontName: out.setFontName(step.text); break;
-            case Op::FontSize: out.setFontSize(step.number); break;
+            case Op::FontName:
+                out.setFontName(step.text);
+                break;
+            case Op::FontSize:
+                out.setFontSize(step.number);
+                break;
             case Op::Orientation:
                 out.setOrientation(step.number != 0 ? PageOrientation::Landscape
                                                     : PageOrientation::Portrait);
                 break;
-            case Op::Tab: out.tab(static_cast<int>(step.number)); break;
-            case Op::Write: out.write(step.text); break;
-            case Op::EndLine: out.endLine(); break;
-            case Op::EndDocument: out.endDocument(); break;
+            case Op::Tab:
+                out.tab(static_cast<int>(step.number));
+                break;
+            case Op::Write:
+                out.write(step.text);
+                break;
+            case Op::EndLine:
+                out.endLine();
+                break;
+            case Op::EndDocument:
+                out.endDocument();
+                break;
         }
     }
 }

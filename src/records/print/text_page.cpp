@@ -1,4 +1,4 @@
-#include "print/text_page.h"
+#include "records/print/text_page.h"
 
 #include <algorithm>
 

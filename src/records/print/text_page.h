@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "print/print_column_model.h"
+#include "records/print/print_column_model.h"
 
 namespace corvanta {
 

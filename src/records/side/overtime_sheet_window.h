@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "side/overtime_sheet.h"
+#include "records/side/overtime_sheet.h"
 
 namespace corvanta {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "core/money.h"
+#include "base/core/money.h"
 
 namespace corvanta {
 

@@ -1,16 +1,16 @@
-#include "core/calculate.h"
+#include "session/core/calculate.h"
 
 #include <cmath>
 
-#include "core/numeric_text.h"
-#include "core/payroll_taxes.h"
-#include "files/employee_files.h"
-#include "files/file_io.h"
-#include "local/local_files.h"
-#include "side/leave_record.h"
-#include "side/overtime_sheet_ops.h"
-#include "state/state_file.h"
-#include "state/state_withholding.h"
+#include "base/core/numeric_text.h"
+#include "base/files/file_io.h"
+#include "session/core/payroll_taxes.h"
+#include "session/files/employee_files.h"
+#include "session/local/local_files.h"
+#include "session/side/leave_record.h"
+#include "session/side/overtime_sheet_ops.h"
+#include "session/state/state_file.h"
+#include "session/state/state_withholding.h"
 
 namespace corvanta {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 

@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <string>
 
-#include "core/calculator_window.h"
-#include "core/employee_record.h"
-#include "core/federal_table.h"
-#include "core/user_message.h"
-#include "files/employee_hold.h"
-#include "files/print_heading.h"
+#include "base/core/user_message.h"
+#include "records/core/calculator_window.h"
+#include "records/core/employee_record.h"
+#include "session/files/employee_hold.h"
+#include "session/files/print_heading.h"
+#include "tax/core/federal_table.h"
 
 namespace corvanta {
 

@@ -1,4 +1,4 @@
-#include "core/payroll_taxes.h"
+#include "session/core/payroll_taxes.h"
 
 namespace corvanta {
 namespace {

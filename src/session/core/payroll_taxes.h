@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/fica.h"
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
+#include "tax/core/fica.h"
 
 namespace corvanta {
 

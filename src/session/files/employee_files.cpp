@@ -1,12 +1,12 @@
-#include "files/employee_files.h"
+#include "session/files/employee_files.h"
 
 #include <cmath>
 
-#include "core/employee_profile.h"
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "files/employee_hold.h"
-#include "files/file_io.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "base/files/file_io.h"
+#include "records/core/employee_profile.h"
+#include "session/files/employee_hold.h"
 
 namespace corvanta {
 namespace {

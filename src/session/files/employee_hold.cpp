@@ -1,9 +1,9 @@
-#include "files/employee_hold.h"
+#include "session/files/employee_hold.h"
 
 #include <mutex>
 
-#include "core/payroll_context.h"
-#include "core/user_error.h"
+#include "base/core/user_error.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 namespace {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/user_message.h"
-#include "files/lock_file.h"
+#include "base/core/user_message.h"
+#include "base/files/lock_file.h"
 
 namespace corvanta {
 

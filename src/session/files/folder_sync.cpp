@@ -1,4 +1,4 @@
-#include "files/folder_sync.h"
+#include "session/files/folder_sync.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/user_error.h"
+#include "base/core/user_error.h"
 
 namespace corvanta {
 namespace {

@@ -1,17 +1,17 @@
-#include "files/new_employee.h"
+#include "session/files/new_employee.h"
 
 #include <filesystem>
 
-#include "core/calculate.h"
-#include "core/user_error.h"
-#include "files/open_employee.h"
-#include "local/city_table.h"
-#include "local/non_city_table.h"
-#include "side/leave_record.h"
-#include "side/overtime_sheet_ops.h"
-#include "state/state_dialog_commands.h"
-#include "state/state_dialog_model.h"
-#include "ytd/ledger_ops.h"
+#include "base/core/user_error.h"
+#include "session/core/calculate.h"
+#include "session/files/open_employee.h"
+#include "session/side/leave_record.h"
+#include "session/side/overtime_sheet_ops.h"
+#include "session/state/state_dialog_commands.h"
+#include "session/ytd/ledger_ops.h"
+#include "tax/local/city_table.h"
+#include "tax/local/non_city_table.h"
+#include "tax/state/state_dialog_model.h"
 
 namespace corvanta {
 

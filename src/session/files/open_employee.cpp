@@ -1,13 +1,13 @@
-#include "files/open_employee.h"
+#include "session/files/open_employee.h"
 
-#include "core/calculate.h"
-#include "files/employee_files.h"
-#include "files/new_employee.h"
-#include "local/local_files.h"
-#include "side/leave_record.h"
-#include "side/overtime_sheet_ops.h"
-#include "state/state_file.h"
-#include "ytd/ledger_file.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_files.h"
+#include "session/files/new_employee.h"
+#include "session/local/local_files.h"
+#include "session/side/leave_record.h"
+#include "session/side/overtime_sheet_ops.h"
+#include "session/state/state_file.h"
+#include "session/ytd/ledger_file.h"
 
 namespace corvanta {
 

@@ -1,16 +1,16 @@
-#include "files/period_snapshot.h"
+#include "session/files/period_snapshot.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
 
-#include "core/calculate.h"
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "files/employee_hold.h"
-#include "files/file_io.h"
-#include "files/record_format.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "base/files/file_io.h"
+#include "base/files/record_format.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_hold.h"
 
 namespace corvanta {
 namespace {

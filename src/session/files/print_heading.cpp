@@ -1,11 +1,11 @@
-#include "files/print_heading.h"
+#include "session/files/print_heading.h"
 
 #include <algorithm>
 
-#include "core/payroll_context.h"
-#include "files/file_io.h"
-#include "files/lock_file.h"
-#include "files/record_format.h"
+#include "base/files/file_io.h"
+#include "base/files/lock_file.h"
+#include "base/files/record_format.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 namespace {

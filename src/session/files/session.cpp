@@ -1,13 +1,13 @@
-#include "files/session.h"
+#include "session/files/session.h"
 
 #include <utility>
 
-#include "core/calculate.h"
-#include "files/employee_files.h"
-#include "files/employee_hold.h"
-#include "files/file_io.h"
-#include "files/new_employee.h"
-#include "files/open_employee.h"
+#include "base/files/file_io.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_files.h"
+#include "session/files/employee_hold.h"
+#include "session/files/new_employee.h"
+#include "session/files/open_employee.h"
 
 namespace corvanta {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 

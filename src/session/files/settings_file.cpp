@@ -1,8 +1,8 @@
-#include "files/settings_file.h"
+#include "session/files/settings_file.h"
 
-#include "core/dialog_text.h"
-#include "files/employee_hold.h"
-#include "files/file_io.h"
+#include "base/core/dialog_text.h"
+#include "base/files/file_io.h"
+#include "session/files/employee_hold.h"
 
 namespace corvanta {
 

@@ -1,11 +1,11 @@
-#include "files/working_folder.h"
+#include "session/files/working_folder.h"
 
 #include <system_error>
 
-#include "core/federal_table.h"
-#include "core/user_error.h"
-#include "files/file_io.h"
-#include "files/lock_file.h"
+#include "base/core/user_error.h"
+#include "base/files/file_io.h"
+#include "base/files/lock_file.h"
+#include "tax/core/federal_table.h"
 
 namespace corvanta {
 

@@ -1,7 +1,7 @@
-#include "local/local_files.h"
+#include "session/local/local_files.h"
 
-#include "files/file_io.h"
-#include "files/settings_file.h"
+#include "base/files/file_io.h"
+#include "session/files/settings_file.h"
 
 namespace corvanta {
 namespace {

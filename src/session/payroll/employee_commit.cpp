@@ -1,11 +1,11 @@
-#include "payroll/employee_commit.h"
+#include "session/payroll/employee_commit.h"
 
 #include <sstream>
 
-#include "core/user_error.h"
-#include "files/file_io.h"
-#include "files/folder_sync.h"
-#include "files/lock_file.h"
+#include "base/core/user_error.h"
+#include "base/files/file_io.h"
+#include "base/files/lock_file.h"
+#include "session/files/folder_sync.h"
 
 namespace corvanta {
 namespace {

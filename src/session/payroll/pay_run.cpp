@@ -1,16 +1,16 @@
-#include "payroll/pay_run.h"
+#include "session/payroll/pay_run.h"
 
 #include <set>
 
-#include "core/calculate.h"
-#include "core/numeric_text.h"
-#include "core/user_error.h"
-#include "files/employee_files.h"
-#include "files/open_employee.h"
-#include "files/session.h"
-#include "payroll/employee_commit.h"
-#include "ytd/ledger_file.h"
-#include "ytd/ledger_ops.h"
+#include "base/core/numeric_text.h"
+#include "base/core/user_error.h"
+#include "session/core/calculate.h"
+#include "session/files/employee_files.h"
+#include "session/files/open_employee.h"
+#include "session/files/session.h"
+#include "session/payroll/employee_commit.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/calculator_window.h"
-#include "core/payroll_context.h"
-#include "files/employee_hold.h"
+#include "records/core/calculator_window.h"
+#include "session/core/payroll_context.h"
+#include "session/files/employee_hold.h"
 
 namespace corvanta {
 

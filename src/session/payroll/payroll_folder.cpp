@@ -1,11 +1,11 @@
-#include "payroll/payroll_folder.h"
+#include "session/payroll/payroll_folder.h"
 
 #include <algorithm>
 
-#include "core/payroll_context.h"
-#include "files/employee_files.h"
-#include "files/new_employee.h"
-#include "ytd/ledger_file.h"
+#include "session/core/payroll_context.h"
+#include "session/files/employee_files.h"
+#include "session/files/new_employee.h"
+#include "session/ytd/ledger_file.h"
 
 namespace corvanta {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/employee_profile.h"
-#include "ytd/ytd_ledger.h"
+#include "records/core/employee_profile.h"
+#include "records/ytd/ytd_ledger.h"
 
 namespace corvanta {
 

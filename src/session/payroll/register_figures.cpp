@@ -1,13 +1,13 @@
-#include "payroll/register_figures.h"
+#include "session/payroll/register_figures.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <map>
 
-#include "core/payroll_taxes.h"
-#include "core/user_error.h"
-#include "state/pay_date.h"
+#include "base/core/user_error.h"
+#include "session/core/payroll_taxes.h"
+#include "tax/state/pay_date.h"
 
 namespace corvanta {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/money.h"
-#include "payroll/payroll_folder.h"
+#include "base/core/money.h"
+#include "session/payroll/payroll_folder.h"
 
 namespace corvanta {
 

@@ -1,4 +1,4 @@
-#include "payroll/register_report.h"
+#include "session/payroll/register_report.h"
 
 #include <algorithm>
 

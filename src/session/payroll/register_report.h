@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "payroll/register_figures.h"
-#include "print/print_column_model.h"
+#include "records/print/print_column_model.h"
+#include "session/payroll/register_figures.h"
 
 namespace corvanta {
 

@@ -1,8 +1,8 @@
-#include "print/amount_words.h"
+#include "session/print/amount_words.h"
 
 #include <array>
 
-#include "core/money.h"
+#include "base/core/money.h"
 
 namespace corvanta {
 namespace {

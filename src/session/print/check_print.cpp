@@ -1,12 +1,12 @@
-#include "print/check_print.h"
+#include "session/print/check_print.h"
 
 #include <array>
 #include <cmath>
 
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "core/user_error.h"
-#include "print/amount_words.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "base/core/user_error.h"
+#include "session/print/amount_words.h"
 
 namespace corvanta {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "core/payroll_context.h"
-#include "print/print_column_model.h"
-#include "print/stub_figures.h"
+#include "records/print/print_column_model.h"
+#include "session/core/payroll_context.h"
+#include "session/print/stub_figures.h"
 
 namespace corvanta {
 

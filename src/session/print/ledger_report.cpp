@@ -1,10 +1,10 @@
-#include "print/ledger_report.h"
+#include "session/print/ledger_report.h"
 
 #include <array>
 
-#include "core/money.h"
-#include "files/employee_files.h"
-#include "print/program_notice.h"
+#include "base/core/money.h"
+#include "records/print/program_notice.h"
+#include "session/files/employee_files.h"
 
 namespace corvanta {
 namespace {

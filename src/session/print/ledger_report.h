@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/payroll_context.h"
-#include "print/print_column_model.h"
+#include "records/print/print_column_model.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 

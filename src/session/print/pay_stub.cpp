@@ -1,11 +1,11 @@
-#include "print/pay_stub.h"
+#include "session/print/pay_stub.h"
 
-#include "files/employee_files.h"
-#include "files/print_heading.h"
-#include "print/amount_words.h"
-#include "print/program_notice.h"
-#include "side/leave_record.h"
-#include "ytd/ledger_file.h"
+#include "records/print/program_notice.h"
+#include "session/files/employee_files.h"
+#include "session/files/print_heading.h"
+#include "session/print/amount_words.h"
+#include "session/side/leave_record.h"
+#include "session/ytd/ledger_file.h"
 
 namespace corvanta {
 namespace {

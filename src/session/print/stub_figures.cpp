@@ -1,10 +1,10 @@
-#include "print/stub_figures.h"
+#include "session/print/stub_figures.h"
 
 #include <cmath>
 
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "core/user_error.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "base/core/user_error.h"
 
 namespace corvanta {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 

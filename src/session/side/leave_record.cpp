@@ -1,14 +1,14 @@
-#include "side/leave_record.h"
+#include "session/side/leave_record.h"
 
 #include <cmath>
 
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "core/payroll_context.h"
-#include "core/user_error.h"
-#include "files/employee_hold.h"
-#include "files/file_io.h"
-#include "files/record_format.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "base/core/user_error.h"
+#include "base/files/file_io.h"
+#include "base/files/record_format.h"
+#include "session/core/payroll_context.h"
+#include "session/files/employee_hold.h"
 
 namespace corvanta {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "side/leave_types.h"
+#include "records/side/leave_types.h"
 
 namespace corvanta {
 

@@ -1,11 +1,11 @@
-#include "side/overtime_sheet_ops.h"
+#include "session/side/overtime_sheet_ops.h"
 
 #include <cmath>
 
-#include "core/money.h"
-#include "core/numeric_text.h"
-#include "core/user_error.h"
-#include "files/employee_files.h"
+#include "base/core/money.h"
+#include "base/core/numeric_text.h"
+#include "base/core/user_error.h"
+#include "session/files/employee_files.h"
 
 namespace corvanta {
 namespace {

@@ -1,9 +1,9 @@
-#include "state/state_defaults.h"
+#include "session/state/state_defaults.h"
 
-#include "files/employee_files.h"
-#include "local/local_files.h"
-#include "side/leave_record.h"
-#include "state/state_file.h"
+#include "session/files/employee_files.h"
+#include "session/local/local_files.h"
+#include "session/side/leave_record.h"
+#include "session/state/state_file.h"
 
 namespace corvanta {
 namespace {

@@ -1,10 +1,10 @@
-#include "state/state_dialog_commands.h"
+#include "session/state/state_dialog_commands.h"
 
-#include "core/money.h"
-#include "state/methods/setter_support.h"
-#include "state/state_file.h"
-#include "state/state_methods.h"
-#include "state/state_withholding.h"
+#include "base/core/money.h"
+#include "session/state/methods/setter_support.h"
+#include "session/state/state_file.h"
+#include "session/state/state_methods.h"
+#include "session/state/state_withholding.h"
 
 namespace corvanta {
 namespace {

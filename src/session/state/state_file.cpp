@@ -1,8 +1,8 @@
-#include "state/state_file.h"
+#include "session/state/state_file.h"
 
-#include "core/employee_profile.h"
-#include "files/file_io.h"
-#include "files/settings_file.h"
+#include "base/files/file_io.h"
+#include "records/core/employee_profile.h"
+#include "session/files/settings_file.h"
 
 namespace corvanta {
 

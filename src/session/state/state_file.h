@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/payroll_context.h"
-#include "files/settings_file.h"
+#include "session/core/payroll_context.h"
+#include "session/files/settings_file.h"
 
 namespace corvanta {
 

@@ -1,18 +1,17 @@
-#include "state/state_methods.h"
+#include "session/state/state_methods.h"
 
-#include "state/state_setters.h"
-
-#include "state/methods/alabama.h"
-#include "state/methods/arizona.h"
-#include "state/methods/iowa.h"
-#include "state/methods/kentucky.h"
-#include "state/methods/louisiana.h"
-#include "state/methods/massachusetts.h"
-#include "state/methods/missouri.h"
-#include "state/methods/north_carolina.h"
-#include "state/methods/oregon.h"
-#include "state/methods/utah.h"
-#include "state/methods/wisconsin.h"
+#include "session/state/state_setters.h"
+#include "tax/state/methods/alabama.h"
+#include "tax/state/methods/arizona.h"
+#include "tax/state/methods/iowa.h"
+#include "tax/state/methods/kentucky.h"
+#include "tax/state/methods/louisiana.h"
+#include "tax/state/methods/massachusetts.h"
+#include "tax/state/methods/missouri.h"
+#include "tax/state/methods/north_carolina.h"
+#include "tax/state/methods/oregon.h"
+#include "tax/state/methods/utah.h"
+#include "tax/state/methods/wisconsin.h"
 
 namespace corvanta {
 

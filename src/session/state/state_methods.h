@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "state/state_dialog_model.h"
-#include "state/state_method_inputs.h"
+#include "tax/state/state_dialog_model.h"
+#include "tax/state/state_method_inputs.h"
 
 namespace corvanta {
 

@@ -1,8 +1,8 @@
-#include "state/state_withholding.h"
+#include "session/state/state_withholding.h"
 
-#include "files/employee_files.h"
-#include "state/state_file.h"
-#include "state/state_methods.h"
+#include "session/files/employee_files.h"
+#include "session/state/state_file.h"
+#include "session/state/state_methods.h"
 
 namespace corvanta {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/payroll_context.h"
-#include "state/state_lines.h"
-#include "state/state_method_inputs.h"
+#include "session/core/payroll_context.h"
+#include "tax/state/state_lines.h"
+#include "tax/state/state_method_inputs.h"
 
 namespace corvanta {
 

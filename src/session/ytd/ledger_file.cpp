@@ -1,11 +1,11 @@
-#include "ytd/ledger_file.h"
+#include "session/ytd/ledger_file.h"
 
-#include "core/numeric_text.h"
-#include "files/employee_files.h"
-#include "files/employee_hold.h"
-#include "files/file_io.h"
-#include "files/record_format.h"
-#include "ytd/ledger_ops.h"
+#include "base/core/numeric_text.h"
+#include "base/files/file_io.h"
+#include "base/files/record_format.h"
+#include "session/files/employee_files.h"
+#include "session/files/employee_hold.h"
+#include "session/ytd/ledger_ops.h"
 
 namespace corvanta {
 namespace {

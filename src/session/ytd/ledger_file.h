@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/payroll_context.h"
+#include "session/core/payroll_context.h"
 
 namespace corvanta {
 

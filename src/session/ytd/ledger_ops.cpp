@@ -1,9 +1,9 @@
-#include "ytd/ledger_ops.h"
+#include "session/ytd/ledger_ops.h"
 
 #include <cmath>
 
-#include "core/numeric_text.h"
-#include "files/employee_files.h"
+#include "base/core/numeric_text.h"
+#include "session/files/employee_files.h"
 
 namespace corvanta {
 namespace {

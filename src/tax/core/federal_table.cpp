@@ -1,6 +1,6 @@
-#include "core/federal_table.h"
+#include "tax/core/federal_table.h"
 
-#include "files/record_format.h"
+#include "base/files/record_format.h"
 
 namespace corvanta {
 namespace {

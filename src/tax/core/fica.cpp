@@ -1,4 +1,4 @@
-#include "core/fica.h"
+#include "tax/core/fica.h"
 
 namespace corvanta {
 

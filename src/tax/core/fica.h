@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/money.h"
+#include "base/core/money.h"
 
 namespace corvanta {
 

@@ -1,9 +1,9 @@
-#include "local/city_table.h"
+#include "tax/local/city_table.h"
 
-#include "core/dialog_text.h"
-#include "core/money.h"
-#include "core/user_error.h"
-#include "files/record_format.h"
+#include "base/core/dialog_text.h"
+#include "base/core/money.h"
+#include "base/core/user_error.h"
+#include "base/files/record_format.h"
 
 namespace corvanta {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "state/state_dialog_model.h"
+#include "tax/state/state_dialog_model.h"
 
 namespace corvanta {
 

@@ -1,10 +1,10 @@
-#include "local/non_city_table.h"
+#include "tax/local/non_city_table.h"
 
-#include "core/dialog_text.h"
-#include "core/money.h"
-#include "core/user_error.h"
-#include "files/record_format.h"
-#include "state/state_settings.h"
+#include "base/core/dialog_text.h"
+#include "base/core/money.h"
+#include "base/core/user_error.h"
+#include "base/files/record_format.h"
+#include "tax/state/state_settings.h"
 
 namespace corvanta {
 namespace {

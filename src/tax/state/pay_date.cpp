@@ -1,4 +1,4 @@
-#include "state/pay_date.h"
+#include "tax/state/pay_date.h"
 
 #include <charconv>
 

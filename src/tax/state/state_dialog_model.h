@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "state/state_settings.h"
+#include "tax/state/state_settings.h"
 
 namespace corvanta {
 

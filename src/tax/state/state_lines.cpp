@@ -1,4 +1,4 @@
-#include "state/state_lines.h"
+#include "tax/state/state_lines.h"
 
 namespace corvanta {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "state/state_settings.h"
+#include "tax/state/state_settings.h"
 
 namespace corvanta {
 

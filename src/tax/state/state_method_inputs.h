@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "state/state_settings.h"
+#include "tax/state/state_settings.h"
 
 namespace corvanta {
 

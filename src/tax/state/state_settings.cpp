@@ -1,4 +1,4 @@
-#include "state/state_settings.h"
+#include "tax/state/state_settings.h"
 
 namespace corvanta {
 

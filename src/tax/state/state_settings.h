@@ -44,7 +44,8 @@ struct StateSettings {
     int SpouseWorks = 0;
     int RoundState = 0;
 
-    [[nodiscard]] const std::array<BracketLine, kTableLines>& tableFor(const std::string_view status) const {
+    [[nodiscard]] const std::array<BracketLine, kTableLines>& tableFor(
+        const std::string_view status) const {
         return status == "Single" ? SingleTable : MarriedTable;
     }
 };

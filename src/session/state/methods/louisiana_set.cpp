@@ -1,7 +1,7 @@
-#include "core/money.h"
-#include "state/methods/louisiana.h"
-#include "state/methods/setter_support.h"
-#include "state/state_setters.h"
+#include "base/core/money.h"
+#include "session/state/methods/setter_support.h"
+#include "session/state/state_setters.h"
+#include "tax/state/methods/louisiana.h"
 
 namespace corvanta {
 

@@ -1,6 +1,6 @@
-#include "state/methods/massachusetts.h"
-#include "state/methods/setter_support.h"
-#include "state/state_setters.h"
+#include "session/state/methods/setter_support.h"
+#include "session/state/state_setters.h"
+#include "tax/state/methods/massachusetts.h"
 
 namespace corvanta {
 

@@ -1,7 +1,7 @@
-#include "state/methods/missouri.h"
-#include "state/methods/setter_support.h"
-#include "state/state_setters.h"
-#include "state/state_withholding.h"
+#include "session/state/methods/setter_support.h"
+#include "session/state/state_setters.h"
+#include "session/state/state_withholding.h"
+#include "tax/state/methods/missouri.h"
 
 namespace corvanta {
 

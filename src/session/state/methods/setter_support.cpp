@@ -1,6 +1,6 @@
-#include "state/methods/setter_support.h"
+#include "session/state/methods/setter_support.h"
 
-#include "core/money.h"
+#include "base/core/money.h"
 
 namespace corvanta {
 namespace {

@@ -1,7 +1,7 @@
-#include "state/methods/setter_support.h"
-#include "state/state_setters.h"
-#include "state/methods/utah.h"
-#include "state/pay_date.h"
+#include "session/state/methods/setter_support.h"
+#include "session/state/state_setters.h"
+#include "tax/state/methods/utah.h"
+#include "tax/state/pay_date.h"
 
 namespace corvanta {
 namespace {

@@ -1,11 +1,11 @@
-#include "state/methods/alabama.h"
+#include "tax/state/methods/alabama.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 
-#include "core/money.h"
-#include "state/methods/method_support.h"
+#include "base/core/money.h"
+#include "tax/state/methods/method_support.h"
 
 namespace corvanta {
 namespace {

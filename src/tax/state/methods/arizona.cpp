@@ -1,4 +1,4 @@
-#include "state/methods/arizona.h"
+#include "tax/state/methods/arizona.h"
 
 namespace corvanta {
 

@@ -1,7 +1,7 @@
-#include "state/methods/iowa.h"
+#include "tax/state/methods/iowa.h"
 
-#include "state/methods/graduated_schedule.h"
-#include "state/methods/method_support.h"
+#include "tax/state/methods/graduated_schedule.h"
+#include "tax/state/methods/method_support.h"
 
 namespace corvanta {
 namespace {

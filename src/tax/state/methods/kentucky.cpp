@@ -1,6 +1,6 @@
-#include "state/methods/kentucky.h"
+#include "tax/state/methods/kentucky.h"
 
-#include "state/methods/method_support.h"
+#include "tax/state/methods/method_support.h"
 
 namespace corvanta {
 

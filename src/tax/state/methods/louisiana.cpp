@@ -1,8 +1,8 @@
-#include "state/methods/louisiana.h"
+#include "tax/state/methods/louisiana.h"
 
 #include <cstdint>
 
-#include "core/money.h"
+#include "base/core/money.h"
 
 namespace corvanta {
 namespace {

@@ -1,6 +1,6 @@
-#include "state/methods/massachusetts.h"
+#include "tax/state/methods/massachusetts.h"
 
-#include "state/methods/method_support.h"
+#include "tax/state/methods/method_support.h"
 
 namespace corvanta {
 

@@ -1,4 +1,4 @@
-#include "state/methods/method_support.h"
+#include "tax/state/methods/method_support.h"
 
 #include <algorithm>
 

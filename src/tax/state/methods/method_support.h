@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "state/state_method_inputs.h"
+#include "tax/state/state_method_inputs.h"
 
 namespace corvanta {
 

@@ -1,6 +1,6 @@
-#include "state/methods/north_carolina.h"
+#include "tax/state/methods/north_carolina.h"
 
-#include "state/methods/method_support.h"
+#include "tax/state/methods/method_support.h"
 
 namespace corvanta {
 namespace {

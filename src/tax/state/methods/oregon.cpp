@@ -1,6 +1,6 @@
-#include "state/methods/oregon.h"
+#include "tax/state/methods/oregon.h"
 
-#include "state/methods/method_support.h"
+#include "tax/state/methods/method_support.h"
 
 namespace corvanta {
 namespace {

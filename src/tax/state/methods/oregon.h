@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/state_method_inputs.h"
+#include "tax/state/state_method_inputs.h"
 
 namespace corvanta {
 

@@ -1,10 +1,10 @@
-#include "state/methods/utah.h"
+#include "tax/state/methods/utah.h"
 
 #include <algorithm>
 #include <chrono>
 
-#include "state/methods/method_support.h"
-#include "state/pay_date.h"
+#include "tax/state/methods/method_support.h"
+#include "tax/state/pay_date.h"
 
 namespace corvanta {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "state/state_method_inputs.h"
+#include "tax/state/state_method_inputs.h"
 
 namespace corvanta {
 

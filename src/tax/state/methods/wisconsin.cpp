@@ -1,6 +1,6 @@
-#include "state/methods/wisconsin.h"
+#include "tax/state/methods/wisconsin.h"
 
-#include "state/state_lines.h"
+#include "tax/state/state_lines.h"
 
 namespace corvanta {
 
