@@ -6,7 +6,10 @@
 
 #include "base/files/file_io.h"
 #include "session/core/calculate.h"
+#include "session/core/calculator_texts.h"
 #include "session/files/open_employee.h"
+#include "session/local/local_files.h"
+#include "session/state/state_withholding.h"
 
 namespace corvanta {
 namespace {
@@ -33,24 +36,63 @@ PayrollContext openedEmployee(bool durable) {
     return ctx;
 }
 
-// One calculation on the tables in memory: no file is read or written.
-void BM_CalculationWithoutFiles(benchmark::State& state) {
+// The state and city settings readied for the pay frequency, as Calculate readies them.
+void prepareReadied(PayrollContext& ctx) {
+    prepareStateDialog(ctx);
+    prepareCityDialog(ctx);
+}
+
+// The calculation on values: the period's entries, the employee's record and the federal
+// table in, the figures out; no file, no text.
+void BM_CalculationOnValues(benchmark::State& state) {
     PayrollContext ctx = openedEmployee(false);
     loadFederalTable(ctx);
-    const FederalTable table = ctx.federal;
+    prepareReadied(ctx);
+    const PeriodEntries entries = readEntryBoxes(ctx.window);
     for (auto _ : state) {
-        ctx.window.txtAmount = {"40", "", "", "3.5", "", "", "25", ""};
-        computePayPeriod(ctx, checkedPeriodInputs(ctx));
-        benchmark::DoNotOptimize(ctx.result.NetPay);
+        const PeriodFigures figures =
+            calculatePeriod(entries, ctx.employee(), ctx.federal, ctx.DefaultRate);
+        benchmark::DoNotOptimize(figures.result.NetPay);
     }
 }
-BENCHMARK(BM_CalculationWithoutFiles);
+BENCHMARK(BM_CalculationOnValues);
 
-// The Calculate command: reads the federal table, the state and city settings and the employee
-// files, computes, and saves the whole file group.
+// The window's calculation without its save: the boxes read, the figures taken into the
+// record and every result text made. The federal table file is read as Calculate reads it.
+void BM_CalculationWithTexts(benchmark::State& state) {
+    PayrollContext ctx = openedEmployee(false);
+    for (auto _ : state) {
+        ctx.window.txtAmount = {"40", "", "", "3.5", "", "", "25", ""};
+        Calcu_late(ctx, CalculateOptions{.save = false});
+        benchmark::DoNotOptimize(ctx.window.lbNet);
+    }
+}
+BENCHMARK(BM_CalculationWithTexts);
+
+// The same with the federal table in memory, which is what the texts and the record add.
+void BM_FiguresIntoWindowTexts(benchmark::State& state) {
+    PayrollContext ctx = openedEmployee(false);
+    loadFederalTable(ctx);
+    prepareReadied(ctx);
+    for (auto _ : state) {
+        ctx.window.txtAmount = {"40", "", "", "3.5", "", "", "25", ""};
+        const PeriodEntries entries = readEntryBoxes(ctx.window);
+        const PeriodFigures figures =
+            calculatePeriod(entries, ctx.employee(), ctx.federal, ctx.DefaultRate);
+        ctx.result = figures.result;
+        showFigures(ctx.window, figures);
+        benchmark::DoNotOptimize(ctx.window.lbNet);
+    }
+}
+BENCHMARK(BM_FiguresIntoWindowTexts);
+
+// The Calculate command: reads the federal table, computes, and saves the whole file group.
+// The hours alternate, so every save really writes (unchanged bytes would be skipped).
 void BM_CalculateAndSave(benchmark::State& state) {
     PayrollContext ctx = openedEmployee(state.range(0) != 0);
+    int period = 0;
     for (auto _ : state) {
+        ctx.profile.HourlyRate = (++period % 2 == 0) ? 18.75f : 18.5f;
         ctx.window.txtAmount = {"40", "", "", "3.5", "", "", "25", ""};
         Calcu_late(ctx);
         benchmark::DoNotOptimize(ctx.result.NetPay);

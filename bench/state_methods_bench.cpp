@@ -45,17 +45,19 @@ void BM_StateMethod(benchmark::State& state) {
 BENCHMARK(BM_StateMethod)->DenseRange(0, kStateMethodCount - 1)->ArgName("method");
 
 // One whole calculation with the method selected, on the tables in memory (no file read or
-// written): entries, gross, federal, FICA, the method, local tax, rounding and the texts.
+// written): entries, gross, federal, FICA, the method, local tax and rounding, on values.
 void BM_CalculationWithStateMethod(benchmark::State& state) {
     const auto id = static_cast<StateMethodId>(state.range(0));
     PayrollContext ctx = preparedContext(id);
     ctx.folder = std::filesystem::path(CORVANTA_DATA_DIR);
     ctx.profile.HourlyRate = 15.432f;
     loadFederalTable(ctx);
+    ctx.window.txtAmount = {"80", "", "", "", "", "", "", ""};
+    const PeriodEntries entries = readEntryBoxes(ctx.window);
     for (auto _ : state) {
-        ctx.window.txtAmount = {"80", "", "", "", "", "", "", ""};
-        computePayPeriod(ctx, checkedPeriodInputs(ctx));
-        benchmark::DoNotOptimize(ctx.result.StateWithholding);
+        const PeriodFigures figures =
+            calculatePeriod(entries, ctx.employee(), ctx.federal, ctx.DefaultRate);
+        benchmark::DoNotOptimize(figures.result.StateWithholding);
     }
 }
 BENCHMARK(BM_CalculationWithStateMethod)->DenseRange(0, kStateMethodCount - 1)->ArgName("method");

@@ -11,6 +11,7 @@
 #include "app/scripted_session.h"
 #include "base/core/user_error.h"
 #include "session/core/payroll_context.h"
+#include "session/files/open_employee.h"
 #include "session/files/working_folder.h"
 #include "tax/core/federal_table.h"
 #include "ui/calculator_window.h"
@@ -54,6 +55,10 @@ int main(int argc, char* argv[]) {
         return corvanta::app::runScriptedSession(ctx, options.sessionDir);
     }
     if (!enterWorkingFolder(ctx, corvanta::app::workingFolder(options))) return 1;
+    ctx.showMessage = [](const corvanta::UserMessage& m) {
+        corvanta::ui::showUserMessage(nullptr, m);
+    };
+    corvanta::startWithDefaultGroup(ctx);
     corvanta::ui::CalculatorForm form(ctx);
     form.show();
     if (options.startupTime) {

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/window_steps.h"
+#include "session/files/open_employee.h"
 #include "ui/calculator_window.h"
 
 namespace corvanta::app {
@@ -205,6 +206,7 @@ class ScriptedSession {
 
 int runScriptedSession(PayrollContext& ctx, const QString& dir) {
     ctx.folder = dir.toStdString();
+    startWithDefaultGroup(ctx);
     ScriptedSession session(ctx, dir);
     return session.run();
 }

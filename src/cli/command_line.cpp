@@ -83,9 +83,6 @@ int runCommandLine(const std::vector<std::string>& args, CommandEnv& env) {
     } catch (const UserError& e) {
         env.err << e.what() << "\n";
         return 1;
-    } catch (const MoneyOverflow& e) {
-        env.err << e.what() << "\n";
-        return 1;
     }
 }
 

@@ -11,12 +11,12 @@
 #include <thread>
 
 #include "base/files/lock_file.h"
-#include "session/core/payroll_taxes.h"
 #include "session/payroll/payroll_folder.h"
 #include "support/cli_runner.h"
 #include "support/employee_folder.h"
 #include "support/folder_bytes.h"
 #include "support/temp_folder.h"
+#include "tax/core/fica.h"
 #include "tax/state/pay_date.h"
 
 namespace corvanta::testing {

@@ -8,6 +8,7 @@
 #include "tax/state/methods/kentucky.h"
 #include "tax/state/methods/oregon.h"
 #include "tax/state/methods/utah.h"
+#include "tax/state/pay_date.h"
 
 namespace corvanta {
 namespace {
@@ -81,7 +82,8 @@ struct PayDateCase {
 
 class UtahPayDate : public ::testing::TestWithParam<PayDateCase> {};
 TEST_P(UtahPayDate, FormulaFromFebruaryFirst) {
-    EXPECT_EQ(utahFlatRateApplies(GetParam().text), GetParam().flatRate) << GetParam().text;
+    EXPECT_EQ(utahFlatRateApplies(readPayDate(GetParam().text)), GetParam().flatRate)
+        << GetParam().text;
 }
 INSTANTIATE_TEST_SUITE_P(
     StateUtah, UtahPayDate,

@@ -6,12 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "base/core/user_error.h"
+
 namespace corvanta {
 
-// Raised when an amount leaves the range the money types can hold.
-class MoneyOverflow : public std::overflow_error {
+// Raised when an amount leaves the range the money types can hold. A user error, so the
+// command that met it reports it and undoes what it began, like any other refusal.
+class MoneyOverflow : public UserError {
   public:
-    MoneyOverflow() : std::overflow_error("The amount is too large.") {}
+    MoneyOverflow() : UserError("The amount is too large.") {}
 };
 
 // Fixed-point money: the amount times 10000 in a 64-bit integer.

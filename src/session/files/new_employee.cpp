@@ -41,9 +41,7 @@ EmployeeRecord newEmployeeRecord(const std::string& baseName) {
 
 void startNewEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
     ctx.employee() = newEmployeeRecord(baseName);
-    const EmployeeProfile& p = ctx.profile;
-    ctx.window.deductionTags = {p.CreditLabel, p.BondLabel, p.DuesLabel, p.PensionLabel,
-                                p.MiscLabel};
+    showEmployeeInWindow(ctx);
     ClearAll(ctx, today);
 }
 

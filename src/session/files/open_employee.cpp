@@ -2,40 +2,36 @@
 
 #include "session/core/calculate.h"
 #include "session/files/employee_files.h"
+#include "session/files/employee_loader.h"
 #include "session/files/new_employee.h"
-#include "session/local/local_files.h"
-#include "session/side/leave_record.h"
-#include "session/side/overtime_sheet_ops.h"
-#include "session/state/state_file.h"
-#include "session/ytd/ledger_file.h"
 
 namespace corvanta {
 
-void OpenEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
-    // Her files are read over a new employee's values, never over the previous employee's.
-    ctx.employee() = newEmployeeRecord(baseName);
-    ctx.loaded = LoadedWindows{};
-    ReadEmployeeFiles(ctx);
-    LoadLedger(ctx);
-    loadFederalTable(ctx);
-
-    ctx.stateDialog = StateDialogModel{};
-    ReadStateFile(ctx, ctx.employeeFile(".sta"));
-    captureStateDialog(ctx.stateDialog, ctx.state);
-
-    ctx.cityDialog = CityDialogModel{};
-    ReadCityFile(ctx);
-    captureCityDialog(ctx.cityDialog, ctx.city);
-
-    ReadNonCityFile(ctx);
-    GetVac(ctx);
-    FillInOT(ctx);
-
+void showEmployeeInWindow(PayrollContext& ctx) {
     CalculatorWindow& w = ctx.window;
-    w.caption = "  User:  " + baseName;
-    w.lbUser = baseName;
     const EmployeeProfile& p = ctx.profile;
     w.deductionTags = {p.CreditLabel, p.BondLabel, p.DuesLabel, p.PensionLabel, p.MiscLabel};
+    w.lbTableNotice = tableNotice(p);
+}
+
+void startWithDefaultGroup(PayrollContext& ctx) {
+    try {
+        ctx.employee() = loadEmployeeRecord(ctx.folder, "", ctx.showMessage);
+    } catch (const UserError& e) {
+        ctx.showMessage({e.what(), e.title()});
+        ctx.employee() = newEmployeeRecord("");
+    }
+    showEmployeeInWindow(ctx);
+}
+
+void OpenEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
+    // Read whole before anything changes, so a damaged file leaves the open employee as she was.
+    EmployeeRecord record = loadEmployeeRecord(ctx.folder, baseName, ctx.showMessage);
+    ctx.employee() = std::move(record);
+    loadFederalTable(ctx);
+    ctx.window.caption = "  User:  " + baseName;
+    ctx.window.lbUser = baseName;
+    showEmployeeInWindow(ctx);
     ClearAll(ctx, today);
 }
 

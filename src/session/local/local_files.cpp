@@ -41,6 +41,14 @@ void loadCityDialog(PayrollContext& ctx) {
     ctx.loaded.cityDialog = true;
 }
 
+void prepareCityDialog(PayrollContext& ctx) {
+    ctx.cityDialog = CityDialogModel{};
+    showCityTable(ctx.city, ctx.cityDialog);
+    if (ctx.city.NoLocalTax != 0) clearCityBoxes(ctx.cityDialog);
+    captureCityDialog(ctx.cityDialog, ctx.city);
+    ctx.loaded.cityDialog = true;
+}
+
 void WriteCityFile(PayrollContext& ctx) {
     writeSettingsFile(ctx, ".cti", formatCityFile(ctx.city));
 }
@@ -74,17 +82,6 @@ void saveNonCityDialog(PayrollContext& ctx) {
     captureNonCityDialog(ctx.nonCityDialog, ctx.nonCity);
     WriteNonCityFile(ctx);
     ctx.loaded.nonCityDialog = false;
-}
-
-void computeLocalTax(PayrollContext& ctx) {
-    PayResult& r = ctx.result;
-    const EmployeeProfile& p = ctx.profile;
-    if (p.NonCityResident != 0) {
-        r.LocalTax = nonCityTax(ctx.nonCity, p.isBiWeekly(), r.TaxableGross, r.CityAllowance);
-        return;
-    }
-    r.LocalTax = cityTax(ctx.city, !p.isBiWeekly(), p.StateStatus == "Single", r.TaxableGross,
-                         r.CityAllowance, r.CityTaxableWage);
 }
 
 }  // namespace corvanta

@@ -9,6 +9,9 @@ namespace corvanta {
 // A damaged file throws UserError "You have corupted a file." naming it.
 void loadCityDialog(PayrollContext& ctx);
 
+// The same from the city table in memory, for the calculation; reads no file.
+void prepareCityDialog(PayrollContext& ctx);
+
 // Reads the employee's ".cti" into the city table and the dialog, when it exists.
 void ReadCityFile(PayrollContext& ctx);
 void WriteCityFile(PayrollContext& ctx);
@@ -28,8 +31,5 @@ void saveCityDialog(PayrollContext& ctx);
 
 // The non-city dialog's "&SAVE", likewise.
 void saveNonCityDialog(PayrollContext& ctx);
-
-// Step 21 of the calculation: city or non-city tax into LocalTax.
-void computeLocalTax(PayrollContext& ctx);
 
 }  // namespace corvanta

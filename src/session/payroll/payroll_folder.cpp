@@ -4,6 +4,7 @@
 
 #include "session/core/payroll_context.h"
 #include "session/files/employee_files.h"
+#include "session/files/employee_loader.h"
 #include "session/files/new_employee.h"
 #include "session/ytd/ledger_file.h"
 
@@ -25,15 +26,12 @@ std::vector<std::string> folderEmployees(const std::filesystem::path& folder) {
 }
 
 EmployeeBooks readEmployeeBooks(const std::filesystem::path& folder, const std::string& name) {
-    PayrollContext ctx;
-    ctx.folder = folder;
-    ctx.employee() = newEmployeeRecord(name);
-    ReadEmployeeFiles(ctx);
-    normaliseProfile(ctx.profile);
-    LoadLedger(ctx);
-    EmployeeBooks books{name, ctx.profile, {}};
-    const int rows = rowsInUse(ctx.profile);
-    books.rows.assign(ctx.ledger.rows.begin(), ctx.ledger.rows.begin() + rows);
+    // Through the one loader, so the register sees what a calculation sees (the exemptions
+    // of the state file included).
+    const EmployeeRecord record = loadEmployeeRecord(folder, name, [](const UserMessage&) {});
+    EmployeeBooks books{name, record.profile, {}};
+    const int rows = rowsInUse(record.profile);
+    books.rows.assign(record.ledger.rows.begin(), record.ledger.rows.begin() + rows);
     return books;
 }
 

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "base/core/user_error.h"
-#include "session/core/payroll_taxes.h"
+#include "tax/core/fica.h"
 #include "tax/state/pay_date.h"
 
 namespace corvanta {

@@ -83,13 +83,16 @@ bool ReadStateFile(PayrollContext& ctx, const std::filesystem::path& file) {
         }
         if (existed) showStateSettings(ctx.state, ctx.stateDialog);
     }
-    StateDialogModel& d = ctx.stateDialog;
-    for (int m = 0; m < kStateMethodCount; ++m) {
-        d.methodBoxes[m] = methodFlag(ctx.state, static_cast<StateMethodId>(m));
-    }
-    d.ckSpouse = ctx.state.SpouseWorks;
-    d.ckRoundOff = ctx.state.RoundState;
+    showStateBoxes(ctx.state, ctx.stateDialog);
     return existed;
+}
+
+void showStateBoxes(const StateSettings& state, StateDialogModel& d) {
+    for (int m = 0; m < kStateMethodCount; ++m) {
+        d.methodBoxes[m] = methodFlag(state, static_cast<StateMethodId>(m));
+    }
+    d.ckSpouse = state.SpouseWorks;
+    d.ckRoundOff = state.RoundState;
 }
 
 void WriteStateFile(PayrollContext& ctx) {

@@ -20,6 +20,9 @@ void parseStateFile(std::string_view content, const std::string& fileName, State
 // method, spouse and round boxes always follow the record. A damaged file throws UserError
 // "You have corupted a file." naming the file that was read; the dialog is then not refreshed.
 // Returns whether the file existed.
+// The dialog's method boxes, Spouse Works and Round State as the settings hold them.
+void showStateBoxes(const StateSettings& state, StateDialogModel& dialog);
+
 bool ReadStateFile(PayrollContext& ctx, const std::filesystem::path& file);
 
 // WriteStateFile: the current employee's ".sta", replaced whole. Throws UserError with

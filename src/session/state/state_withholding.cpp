@@ -3,6 +3,7 @@
 #include "session/files/employee_files.h"
 #include "session/state/state_file.h"
 #include "session/state/state_methods.h"
+#include "tax/state/pay_date.h"
 
 namespace corvanta {
 
@@ -23,7 +24,7 @@ StateMethodInputs stateMethodInputs(const PayrollContext& ctx) {
     in.StateExemptions = p.StateExemptions;
     in.biWeekly = p.PayBiWeekly != 0;
     in.weekly = p.PayWeekly != 0;
-    in.payPeriodDate = ctx.window.txtWeek;
+    in.payDate = readPayDate(ctx.window.txtWeek);
     in.settings = ctx.state;
     in.StateWithholding = r.StateWithholding;
     in.StateWage = r.StateWage;
@@ -48,34 +49,6 @@ void runStateMethod(PayrollContext& ctx, StateMethodId id) {
     if (method.compute != nullptr) applyStateFigures(ctx, method.compute(stateMethodInputs(ctx)));
 }
 
-void StateTableMethod(PayrollContext& ctx) {
-    PayResult& r = ctx.result;
-    const EmployeeProfile& p = ctx.profile;
-    const auto& table = ctx.state.tableFor(p.StateStatus);
-    float withholding = 0;
-    if (p.PayBiWeekly != 0) {
-        r.StateWage = r.TaxableGross - r.StateAllowance - r.StateCafeteriaReduction;
-        if (applyStateLines(table, r.StateWage, false, withholding))
-            r.StateWithholding = withholding;
-    }
-    if (p.PayWeekly != 0) {
-        r.StateWage = r.TaxableGross - r.StateAllowance / 2 - r.StateCafeteriaReduction;
-        if (applyStateLines(table, r.StateWage, true, withholding))
-            r.StateWithholding = withholding;
-    }
-    r.StateWithholding -= static_cast<double>(ctx.state.CalAllowance);
-}
-
-void runStateWithholding(PayrollContext& ctx) {
-    bool anyMethod = false;
-    for (const StateMethodId id : kComputeOrder) {
-        if (methodFlag(ctx.state, id) == 0) continue;
-        anyMethod = true;
-        runStateMethod(ctx, id);
-    }
-    if (!anyMethod) StateTableMethod(ctx);
-}
-
 void applyCheckedSetters(PayrollContext& ctx) {
     for (const StateMethodId id : kSetterOrder) {
         if (ctx.stateDialog.methodBox(id) == 0) continue;
@@ -84,15 +57,32 @@ void applyCheckedSetters(PayrollContext& ctx) {
     }
 }
 
+namespace {
+
+void captionInsuranceColumns(StateDialogModel& d) {
+    d.Label26 = d.ckSDI != 0 ? "Wage Base" : "Flat Rate";
+    d.Label23 = d.ckSUI != 0 ? "Wage Base" : "Flat Rate";
+}
+
+}  // namespace
+
+void prepareStateDialog(PayrollContext& ctx) {
+    ctx.stateDialog = StateDialogModel{};
+    showStateSettings(ctx.state, ctx.stateDialog);
+    showStateBoxes(ctx.state, ctx.stateDialog);
+    applyCheckedSetters(ctx);
+    captureStateDialog(ctx.stateDialog, ctx.state);
+    captionInsuranceColumns(ctx.stateDialog);
+    ctx.loaded.stateDialog = true;
+}
+
 void loadStateDialog(PayrollContext& ctx) {
     ctx.stateDialog = StateDialogModel{};
     ReadStateFile(ctx, ctx.employeeFile(".sta"));
     ReadEmployeeFiles(ctx);
     applyCheckedSetters(ctx);
     captureStateDialog(ctx.stateDialog, ctx.state);
-    StateDialogModel& d = ctx.stateDialog;
-    d.Label26 = d.ckSDI != 0 ? "Wage Base" : "Flat Rate";
-    d.Label23 = d.ckSUI != 0 ? "Wage Base" : "Flat Rate";
+    captionInsuranceColumns(ctx.stateDialog);
     ctx.loaded.stateDialog = true;
 }
 

@@ -6,10 +6,6 @@
 
 namespace corvanta {
 
-// The generic bracket table: the bi-weekly table, halved for weekly pay (rates are not),
-// less the California allowance.
-void StateTableMethod(PayrollContext& ctx);
-
 // What a built-in method reads of the calculation in the context.
 StateMethodInputs stateMethodInputs(const PayrollContext& ctx);
 
@@ -20,12 +16,14 @@ void applyStateFigures(PayrollContext& ctx, const StateFigures& figures);
 // One built-in method on the context's inputs, its figures applied.
 void runStateMethod(PayrollContext& ctx, StateMethodId id);
 
-// Step 19 of the calculation: every checked built-in method in order, or the table.
-void runStateWithholding(PayrollContext& ctx);
-
 // The dialog's load sequence: a fresh dialog, the state file, the employee files, the setters
 // of the checked methods, then the cells captured into the settings.
 void loadStateDialog(PayrollContext& ctx);
+
+// The same readying from the record in memory, for the calculation: the settings shown in
+// the dialog's cells, the checked methods' setters applied for the pay frequency, the cells
+// taken back. Reads no file.
+void prepareStateDialog(PayrollContext& ctx);
 
 // The setters of the checked methods, in the load order.
 void applyCheckedSetters(PayrollContext& ctx);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 
 #include "tax/state/state_settings.h"
@@ -23,7 +25,7 @@ struct StateMethodInputs {
     int StateExemptions = 0;
     bool biWeekly = false;  // the "Bi-Weekly" option; with neither set no line is evaluated
     bool weekly = false;
-    std::string payPeriodDate;  // the pay period date box, "M/D/YYYY" as typed
+    std::optional<std::chrono::year_month_day> payDate;  // none when the date box holds none
     StateSettings settings;
     // The calculation's state figures before this method.
     double StateWithholding = 0;

@@ -9,11 +9,12 @@ namespace {
 constexpr int kUtahLines = 7;
 
 std::string ruleCaption(const std::string& payPeriodDate) {
-    if (!readPayDate(payPeriodDate)) {
+    const auto payDate = readPayDate(payPeriodDate);
+    if (!payDate) {
         return "Utah: the pay period date is not a date, so the 2008 formula applies; the table "
                "is not used.";
     }
-    if (utahFlatRateApplies(payPeriodDate)) {
+    if (utahFlatRateApplies(payDate)) {
         return "Utah: wages paid from 2/1/2008 are withheld by the 2008 formula; the table is "
                "not used.";
     }

@@ -46,15 +46,14 @@ double flatRateTax(const StateMethodInputs& in, double wage) {
 
 }  // namespace
 
-bool utahFlatRateApplies(std::string_view payPeriodDate) {
-    const auto date = readPayDate(payPeriodDate);
-    return !date || *date >= kFlatRateStart;
+bool utahFlatRateApplies(const std::optional<std::chrono::year_month_day>& payDate) {
+    return !payDate || *payDate >= kFlatRateStart;
 }
 
 StateFigures UtahMethod(const StateMethodInputs& in) {
     StateFigures out = unchangedFigures(in);
     out.StateWage = in.TaxableGross - in.StateCafeteriaReduction;
-    if (utahFlatRateApplies(in.payPeriodDate)) {
+    if (utahFlatRateApplies(in.payDate)) {
         out.StateWithholding = flatRateTax(in, out.StateWage);
     } else {
         graduatedSchedule(in, out);

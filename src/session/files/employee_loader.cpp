@@ -1,0 +1,39 @@
+#include "session/files/employee_loader.h"
+
+#include "session/core/payroll_context.h"
+#include "session/files/employee_files.h"
+#include "session/files/new_employee.h"
+#include "session/local/local_files.h"
+#include "session/side/leave_record.h"
+#include "session/side/overtime_sheet_ops.h"
+#include "session/state/state_file.h"
+#include "session/ytd/ledger_file.h"
+
+namespace corvanta {
+
+EmployeeRecord loadEmployeeRecord(const std::filesystem::path& folder, const std::string& baseName,
+                                  const MessageHandler& showMessage) {
+    // The readers work on a context; a scratch one keeps a half-read employee from anyone.
+    PayrollContext scratch;
+    scratch.folder = folder;
+    scratch.showMessage = showMessage;
+    scratch.employee() = newEmployeeRecord(baseName);
+    scratch.loaded = LoadedWindows{};
+    ReadEmployeeFiles(scratch);
+    LoadLedger(scratch);
+
+    scratch.stateDialog = StateDialogModel{};
+    ReadStateFile(scratch, scratch.employeeFile(".sta"));
+    captureStateDialog(scratch.stateDialog, scratch.state);
+
+    scratch.cityDialog = CityDialogModel{};
+    ReadCityFile(scratch);
+    captureCityDialog(scratch.cityDialog, scratch.city);
+
+    ReadNonCityFile(scratch);
+    GetVac(scratch);
+    FillInOT(scratch);
+    return scratch.employee();
+}
+
+}  // namespace corvanta
