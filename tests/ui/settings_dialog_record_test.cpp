@@ -1,0 +1,162 @@
+// The state, city and non-city dialogs show their record after every change, whatever made
+// it, and what they show is what is stored.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "session/core/calculate.h"
+#include "support/temp_folder.h"
+#include "ui/calculator_window.h"
+#include "ui/city_dialog.h"
+#include "ui/non_city_dialog.h"
+#include "ui/state_dialog.h"
+#include "ui_support.h"
+
+namespace corvanta::ui {
+namespace {
+
+using corvanta::testing::doubleClick;
+using corvanta::testing::ScriptedPrompts;
+using corvanta::testing::TempFolder;
+using corvanta::testing::triggerAction;
+
+std::string today() { return QDate::currentDate().toString("M/d/yyyy").toStdString(); }
+
+// The first field of a line of a stored file (lines counted from 1).
+std::string firstField(const std::string& file, int line) {
+    std::size_t start = 0;
+    for (int n = 1; n < line; ++n) start = file.find("\r\n", start) + 2;
+    return file.substr(start, file.find_first_of(",\r", start) - start);
+}
+
+class SettingsDialogTest : public ::testing::Test {
+  protected:
+    SettingsDialogTest() : ctx(folder.context()) { folder.copyFederalTable(); }
+
+    void showForm() {
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        form = std::make_unique<CalculatorForm>(ctx, std::move(scripted));
+        form->show();
+    }
+    template <typename Dialog>
+    Dialog* open(const char* action, const char* name) {
+        EXPECT_TRUE(triggerAction(form.get(), action));
+        return form->findChild<Dialog*>(name);
+    }
+    static void click(QWidget* dialog, const char* button) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    static void typeInto(QWidget* dialog, const char* cell, const char* text) {
+        auto* box = dialog->findChild<QLineEdit*>(cell);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+
+    TempFolder folder;
+    PayrollContext ctx;
+    ScriptedPrompts* prompts = nullptr;
+    std::unique_ptr<CalculatorForm> form;
+};
+
+// Each press of a double click selects the method once, as two clicks would.
+struct DoubleClickCase {
+    const char* name;
+    bool tickedBefore;
+};
+void PrintTo(const DoubleClickCase& c, std::ostream* out) { *out << c.name; }
+
+class StateMethodDoubleClick : public SettingsDialogTest,
+                               public ::testing::WithParamInterface<DoubleClickCase> {};
+
+TEST_P(StateMethodDoubleClick, TheBoxShowsWhatTheFileStores) {
+    showForm();
+    auto* dialog = open<StateDialog>("mnuState", "DialogState");
+    ASSERT_NE(dialog, nullptr);
+    auto* arizona = dialog->findChild<QCheckBox*>("ckAriz");
+    if (GetParam().tickedBefore) QTest::mouseClick(arizona, Qt::LeftButton);
+    ASSERT_EQ(arizona->isChecked(), GetParam().tickedBefore);
+    doubleClick(arizona);
+    const bool shown = arizona->isChecked();
+    EXPECT_EQ(shown, GetParam().tickedBefore);
+    EXPECT_EQ(ctx.stateDialog.methodBox(StateMethodId::Arizona) != 0, shown);
+    click(dialog, "OKButton");
+    EXPECT_EQ(firstField(folder.read(".sta"), 23), shown ? "1" : "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Arizona, StateMethodDoubleClick,
+                         ::testing::Values(DoubleClickCase{"FromUnticked", false},
+                                           DoubleClickCase{"FromTicked", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsDialogTest, AMarriedMissouriEmployeeSeesSpouseWorksAtOnce) {
+    {
+        PayrollContext e = folder.context();
+        ScriptedPrompts p;
+        p.texts = {std::string("Moore")};
+        Session session(e, p, [] { return today(); });
+        session.New();
+        e.profile.StateStatus = "Married";
+        e.profile.PayWeekly = 0;
+        e.profile.PayBiWeekly = kOptionSelected;
+        e.state.UseMissouri = 1;
+        e.state.SpouseWorks = 1;
+        SaveUserFiles(e);
+    }
+    showForm();
+    prompts->files = {folder / "Moore.use"};
+    ASSERT_TRUE(triggerAction(form.get(), "mnuOpen"));
+    ASSERT_EQ(ctx.UserFileBase, "Moore");
+    auto* dialog = open<StateDialog>("mnuState", "DialogState");
+    ASSERT_NE(dialog, nullptr);
+    auto* spouse = dialog->findChild<QCheckBox*>("ckSpouse");
+    EXPECT_TRUE(dialog->findChild<QCheckBox*>("ckMissouri")->isChecked());
+    EXPECT_TRUE(spouse->isChecked());
+    EXPECT_TRUE(spouse->isVisible());
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("txtStateSgExp0")->text(), "209.62");
+    // Unticking it doubles the standard deduction.
+    QTest::mouseClick(spouse, Qt::LeftButton);
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("txtStateSgExp0")->text(), "419.23");
+}
+
+TEST_F(SettingsDialogTest, CityNoLocalTaxCancelledIsNotSaved) {
+    showForm();
+    prompts->texts = {std::string("Clark")};
+    ASSERT_TRUE(triggerAction(form.get(), "mnuNew"));
+    auto* dialog = open<CityDialog>("mnuCity", "DialogCity");
+    ASSERT_NE(dialog, nullptr);
+    QTest::mouseClick(dialog->findChild<QCheckBox*>("ckNoLocalTax"), Qt::LeftButton);
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("txtCityMinBS1")->text(), "999999");
+    click(dialog, "CancelButton");
+    prompts->saveWindow = {{SaveChoice::Save, "Clark"}};
+    ASSERT_TRUE(triggerAction(form.get(), "mnuSave"));
+    EXPECT_EQ(ctx.city.NoLocalTax, 0);
+    dialog = open<CityDialog>("mnuCity", "DialogCity");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->findChild<QCheckBox*>("ckNoLocalTax")->isChecked());
+    EXPECT_NE(dialog->findChild<QLineEdit*>("txtCityMinBS1")->text(), "999999");
+}
+
+TEST_F(SettingsDialogTest, NonCityCancelDropsTheTypedCells) {
+    showForm();
+    auto* dialog = open<NonCityDialog>("mnuNonCity", "DialogNonCity");
+    ASSERT_NE(dialog, nullptr);
+    const QString stored = dialog->findChild<QLineEdit*>("txtNonPer")->text();
+    typeInto(dialog, "txtNonPer", "9");
+    click(dialog, "CancelButton");
+    EXPECT_FALSE(dialog != nullptr && dialog->isVisible());
+    dialog = open<NonCityDialog>("mnuNonCity", "DialogNonCity");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("txtNonPer")->text(), stored);
+    click(dialog, "OKButton");
+    EXPECT_NE(ctx.nonCity.NonCityRate, 9.0f);
+}
+
+}  // namespace
+}  // namespace corvanta::ui
