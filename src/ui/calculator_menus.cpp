@@ -97,8 +97,7 @@ void CalculatorForm::openStateDialog() {
         if (!ctx_.loaded.stateDialog && !runShowingErrors(this, [this] { loadStateDialog(ctx_); }))
             return;
         stateDialog_ = new StateDialog(ctx_, this);
-        connect(stateDialog_, &StateDialog::secondaryWindowsClosed, this,
-                [this] { afterCommand(); });
+        connect(stateDialog_, &StateDialog::committed, this, [this] { afterCommand(); });
     }
     present(stateDialog_);
 }
@@ -108,6 +107,7 @@ void CalculatorForm::openCityDialog() {
         if (!ctx_.loaded.cityDialog && !runShowingErrors(this, [this] { loadCityDialog(ctx_); }))
             return;
         cityDialog_ = new CityDialog(ctx_, this);
+        connect(cityDialog_, &CityDialog::committed, this, [this] { afterCommand(); });
     }
     present(cityDialog_);
 }
@@ -119,6 +119,7 @@ void CalculatorForm::openNonCityDialog() {
             return;
         }
         nonCityDialog_ = new NonCityDialog(ctx_, this);
+        connect(nonCityDialog_, &NonCityDialog::committed, this, [this] { afterCommand(); });
     }
     present(nonCityDialog_);
 }

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -42,9 +41,19 @@ StateDialog::StateDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent)
 }
 
 void StateDialog::refresh() {
+    offerSpouseWorks();
     cells_.show();
     showCheckBoxes();
     showCaptions();
+}
+
+// "Spouse Works" is on offer whenever the checked method reads it, however the method came
+// to be checked (selected, read from the files, taken from the default file).
+void StateDialog::offerSpouseWorks() {
+    StateDialogModel& d = ctx_.stateDialog;
+    if (d.methodBox(StateMethodId::Missouri) != 0 || d.methodBox(StateMethodId::Utah) != 0) {
+        d.ckSpouseVisible = true;
+    }
 }
 
 void StateDialog::showCheckBoxes() {
@@ -81,19 +90,11 @@ void StateDialog::showCaptions() {
     allowanceFrame_->setVisible(d.allowanceFrameVisible);
 }
 
-bool StateDialog::eventFilter(QObject* watched, QEvent* event) {
-    const auto it = std::find(methodBoxes_.begin(), methodBoxes_.end(), watched);
-    if (it == methodBoxes_.end()) return QDialog::eventFilter(watched, event);
-    const bool press = event->type() == QEvent::MouseButtonPress &&
-                       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    const bool space =
-        event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
-    if (!press && !space) return QDialog::eventFilter(watched, event);
-    // The engine toggles the box itself; the widget only shows the result.
-    (*it)->setFocus(Qt::MouseFocusReason);
-    selectStateMethod(ctx_, static_cast<StateMethodId>(it - methodBoxes_.begin()));
+// Every way a method box changes (a click, each press of a double click, the space bar) is
+// one selection by the engine, which decides the box; the widget only shows the result.
+void StateDialog::selectMethod(StateMethodId id) {
+    selectStateMethod(ctx_, id);
     refresh();
-    return true;
 }
 
 void StateDialog::runCommand(void (*command)(PayrollContext&)) {
@@ -104,12 +105,13 @@ void StateDialog::runCommand(void (*command)(PayrollContext&)) {
 void StateDialog::save() {
     if (!runShowingErrors(this, [&] { saveStateDialog(ctx_); })) return;
     close();
+    emit committed();
 }
 
 void StateDialog::makeDefault() {
     if (!runShowingErrors(this, [&] { makeStateDefault(ctx_); })) return;
-    emit secondaryWindowsClosed();
     close();
+    emit committed();
 }
 
 void StateDialog::getDefault() {

@@ -29,13 +29,13 @@ class StateDialog : public QDialog {
     void closeWithoutSaving();
 
   signals:
-    // "Make Default" closed the other settings windows too.
-    void secondaryWindowsClosed();
+    // "SAVE" or "Make Default" stored the settings ("Make Default" also closed the other
+    // settings windows): every window shows the record again.
+    void committed();
 
   protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* buildTables();
@@ -48,9 +48,11 @@ class StateDialog : public QDialog {
     QCheckBox* addCheckBox(QGridLayout* grid, int row, int column, const QString& caption,
                            const QString& name);
     void runCommand(void (*command)(PayrollContext&));
+    void selectMethod(StateMethodId id);
     void save();
     void makeDefault();
     void getDefault();
+    void offerSpouseWorks();
     void showCheckBoxes();
     void showCaptions();
 

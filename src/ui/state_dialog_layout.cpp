@@ -114,8 +114,7 @@ QWidget* StateDialog::buildMethods() {
     for (int i = 0; i < kStateMethodCount; ++i) {
         const MethodBox& m = kMethodBoxes[i];
         QCheckBox* box = addCheckBox(grid, i % 6, i / 6, m.caption, m.name);
-        // The selection runs when the box is pressed, before it toggles.
-        box->installEventFilter(this);
+        connect(box, &QCheckBox::clicked, this, [this, id = m.id] { selectMethod(id); });
         methodBoxes_[static_cast<int>(m.id)] = box;
     }
     ckNoStateTax_ = addCheckBox(grid, 0, 2, "NO STATE TAX", "ckNoStateTax");

@@ -162,6 +162,7 @@ void VacationDialog::clearAll() {
 void VacationDialog::save() {
     if (!runShowingErrors(this, [&] { SaveVac(ctx_); })) return;
     close();
+    emit committed();
 }
 
 void VacationDialog::reject() { close(); }
