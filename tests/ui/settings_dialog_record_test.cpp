@@ -125,6 +125,26 @@ TEST_F(SettingsDialogTest, AMarriedMissouriEmployeeSeesSpouseWorksAtOnce) {
     EXPECT_EQ(dialog->findChild<QLineEdit*>("txtStateSgExp0")->text(), "419.23");
 }
 
+// Missouri's setter tries the method once; the figures of the last calculation, which the
+// window shows and the stub prints, stay as calculated.
+TEST_F(SettingsDialogTest, TryingMissouriLeavesTheLastCalculationAlone) {
+    showForm();
+    auto* hours = form->findChild<QLineEdit*>("txtAmount0");
+    hours->setFocus();
+    QTest::keyClicks(hours, "40");
+    click(form.get(), "cmdCal");
+    const PayResult calculated = ctx.result;
+    auto* dialog = open<StateDialog>("mnuState", "DialogState");
+    ASSERT_NE(dialog, nullptr);
+    QTest::mouseClick(dialog->findChild<QCheckBox*>("ckMissouri"), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QCheckBox*>("ckSpouse"), Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(ctx.result.StateWithholding, calculated.StateWithholding);
+    click(dialog, "CancelButton");
+    EXPECT_DOUBLE_EQ(ctx.result.StateWithholding, calculated.StateWithholding);
+    EXPECT_FLOAT_EQ(ctx.result.StateWage, calculated.StateWage);
+    EXPECT_FLOAT_EQ(ctx.result.StateAllowance, calculated.StateAllowance);
+}
+
 TEST_F(SettingsDialogTest, CityNoLocalTaxCancelledIsNotSaved) {
     showForm();
     prompts->texts = {std::string("Clark")};
