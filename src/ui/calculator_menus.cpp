@@ -94,8 +94,11 @@ void CalculatorForm::openEmployeeDialog() {
 
 void CalculatorForm::openStateDialog() {
     if (stateDialog_ == nullptr) {
-        if (!ctx_.loaded.stateDialog && !runShowingErrors(this, [this] { loadStateDialog(ctx_); }))
-            return;
+        const auto load = [this] {
+            const LastResultKept kept(ctx_);
+            loadStateDialog(ctx_);
+        };
+        if (!ctx_.loaded.stateDialog && !runShowingErrors(this, load)) return;
         stateDialog_ = new StateDialog(ctx_, this);
         connect(stateDialog_, &StateDialog::committed, this, [this] { afterCommand(); });
     }

@@ -14,6 +14,20 @@ class QLineEdit;
 
 namespace corvanta::ui {
 
+// While alive, the last calculation's figures are kept: Missouri's setter tries the method once
+// on them, and what the window shows and the stub prints must stay what was calculated.
+class LastResultKept {
+  public:
+    explicit LastResultKept(PayrollContext& ctx) : ctx_(ctx), kept_(ctx.result) {}
+    ~LastResultKept() { ctx_.result = kept_; }
+    LastResultKept(const LastResultKept&) = delete;
+    LastResultKept& operator=(const LastResultKept&) = delete;
+
+  private:
+    PayrollContext& ctx_;
+    PayResult kept_;
+};
+
 // The state tax dialog `DialogState`, "Biweekly State Tax": shows and edits the engine's
 // state dialog record in the context. The setters' captions, locked cells and the
 // "Spouse Works" box come from that record; every button is an engine command.

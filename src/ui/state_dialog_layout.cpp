@@ -130,6 +130,7 @@ QWidget* StateDialog::buildMethods() {
         refresh();
     });
     connect(ckSpouse_, &QCheckBox::clicked, this, [this](bool checked) {
+        const LastResultKept kept(ctx_);
         clickSpouseWorks(ctx_, checked);
         refresh();
     });
