@@ -93,7 +93,11 @@ void CalculatorForm::printImage() {
     printWindowImage(this, desktop_, this, proposedPdf(ctx_, "picture"));
 }
 
-void CalculatorForm::pickPayDate() { pickDate(txtWeek_, PickerKind::PayPeriod, this); }
+void CalculatorForm::pickPayDate() {
+    pickDate(txtWeek_, PickerKind::PayPeriod, this);
+    // The overtime sheet shows the pay period too.
+    refreshOpenWindows();
+}
 
 void CalculatorForm::refreshOpenWindows() {
     if (stateDialog_ != nullptr) stateDialog_->refresh();
