@@ -149,5 +149,22 @@ TEST_F(WindowRefreshTest, TheCheckWindowFollowsEachCalculation) {
     EXPECT_TRUE(ctx.check.txtMemo.empty());
 }
 
+TEST_F(WindowRefreshTest, ClearLeavesNoOldAmountOnTheCheckOrTheOvertimeSheet) {
+    type(0, "40");
+    type(3, "2");
+    calculate();
+    ASSERT_TRUE(triggerAction(form.get(), "mnuChecks"));
+    ASSERT_TRUE(triggerAction(form.get(), "mnuOtItem"));
+    auto* amount =
+        form->findChild<ChecksWindow*>("frmChecks")->findChild<QLineEdit*>("txtCheckAmt");
+    auto* sheetOvertime = form->findChild<QWidget*>("Form2")->findChild<QLabel*>("lb_OT");
+    ASSERT_FALSE(sheetOvertime->text().isEmpty());
+    QApplication::setActiveWindow(form.get());
+    QTest::mouseClick(form->findChild<QPushButton*>("cmdClear"), Qt::LeftButton);
+    EXPECT_EQ(amount->text().toStdString(), ProtectAmount(ctx));
+    EXPECT_EQ(amount->text(), "000000.00");
+    EXPECT_TRUE(sheetOvertime->text().isEmpty());
+}
+
 }  // namespace
 }  // namespace corvanta::ui
