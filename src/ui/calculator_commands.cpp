@@ -27,7 +27,8 @@ void CalculatorForm::calculate() {
 
 void CalculatorForm::clear() {
     ClearAll(ctx_, fromQt(today()));
-    showContext();
+    // The figures are gone from the record, so from every window that shows them.
+    afterCommand();
     txtAmount_[0]->setFocus();
 }
 
