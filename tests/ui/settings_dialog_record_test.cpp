@@ -125,6 +125,51 @@ TEST_F(SettingsDialogTest, AMarriedMissouriEmployeeSeesSpouseWorksAtOnce) {
     EXPECT_EQ(dialog->findChild<QLineEdit*>("txtStateSgExp0")->text(), "419.23");
 }
 
+// Every box of the settings dialogs shows its record after a double click and after a click.
+struct BoxCase {
+    const char* action;
+    const char* dialog;
+    const char* box;
+    int (*stored)(const PayrollContext&);
+};
+void PrintTo(const BoxCase& c, std::ostream* out) { *out << c.box; }
+
+class SettingsBoxClicks : public SettingsDialogTest,
+                          public ::testing::WithParamInterface<BoxCase> {};
+
+TEST_P(SettingsBoxClicks, ShowTheRecordAfterEachClick) {
+    showForm();
+    ASSERT_TRUE(triggerAction(form.get(), GetParam().action));
+    auto* dialog = form->findChild<QDialog*>(GetParam().dialog);
+    ASSERT_NE(dialog, nullptr);
+    auto* box = dialog->findChild<QCheckBox*>(GetParam().box);
+    ASSERT_NE(box, nullptr);
+    doubleClick(box);
+    EXPECT_EQ(box->isChecked(), GetParam().stored(ctx) != 0) << "after a double click";
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(box->isChecked(), GetParam().stored(ctx) != 0) << "after a click";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, SettingsBoxClicks,
+    ::testing::Values(BoxCase{"mnuState", "DialogState", "ckMissouri",
+                              [](const PayrollContext& c) {
+                                  return c.stateDialog.methodBox(StateMethodId::Missouri);
+                              }},
+                      BoxCase{"mnuState", "DialogState", "ckNC",
+                              [](const PayrollContext& c) {
+                                  return c.stateDialog.methodBox(StateMethodId::NC);
+                              }},
+                      BoxCase{"mnuState", "DialogState", "ckNoStateTax",
+                              [](const PayrollContext& c) { return c.stateDialog.ckNoStateTax; }},
+                      BoxCase{"mnuState", "DialogState", "ckRoundOff",
+                              [](const PayrollContext& c) { return c.stateDialog.ckRoundOff; }},
+                      BoxCase{"mnuState", "DialogState", "ckSDI",
+                              [](const PayrollContext& c) { return c.stateDialog.ckSDI; }},
+                      BoxCase{"mnuCity", "DialogCity", "ckNoLocalTax",
+                              [](const PayrollContext& c) { return c.cityDialog.ckNoLocalTax; }}),
+    [](const auto& info) { return std::string(info.param.box); });
+
 // Missouri's setter tries the method once; the figures of the last calculation, which the
 // window shows and the stub prints, stay as calculated.
 TEST_F(SettingsDialogTest, TryingMissouriLeavesTheLastCalculationAlone) {
