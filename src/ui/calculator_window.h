@@ -69,7 +69,7 @@ class CalculatorForm : public QMainWindow {
     // The context's window texts into the widgets. The entry boxes, the (1X)/(2X) choice and
     // the pay date write the context as they change, so showing it never loses what was typed.
     void showContext();
-    bool programEnded() const { return ended_; }
+    [[nodiscard]] bool programEnded() const { return ended_; }
     Session& session() { return session_; }
     // The printer, file and document services every window uses; tests replace them.
     DesktopServices& desktop() { return desktop_; }
@@ -107,7 +107,7 @@ class CalculatorForm : public QMainWindow {
     bool moveFocus(int box, int key);
     void showResults();
     void showEntries();
-    QString today() const;
+    [[nodiscard]] QString today() const;
 
     PayrollContext& ctx_;
     std::unique_ptr<SessionPrompts> prompts_;
