@@ -210,12 +210,12 @@ TEST_F(SettingsDialogTest, CityNoLocalTaxCancelledIsNotSaved) {
 
 TEST_F(SettingsDialogTest, NonCityCancelDropsTheTypedCells) {
     showForm();
-    auto* dialog = open<NonCityDialog>("mnuNonCity", "DialogNonCity");
+    QPointer<NonCityDialog> dialog = open<NonCityDialog>("mnuNonCity", "DialogNonCity");
     ASSERT_NE(dialog, nullptr);
     const QString stored = dialog->findChild<QLineEdit*>("txtNonPer")->text();
     typeInto(dialog, "txtNonPer", "9");
     click(dialog, "CancelButton");
-    EXPECT_FALSE(dialog != nullptr && dialog->isVisible());
+    EXPECT_EQ(dialog, nullptr);
     dialog = open<NonCityDialog>("mnuNonCity", "DialogNonCity");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->findChild<QLineEdit*>("txtNonPer")->text(), stored);
