@@ -9,7 +9,9 @@
 #include <QTest>
 
 #include "session/core/calculate.h"
+#include "session/state/state_file.h"
 #include "support/temp_folder.h"
+#include "tax/state/state_settings.h"
 #include "ui/calculator_window.h"
 #include "ui/city_dialog.h"
 #include "ui/non_city_dialog.h"
@@ -27,11 +29,13 @@ using corvanta::testing::triggerAction;
 std::string today() { return QDate::currentDate().toString("M/d/yyyy").toStdString(); }
 
 // The first field of a line of a stored file (lines counted from 1).
-std::string firstField(const std::string& file, int line) {
+std::string field(const std::string& file, int line, int index) {
     std::size_t start = 0;
     for (int n = 1; n < line; ++n) start = file.find("\r\n", start) + 2;
+    for (int n = 0; n < index; ++n) start = file.find(',', start) + 1;
     return file.substr(start, file.find_first_of(",\r", start) - start);
 }
+std::string firstField(const std::string& file, int line) { return field(file, line, 0); }
 
 class SettingsDialogTest : public ::testing::Test {
   protected:
@@ -169,6 +173,52 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"mnuCity", "DialogCity", "ckNoLocalTax",
                               [](const PayrollContext& c) { return c.cityDialog.ckNoLocalTax; }}),
     [](const auto& info) { return std::string(info.param.box); });
+
+// "Get Default" fills the dialog; the employee takes the default settings with "SAVE" only,
+// and a calculation meanwhile pays and stores her own.
+struct GetDefaultCase {
+    const char* name;
+    bool saved;
+};
+void PrintTo(const GetDefaultCase& c, std::ostream* out) { *out << c.name; }
+
+class GetDefaultThen : public SettingsDialogTest,
+                       public ::testing::WithParamInterface<GetDefaultCase> {};
+
+TEST_P(GetDefaultThen, TheEmployeeKeepsHerSettingsUntilSave) {
+    StateSettings defaults;
+    defaults.SingleTable = defaults.MarriedTable = NewYorkDefaults::table();
+    defaults.UseKentucky = 1;
+    EmployeeProfile defaultProfile;
+    defaultProfile.StateExemptions = 3;
+    defaultProfile.StateStatus = "Married";
+    folder.write(".sta", formatStateFile(defaults, defaultProfile));
+    showForm();
+    prompts->texts = {std::string("Dale")};
+    ASSERT_TRUE(triggerAction(form.get(), "mnuNew"));
+    auto* dialog = open<StateDialog>("mnuState", "DialogState");
+    ASSERT_NE(dialog, nullptr);
+    click(dialog, "cmdGetDefault");
+    EXPECT_TRUE(dialog->findChild<QCheckBox*>("ckKentucky")->isChecked());
+    if (GetParam().saved) {
+        click(dialog, "OKButton");
+    } else {
+        auto* hours = form->findChild<QLineEdit*>("txtAmount0");
+        hours->setFocus();
+        QTest::keyClicks(hours, "40");
+        click(form.get(), "cmdCal");
+    }
+    const std::string stored = folder.read("Dale.sta");
+    EXPECT_EQ(field(stored, 23, 9), GetParam().saved ? "1" : "0") << "UseKentucky";
+    EXPECT_EQ(field(stored, 23, 3), GetParam().saved ? "3" : "0") << "StateExemptions";
+    EXPECT_EQ(ctx.state.UseKentucky, GetParam().saved ? 1 : 0);
+    EXPECT_EQ(ctx.profile.StateExemptions, GetParam().saved ? 3 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(StateDialog, GetDefaultThen,
+                         ::testing::Values(GetDefaultCase{"Calculate", false},
+                                           GetDefaultCase{"Save", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Missouri's setter tries the method once; the figures of the last calculation, which the
 // window shows and the stub prints, stay as calculated.
