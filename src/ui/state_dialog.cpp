@@ -104,20 +104,49 @@ void StateDialog::runCommand(void (*command)(PayrollContext&)) {
 }
 
 void StateDialog::save() {
-    if (!runShowingErrors(this, [&] { saveStateDialog(ctx_); })) return;
+    const EmployeeProfile before = ctx_.profile;
+    takePendingDefault();
+    if (!runShowingErrors(this, [&] { saveStateDialog(ctx_); })) {
+        ctx_.profile = before;
+        return;
+    }
     close();
     emit committed();
 }
 
 void StateDialog::makeDefault() {
-    if (!runShowingErrors(this, [&] { makeStateDefault(ctx_); })) return;
+    const EmployeeProfile before = ctx_.profile;
+    takePendingDefault();
+    if (!runShowingErrors(this, [&] { makeStateDefault(ctx_); })) {
+        ctx_.profile = before;
+        return;
+    }
     close();
     emit committed();
 }
 
+// The default file fills the dialog only: the settings in use stay the employee's until
+// "SAVE", so a calculation meanwhile pays and stores hers.
 void StateDialog::getDefault() {
-    runShowingErrors(this, [&] { getDefaultStateFile(ctx_); });
+    const StateSettings stored = ctx_.state;
+    const EmployeeProfile profile = ctx_.profile;
+    bool existed = false;
+    runShowingErrors(this, [&] { existed = getDefaultStateFile(ctx_); });
+    if (existed) pendingDefault_ = ctx_.profile;
+    ctx_.state = stored;
+    ctx_.profile = profile;
     refresh();
+}
+
+// The state file's values of the profile, as "Get Default" read them.
+void StateDialog::takePendingDefault() {
+    if (!pendingDefault_) return;
+    EmployeeProfile& p = ctx_.profile;
+    p.StateExemptions = pendingDefault_->StateExemptions;
+    p.StateStatus = pendingDefault_->StateStatus;
+    p.FedExempt = pendingDefault_->FedExempt;
+    p.FedAddWithholding = pendingDefault_->FedAddWithholding;
+    p.SocSecMedExempt = pendingDefault_->SocSecMedExempt;
 }
 
 void StateDialog::reject() { close(); }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "session/core/payroll_context.h"
 #include "ui/bound_cells.h"
@@ -66,6 +67,7 @@ class StateDialog : public QDialog {
     void save();
     void makeDefault();
     void getDefault();
+    void takePendingDefault();
     void offerSpouseWorks();
     void showCheckBoxes();
     void showCaptions();
@@ -73,6 +75,9 @@ class StateDialog : public QDialog {
     PayrollContext& ctx_;
     BoundCells cells_;
     bool engineClosing_ = false;
+    // The profile values the default state file carries, read by "Get Default" and taken
+    // over by "SAVE" or "Make Default" only.
+    std::optional<EmployeeProfile> pendingDefault_;
     std::array<QCheckBox*, kStateMethodCount> methodBoxes_{};
     QCheckBox *ckNoStateTax_ = nullptr, *ckSpouse_ = nullptr, *ckRoundOff_ = nullptr;
     QLabel* spouseLabel_ = nullptr;
