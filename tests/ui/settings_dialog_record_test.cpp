@@ -174,16 +174,17 @@ INSTANTIATE_TEST_SUITE_P(
                               [](const PayrollContext& c) { return c.cityDialog.ckNoLocalTax; }}),
     [](const auto& info) { return std::string(info.param.box); });
 
-// "Get Default" fills the dialog; the employee takes the default settings with "SAVE" only,
-// and a calculation meanwhile pays and stores her own.
-struct GetDefaultCase {
+// What follows an unsaved change in the state dialog: a calculation, which pays and stores the
+// employee's settings as saved, or "SAVE", which stores the change.
+struct ClosingCase {
     const char* name;
     bool saved;
 };
-void PrintTo(const GetDefaultCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ClosingCase& c, std::ostream* out) { *out << c.name; }
 
+// "Get Default" fills the dialog; the employee takes the default settings with "SAVE" only.
 class GetDefaultThen : public SettingsDialogTest,
-                       public ::testing::WithParamInterface<GetDefaultCase> {};
+                       public ::testing::WithParamInterface<ClosingCase> {};
 
 TEST_P(GetDefaultThen, TheEmployeeKeepsHerSettingsUntilSave) {
     StateSettings defaults;
@@ -216,8 +217,37 @@ TEST_P(GetDefaultThen, TheEmployeeKeepsHerSettingsUntilSave) {
 }
 
 INSTANTIATE_TEST_SUITE_P(StateDialog, GetDefaultThen,
-                         ::testing::Values(GetDefaultCase{"Calculate", false},
-                                           GetDefaultCase{"Save", true}),
+                         ::testing::Values(ClosingCase{"Calculate", false},
+                                           ClosingCase{"Save", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class NoStateTaxThen : public SettingsDialogTest,
+                       public ::testing::WithParamInterface<ClosingCase> {};
+
+TEST_P(NoStateTaxThen, IsStoredBySaveOnly) {
+    showForm();
+    prompts->texts = {std::string("Nora")};
+    ASSERT_TRUE(triggerAction(form.get(), "mnuNew"));
+    auto* dialog = open<StateDialog>("mnuState", "DialogState");
+    ASSERT_NE(dialog, nullptr);
+    QTest::mouseClick(dialog->findChild<QCheckBox*>("ckNoStateTax"), Qt::LeftButton);
+    if (GetParam().saved) {
+        click(dialog, "OKButton");
+    } else {
+        auto* hours = form->findChild<QLineEdit*>("txtAmount0");
+        hours->setFocus();
+        QTest::keyClicks(hours, "40");
+        click(form.get(), "cmdCal");
+    }
+    EXPECT_EQ(firstField(folder.read("Nora.sta"), 11), GetParam().saved ? "1" : "0");
+    dialog = open<StateDialog>("mnuState", "DialogState");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QCheckBox*>("ckNoStateTax")->isChecked(), GetParam().saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(StateDialog, NoStateTaxThen,
+                         ::testing::Values(ClosingCase{"Calculate", false},
+                                           ClosingCase{"Save", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Missouri's setter tries the method once; the figures of the last calculation, which the
