@@ -126,7 +126,10 @@ QWidget* StateDialog::buildMethods() {
     lbStateRule_->setWordWrap(true);
     grid->addWidget(lbStateRule_, 6, 0, 1, 3);
     connect(ckNoStateTax_, &QCheckBox::clicked, this, [this](bool checked) {
+        // The box changes the dialog only; the settings take it on "SAVE".
+        const int stored = ctx_.state.NoStateTax;
         clickNoStateTax(ctx_, checked);
+        ctx_.state.NoStateTax = stored;
         refresh();
     });
     connect(ckSpouse_, &QCheckBox::clicked, this, [this](bool checked) {
