@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cmath>
 
 #include "session/core/calculate.h"
 #include "session/state/state_file.h"
@@ -268,6 +269,24 @@ TEST_F(SettingsDialogTest, TryingMissouriLeavesTheLastCalculationAlone) {
     EXPECT_DOUBLE_EQ(ctx.result.StateWithholding, calculated.StateWithholding);
     EXPECT_FLOAT_EQ(ctx.result.StateWage, calculated.StateWage);
     EXPECT_FLOAT_EQ(ctx.result.StateAllowance, calculated.StateAllowance);
+}
+
+// A method selected and not saved leaves the settings in use whole: no rounding of Missouri's
+// creeps into a calculation by the employee's own table.
+TEST_F(SettingsDialogTest, AnUnsavedMissouriDoesNotRoundTheNextCalculation) {
+    showForm();
+    auto* hours = form->findChild<QLineEdit*>("txtAmount0");
+    hours->setFocus();
+    QTest::keyClicks(hours, "40");
+    click(form.get(), "cmdCal");
+    const double calculated = ctx.result.StateWithholding;
+    ASSERT_NE(calculated, std::round(calculated));
+    auto* dialog = open<StateDialog>("mnuState", "DialogState");
+    ASSERT_NE(dialog, nullptr);
+    QTest::mouseClick(dialog->findChild<QCheckBox*>("ckMissouri"), Qt::LeftButton);
+    EXPECT_EQ(ctx.state.RoundState, 0);
+    click(form.get(), "cmdCal");
+    EXPECT_DOUBLE_EQ(ctx.result.StateWithholding, calculated);
 }
 
 TEST_F(SettingsDialogTest, CityNoLocalTaxCancelledIsNotSaved) {
