@@ -95,7 +95,7 @@ void CalculatorForm::openEmployeeDialog() {
 void CalculatorForm::openStateDialog() {
     if (stateDialog_ == nullptr) {
         const auto load = [this] {
-            const LastResultKept kept(ctx_);
+            const TrialRunKept kept(ctx_);
             loadStateDialog(ctx_);
         };
         if (!ctx_.loaded.stateDialog && !runShowingErrors(this, load)) return;

@@ -93,7 +93,7 @@ void StateDialog::showCaptions() {
 // Every way a method box changes (a click, each press of a double click, the space bar) is
 // one selection by the engine, which decides the box; the widget only shows the result.
 void StateDialog::selectMethod(StateMethodId id) {
-    const LastResultKept kept(ctx_);
+    const TrialRunKept kept(ctx_);
     selectStateMethod(ctx_, id);
     refresh();
 }
@@ -160,7 +160,7 @@ void StateDialog::closeEvent(QCloseEvent* event) {
     if (!engineClosing_) {
         // Unsaved edits are dropped: the next use loads the dialog again.
         ctx_.loaded.stateDialog = false;
-        const LastResultKept kept(ctx_);
+        const TrialRunKept kept(ctx_);
         try {
             afterStateDialogClosed(ctx_);
         } catch (const UserError& e) {

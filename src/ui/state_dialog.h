@@ -15,18 +15,24 @@ class QLineEdit;
 
 namespace corvanta::ui {
 
-// While alive, the last calculation's figures are kept: Missouri's setter tries the method once
-// on them, and what the window shows and the stub prints must stay what was calculated.
-class LastResultKept {
+// While alive, the last calculation's figures and the settings in use are kept: Missouri's setter
+// tries the method once, which writes the state figures and sets Round State; what the window
+// shows, the stub prints and the next calculation uses must stay as calculated and saved.
+class TrialRunKept {
   public:
-    explicit LastResultKept(PayrollContext& ctx) : ctx_(ctx), kept_(ctx.result) {}
-    ~LastResultKept() { ctx_.result = kept_; }
-    LastResultKept(const LastResultKept&) = delete;
-    LastResultKept& operator=(const LastResultKept&) = delete;
+    explicit TrialRunKept(PayrollContext& ctx)
+        : ctx_(ctx), result_(ctx.result), roundState_(ctx.state.RoundState) {}
+    ~TrialRunKept() {
+        ctx_.result = result_;
+        ctx_.state.RoundState = roundState_;
+    }
+    TrialRunKept(const TrialRunKept&) = delete;
+    TrialRunKept& operator=(const TrialRunKept&) = delete;
 
   private:
     PayrollContext& ctx_;
-    PayResult kept_;
+    PayResult result_;
+    int roundState_;
 };
 
 // The state tax dialog `DialogState`, "Biweekly State Tax": shows and edits the engine's

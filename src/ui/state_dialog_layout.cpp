@@ -133,7 +133,7 @@ QWidget* StateDialog::buildMethods() {
         refresh();
     });
     connect(ckSpouse_, &QCheckBox::clicked, this, [this](bool checked) {
-        const LastResultKept kept(ctx_);
+        const TrialRunKept kept(ctx_);
         clickSpouseWorks(ctx_, checked);
         refresh();
     });
