@@ -70,7 +70,7 @@ void CalculatorForm::closeEvent(QCloseEvent* event) {
 
 void CalculatorForm::savePeriod() {
     runShowingErrors(this, [&] { SavePeriodSnapshot(ctx_); });
-    showContext();
+    afterCommand();
 }
 
 void CalculatorForm::getPeriod() {
@@ -79,6 +79,8 @@ void CalculatorForm::getPeriod() {
     if (chosen.isEmpty()) return;
     runShowingErrors(this,
                      [&] { LoadPeriodSnapshot(ctx_, std::filesystem::path(fromQt(chosen))); });
+    // The period got back is calculated: a new check, as after Calculate.
+    ctx_.check.loaded = false;
     afterCommand();
 }
 
