@@ -149,6 +149,20 @@ TEST_F(WindowRefreshTest, TheCheckWindowFollowsEachCalculation) {
     EXPECT_TRUE(ctx.check.txtMemo.empty());
 }
 
+TEST_F(WindowRefreshTest, ThePrinterOffsetDialogShowsTheWeekOfTheNextCalculation) {
+    type(0, "40");
+    calculate();
+    ASSERT_TRUE(triggerAction(form.get(), "mnuChecks"));
+    auto* checks = form->findChild<ChecksWindow*>("frmChecks");
+    ASSERT_TRUE(triggerAction(checks, "mnuPrintCheck"));
+    auto* week = checks->findChild<QLabel*>("lbWeek");
+    ASSERT_NE(week, nullptr);
+    QApplication::setActiveWindow(form.get());
+    pickPayDate(QDate(2008, 3, 7));
+    calculate();
+    EXPECT_EQ(week->text(), "3/7/2008");
+}
+
 TEST_F(WindowRefreshTest, ClearLeavesNoOldAmountOnTheCheckOrTheOvertimeSheet) {
     type(0, "40");
     type(3, "2");
