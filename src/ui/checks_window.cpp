@@ -110,6 +110,7 @@ void ChecksWindow::refresh() {
         loadCheck();
     }
     cells_.show();
+    if (offsetDialog_ != nullptr) offsetDialog_->refresh();
 }
 
 void ChecksWindow::openOffsetDialog() {
