@@ -6,9 +6,11 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <cmath>
 
+#include "modal_dialog.h"
 #include "session/core/calculate.h"
 #include "session/state/state_file.h"
 #include "support/temp_folder.h"
@@ -23,6 +25,7 @@ namespace corvanta::ui {
 namespace {
 
 using corvanta::testing::doubleClick;
+using corvanta::testing::onNextModalDialog;
 using corvanta::testing::ScriptedPrompts;
 using corvanta::testing::TempFolder;
 using corvanta::testing::triggerAction;
@@ -64,6 +67,27 @@ class SettingsDialogTest : public ::testing::Test {
         QTest::keyClicks(box, text);
     }
 
+    // A married, bi-weekly Missouri employee whose spouse works, saved and opened.
+    void openMissouriEmployee() {
+        {
+            PayrollContext e = folder.context();
+            ScriptedPrompts p;
+            p.texts = {std::string("Moore")};
+            Session session(e, p, [] { return today(); });
+            session.New();
+            e.profile.StateStatus = "Married";
+            e.profile.PayWeekly = 0;
+            e.profile.PayBiWeekly = kOptionSelected;
+            e.state.UseMissouri = 1;
+            e.state.SpouseWorks = 1;
+            SaveUserFiles(e);
+        }
+        showForm();
+        prompts->files = {folder / "Moore.use"};
+        ASSERT_TRUE(triggerAction(form.get(), "mnuOpen"));
+        ASSERT_EQ(ctx.UserFileBase, "Moore");
+    }
+
     TempFolder folder;
     PayrollContext ctx;
     ScriptedPrompts* prompts = nullptr;
@@ -101,23 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Arizona, StateMethodDoubleClick,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsDialogTest, AMarriedMissouriEmployeeSeesSpouseWorksAtOnce) {
-    {
-        PayrollContext e = folder.context();
-        ScriptedPrompts p;
-        p.texts = {std::string("Moore")};
-        Session session(e, p, [] { return today(); });
-        session.New();
-        e.profile.StateStatus = "Married";
-        e.profile.PayWeekly = 0;
-        e.profile.PayBiWeekly = kOptionSelected;
-        e.state.UseMissouri = 1;
-        e.state.SpouseWorks = 1;
-        SaveUserFiles(e);
-    }
-    showForm();
-    prompts->files = {folder / "Moore.use"};
-    ASSERT_TRUE(triggerAction(form.get(), "mnuOpen"));
-    ASSERT_EQ(ctx.UserFileBase, "Moore");
+    openMissouriEmployee();
     auto* dialog = open<StateDialog>("mnuState", "DialogState");
     ASSERT_NE(dialog, nullptr);
     auto* spouse = dialog->findChild<QCheckBox*>("ckSpouse");
@@ -128,6 +136,26 @@ TEST_F(SettingsDialogTest, AMarriedMissouriEmployeeSeesSpouseWorksAtOnce) {
     // Unticking it doubles the standard deduction.
     QTest::mouseClick(spouse, Qt::LeftButton);
     EXPECT_EQ(dialog->findChild<QLineEdit*>("txtStateSgExp0")->text(), "419.23");
+}
+
+// Missouri's standard deduction follows the pay frequency: saved in User Info, it shows at once
+// in the open state dialog, as the next calculation will use it.
+TEST_F(SettingsDialogTest, TheOpenStateDialogFollowsUserInfo) {
+    openMissouriEmployee();
+    auto* dialog = open<StateDialog>("mnuState", "DialogState");
+    ASSERT_NE(dialog, nullptr);
+    auto* standard = dialog->findChild<QLineEdit*>("txtStateSgExp0");
+    ASSERT_EQ(standard->text(), "209.62");
+    onNextModalDialog("frmTaxInfo", [](QDialog* info) {
+        // On its caption: the button is wider than what a click takes.
+        auto* weekly = info->findChild<QRadioButton*>("optWeek");
+        QTest::mouseClick(weekly, Qt::LeftButton, {}, QPoint(8, weekly->height() / 2));
+        QTest::mouseClick(info->findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+    });
+    prompts->saveWindow = {{SaveChoice::Save, "Moore"}};
+    ASSERT_TRUE(triggerAction(form.get(), "mnuTaxInfoItem"));
+    ASSERT_EQ(ctx.profile.PayWeekly, kOptionSelected);
+    EXPECT_EQ(standard->text(), "104.81");
 }
 
 // Every box of the settings dialogs shows its record after a double click and after a click.
