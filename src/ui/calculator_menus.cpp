@@ -88,7 +88,9 @@ void CalculatorForm::buildHelpMenu() {
 void CalculatorForm::openEmployeeDialog() {
     EmployeeDialog dialog(
         ctx_, [this] { return session_.saveAs(ctx_.UserFileBase); }, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && stateDialog_ != nullptr) {
+        stateDialog_->followProfile();
+    }
     afterCommand();
 }
 

@@ -47,6 +47,14 @@ void StateDialog::refresh() {
     showCaptions();
 }
 
+void StateDialog::followProfile() {
+    {
+        const TrialRunKept kept(ctx_);
+        runShowingErrors(this, [&] { applyCheckedSetters(ctx_); });
+    }
+    refresh();
+}
+
 // "Spouse Works" is on offer whenever the checked method reads it, however the method came
 // to be checked (selected, read from the files, taken from the default file).
 void StateDialog::offerSpouseWorks() {

@@ -46,6 +46,10 @@ class StateDialog : public QDialog {
 
     // The record into the widgets.
     void refresh();
+    // After the profile changed (User Info saved): the checked method's setter writes its cells
+    // again for the filing status, exemptions and pay frequency now in force, as the next
+    // calculation will.
+    void followProfile();
     // Closed by a calculation or a save: nothing more runs.
     void closeWithoutSaving();
 
