@@ -8,8 +8,9 @@ namespace corvanta::ui {
 
 void BoundCells::bind(QLineEdit* box, std::string* text) {
     bindings_.push_back({box, text, nullptr});
-    QObject::connect(box, &QLineEdit::textEdited, box,
-                     [text](const QString& typed) { *text = fromQt(typed); });
+    // Every change, typed or set, so the record never differs from what the box shows.
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [text](const QString& shown) { *text = fromQt(shown); });
 }
 
 void BoundCells::bind(QLineEdit* box, DialogCell* cell) {

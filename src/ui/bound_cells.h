@@ -10,8 +10,8 @@ class QLineEdit;
 
 namespace corvanta::ui {
 
-// Text boxes bound to the engine's dialog records: typing writes the record at once, and
-// show() puts the record back into the boxes after an engine command changed it.
+// Text boxes bound to the engine's dialog records: any change of a box writes the record at once,
+// and show() puts the record back into the boxes after an engine command changed it.
 class BoundCells {
   public:
     void bind(QLineEdit* box, std::string* text);

@@ -44,7 +44,6 @@ std::filesystem::path keepCurrentFiles(const std::filesystem::path& folder,
 }  // namespace
 
 void CalculatorForm::backupFolder() {
-    takeEntries();
     const std::filesystem::path proposed =
         shownPath(defaultBackupPath(ctx_.folder, std::time(nullptr)));
     // The dialog opens in the Backups folder, which the first backup creates.
@@ -68,7 +67,6 @@ void CalculatorForm::backupFolder() {
 }
 
 void CalculatorForm::restoreFolder() {
-    takeEntries();
     const std::filesystem::path backups = shownPath(ctx_.folder / "Backups");
     const QString chosen = desktop_.chooseBackupToRestore(this, toQt(backups.string()));
     if (chosen.isEmpty()) return;

@@ -17,27 +17,27 @@
 namespace corvanta::ui {
 
 void CalculatorForm::calculate() {
-    takeEntries();
     runShowingErrors(this, [&] { Calcu_late(ctx_); });
+    // A calculation makes a new check: the check window fills again as when it opens, its
+    // date included, so a check never goes out beside the stubs of another week.
+    ctx_.check.loaded = false;
     afterCommand();
     txtAmount_[0]->setFocus();
 }
 
 void CalculatorForm::clear() {
-    takeEntries();
     ClearAll(ctx_, fromQt(today()));
-    showContext();
+    // The figures are gone from the record, so from every window that shows them.
+    afterCommand();
     txtAmount_[0]->setFocus();
 }
 
 void CalculatorForm::newEmployee() {
-    takeEntries();
     closeEmployeeWindows();
     afterCommand(session_.New());
 }
 
 void CalculatorForm::openEmployee() {
-    takeEntries();
     closeEmployeeWindows();
     afterCommand(session_.Open());
 }
@@ -50,16 +50,12 @@ void CalculatorForm::closeEmployeeWindows() {
     closeSideWindows();
 }
 
-void CalculatorForm::saveEmployee() {
-    takeEntries();
-    afterCommand(session_.Save());
-}
+void CalculatorForm::saveEmployee() { afterCommand(session_.Save()); }
 
 void CalculatorForm::exitProgram() { close(); }
 
 void CalculatorForm::closeEvent(QCloseEvent* event) {
     if (!ended_) {
-        takeEntries();
         session_.Exit();
         ended_ = true;
     }
@@ -73,27 +69,28 @@ void CalculatorForm::closeEvent(QCloseEvent* event) {
 }
 
 void CalculatorForm::savePeriod() {
-    takeEntries();
     runShowingErrors(this, [&] { SavePeriodSnapshot(ctx_); });
-    showContext();
+    afterCommand();
 }
 
 void CalculatorForm::getPeriod() {
-    takeEntries();
     const QString chosen = QFileDialog::getOpenFileName(
         this, "Get Pay Period", toQt(ctx_.folder.string()), "Saved Files (*.prv)");
     if (chosen.isEmpty()) return;
     runShowingErrors(this,
                      [&] { LoadPeriodSnapshot(ctx_, std::filesystem::path(fromQt(chosen))); });
+    // The period got back is calculated: a new check, as after Calculate.
+    ctx_.check.loaded = false;
     afterCommand();
 }
 
-// After a file command or a calculation: show the context, close every settings window the
-// engine closed, and end the program when the command asked for it.
+// The one place every window follows the record from: after New, Open, a calculation and any
+// window's commit. Settings windows the engine unloaded close; every other open window shows
+// the record again; the program ends when the command asked for it.
 void CalculatorForm::afterCommand(SessionOutcome outcome) {
     showContext();
     closeUnloadedDialogs();
-    refreshSideWindows();
+    refreshOpenWindows();
     if (outcome == SessionOutcome::EndProgram) endProgram();
 }
 

@@ -88,17 +88,21 @@ void CalculatorForm::buildHelpMenu() {
 void CalculatorForm::openEmployeeDialog() {
     EmployeeDialog dialog(
         ctx_, [this] { return session_.saveAs(ctx_.UserFileBase); }, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && stateDialog_ != nullptr) {
+        stateDialog_->followProfile();
+    }
     afterCommand();
 }
 
 void CalculatorForm::openStateDialog() {
     if (stateDialog_ == nullptr) {
-        if (!ctx_.loaded.stateDialog && !runShowingErrors(this, [this] { loadStateDialog(ctx_); }))
-            return;
+        const auto load = [this] {
+            const TrialRunKept kept(ctx_);
+            loadStateDialog(ctx_);
+        };
+        if (!ctx_.loaded.stateDialog && !runShowingErrors(this, load)) return;
         stateDialog_ = new StateDialog(ctx_, this);
-        connect(stateDialog_, &StateDialog::secondaryWindowsClosed, this,
-                [this] { afterCommand(); });
+        connect(stateDialog_, &StateDialog::committed, this, [this] { afterCommand(); });
     }
     present(stateDialog_);
 }
@@ -108,6 +112,7 @@ void CalculatorForm::openCityDialog() {
         if (!ctx_.loaded.cityDialog && !runShowingErrors(this, [this] { loadCityDialog(ctx_); }))
             return;
         cityDialog_ = new CityDialog(ctx_, this);
+        connect(cityDialog_, &CityDialog::committed, this, [this] { afterCommand(); });
     }
     present(cityDialog_);
 }
@@ -119,6 +124,7 @@ void CalculatorForm::openNonCityDialog() {
             return;
         }
         nonCityDialog_ = new NonCityDialog(ctx_, this);
+        connect(nonCityDialog_, &NonCityDialog::committed, this, [this] { afterCommand(); });
     }
     present(nonCityDialog_);
 }

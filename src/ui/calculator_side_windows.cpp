@@ -7,13 +7,16 @@
 #include "session/ytd/ledger_file.h"
 #include "ui/calculator_window.h"
 #include "ui/checks_window.h"
+#include "ui/city_dialog.h"
 #include "ui/heading_dialog.h"
 #include "ui/ledger_window.h"
 #include "ui/message_box.h"
+#include "ui/non_city_dialog.h"
 #include "ui/overtime_sheet_form.h"
 #include "ui/pay_date_picker.h"
 #include "ui/print_file_name.h"
 #include "ui/register_window.h"
+#include "ui/state_dialog.h"
 #include "ui/vacation_dialog.h"
 
 namespace corvanta::ui {
@@ -24,7 +27,6 @@ void CalculatorForm::present(QWidget* window) {
 }
 
 void CalculatorForm::openLedger() {
-    takeEntries();
     if (ledgerWindow_ == nullptr) {
         ledgerWindow_ = new LedgerWindow(ctx_, desktop_, this);
         connect(ledgerWindow_, &LedgerWindow::calculatorWanted, this, [this] { present(this); });
@@ -33,7 +35,6 @@ void CalculatorForm::openLedger() {
 }
 
 void CalculatorForm::openChecks() {
-    takeEntries();
     if (checksWindow_ == nullptr) {
         checksWindow_ = new ChecksWindow(
             ctx_, desktop_, [this] { return prepareLedgerForCheck(); }, this);
@@ -52,14 +53,15 @@ bool CalculatorForm::prepareLedgerForCheck() {
 }
 
 void CalculatorForm::openVacation() {
-    takeEntries();
-    if (vacationDialog_ == nullptr) vacationDialog_ = new VacationDialog(ctx_, this);
+    if (vacationDialog_ == nullptr) {
+        vacationDialog_ = new VacationDialog(ctx_, this);
+        connect(vacationDialog_, &VacationDialog::committed, this, [this] { afterCommand(); });
+    }
     present(vacationDialog_);
 }
 
 // The register reads the saved ledgers of the whole folder; it belongs to no one employee.
 void CalculatorForm::openRegister() {
-    takeEntries();
     if (registerWindow_ == nullptr) {
         registerWindow_ = new RegisterWindow(ctx_, desktop_, this);
     } else {
@@ -69,7 +71,6 @@ void CalculatorForm::openRegister() {
 }
 
 void CalculatorForm::openOvertimeSheet() {
-    takeEntries();
     if (overtimeSheet_ == nullptr) overtimeSheet_ = new OvertimeSheetForm(ctx_, desktop_, this);
     present(overtimeSheet_);
 }
@@ -77,7 +78,6 @@ void CalculatorForm::openOvertimeSheet() {
 // The print button and "Print Sheet": the stub reloads the employee's files, ledger and leave
 // record, so every open window shows them again afterwards.
 void CalculatorForm::printStub() {
-    takeEntries();
     if (employeeNameMissing(ctx_.profile) && !askYesNo(this, "Print", kNameNotFilledQuestion)) {
         return;
     }
@@ -90,16 +90,19 @@ void CalculatorForm::printStub() {
 }
 
 void CalculatorForm::printImage() {
-    takeEntries();
     printWindowImage(this, desktop_, this, proposedPdf(ctx_, "picture"));
 }
 
 void CalculatorForm::pickPayDate() {
     pickDate(txtWeek_, PickerKind::PayPeriod, this);
-    takeEntries();
+    // The overtime sheet shows the pay period too.
+    refreshOpenWindows();
 }
 
-void CalculatorForm::refreshSideWindows() {
+void CalculatorForm::refreshOpenWindows() {
+    if (stateDialog_ != nullptr) stateDialog_->refresh();
+    if (cityDialog_ != nullptr) cityDialog_->refresh();
+    if (nonCityDialog_ != nullptr) nonCityDialog_->refresh();
     if (ledgerWindow_ != nullptr) ledgerWindow_->refresh();
     if (checksWindow_ != nullptr) checksWindow_->refresh();
     if (vacationDialog_ != nullptr) vacationDialog_->refresh();

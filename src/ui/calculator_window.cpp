@@ -98,6 +98,10 @@ QWidget* CalculatorForm::buildEntryFrame() {
         box->setMaximumWidth(110);
         NumericKeyFilter::install(box);
         box->installEventFilter(this);
+        // Typed, pasted or set, the box's text is the record's at once, so no command that
+        // redraws the window can put older hours back.
+        connect(box, &QLineEdit::textChanged, this,
+                [this, i](const QString& text) { ctx_.window.txtAmount[i] = fromQt(text); });
         auto* caption = new QLabel(kEntryRows[i].caption, frame);
         caption->setBuddy(box);
         grid->addWidget(caption, i, 0);
@@ -109,6 +113,8 @@ QWidget* CalculatorForm::buildEntryFrame() {
     opt1x_->setObjectName("opt1x");
     opt2x_ = new QRadioButton("(2X)", frame);
     opt2x_->setObjectName("opt2x");
+    connect(opt1x_, &QRadioButton::toggled, this,
+            [this](bool checked) { ctx_.window.opt1x = checked; });
     options->addWidget(opt1x_);
     options->addWidget(opt2x_);
     grid->addLayout(options, 2, 1);
@@ -182,6 +188,8 @@ QWidget* CalculatorForm::buildHeader() {
     txtWeek_->setMaxLength(10);
     txtWeek_->setMaximumWidth(110);
     txtWeek_->installEventFilter(this);
+    connect(txtWeek_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { ctx_.window.txtWeek = fromQt(text); });
     lbTableNotice_ = new QLabel(panel);
     lbTableNotice_->setObjectName("lbTableNotice");
     lbTaxVer_ = new QLabel(panel);
@@ -238,6 +246,8 @@ QWidget* CalculatorForm::buildTaxFrame() {
 }
 
 void CalculatorForm::showContext() {
+    // The notice and the deduction captions are the profile's, whatever replaced it.
+    showProfileCaptions(ctx_);
     const CalculatorWindow& w = ctx_.window;
     setWindowTitle(toQt(w.caption));
     lbUser_->setText(toQt(w.lbUser));
@@ -267,13 +277,6 @@ void CalculatorForm::showResults() {
     lbSDI_->setText(toQt(w.lbSDI));
     for (int i = 0; i < kTaxLines; ++i) lbTaxDed_[i]->setText(toQt(w.lbTaxDed[i]));
     for (int i = 0; i < 5; ++i) deductionTags_[i]->setText(toQt(w.deductionTags[i]));
-}
-
-void CalculatorForm::takeEntries() {
-    CalculatorWindow& w = ctx_.window;
-    for (int i = 0; i < kEntryBoxes; ++i) w.txtAmount[i] = fromQt(txtAmount_[i]->text());
-    w.opt1x = opt1x_->isChecked();
-    w.txtWeek = fromQt(txtWeek_->text());
 }
 
 bool CalculatorForm::eventFilter(QObject* watched, QEvent* event) {

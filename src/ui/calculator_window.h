@@ -66,9 +66,10 @@ class CalculatorForm : public QMainWindow {
     void printImage();
     void pickPayDate();
 
-    // The context's window texts into the widgets.
+    // The context's window texts into the widgets. The entry boxes, the (1X)/(2X) choice and
+    // the pay date write the context as they change, so showing it never loses what was typed.
     void showContext();
-    bool programEnded() const { return ended_; }
+    [[nodiscard]] bool programEnded() const { return ended_; }
     Session& session() { return session_; }
     // The printer, file and document services every window uses; tests replace them.
     DesktopServices& desktop() { return desktop_; }
@@ -92,10 +93,9 @@ class CalculatorForm : public QMainWindow {
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption,
                        void (CalculatorForm::*slot)(), const QKeySequence& keys = {});
 
-    void takeEntries();
     void afterCommand(SessionOutcome outcome = SessionOutcome::Continue);
     void closeUnloadedDialogs();
-    void refreshSideWindows();
+    void refreshOpenWindows();
     void closeSideWindows();
     // Every window that shows the open employee's records, before another employee replaces
     // them; each is created again from the new record when next used.
@@ -107,7 +107,7 @@ class CalculatorForm : public QMainWindow {
     bool moveFocus(int box, int key);
     void showResults();
     void showEntries();
-    QString today() const;
+    [[nodiscard]] QString today() const;
 
     PayrollContext& ctx_;
     std::unique_ptr<SessionPrompts> prompts_;

@@ -48,8 +48,14 @@ ChecksWindow::ChecksWindow(PayrollContext& ctx, const DesktopServices& desktop,
     for (QLineEdit* box : central->findChildren<QLineEdit*>()) box->installEventFilter(this);
     QAction* print = menuBar()->addAction("Print", this, &ChecksWindow::openOffsetDialog);
     print->setObjectName("mnuPrintCheck");
-    loadCheckWindow(ctx_);
+    loadCheck();
     cells_.show();
+}
+
+// The window's load: a new check, dated with the pay period, without the memo of another.
+void ChecksWindow::loadCheck() {
+    loadCheckWindow(ctx_);
+    ctx_.check.txtMemo.clear();
 }
 
 QLineEdit* ChecksWindow::addBox(QGridLayout* grid, const QString& name, std::string* text, int row,
@@ -98,8 +104,13 @@ QWidget* ChecksWindow::buildFace() {
 }
 
 void ChecksWindow::refresh() {
-    refreshCheckWindow(ctx_);
+    if (ctx_.check.loaded) {
+        refreshCheckWindow(ctx_);
+    } else {
+        loadCheck();
+    }
     cells_.show();
+    if (offsetDialog_ != nullptr) offsetDialog_->refresh();
 }
 
 void ChecksWindow::openOffsetDialog() {

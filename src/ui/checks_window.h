@@ -18,8 +18,9 @@ class PrintOffsetDialog;
 
 // The check window `frmChecks`, "Check Printing": the check about to be printed, laid out like
 // the paper form, every box editable. A click on the window or its activation fills the payee,
-// words and amount again from the profile and the last net pay; the date is filled only when
-// the window is created. Its "Print" opens the printer offset dialog, which prints.
+// words and amount again from the profile and the last net pay. The date and the memo are
+// filled when the window is created and again after each calculation, which makes a new check.
+// Its "Print" opens the printer offset dialog, which prints.
 class ChecksWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -27,7 +28,8 @@ class ChecksWindow : public QMainWindow {
     ChecksWindow(PayrollContext& ctx, const DesktopServices& desktop,
                  std::function<bool()> prepareLedger, QWidget* parent = nullptr);
 
-    // Payee, employee block, words and amount again from the engine; the date stays.
+    // Payee, employee block, words and amount again from the engine; the date and memo too when
+    // the check is no longer loaded (a calculation made a new one).
     void refresh();
     // The printer offset dialog (not modal), created when it is not open.
     void openOffsetDialog();
@@ -38,6 +40,7 @@ class ChecksWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void loadCheck();
     QWidget* buildFace();
     QLineEdit* addBox(QGridLayout* grid, const QString& name, std::string* text, int row,
                       int column, int columnSpan = 1);

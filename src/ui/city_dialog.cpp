@@ -106,8 +106,9 @@ QWidget* CityDialog::buildButtons() {
 }
 
 void CityDialog::clickNoLocalTax(bool checked) {
+    // Only the boxes change: the table takes the flag on "&SAVE", so a cancelled tick is never
+    // stored by a later save of the employee.
     if (checked) {
-        ctx_.city.NoLocalTax = 1;
         clearCityBoxes(ctx_.cityDialog);
         ctx_.cityDialog.ckNoLocalTax = 1;
     } else {
@@ -127,6 +128,7 @@ void CityDialog::refresh() {
 void CityDialog::save() {
     if (!runShowingErrors(this, [&] { saveCityDialog(ctx_); })) return;
     close();
+    emit committed();
 }
 
 void CityDialog::reject() { close(); }

@@ -17,6 +17,9 @@ class CityDialog : public QDialog {
     CityDialog(PayrollContext& ctx, QWidget* parent);
     void refresh();
 
+  signals:
+    void committed();
+
   protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;

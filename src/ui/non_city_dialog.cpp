@@ -1,5 +1,6 @@
 #include "ui/non_city_dialog.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,7 +64,7 @@ QWidget* NonCityDialog::buildButtons() {
         refresh();
     });
     button("&SAVE", "OKButton", [this] { save(); });
-    button("&CANCEL", "CancelButton", [this] { hide(); });
+    button("&CANCEL", "CancelButton", [this] { close(); });
     return panel;
 }
 
@@ -72,6 +73,15 @@ void NonCityDialog::refresh() { cells_.show(); }
 void NonCityDialog::save() {
     if (!runShowingErrors(this, [&] { saveNonCityDialog(ctx_); })) return;
     close();
+    emit committed();
+}
+
+void NonCityDialog::reject() { close(); }
+
+void NonCityDialog::closeEvent(QCloseEvent* event) {
+    // Unsaved boxes are dropped: the next opening loads the table again.
+    ctx_.loaded.nonCityDialog = false;
+    event->accept();
 }
 
 }  // namespace corvanta::ui

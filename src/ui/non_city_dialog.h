@@ -8,12 +8,20 @@
 namespace corvanta::ui {
 
 // The non-city-resident dialog `DialogNonCity`, "NON City Resident", over the engine's
-// non-city dialog record. "&CANCEL" only hides it: reopening shows the boxes as left.
+// non-city dialog record. "&SAVE" stores the boxes; "&CANCEL" or closing drops them, and the
+// next opening loads the table again.
 class NonCityDialog : public QDialog {
     Q_OBJECT
   public:
     NonCityDialog(PayrollContext& ctx, QWidget* parent);
     void refresh();
+
+  signals:
+    void committed();
+
+  protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* buildTable(bool weekly);

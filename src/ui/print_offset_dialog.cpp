@@ -123,8 +123,10 @@ void PrintOffsetDialog::load() {
     }
     cboHorz_->setEditText(offsetText(ctx_.CheckOffsetHorz));
     cboVert_->setEditText(offsetText(ctx_.CheckOffsetVert));
-    lbWeek_->setText(toQt(ctx_.window.txtWeek));
+    refresh();
 }
+
+void PrintOffsetDialog::refresh() { lbWeek_->setText(toQt(ctx_.window.txtWeek)); }
 
 bool PrintOffsetDialog::apply() {
     try {

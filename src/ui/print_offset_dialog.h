@@ -26,6 +26,8 @@ class PrintOffsetDialog : public QDialog {
     bool apply();
     // As apply, then the check on the printer the operator chooses, then the dialog closes.
     void printCheck();
+    // The pay period shown again; the offset boxes keep what the operator typed.
+    void refresh();
 
   private:
     QComboBox* addOffsetBox(const QString& name);

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -42,9 +41,27 @@ StateDialog::StateDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent)
 }
 
 void StateDialog::refresh() {
+    offerSpouseWorks();
     cells_.show();
     showCheckBoxes();
     showCaptions();
+}
+
+void StateDialog::followProfile() {
+    {
+        const TrialRunKept kept(ctx_);
+        runShowingErrors(this, [&] { applyCheckedSetters(ctx_); });
+    }
+    refresh();
+}
+
+// "Spouse Works" is on offer whenever the checked method reads it, however the method came
+// to be checked (selected, read from the files, taken from the default file).
+void StateDialog::offerSpouseWorks() {
+    StateDialogModel& d = ctx_.stateDialog;
+    if (d.methodBox(StateMethodId::Missouri) != 0 || d.methodBox(StateMethodId::Utah) != 0) {
+        d.ckSpouseVisible = true;
+    }
 }
 
 void StateDialog::showCheckBoxes() {
@@ -81,19 +98,12 @@ void StateDialog::showCaptions() {
     allowanceFrame_->setVisible(d.allowanceFrameVisible);
 }
 
-bool StateDialog::eventFilter(QObject* watched, QEvent* event) {
-    const auto it = std::find(methodBoxes_.begin(), methodBoxes_.end(), watched);
-    if (it == methodBoxes_.end()) return QDialog::eventFilter(watched, event);
-    const bool press = event->type() == QEvent::MouseButtonPress &&
-                       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    const bool space =
-        event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
-    if (!press && !space) return QDialog::eventFilter(watched, event);
-    // The engine toggles the box itself; the widget only shows the result.
-    (*it)->setFocus(Qt::MouseFocusReason);
-    selectStateMethod(ctx_, static_cast<StateMethodId>(it - methodBoxes_.begin()));
+// Every way a method box changes (a click, each press of a double click, the space bar) is
+// one selection by the engine, which decides the box; the widget only shows the result.
+void StateDialog::selectMethod(StateMethodId id) {
+    const TrialRunKept kept(ctx_);
+    selectStateMethod(ctx_, id);
     refresh();
-    return true;
 }
 
 void StateDialog::runCommand(void (*command)(PayrollContext&)) {
@@ -102,19 +112,49 @@ void StateDialog::runCommand(void (*command)(PayrollContext&)) {
 }
 
 void StateDialog::save() {
-    if (!runShowingErrors(this, [&] { saveStateDialog(ctx_); })) return;
+    const EmployeeProfile before = ctx_.profile;
+    takePendingDefault();
+    if (!runShowingErrors(this, [&] { saveStateDialog(ctx_); })) {
+        ctx_.profile = before;
+        return;
+    }
     close();
+    emit committed();
 }
 
 void StateDialog::makeDefault() {
-    if (!runShowingErrors(this, [&] { makeStateDefault(ctx_); })) return;
-    emit secondaryWindowsClosed();
+    const EmployeeProfile before = ctx_.profile;
+    takePendingDefault();
+    if (!runShowingErrors(this, [&] { makeStateDefault(ctx_); })) {
+        ctx_.profile = before;
+        return;
+    }
     close();
+    emit committed();
 }
 
+// The default file fills the dialog only: the settings in use stay the employee's until
+// "SAVE", so a calculation meanwhile pays and stores hers.
 void StateDialog::getDefault() {
-    runShowingErrors(this, [&] { getDefaultStateFile(ctx_); });
+    const StateSettings stored = ctx_.state;
+    const EmployeeProfile profile = ctx_.profile;
+    bool existed = false;
+    runShowingErrors(this, [&] { existed = getDefaultStateFile(ctx_); });
+    if (existed) pendingDefault_ = ctx_.profile;
+    ctx_.state = stored;
+    ctx_.profile = profile;
     refresh();
+}
+
+// The state file's values of the profile, as "Get Default" read them.
+void StateDialog::takePendingDefault() {
+    if (!pendingDefault_) return;
+    EmployeeProfile& p = ctx_.profile;
+    p.StateExemptions = pendingDefault_->StateExemptions;
+    p.StateStatus = pendingDefault_->StateStatus;
+    p.FedExempt = pendingDefault_->FedExempt;
+    p.FedAddWithholding = pendingDefault_->FedAddWithholding;
+    p.SocSecMedExempt = pendingDefault_->SocSecMedExempt;
 }
 
 void StateDialog::reject() { close(); }
@@ -128,6 +168,7 @@ void StateDialog::closeEvent(QCloseEvent* event) {
     if (!engineClosing_) {
         // Unsaved edits are dropped: the next use loads the dialog again.
         ctx_.loaded.stateDialog = false;
+        const TrialRunKept kept(ctx_);
         try {
             afterStateDialogClosed(ctx_);
         } catch (const UserError& e) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "session/core/payroll_context.h"
 #include "ui/bound_cells.h"
@@ -14,6 +15,26 @@ class QLineEdit;
 
 namespace corvanta::ui {
 
+// While alive, the last calculation's figures and the settings in use are kept: Missouri's setter
+// tries the method once, which writes the state figures and sets Round State; what the window
+// shows, the stub prints and the next calculation uses must stay as calculated and saved.
+class TrialRunKept {
+  public:
+    explicit TrialRunKept(PayrollContext& ctx)
+        : ctx_(ctx), result_(ctx.result), roundState_(ctx.state.RoundState) {}
+    ~TrialRunKept() {
+        ctx_.result = result_;
+        ctx_.state.RoundState = roundState_;
+    }
+    TrialRunKept(const TrialRunKept&) = delete;
+    TrialRunKept& operator=(const TrialRunKept&) = delete;
+
+  private:
+    PayrollContext& ctx_;
+    PayResult result_;
+    int roundState_;
+};
+
 // The state tax dialog `DialogState`, "Biweekly State Tax": shows and edits the engine's
 // state dialog record in the context. The setters' captions, locked cells and the
 // "Spouse Works" box come from that record; every button is an engine command.
@@ -25,17 +46,21 @@ class StateDialog : public QDialog {
 
     // The record into the widgets.
     void refresh();
+    // After the profile changed (User Info saved): the checked method's setter writes its cells
+    // again for the filing status, exemptions and pay frequency now in force, as the next
+    // calculation will.
+    void followProfile();
     // Closed by a calculation or a save: nothing more runs.
     void closeWithoutSaving();
 
   signals:
-    // "Make Default" closed the other settings windows too.
-    void secondaryWindowsClosed();
+    // "SAVE" or "Make Default" stored the settings ("Make Default" also closed the other
+    // settings windows): every window shows the record again.
+    void committed();
 
   protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* buildTables();
@@ -48,15 +73,21 @@ class StateDialog : public QDialog {
     QCheckBox* addCheckBox(QGridLayout* grid, int row, int column, const QString& caption,
                            const QString& name);
     void runCommand(void (*command)(PayrollContext&));
+    void selectMethod(StateMethodId id);
     void save();
     void makeDefault();
     void getDefault();
+    void takePendingDefault();
+    void offerSpouseWorks();
     void showCheckBoxes();
     void showCaptions();
 
     PayrollContext& ctx_;
     BoundCells cells_;
     bool engineClosing_ = false;
+    // The profile values the default state file carries, read by "Get Default" and taken
+    // over by "SAVE" or "Make Default" only.
+    std::optional<EmployeeProfile> pendingDefault_;
     std::array<QCheckBox*, kStateMethodCount> methodBoxes_{};
     QCheckBox *ckNoStateTax_ = nullptr, *ckSpouse_ = nullptr, *ckRoundOff_ = nullptr;
     QLabel* spouseLabel_ = nullptr;

@@ -114,8 +114,7 @@ QWidget* StateDialog::buildMethods() {
     for (int i = 0; i < kStateMethodCount; ++i) {
         const MethodBox& m = kMethodBoxes[i];
         QCheckBox* box = addCheckBox(grid, i % 6, i / 6, m.caption, m.name);
-        // The selection runs when the box is pressed, before it toggles.
-        box->installEventFilter(this);
+        connect(box, &QCheckBox::clicked, this, [this, id = m.id] { selectMethod(id); });
         methodBoxes_[static_cast<int>(m.id)] = box;
     }
     ckNoStateTax_ = addCheckBox(grid, 0, 2, "NO STATE TAX", "ckNoStateTax");
@@ -127,10 +126,14 @@ QWidget* StateDialog::buildMethods() {
     lbStateRule_->setWordWrap(true);
     grid->addWidget(lbStateRule_, 6, 0, 1, 3);
     connect(ckNoStateTax_, &QCheckBox::clicked, this, [this](bool checked) {
+        // The box changes the dialog only; the settings take it on "SAVE".
+        const int stored = ctx_.state.NoStateTax;
         clickNoStateTax(ctx_, checked);
+        ctx_.state.NoStateTax = stored;
         refresh();
     });
     connect(ckSpouse_, &QCheckBox::clicked, this, [this](bool checked) {
+        const TrialRunKept kept(ctx_);
         clickSpouseWorks(ctx_, checked);
         refresh();
     });

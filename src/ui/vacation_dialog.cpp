@@ -107,7 +107,7 @@ QWidget* VacationDialog::buildFrame(int kind) {
     start->setAlignment(Qt::AlignRight);
     NumericKeyFilter::install(start);
     cells_.bind(start, &(d.*f.start));
-    connect(start, &QLineEdit::textEdited, this, changed);
+    connect(start, &QLineEdit::textChanged, this, changed);
     grid->addWidget(new QLabel("Balance", frame), 1, 0);
     balances_[kind] = new QLabel(frame);
     balances_[kind]->setObjectName(f.balanceName);
@@ -124,7 +124,7 @@ QWidget* VacationDialog::buildFrame(int kind) {
         taken->setAlignment(Qt::AlignRight);
         NumericKeyFilter::install(taken);
         cells_.bind(taken, &(d.*f.taken)[i]);
-        connect(taken, &QLineEdit::textEdited, this, changed);
+        connect(taken, &QLineEdit::textChanged, this, changed);
     }
     return frame;
 }
@@ -162,6 +162,7 @@ void VacationDialog::clearAll() {
 void VacationDialog::save() {
     if (!runShowingErrors(this, [&] { SaveVac(ctx_); })) return;
     close();
+    emit committed();
 }
 
 void VacationDialog::reject() { close(); }

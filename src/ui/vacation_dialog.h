@@ -23,6 +23,9 @@ class VacationDialog : public QDialog {
     // The boxes and balance labels from the engine's dialog record.
     void refresh();
 
+  signals:
+    void committed();
+
   protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <filesystem>
@@ -83,6 +84,15 @@ class ScriptedPrompts : public SessionPrompts {
         return value;
     }
 };
+
+// A double click as the window system delivers it: press, release, the second press as a
+// double click, release. (QTest::mouseDClick sends the double click event alone.)
+inline void doubleClick(QWidget* widget) {
+    QTest::mousePress(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+    QTest::mouseDClick(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+}
 
 // Triggers the action of that objectName among the owner's children; false when none.
 inline bool triggerAction(QWidget* owner, const char* name) {
