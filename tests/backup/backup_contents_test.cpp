@@ -1,0 +1,73 @@
+// What a backup takes of the folder, and under which name.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <set>
+
+#include "support/cli_runner.h"
+#include "support/temp_folder.h"
+
+namespace corvanta::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> backupNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder / "Backups")) {
+        names.push_back(e.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(BackupContents, BackupsInTheSameSecondGetNamesOfTheirOwn) {
+    TempFolder folder;
+    folder.write("Alice.use", "first");
+    // Three backups take well under a second each, so at least two share one.
+    for (const char* content : {"first", "second", "third"}) {
+        folder.write("Alice.use", content);
+        const CliResult written = runCli({"backup", "--dir", folder.path()});
+        ASSERT_EQ(written.exitCode, 0) << written.err;
+    }
+    const auto names = backupNames(folder.path());
+    ASSERT_EQ(names.size(), 3U);
+    for (const std::string& name : names) {
+        EXPECT_TRUE(std::regex_match(
+            name, std::regex("Corvanta backup \\d{4}-\\d\\d-\\d\\d \\d{6}(-[23])?\\.tar\\.gz")))
+            << name;
+    }
+    // Each holds its own moment.
+    std::set<std::string> contents;
+    for (const std::string& name : names) {
+        TempFolder elsewhere;
+        const CliResult restored =
+            runCli({"backup", "--restore", (folder / "Backups" / name).string(), "--yes", "--dir",
+                    elsewhere.path()});
+        ASSERT_EQ(restored.exitCode, 0) << restored.err;
+        contents.insert(elsewhere.read("Alice.use"));
+    }
+    EXPECT_EQ(contents, (std::set<std::string>{"first", "second", "third"}));
+}
+
+TEST(BackupContents, ASymbolicLinkIsSkippedAndNamed) {
+    TempFolder outside;
+    outside.write("secret.txt", "not the folder's");
+    TempFolder folder;
+    folder.write("Alice.use", "alice");
+    fs::create_symlink(outside / "secret.txt", folder / "Linked.use");
+    const std::string archive = (folder / "b.tar.gz").string();
+    const CliResult written = runCli({"backup", "--dir", folder.path(), "--to", archive});
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_NE((written.out + written.err).find("Linked.use"), std::string::npos) << written.out;
+
+    TempFolder elsewhere;
+    ASSERT_EQ(runCli({"backup", "--restore", archive, "--yes", "--dir", elsewhere.path()}).exitCode,
+              0);
+    EXPECT_TRUE(elsewhere.exists("Alice.use"));
+    EXPECT_FALSE(elsewhere.exists("Linked.use"));
+}
+
+}  // namespace
+}  // namespace corvanta::testing
