@@ -5,7 +5,10 @@
 #include <regex>
 #include <set>
 
+#include "backup/folder_backup.h"
+#include "backup/folder_restore.h"
 #include "support/cli_runner.h"
+#include "support/folder_bytes.h"
 #include "support/temp_folder.h"
 
 namespace corvanta::testing {
@@ -67,6 +70,43 @@ TEST(BackupContents, ASymbolicLinkIsSkippedAndNamed) {
               0);
     EXPECT_TRUE(elsewhere.exists("Alice.use"));
     EXPECT_FALSE(elsewhere.exists("Linked.use"));
+}
+
+TEST(BackupContents, DatedNamesCountOnWithinOneSecond) {
+    TempFolder folder;
+    const std::time_t when = 1199441700;  // one second for all three
+    std::vector<std::string> names;
+    for (const char* content : {"first", "second", "third"}) {
+        folder.write("Alice.use", content);
+        names.push_back(writeDatedBackup(folder.path(), when).archive.filename().string());
+    }
+    const std::string stem = fs::path(names[0]).stem().stem().string();
+    EXPECT_EQ(names[1], stem + "-2.tar.gz");
+    EXPECT_EQ(names[2], stem + "-3.tar.gz");
+    auto sorted = names;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(backupNames(folder.path()), sorted);  // nothing else left in Backups
+    EXPECT_EQ(defaultBackupPath(folder.path(), when).filename(), stem + "-4.tar.gz");
+    TempFolder elsewhere;
+    restoreBackup(folder / "Backups" / names[0], elsewhere.path());
+    EXPECT_EQ(elsewhere.read("Alice.use"), "first");
+}
+
+TEST(BackupContents, ARestoreRemovesOnlyTheFilesOfItsEmployeesThatItDoesNotHold) {
+    TempFolder folder;
+    folder.write("Alice.use", "alice");
+    folder.write("Federal08.dtt", "table");
+    const fs::path archive = folder / "Backups" / "b.tar.gz";
+    writeBackup(folder.path(), archive);
+    // Made after the backup: Alice's state file goes; the rest is not hers or not data.
+    const std::map<std::string, std::string> after{
+        {"Alice.use", "alice"}, {"Federal08.dtt", "table"}, {"01_04_08  Alice.prv", "period"},
+        {"Bob.sta", "bob"},     {"Company.sav", "company"}, {"notes.txt", "notes"}};
+    for (const auto& [name, bytes] : after) folder.write(name, bytes);
+    folder.write("Alice.sta", "made later");
+    EXPECT_EQ(restoreBackup(archive, folder.path()),
+              (std::vector<std::string>{"Alice.use", "Federal08.dtt"}));
+    EXPECT_EQ(folderBytes(folder.path()), after);
 }
 
 }  // namespace
