@@ -76,7 +76,8 @@ ParsedManifest parseManifest(const std::string& text) {
             sound = false;
         }
         if (const std::string reason = notDataReason(entry.name); !reason.empty()) {
-            parsed.problems.push_back(entryWhere + ": refused, " + reason);
+            std::string refusal = entryWhere;
+            parsed.problems.push_back(refusal.append(": refused, ").append(reason));
             sound = false;
         } else if (!listed.insert(entry.name).second) {
             parsed.problems.push_back(entryWhere + ": listed twice");

@@ -114,7 +114,7 @@ fs::path datedName(const fs::path& folder, std::time_t when, int number) {
 // there, so two programs never take the same one.
 fs::path claimDatedName(const fs::path& pending, const fs::path& folder, std::time_t when) {
     for (int number = 1; number <= kMostBackupsInOneSecond; ++number) {
-        const fs::path name = datedName(folder, when, number);
+        fs::path name = datedName(folder, when, number);
         std::error_code ec;
         fs::create_hard_link(pending, name, ec);
         if (ec == std::errc::file_exists) continue;

@@ -42,7 +42,7 @@ TEST(BackupRestore, AFullDiskPartWayLeavesTheFolderByteForByteAsItWas) {
     folder.write("01_04_08  Alice.prv", "period as backed up\r\n");
     folder.write("Alice.use", "alice as backed up\r\n");
     folder.write("Zoe.use", "zoe as backed up\r\n");
-    folder.write("Zoe.nci", noise(200 * 1024));
+    folder.write("Zoe.nci", noise(std::size_t{200} * 1024));
     const std::string archive = (folder / "Backups" / "before.tar.gz").string();
     ASSERT_EQ(runCli({"backup", "--dir", folder.path(), "--to", archive}).exitCode, 0);
 
