@@ -72,6 +72,23 @@ TEST(BackupContents, ASymbolicLinkIsSkippedAndNamed) {
     EXPECT_FALSE(elsewhere.exists("Linked.use"));
 }
 
+// A script may run in the "C" locale, which cannot translate a name beyond ASCII.
+TEST(BackupContents, NamesBeyondAsciiGoThroughWhateverTheLocale) {
+    TempFolder folder;
+    folder.write("Zo\xc3\xab.use", "zoe");
+    folder.write("01_04_08  Zo\xc3\xab.prv", "period");
+    const std::string archive = (folder / "Backups" / "b.tar.gz").string();
+    const std::string cli = std::string("LC_ALL=C ") + CORVANTA_CLI + " backup ";
+    const CliResult written =
+        runShell(cli + "--dir " + shellQuote(folder.path()) + " --to " + shellQuote(archive));
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    TempFolder elsewhere;
+    const CliResult restored = runShell(cli + "--restore " + shellQuote(archive) + " --yes --dir " +
+                                        shellQuote(elsewhere.path()));
+    ASSERT_EQ(restored.exitCode, 0) << restored.err;
+    EXPECT_EQ(folderBytes(elsewhere.path()), folderBytes(folder.path()));
+}
+
 TEST(BackupContents, DatedNamesCountOnWithinOneSecond) {
     TempFolder folder;
     const std::time_t when = 1199441700;  // one second for all three
