@@ -111,6 +111,8 @@ class Scanner {
     // False when the rest of the archive is not to be read.
     bool takeMember(struct archive_entry* e, const MemberSink& sink) {
         const char* path = archive_entry_pathname(e);
+        // A name the locale cannot translate is still known in UTF-8.
+        if (path == nullptr) path = archive_entry_pathname_utf8(e);
         const std::string name = path != nullptr ? path : "";
         const bool isManifest = name == kBackupManifest;
         const la_int64_t claimed = archive_entry_size_is_set(e) != 0 ? archive_entry_size(e) : 0;

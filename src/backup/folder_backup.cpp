@@ -100,6 +100,11 @@ ArchiveMember addFolderFile(struct archive* a, const fs::path& folder, const std
     return {name, size, digest.hex()};
 }
 
+bool notPlainAscii(const std::string& name) {
+    return std::any_of(name.begin(), name.end(),
+                       [](char c) { return static_cast<unsigned char>(c) > 0x7f; });
+}
+
 fs::path datedName(const fs::path& folder, std::time_t when, int number) {
     std::tm local{};
     localtime_r(&when, &local);
@@ -173,6 +178,11 @@ BackupWritten writeBackup(const fs::path& folder, const fs::path& archive) {
         const ArchivePtr a(archive_write_new(), archive_write_free);
         archive_write_add_filter_gzip(a.get());
         archive_write_set_format_pax_restricted(a.get());
+        // A name that is not plain ASCII goes in as the bytes it is on disk: translating it
+        // would need a locale that knows it, which a script may not run in.
+        if (std::any_of(contents.files.begin(), contents.files.end(), notPlainAscii)) {
+            archive_write_set_format_option(a.get(), "pax", "hdrcharset", "BINARY");
+        }
         if (archive_write_open_filename(a.get(), temp.c_str()) != ARCHIVE_OK) writeFailed(a.get());
         std::vector<ArchiveMember> files;
         for (const std::string& name : contents.files) {
