@@ -7,6 +7,7 @@
 
 #include "backup/folder_backup.h"
 #include "backup/folder_restore.h"
+#include "base/core/user_error.h"
 #include "support/cli_runner.h"
 #include "support/folder_bytes.h"
 #include "support/temp_folder.h"
@@ -124,6 +125,25 @@ TEST(BackupContents, ARestoreRemovesOnlyTheFilesOfItsEmployeesThatItDoesNotHold)
     EXPECT_EQ(restoreBackup(archive, folder.path()),
               (std::vector<std::string>{"Alice.use", "Federal08.dtt"}));
     EXPECT_EQ(folderBytes(folder.path()), after);
+}
+
+// A folder of a backed-up file's name would stop the move half way, past the point of return.
+TEST(BackupContents, ARestoreIsRefusedBeforeAnythingChangesWhenAFolderIsInTheWay) {
+    TempFolder folder;
+    folder.write("Alice.use", "alice");
+    folder.write("Alice.sta", "state");
+    folder.write("Bob.use", "bob");
+    const fs::path archive = folder / "Backups" / "b.tar.gz";
+    writeBackup(folder.path(), archive);
+    folder.write("Alice.use", "alice now");
+    fs::remove(folder / "Alice.sta");
+    fs::create_directory(folder / "Alice.sta");
+    const auto before = folderBytes(folder.path());
+    EXPECT_THROW(restoreBackup(archive, folder.path()), UserError);
+    EXPECT_EQ(folderBytes(folder.path()), before);
+    EXPECT_TRUE(fs::is_directory(folder / "Alice.sta"));
+    EXPECT_FALSE(fs::exists(folder / ".corvanta-run-journal"));
+    EXPECT_FALSE(fs::exists(folder / ".corvanta-run"));
 }
 
 }  // namespace
