@@ -66,6 +66,19 @@ std::vector<EmployeeHold> holdEmployees(const fs::path& archive, const fs::path&
     return holds;
 }
 
+// A folder where a file of the backup goes would stop the move half way.
+void refuseFoldersInTheWay(const fs::path& archive, const fs::path& folder,
+                           const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+        std::error_code ec;
+        if (fs::is_directory(fs::symlink_status(folder / file, ec))) {
+            throw UserError("The backup " + archive.filename().string() +
+                            " was not restored; nothing was changed: " + file +
+                            " in the folder is a folder, not a file.");
+        }
+    }
+}
+
 // The files of the backup's employees that the backup does not hold: only employee files,
 // never a shared file, a saved period or a file of another kind.
 std::vector<std::string> filesNotBackedUp(const fs::path& folder,
@@ -139,12 +152,15 @@ void stageArchive(const fs::path& archive, const fs::path& folder, const Archive
 }  // namespace
 
 std::vector<std::string> restoreBackup(const fs::path& archive, const fs::path& folder,
-                                       const ArchiveLimits& limits) {
+                                       const RestoreOptions& options) {
+    const ArchiveLimits& limits = options.limits;
     const BackupCheck check = verifyBackup(archive, limits);
     if (!check.problems.empty()) refuse(archive, check.problems);
     // A move left part way by a pay run or a restore is finished before anything else.
     finishInterruptedCommit(folder);
     const std::vector<EmployeeHold> holds = holdEmployees(archive, folder, check.files);
+    refuseFoldersInTheWay(archive, folder, check.files);
+    if (options.keepFolder) options.keepFolder();
     const std::vector<std::string> removed = filesNotBackedUp(folder, check.files);
     try {
         stageArchive(archive, folder, limits, check);

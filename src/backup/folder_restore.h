@@ -1,12 +1,20 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "backup/archive_scan.h"
 
 namespace corvanta {
+
+struct RestoreOptions {
+    ArchiveLimits limits;
+    // Run once the archive is verified and the employees are held, before anything changes:
+    // a backup of the folder as it is then is the one the restore replaces.
+    std::function<void()> keepFolder;
+};
 
 // Puts the archive's files back into the folder, all or nothing. The archive is verified
 // first; then every file is staged beside the folder's, checked again as written, and moved
@@ -18,6 +26,6 @@ namespace corvanta {
 // in use elsewhere, a file that cannot be written. Returns the files restored.
 std::vector<std::string> restoreBackup(const std::filesystem::path& archive,
                                        const std::filesystem::path& folder,
-                                       const ArchiveLimits& limits = {});
+                                       const RestoreOptions& options = {});
 
 }  // namespace corvanta

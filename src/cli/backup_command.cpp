@@ -60,11 +60,13 @@ int restore(const std::filesystem::path& archive, const std::filesystem::path& f
     if (finishInterruptedCommit(folder)) {
         env.err << "An employee left part way by a pay run was finished first.\n";
     }
-    // The folder as it is now, so the restore itself can be undone.
-    const BackupWritten kept = writeDatedBackup(folder, std::time(nullptr));
-    env.out << "The folder as it was is kept in " << kept.archive.string() << "\n";
-    reportSkipped(kept, env);
-    const auto files = restoreBackup(archive, folder);
+    // The folder as it is, kept so the restore itself can be undone.
+    const auto keepFolder = [&] {
+        const BackupWritten kept = writeDatedBackup(folder, std::time(nullptr));
+        env.out << "The folder as it was is kept in " << kept.archive.string() << "\n";
+        reportSkipped(kept, env);
+    };
+    const auto files = restoreBackup(archive, folder, {.limits = {}, .keepFolder = keepFolder});
     env.out << "Restored " << files.size() << " files from " << archive.filename().string()
             << ".\n";
     return 0;

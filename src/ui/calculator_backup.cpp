@@ -96,8 +96,8 @@ void CalculatorForm::restoreFolder() {
     closeEmployeeWindows();
     BackupWritten kept;
     const bool restored = runShowingErrors(this, [&] {
-        kept = keepCurrentFiles(ctx_.folder);
-        restoreBackup(archive, ctx_.folder);
+        restoreBackup(archive, ctx_.folder,
+                      {.limits = {}, .keepFolder = [&] { kept = keepCurrentFiles(ctx_.folder); }});
     });
     runShowingErrors(this, [&] { ReopenEmployee(ctx_, fromQt(today())); });
     afterCommand();
