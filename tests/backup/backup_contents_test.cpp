@@ -8,6 +8,7 @@
 #include "backup/folder_backup.h"
 #include "backup/folder_restore.h"
 #include "base/core/user_error.h"
+#include "support/archive_builder.h"
 #include "support/cli_runner.h"
 #include "support/folder_bytes.h"
 #include "support/temp_folder.h"
@@ -144,6 +145,51 @@ TEST(BackupContents, ARestoreIsRefusedBeforeAnythingChangesWhenAFolderIsInTheWay
     EXPECT_TRUE(fs::is_directory(folder / "Alice.sta"));
     EXPECT_FALSE(fs::exists(folder / ".corvanta-run-journal"));
     EXPECT_FALSE(fs::exists(folder / ".corvanta-run"));
+}
+
+// Backups written before the manifest went last, by an older version, still restore.
+TEST(BackupContents, AnArchiveWithItsManifestFirstRestores) {
+    TempFolder folder;
+    const fs::path archive = folder / "older.tar.gz";
+    ArchiveBuilder()
+        .file("Alice.use", "alice")
+        .file("01_04_08  Alice.prv", "period")
+        .file("Header.sav", "Acme")
+        .write(archive);
+    EXPECT_TRUE(verifyBackup(archive).problems.empty());
+    TempFolder elsewhere;
+    restoreBackup(archive, elsewhere.path());
+    EXPECT_EQ(
+        folderBytes(elsewhere.path()),
+        (std::map<std::string, std::string>{
+            {"Alice.use", "alice"}, {"01_04_08  Alice.prv", "period"}, {"Header.sav", "Acme"}}));
+}
+
+// The limits are checked before a member's bytes are read, the whole archive's too.
+TEST(BackupContents, AnArchiveBeyondItsLimitsIsRefusedBeforeItIsUnpacked) {
+    TempFolder folder;
+    const fs::path archive = folder / "big.tar.gz";
+    const std::string kilobyte(1024, 'x');
+    ArchiveBuilder()
+        .file("Alice.use", kilobyte)
+        .file("Bob.use", kilobyte)
+        .file("Carol.use", kilobyte)
+        .write(archive);
+    EXPECT_TRUE(verifyBackup(archive).problems.empty());
+    const BackupCheck perFile = verifyBackup(archive, {.memberBytes = 1000});
+    ASSERT_FALSE(perFile.problems.empty());
+    EXPECT_EQ(perFile.problems[0].rfind("Alice.use: 1024 bytes, more than", 0), 0U)
+        << perFile.problems[0];
+    const BackupCheck inAll = verifyBackup(archive, {.totalBytes = 2500});
+    ASSERT_EQ(inAll.problems.size(), 1U);
+    EXPECT_NE(inAll.problems[0].find("Carol.use: the archive unpacks to more than"),
+              std::string::npos)
+        << inAll.problems[0];
+    TempFolder elsewhere;
+    RestoreOptions options;
+    options.limits.totalBytes = 2500;
+    EXPECT_THROW(restoreBackup(archive, elsewhere.path(), options), UserError);
+    EXPECT_TRUE(fs::is_empty(elsewhere.path()));
 }
 
 }  // namespace
