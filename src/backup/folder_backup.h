@@ -1,25 +1,47 @@
 #pragma once
 
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "backup/archive_scan.h"
+
 namespace corvanta {
 
-// The name of the manifest inside every backup: one "SHA-256  size  name" line per file.
-inline constexpr const char* kBackupManifest = "MANIFEST.sha256";
+// The folder of the dated backups inside the working folder.
+inline constexpr const char* kBackupsFolder = "Backups";
 
-// The files a backup holds: every file of the working folder (the employee files,
-// "Header.sav", "Federal08.dtt", the saved periods), not the hidden temporary files of a
-// write in progress nor the folders inside it.
-std::vector<std::string> backupFileNames(const std::filesystem::path& folder);
+// What a backup takes of the working folder: its files of the folder's own kinds (the
+// employee files, the saved periods, "Header.sav", "Federal08.dtt", "Company.sav"), never a
+// lock file, a hidden temporary file or a folder. A symbolic link is left out and named: its
+// target is no file of the folder's.
+struct FolderContents {
+    std::vector<std::string> files;
+    std::vector<std::string> links;
+};
 
-// "Backups/Corvanta backup 2008-02-08 153012.tar.gz" in the folder, at the time given.
+FolderContents backupContents(const std::filesystem::path& folder);
+
+// The first free name "Backups/Corvanta backup 2008-02-08 153012.tar.gz" in the folder at the
+// time given; "... 153012-2.tar.gz" and on when a backup of that second is there.
 std::filesystem::path defaultBackupPath(const std::filesystem::path& folder, std::time_t when);
 
+struct BackupWritten {
+    std::filesystem::path archive;
+    std::vector<std::string> files;
+    std::vector<std::string> skippedLinks;
+};
+
 // Writes the archive of the folder's files with the manifest, atomically. Throws UserError
-// naming a file that cannot be read, or FileError naming the archive.
-void writeBackup(const std::filesystem::path& folder, const std::filesystem::path& archive);
+// naming a file that cannot be read or is larger than a backup's file may be, or FileError
+// naming the archive.
+BackupWritten writeBackup(const std::filesystem::path& folder,
+                          const std::filesystem::path& archive);
+
+// Writes a backup under a dated name of the Backups folder that no other backup has, even
+// one written in the same second by another program.
+BackupWritten writeDatedBackup(const std::filesystem::path& folder, std::time_t when);
 
 // What an archive holds as the manifest says, and what does not match it.
 struct BackupCheck {
@@ -27,16 +49,12 @@ struct BackupCheck {
     std::vector<std::string> problems;  // empty when every file matches
 };
 
-// Reads the archive and checks every file against the manifest. Throws UserError naming
-// the archive when it cannot be read at all.
-BackupCheck verifyBackup(const std::filesystem::path& archive);
+// Reads the archive and checks every member and every line of the manifest: only files of the
+// folder's own kinds, plain files, each listed once with its size and SHA-256. Throws
+// FileError naming the archive when it cannot be read at all.
+BackupCheck verifyBackup(const std::filesystem::path& archive, const ArchiveLimits& limits = {});
 
-// Verifies the archive, then writes each of its files back into the folder, each atomically.
-// Refuses (UserError, nothing written) an archive that does not match its manifest.
-std::vector<std::string> restoreBackup(const std::filesystem::path& archive,
-                                       const std::filesystem::path& folder);
-
-// The SHA-256 of the bytes, in lowercase hexadecimal.
-std::string sha256Hex(const std::string& bytes);
+// The check of an archive already read.
+BackupCheck checkScan(const ArchiveScan& scan);
 
 }  // namespace corvanta

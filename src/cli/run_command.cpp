@@ -128,9 +128,12 @@ int runCommand(const std::vector<std::string>& argv, CommandEnv& env) {
         listProblems(problems, env.err);
         return 1;
     }
-    const std::filesystem::path backup = defaultBackupPath(request.folder, std::time(nullptr));
-    writeBackup(request.folder, backup);
+    const BackupWritten written = writeDatedBackup(request.folder, std::time(nullptr));
+    const std::filesystem::path& backup = written.archive;
     env.out << "Backup written: " << backup.string() << "\n";
+    for (const std::string& link : written.skippedLinks) {
+        env.err << "Not backed up: " << link << " is a symbolic link.\n";
+    }
 
     std::optional<GuiSession> gui;
     std::optional<RunDocument> stubs;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "backup/folder_backup.h"
+#include "backup/folder_restore.h"
 #include "session/files/new_employee.h"
 #include "session/payroll/employee_commit.h"
 #include "ui/calculator_window.h"
@@ -17,8 +18,8 @@ namespace {
 constexpr std::size_t kProblemsShown = 10;
 
 std::string mismatchText(const std::filesystem::path& archive, const BackupCheck& check) {
-    std::string text = "The backup " + archive.filename().string() +
-                       " does not match its manifest, so nothing was restored:";
+    std::string text =
+        "The backup " + archive.filename().string() + " was refused, so nothing was restored:";
     for (std::size_t i = 0; i < check.problems.size() && i < kProblemsShown; ++i) {
         text += "\r\n" + check.problems[i];
     }
@@ -28,17 +29,21 @@ std::string mismatchText(const std::filesystem::path& archive, const BackupCheck
     return text;
 }
 
-// The folder's files as they are, kept before a restore replaces them; a second name when the
-// backup being restored has the one this second would give.
-std::filesystem::path keepCurrentFiles(const std::filesystem::path& folder,
-                                       const std::filesystem::path& restoring) {
-    std::filesystem::path kept = defaultBackupPath(folder, std::time(nullptr));
-    if (shownPath(kept) == shownPath(restoring)) {
-        kept.replace_filename(kept.stem().stem().string() + " before restore.tar.gz");
-    }
+// The folder's files as they are, kept before a restore replaces them under a dated name no
+// other backup has.
+BackupWritten keepCurrentFiles(const std::filesystem::path& folder) {
     finishInterruptedCommit(folder);
-    writeBackup(folder, kept);
-    return kept;
+    return writeDatedBackup(folder, std::time(nullptr));
+}
+
+// "\r\nNot backed up (symbolic links): a.use, b.use", or nothing.
+std::string skippedText(const BackupWritten& written) {
+    if (written.skippedLinks.empty()) return "";
+    std::string text = "\r\nNot backed up (symbolic links):";
+    for (std::size_t i = 0; i < written.skippedLinks.size(); ++i) {
+        text += (i == 0 ? " " : ", ") + written.skippedLinks[i];
+    }
+    return text;
 }
 
 }  // namespace
@@ -53,17 +58,19 @@ void CalculatorForm::backupFolder() {
     if (chosen.isEmpty()) return;
     const std::filesystem::path archive(fromQt(chosen));
     std::size_t files = 0;
-    const bool written = runShowingErrors(this, [&] {
+    BackupWritten written;
+    const bool done = runShowingErrors(this, [&] {
         // A copy of a folder with an employee left part way by a pay run would keep her
         // half-written.
         finishInterruptedCommit(ctx_.folder);
-        writeBackup(ctx_.folder, archive);
+        written = writeBackup(ctx_.folder, archive);
         files = verifyBackup(archive).files.size();
     });
-    if (!written) return;
-    showUserMessage(this, {"Backup written: " + archive.string() + "\r\n" + std::to_string(files) +
-                               " files of " + shownPath(ctx_.folder).string() + ".",
-                           "Backup", MessageIcon::Information});
+    if (!done) return;
+    showUserMessage(
+        this, {"Backup written: " + archive.string() + "\r\n" + std::to_string(files) +
+                   " files of " + shownPath(ctx_.folder).string() + "." + skippedText(written),
+               "Backup", MessageIcon::Information});
 }
 
 void CalculatorForm::restoreFolder() {
@@ -80,22 +87,22 @@ void CalculatorForm::restoreFolder() {
     const std::string question =
         "Restore the " + std::to_string(check.files.size()) + " files of " +
         archive.filename().string() + " into " + shownPath(ctx_.folder).string() +
-        "?\r\nEach file there of the same name is replaced by the backup's copy. The folder's "
-        "files as they are now are first kept in a backup of their own, and the open employee "
-        "is read again from the restored files.";
+        "?\r\nEach file there of the same name is replaced by the backup's copy, all of them or "
+        "none. The folder's files as they are now are first kept in a backup of their own, and "
+        "the open employee is read again from the restored files.";
     if (!askYesNo(this, "Restore", question)) return;
     closeEmployeeWindows();
-    std::filesystem::path kept;
+    BackupWritten kept;
     const bool restored = runShowingErrors(this, [&] {
-        kept = keepCurrentFiles(ctx_.folder, archive);
-        restoreBackup(archive, ctx_.folder);
+        restoreBackup(archive, ctx_.folder,
+                      {.limits = {}, .keepFolder = [&] { kept = keepCurrentFiles(ctx_.folder); }});
     });
     runShowingErrors(this, [&] { ReopenEmployee(ctx_, fromQt(today())); });
     afterCommand();
     if (!restored) return;
     showUserMessage(this, {"Restored " + std::to_string(check.files.size()) + " files from " +
                                archive.filename().string() + ".\r\nThe files as they were are in " +
-                               kept.string() + ".",
+                               kept.archive.string() + "." + skippedText(kept),
                            "Restore", MessageIcon::Information});
 }
 

@@ -40,11 +40,9 @@ inline std::string shellQuote(const std::string& s) {
     return out + "'";
 }
 
-// Runs corvanta-cli with the arguments, capturing its output.
-inline CliResult runCli(const std::vector<std::string>& args) {
+// Runs a shell command, capturing its output.
+inline CliResult runShell(std::string command) {
     TempFolder capture;
-    std::string command = CORVANTA_CLI;
-    for (const std::string& a : args) command += " " + shellQuote(a);
     command += " >" + (capture / "out").string() + " 2>" + (capture / "err").string();
     const int status = std::system(command.c_str());
     CliResult r;
@@ -52,6 +50,13 @@ inline CliResult runCli(const std::vector<std::string>& args) {
     r.out = capture.read("out");
     r.err = capture.read("err");
     return r;
+}
+
+// Runs corvanta-cli with the arguments, capturing its output.
+inline CliResult runCli(const std::vector<std::string>& args) {
+    std::string command = CORVANTA_CLI;
+    for (const std::string& a : args) command += " " + shellQuote(a);
+    return runShell(command);
 }
 
 }  // namespace corvanta::testing

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "backup/folder_backup.h"
+#include "backup/folder_restore.h"
 #include "base/files/lock_file.h"
 #include "session/payroll/payroll_folder.h"
 #include "session/payroll/register_report.h"

@@ -6,6 +6,7 @@
 #include "base/files/file_io.h"
 #include "base/files/lock_file.h"
 #include "session/files/folder_sync.h"
+#include "session/payroll/folder_file_kind.h"
 
 namespace corvanta {
 namespace {
@@ -13,6 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kSharedFiles[] = {"Federal08.dtt", "Header.sav"};
+constexpr std::string_view kRemoveLine = "remove ";
 
 void linkInto(const fs::path& from, const fs::path& to) {
     std::error_code ec;
@@ -35,6 +37,31 @@ std::string employeeOf(const std::string& file) {
         return "";
     }
     return file.substr(0, dot);
+}
+
+// The folder a restore stages the file in: its name before the extension.
+std::string stagingDirOf(const std::string& file) { return fs::path(file).stem().string(); }
+
+// A journal line "DIR/FILE" may move FILE in: an employee's own file staged by a pay run, or
+// a file of the folder's kinds staged by a restore. Never a path out of the folder.
+bool mayMoveIn(const std::string& dir, const std::string& file) {
+    return employeeOf(file) == dir || (isFolderDataName(file) && stagingDirOf(file) == dir);
+}
+
+void moveStagedFile(const fs::path& folder, const std::string& dir, const std::string& file) {
+    const fs::path staged = folder / kStagingFolder / dir / file;
+    // A file already moved before the stop is no longer staged.
+    if (!fs::exists(staged)) return;
+    std::error_code ec;
+    fs::rename(staged, folder / file, ec);
+    if (ec) throw FileError("The file " + file + " could not be replaced.", file);
+}
+
+void removeFolderFile(const fs::path& folder, const std::string& file) {
+    if (!isFolderDataName(file)) return;
+    std::error_code ec;
+    fs::remove(folder / file, ec);
+    if (ec) throw FileError("The file " + file + " could not be removed.", file);
 }
 
 }  // namespace
@@ -90,6 +117,25 @@ void commitEmployees(const fs::path& folder, const std::vector<std::string>& nam
     finishInterruptedCommit(folder);
 }
 
+fs::path stagedFilePath(const fs::path& folder, const std::string& fileName) {
+    return folder / kStagingFolder / stagingDirOf(fileName) / fileName;
+}
+
+void commitFolderFiles(const fs::path& folder, const std::vector<std::string>& staged,
+                       const std::vector<std::string>& removed) {
+    std::string journal;
+    for (const std::string& file : staged) {
+        if (isFolderDataName(file)) journal.append(stagingDirOf(file)).append("/" + file + "\n");
+    }
+    for (const std::string& file : removed) {
+        if (isFolderDataName(file)) journal.append(kRemoveLine).append(file + "\n");
+    }
+    // The staged files and the journal reach the disk before any file of the folder changes.
+    syncFileSystemOf(folder / kStagingFolder);
+    writeFileAtomically(folder / kRunJournal, journal);
+    finishInterruptedCommit(folder);
+}
+
 bool finishInterruptedCommit(const fs::path& folder) {
     const auto journal = readFileIfExists(folder / kRunJournal);
     if (!journal) return false;
@@ -97,16 +143,15 @@ bool finishInterruptedCommit(const fs::path& folder) {
     std::string entry;
     while (std::getline(lines, entry)) {
         const auto slash = entry.find('/');
-        if (slash == std::string::npos) continue;
+        if (slash == std::string::npos) {
+            if (entry.starts_with(kRemoveLine)) {
+                removeFolderFile(folder, entry.substr(kRemoveLine.size()));
+            }
+            continue;
+        }
+        const std::string dir = entry.substr(0, slash);
         const std::string file = entry.substr(slash + 1);
-        // Only an employee's own file of the folder, never a path out of it.
-        if (employeeOf(file) != entry.substr(0, slash)) continue;
-        const fs::path staged = folder / kStagingFolder / entry;
-        // A file already moved before the stop is no longer staged.
-        if (!fs::exists(staged)) continue;
-        std::error_code ec;
-        fs::rename(staged, folder / file, ec);
-        if (ec) throw FileError("The file " + file + " could not be replaced.", file);
+        if (mayMoveIn(dir, file)) moveStagedFile(folder, dir, file);
     }
     syncFolderEntries(folder);
     fs::remove(folder / kRunJournal);

@@ -10,7 +10,11 @@ namespace corvanta {
 // An employee's files are rewritten in a staging folder of her own inside the working
 // folder, then moved over the originals together: a journal listing them is written first,
 // so a run stopped part way can be finished, and every employee is either wholly before or
-// wholly after her period.
+// wholly after her period. A restore of a backup goes the same way for the whole folder.
+//
+// The journal has one line per file: "DIR/FILE" moves the staged file DIR/FILE over FILE
+// (DIR is the employee's name, or FILE's name before its extension), "remove FILE" removes
+// FILE from the folder.
 inline constexpr const char* kStagingFolder = ".corvanta-run";
 inline constexpr const char* kRunJournal = ".corvanta-run-journal";
 
@@ -31,6 +35,18 @@ std::filesystem::path stageEmployee(const std::filesystem::path& folder, const s
 // Makes the staged files of the employees durable and moves them over the originals, with
 // one flush for all of them.
 void commitEmployees(const std::filesystem::path& folder, const std::vector<std::string>& names);
+
+// Where a restore stages a file of the folder before it is moved in: in the staging folder,
+// under the file's name before its extension ("Doe/Doe.use", "Header/Header.sav"), so the
+// recovery finds it as it finds a pay run's.
+std::filesystem::path stagedFilePath(const std::filesystem::path& folder,
+                                     const std::string& fileName);
+
+// Makes the staged files durable, then through one journal moves each over the folder's file
+// of its name and removes the files listed in `removed`. Only files of the folder's data
+// kinds are moved or removed.
+void commitFolderFiles(const std::filesystem::path& folder, const std::vector<std::string>& staged,
+                       const std::vector<std::string>& removed);
 
 // Finishes a commit that was stopped part way; true when there was one.
 bool finishInterruptedCommit(const std::filesystem::path& folder);
