@@ -31,7 +31,7 @@ echo "$deb"
 $check || exit 0
 
 echo "== lintian"
-lintian --fail-on error,warning --no-tag-display-limit "$deb"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb"
 echo "== contents"
 dpkg-deb -c "$deb" | awk '{print $6}'
 echo "== depends: $(dpkg-deb -f "$deb" Depends)"
