@@ -66,7 +66,7 @@ double msSinceProcessStart() {
     std::string field;
     for (int i = 3; i <= 22 && fields >> field; ++i) {
     }
-    const double ticks = static_cast<double>(::sysconf(_SC_CLK_TCK));
+    const auto ticks = static_cast<double>(::sysconf(_SC_CLK_TCK));
     return (upSeconds - std::stod(field) / ticks) * 1000.0;
 }
 

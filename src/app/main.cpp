@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
         std::fputs(done->err.c_str(), stderr);
         return done->code;
     }
-    const auto& options = std::get<corvanta::app::LaunchOptions>(parsed);
+    const auto& options = *std::get_if<corvanta::app::LaunchOptions>(&parsed);
     corvanta::app::GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Corvanta 2008");
     QApplication::setDesktopFileName(corvanta::ui::kDesktopAppId);

@@ -57,7 +57,7 @@ class PictureFitter : public QObject {
         QTextImageFormat format;
     };
 
-    int room() const {
+    [[nodiscard]] int room() const {
         const QScrollBar* bar = browser_->verticalScrollBar();
         const int barWidth =
             bar->isVisible() ? 0 : browser_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
