@@ -2,6 +2,7 @@
 # and the shared data file the program copies into a new working folder.
 set(CORVANTA_APP_ID "com.quorvell.Corvanta")
 set(CORVANTA_SHARE "${CMAKE_BINARY_DIR}/share/corvanta")
+set(CORVANTA_METAINFO "${CMAKE_BINARY_DIR}/share/metainfo/${CORVANTA_APP_ID}.metainfo.xml")
 
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 set(icon_svg "${PROJECT_SOURCE_DIR}/data/desktop/corvanta.svg")
@@ -21,8 +22,10 @@ install(TARGETS corvanta corvanta-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR
 install(FILES "${PROJECT_SOURCE_DIR}/data/Federal08.dtt" DESTINATION ${CMAKE_INSTALL_DATADIR}/corvanta)
 install(FILES "${PROJECT_SOURCE_DIR}/data/desktop/${CORVANTA_APP_ID}.desktop"
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES "${PROJECT_SOURCE_DIR}/data/desktop/${CORVANTA_APP_ID}.metainfo.xml"
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The metadata carries the version and the maker of cmake/program_info.cmake.
+configure_file("${PROJECT_SOURCE_DIR}/data/desktop/${CORVANTA_APP_ID}.metainfo.xml.in"
+  "${CORVANTA_METAINFO}" @ONLY)
+install(FILES "${CORVANTA_METAINFO}" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES "${icon_svg}" DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
   RENAME "${CORVANTA_APP_ID}.svg")
 install(FILES "${icon_png}" DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)

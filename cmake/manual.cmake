@@ -1,13 +1,15 @@
 # The manual: written once in docs/manual/*.md, turned into the help window's HTML pages and
 # into the two manual pages at build time.
 find_program(CMARK_GFM cmark-gfm REQUIRED)
+find_program(GZIP gzip REQUIRED)
 set(manual_src "${PROJECT_SOURCE_DIR}/docs/manual")
 set(help_out "${CMAKE_BINARY_DIR}/share/corvanta/help")
 set(man_out "${CMAKE_BINARY_DIR}/share/man/man1")
 
 # Chapters in reading order; the help window's contents follow index.md.
 set(CORVANTA_CHAPTERS index getting-started calculator-window employee-dialog state-tax
-  local-tax ledger printing leave-and-overtime files starting command-line payroll)
+  local-tax ledger printing leave-and-overtime register-window files starting command-line
+  payroll)
 # Pictures the chapters show, taken by scripts/screenshots.sh into docs/.
 file(GLOB manual_pictures CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/docs/*.png")
 
@@ -43,12 +45,14 @@ foreach(page_entry "corvanta|starting,files|the paycheck calculator for a payrol
   endforeach()
   string(REPLACE ";" "," source_arg "${sources}")
   set(page "${man_out}/${program}.1")
-  add_custom_command(OUTPUT "${page}"
+  # Installed compressed, as Debian keeps manual pages.
+  add_custom_command(OUTPUT "${page}" "${page}.gz"
     COMMAND ${CMAKE_COMMAND} -DCMARK=${CMARK_GFM} "-DSOURCES=${source_arg}" -DPROGRAM=${program}
       "-DSUMMARY=${summary}" -DVERSION=${PROJECT_VERSION} -DOUTPUT=${page}
       -P ${PROJECT_SOURCE_DIR}/cmake/man_page.cmake
+    COMMAND ${GZIP} -9 -n -f -k "${page}"
     DEPENDS ${sources} "${PROJECT_SOURCE_DIR}/cmake/man_page.cmake" VERBATIM)
-  list(APPEND man_pages "${page}")
+  list(APPEND man_pages "${page}.gz")
 endforeach()
 
 add_custom_target(manual ALL DEPENDS ${help_pages} ${man_pages})

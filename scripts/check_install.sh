@@ -16,7 +16,8 @@ status=0
 for f in bin/corvanta bin/corvanta-cli share/corvanta/Federal08.dtt \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
-         share/man/man1/corvanta.1 share/man/man1/corvanta-cli.1 \
+         share/man/man1/corvanta.1.gz share/man/man1/corvanta-cli.1.gz \
+         share/doc/corvanta/copyright share/doc/corvanta/changelog.gz \
          share/corvanta/help/index.html share/corvanta/help/state-dialog.png; do
     [ -e "$usr/$f" ] || { echo "missing: $f"; status=1; }
 done
@@ -25,7 +26,7 @@ desktop-file-validate "$usr/share/applications/$id.desktop" || status=1
 echo "appstreamcli validate"
 appstreamcli validate --no-net --explain "$usr/share/metainfo/$id.metainfo.xml" >/dev/null || {
     appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"; status=1; }
-for page in "$usr"/share/man/man1/*.1; do
+for page in "$usr"/share/man/man1/*.1.gz; do
     echo "man -l $(basename "$page")"
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null || true)
     [ -z "$warnings" ] || { echo "$warnings"; status=1; }

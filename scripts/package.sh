@@ -2,7 +2,8 @@
 # Builds the Debian package corvanta_<version>_amd64.deb in build-package/ with CPack
 # (dependencies found by dpkg-shlibdeps).
 #   scripts/package.sh               build the package
-#   scripts/package.sh --check       then list it, unpack it into a scratch folder and run the
+#   scripts/package.sh --check       then check it with lintian (any error or warning fails),
+#                                    list it, unpack it into a scratch folder and run the
 #                                    unpacked corvanta-cli on the unpacked federal table
 #   scripts/package.sh --from DIR    package an existing Release build folder instead (CI
 #                                    packages the build it has just tested)
@@ -18,7 +19,7 @@ while [ $# -gt 0 ]; do
     esac
     shift
 done
-"$root/scripts/setup.sh" >/dev/null
+if $check; then "$root/scripts/setup.sh" --checks >/dev/null; else "$root/scripts/setup.sh" >/dev/null; fi
 if [ "$build" = "$root/build-package" ]; then
     "$root/scripts/build.sh" "$build" -DCORVANTA_BENCH=OFF >/dev/null
 else
@@ -29,6 +30,8 @@ deb=$(ls -t "$build"/corvanta_*_amd64.deb | head -n1)
 echo "$deb"
 $check || exit 0
 
+echo "== lintian"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb"
 echo "== contents"
 dpkg-deb -c "$deb" | awk '{print $6}'
 echo "== depends: $(dpkg-deb -f "$deb" Depends)"

@@ -2,28 +2,50 @@
 
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <QDir>
 #include <QStandardPaths>
-#include <QStringList>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "base/core/program_info.h"
+
 namespace corvanta::app {
 
-LaunchOptions parseLaunchOptions(const QStringList& arguments) {
-    LaunchOptions options;
-    for (int i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == "--dir" && i + 1 < arguments.size()) {
-            options.workDir = arguments[++i];
-        } else if (arguments[i] == "--screenshot" && i + 1 < arguments.size()) {
-            options.screenshotDir = arguments[++i];
-        } else if (arguments[i] == "--scripted-session" && i + 1 < arguments.size()) {
-            options.sessionDir = arguments[++i];
-        } else if (arguments[i] == "--startup-time") {
-            options.startupTime = true;
-        }
+std::variant<LaunchOptions, LaunchExit> parseLaunchOptions(
+    const std::vector<std::string>& arguments) {
+    CLI::App app{"corvanta: the calculator window of Corvanta 2008, the paycheck calculator.",
+                 "corvanta"};
+    app.set_version_flag("--version", std::string("corvanta ") + kProgramVersion,
+                         "print the program's version and end");
+    std::string workDir;
+    std::string screenshotDir;
+    std::string sessionDir;
+    bool startupTime = false;
+    app.add_option("--dir", workDir,
+                   "work in the folder DIR (default: Corvanta in the documents folder)");
+    app.add_option("--screenshot", screenshotDir, "save pictures of every window into DIR and end");
+    app.add_option("--scripted-session", sessionDir, "run the scripted session in DIR and end");
+    app.add_flag("--startup-time", startupTime, "print how long the window took to appear and end");
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        return LaunchExit{0, app.help(), ""};
+    } catch (const CLI::CallForVersion& version) {
+        return LaunchExit{0, std::string(version.what()) + "\n", ""};
+    } catch (const CLI::ParseError& e) {
+        return LaunchExit{
+            2, "",
+            std::string("corvanta: ") + e.what() + "\nRun corvanta --help for the options.\n"};
     }
+    LaunchOptions options;
+    options.workDir = QString::fromLocal8Bit(workDir.c_str());
+    options.screenshotDir = QString::fromLocal8Bit(screenshotDir.c_str());
+    options.sessionDir = QString::fromLocal8Bit(sessionDir.c_str());
+    options.startupTime = startupTime;
     return options;
 }
 
@@ -44,7 +66,7 @@ double msSinceProcessStart() {
     std::string field;
     for (int i = 3; i <= 22 && fields >> field; ++i) {
     }
-    const double ticks = static_cast<double>(::sysconf(_SC_CLK_TCK));
+    const auto ticks = static_cast<double>(::sysconf(_SC_CLK_TCK));
     return (upSeconds - std::stod(field) / ticks) * 1000.0;
 }
 

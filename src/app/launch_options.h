@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <variant>
+#include <vector>
 
 namespace corvanta::app {
 
@@ -12,7 +15,18 @@ struct LaunchOptions {
     bool startupTime = false;  // --startup-time: print the launch time once shown and exit
 };
 
-LaunchOptions parseLaunchOptions(const QStringList& arguments);
+// What the program prints and returns instead of opening its window: for --help, --version,
+// or a command line it does not take (exit status 2).
+struct LaunchExit {
+    int code = 0;
+    std::string out;
+    std::string err;
+};
+
+// Reads the program's arguments (without its name). It needs no display, so it runs before
+// the application object: --help and --version work where no window can open.
+std::variant<LaunchOptions, LaunchExit> parseLaunchOptions(
+    const std::vector<std::string>& arguments);
 
 // The folder the calculator works in: --dir as given, or "Corvanta" under the user's documents
 // folder, where a clerk can find it and back it up.

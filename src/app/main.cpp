@@ -4,6 +4,9 @@
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <string>
+#include <variant>
+#include <vector>
 
 #include "app/guarded_application.h"
 #include "app/launch_options.h"
@@ -42,11 +45,19 @@ bool enterWorkingFolder(corvanta::PayrollContext& ctx, const QString& folder) {
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceMain;
     sinceMain.start();
+    // Read before the application object, which needs a display.
+    const auto parsed =
+        corvanta::app::parseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto* done = std::get_if<corvanta::app::LaunchExit>(&parsed)) {
+        std::fputs(done->out.c_str(), stdout);
+        std::fputs(done->err.c_str(), stderr);
+        return done->code;
+    }
+    const auto& options = *std::get_if<corvanta::app::LaunchOptions>(&parsed);
     corvanta::app::GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Corvanta 2008");
     QApplication::setDesktopFileName(corvanta::ui::kDesktopAppId);
     QApplication::setWindowIcon(QIcon(corvanta::ui::installedIconFile()));
-    const auto options = corvanta::app::parseLaunchOptions(QApplication::arguments());
     corvanta::PayrollContext ctx;
     if (!options.screenshotDir.isEmpty()) {
         return corvanta::app::takeScreenshots(ctx, options.screenshotDir);

@@ -50,7 +50,31 @@ const std::map<std::string, std::string>& optionHelp() {
     return help;
 }
 
-std::string helpOf(const std::string& name) {
+// Where an option means something else in a command, or has another default there.
+const std::map<std::pair<std::string, std::string>, std::string>& commandOptionHelp() {
+    static const std::map<std::pair<std::string, std::string>, std::string> help{
+        {{"stub", "--no-save"}, "do not save the employee's files (the default)"},
+        {{"check", "--no-save"}, "do not save the employee's files (the default)"},
+        {{"check", "--date"}, "the check's date (default: the check window's date)"},
+        {{"register", "--week"}, "the week of the register: a week label as posted in the ledgers"},
+        {{"register", "--pdf"}, "print the register landscape into this PDF file"},
+        {{"run", "--week"}, "the pay period date of the run (required)"},
+        {{"run", "--post"},
+         "the ledger row to post into, or next (the default): each employee's next empty row"},
+        {{"run", "--date"}, "the checks' date (default: today)"},
+        {{"backup", "--dir"},
+         "the working folder to back up or restore into (default: the "
+         "current folder)"},
+        {{"session", "--dir"}, "the folder of the employee files (default: the current folder)"},
+    };
+    return help;
+}
+
+std::string helpOf(const std::string& command, const std::string& name) {
+    if (const auto it = commandOptionHelp().find({command, name});
+        it != commandOptionHelp().end()) {
+        return it->second;
+    }
     const auto it = optionHelp().find(name);
     return it == optionHelp().end() ? std::string() : it->second;
 }
@@ -63,10 +87,12 @@ CliArgs::CliArgs(const std::string& command, const std::vector<std::string>& arg
     std::map<std::string, std::string> given;
     std::map<std::string, CLI::Option*> options;
     for (const std::string& name : valued) {
-        options[name] = app.add_option(name, given[name], helpOf(name));
+        options[name] = app.add_option(name, given[name], helpOf(command, name));
     }
     std::map<std::string, bool> flags;
-    for (const std::string& name : switches) app.add_flag(name, flags[name], helpOf(name));
+    for (const std::string& name : switches) {
+        app.add_flag(name, flags[name], helpOf(command, name));
+    }
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(reversed);

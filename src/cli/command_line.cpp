@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "base/core/money.h"
+#include "base/core/program_info.h"
 #include "base/core/user_error.h"
 #include "cli/backup_command.h"
 #include "cli/calc_command.h"
@@ -18,9 +19,11 @@ const char* const kUsage =
     "                         [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
     "                         [--2x] [--week TEXT] [--no-save] [--post ROW]\n"
     "       corvanta-cli ledger [--dir DIR] [--user NAME]\n"
-    "       corvanta-cli stub [calc options] [--save] [--force] (--pdf FILE | --text)\n"
-    "       corvanta-cli check [calc options] [--save] [--force] [--memo TEXT]\n"
-    "                          [--horz N] [--vert N] [--date TEXT] (--pdf FILE | --text)\n"
+    "       corvanta-cli stub [--dir DIR] [--user NAME] [calc options] [--save | --no-save]\n"
+    "                         [--post ROW] [--force] (--pdf FILE | --text)\n"
+    "       corvanta-cli check [--dir DIR] [--user NAME] [calc options] [--save | --no-save]\n"
+    "                          [--post ROW] [--force] [--memo TEXT] [--horz N] [--vert N]\n"
+    "                          [--date TEXT] (--pdf FILE | --text)\n"
     "       corvanta-cli report (--pdf FILE | --text) [--dir DIR] [--user NAME]\n"
     "       corvanta-cli export --xlsx FILE [--dir DIR] [--user NAME]\n"
     "       corvanta-cli session [--dir DIR] [--script FILE]\n"
@@ -28,7 +31,11 @@ const char* const kUsage =
     "                             (--text | --pdf FILE | --csv FILE | --json) [--dir DIR]\n"
     "       corvanta-cli backup [--dir DIR] [--to FILE] | --verify FILE | --restore FILE [--yes]\n"
     "       corvanta-cli run --hours FILE.csv --week DATE [--post ROW | --post next]\n"
-    "                        [--stubs FILE.pdf] [--checks FILE.pdf] [--date TEXT] [--dir DIR]\n";
+    "                        [--stubs FILE.pdf] [--checks FILE.pdf] [--date TEXT] [--dir DIR]\n"
+    "       corvanta-cli --help | --version\n"
+    "       corvanta-cli COMMAND --help\n"
+    "calc options: --straight, --straight2, --ot, --ot15, --holiday, --vacation, --dollars,\n"
+    "--tips (the entry boxes), --2x and --week, as for calc.\n";
 
 namespace {
 
@@ -67,7 +74,7 @@ int runCommandLine(const std::vector<std::string>& args, CommandEnv& env) {
             return 0;
         }
         if (args[0] == "--version") {
-            env.out << "corvanta-cli " << CORVANTA_VERSION << "\n";
+            env.out << "corvanta-cli " << kProgramVersion << "\n";
             return 0;
         }
     }

@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <set>
 #include <sstream>
 
 #include "base/files/file_io.h"
@@ -186,11 +188,16 @@ std::vector<std::string> splitScriptLine(const std::string& line) {
 }
 
 int sessionCommand(const std::vector<std::string>& argv, CommandEnv& env) {
-    if (argv.size() == 1 && (argv[0] == "--help" || argv[0] == "-h")) {
-        env.out << kSessionUsage;
+    std::optional<CliArgs> parsed;
+    try {
+        parsed.emplace("session", argv, std::set<std::string>{"--dir", "--script"},
+                       std::set<std::string>{});
+    } catch (const HelpRequested& help) {
+        // What a script's lines may be, then the options as every command lists them.
+        env.out << kSessionUsage << "\n" << help.what();
         return 0;
     }
-    const CliArgs args("session", argv, {"--dir", "--script"}, {});
+    const CliArgs& args = *parsed;
     std::ifstream file;
     if (const auto script = args.value("--script")) {
         file.open(*script, std::ios::binary);

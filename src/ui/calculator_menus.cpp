@@ -2,6 +2,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "base/core/program_info.h"
 #include "session/files/print_heading.h"
 #include "session/local/local_files.h"
 #include "session/state/state_withholding.h"
@@ -140,9 +141,14 @@ void CalculatorForm::openHeadingDialog() {
 void CalculatorForm::showHelp() { corvanta::ui::showHelp(this, ctx_.folder, "index.html"); }
 
 void CalculatorForm::showAbout() {
-    QMessageBox::about(this, "About Corvanta 2008",
-                       "<b>Corvanta 2008</b><br>Paycheck calculator for the 2008 tax year."
-                       "<br>Version 2008.1<br>QUORVELL SOFTWARE");
+    QMessageBox about(QMessageBox::Information, "About Corvanta 2008",
+                      QString("<b>Corvanta 2008</b><br>Paycheck calculator for the 2008 tax year."
+                              "<br>Version %1<br>%2")
+                          .arg(kProgramVersion, kMakerNameCaps),
+                      QMessageBox::Ok, this);
+    about.setObjectName("aboutBox");
+    if (!windowIcon().isNull()) about.setIconPixmap(windowIcon().pixmap(48, 48));
+    about.exec();
 }
 
 }  // namespace corvanta::ui

@@ -4,20 +4,25 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <map>
+#include <vector>
 
 #include "ui/installed_files.h"
 #include "ui/message_box.h"
@@ -26,6 +31,70 @@ namespace corvanta::ui {
 namespace {
 
 constexpr const char* kContentsPage = "index.html";
+
+// The help browser draws a picture at its own size whatever the page's style asks, so a
+// picture wider than the pane is given the pane's width here, keeping its proportions. The
+// width left for pictures does not depend on whether the scroll bar shows, so fitting cannot
+// bring the scroll bar and take it away in turn.
+class PictureFitter : public QObject {
+  public:
+    PictureFitter(QTextBrowser* browser, QString folder)
+        : QObject(browser), browser_(browser), folder_(std::move(folder)) {
+        browser->viewport()->installEventFilter(this);
+        connect(browser, &QTextBrowser::sourceChanged, this, [this] { fit(); });
+    }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Resize) fit();
+        return false;
+    }
+
+  private:
+    struct Picture {
+        int position;
+        int length;
+        QTextImageFormat format;
+    };
+
+    [[nodiscard]] int room() const {
+        const QScrollBar* bar = browser_->verticalScrollBar();
+        const int barWidth =
+            bar->isVisible() ? 0 : browser_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const auto margin = static_cast<int>(browser_->document()->documentMargin());
+        return std::max(16, browser_->viewport()->width() - barWidth - 2 * margin - 8);
+    }
+
+    void fit() {
+        QTextDocument* document = browser_->document();
+        const int width = room();
+        std::vector<Picture> resized;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                QTextImageFormat image = fragment.charFormat().toImageFormat();
+                if (!image.isValid()) continue;
+                const QSize taken = QImageReader(folder_ + "/" + image.name()).size();
+                if (!taken.isValid()) continue;
+                const int shown = std::min(taken.width(), width);
+                if (static_cast<int>(image.width()) == shown) continue;
+                image.setWidth(shown);
+                image.setHeight(static_cast<double>(taken.height()) * shown / taken.width());
+                resized.push_back({fragment.position(), fragment.length(), image});
+            }
+        }
+        // Applied after the walk: a changed format may merge or split the fragments walked.
+        QTextCursor cursor(document);
+        for (const Picture& p : resized) {
+            cursor.setPosition(p.position);
+            cursor.setPosition(p.position + p.length, QTextCursor::KeepAnchor);
+            cursor.setCharFormat(p.format);
+        }
+    }
+
+    QTextBrowser* browser_;
+    QString folder_;
+};
 
 QString readPage(const QString& path) {
     QFile file(path);
@@ -80,6 +149,7 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     browser_->setObjectName("helpBrowser");
     browser_->setSearchPaths({folder_});
     browser_->setOpenExternalLinks(true);
+    new PictureFitter(browser_, folder_);
     split->addWidget(contents_);
     split->addWidget(browser_);
     split->setStretchFactor(1, 1);
@@ -174,7 +244,7 @@ QString helpPageFor(const QWidget* window) {
         {"DialogVac", "leave-and-overtime.html"},
         {"Form2", "leave-and-overtime.html"},
         {"frmDate", "leave-and-overtime.html"},
-        {"frmRegister", "payroll.html"},
+        {"frmRegister", "register-window.html"},
     };
     // A window without a page of its own is explained with the window it was opened from.
     for (const QWidget* w = window != nullptr ? window->window() : nullptr; w != nullptr;

@@ -31,8 +31,7 @@ StateDialog::StateDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent)
     auto* hints = new QLabel(
         "You MUST enter biweekly figures. The WEEKLY tables will auto adjust by selecting weekly "
         "in \"User Info\".\nEnter 999999 in any Minum Range Box that is not used.\n"
-        "State withholding tables of every state: see the state pages on the Quorvell Software "
-        "web site.",
+        "Each state publishes its withholding tables through its own tax department.",
         this);
     rows->addWidget(hints);
     layout()->addWidget(buildButtons());

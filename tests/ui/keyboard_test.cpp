@@ -102,6 +102,45 @@ TEST_F(KeyboardTest, F1OpensThePageOfTheWindowInUseAndHelpTheContents) {
     help->close();
 }
 
+struct TopicCase {
+    const char* name;
+    void (CalculatorForm::*open)();
+    const char* page;
+};
+
+void PrintTo(const TopicCase& c, std::ostream* os) { *os << c.name; }
+
+class HelpTopicTest : public KeyboardTest, public ::testing::WithParamInterface<TopicCase> {};
+
+// F1 pressed in a window opens the manual's page about that window, not a neighbouring one.
+TEST_P(HelpTopicTest, F1InTheWindowOpensItsOwnPage) {
+    const TopicCase& c = GetParam();
+    (form.get()->*c.open)();
+    auto* window = form->findChild<QWidget*>(c.name);
+    ASSERT_NE(window, nullptr);
+    activate(window);
+    QWidget* focus = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window;
+    QTest::keyClick(focus, Qt::Key_F1);
+    HelpWindow* help = shownHelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentPage().toStdString(), c.page);
+    help->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWindow, HelpTopicTest,
+    ::testing::Values(
+        TopicCase{"DialogState", &CalculatorForm::openStateDialog, "state-tax.html"},
+        TopicCase{"DialogCity", &CalculatorForm::openCityDialog, "local-tax.html"},
+        TopicCase{"DialogNonCity", &CalculatorForm::openNonCityDialog, "local-tax.html"},
+        TopicCase{"DialogHeader", &CalculatorForm::openHeadingDialog, "printing.html"},
+        TopicCase{"MDIForm1", &CalculatorForm::openLedger, "ledger.html"},
+        TopicCase{"frmChecks", &CalculatorForm::openChecks, "printing.html"},
+        TopicCase{"DialogVac", &CalculatorForm::openVacation, "leave-and-overtime.html"},
+        TopicCase{"Form2", &CalculatorForm::openOvertimeSheet, "leave-and-overtime.html"},
+        TopicCase{"frmRegister", &CalculatorForm::openRegister, "register-window.html"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(KeyboardTest, TabGoesThroughTheCalculatorInReadingOrder) {
     box(0)->setFocus(Qt::TabFocusReason);
     QStringList walk{box(0)->objectName()};
