@@ -12,6 +12,7 @@
 
 #include "modal_dialog.h"
 #include "session/core/calculate.h"
+#include "session/files/open_employee.h"
 #include "session/state/state_file.h"
 #include "support/temp_folder.h"
 #include "tax/state/state_settings.h"
@@ -46,6 +47,7 @@ class SettingsDialogTest : public ::testing::Test {
     SettingsDialogTest() : ctx(folder.context()) { folder.copyFederalTable(); }
 
     void showForm() {
+        startWithDefaultGroup(ctx);  // as the program starts
         auto scripted = std::make_unique<ScriptedPrompts>();
         prompts = scripted.get();
         form = std::make_unique<CalculatorForm>(ctx, std::move(scripted));
