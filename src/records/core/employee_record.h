@@ -42,6 +42,7 @@ struct EmployeeRecord {
     std::string UserFileBase;  // empty: the default file group
 
     EmployeeProfile profile;
+    PeriodEntries entries;  // as entered for the last calculation
     PeriodEntry entry;
     PayResult result;
 

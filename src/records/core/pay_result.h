@@ -1,8 +1,21 @@
 #pragma once
 
+#include <array>
+#include <chrono>
+#include <optional>
+
 #include "base/core/money.h"
+#include "records/core/calculator_window.h"
 
 namespace corvanta {
+
+// What was entered for one pay period, as values: the eight entry boxes (0 for an empty
+// one), the overtime multiplier and the pay period date.
+struct PeriodEntries {
+    std::array<double, kEntryBoxes> boxes{};
+    bool overtimeAtDouble = false;  // "(2X)"
+    std::optional<std::chrono::year_month_day> payDate;
+};
 
 // The current pay period's entries, read from the eight entry boxes.
 struct PeriodEntry {

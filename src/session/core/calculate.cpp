@@ -27,6 +27,7 @@ void readySettings(PayrollContext& ctx) {
 // What the figures change in the record: the period, the results, the deductions as taken
 // (to the cent), whole-dollar state rounding once a method asked for it.
 void takeFigures(PayrollContext& ctx, const PeriodFigures& f) {
+    ctx.entries = f.entries;
     ctx.entry = f.entry;
     ctx.result = f.result;
     EmployeeProfile& p = ctx.profile;
@@ -143,6 +144,7 @@ void ClearAll(PayrollContext& ctx, const std::string& today) {
     // earnings beside hours that were not entered.
     ctx.result = PayResult{};
     ctx.entry = PeriodEntry{};
+    ctx.entries = PeriodEntries{};
     w.txtWeek = today;
 }
 

@@ -10,14 +10,6 @@
 
 namespace corvanta {
 
-// What was entered for one pay period, as values: the eight entry boxes (0 for an empty
-// one), the overtime multiplier and the pay period date.
-struct PeriodEntries {
-    std::array<double, kEntryBoxes> boxes{};
-    bool overtimeAtDouble = false;  // "(2X)"
-    std::optional<std::chrono::year_month_day> payDate;
-};
-
 // The deductions of the profile as the period takes them, rounded to cents.
 struct PeriodDeductions {
     float credit = 0;

@@ -136,9 +136,9 @@ void writePayStub(const PayrollContext& ctx, const StubFigures& figures, PrintCo
 }
 
 void PrintText(PayrollContext& ctx, PrintColumnModel& out, const std::string& today) {
-    ReadEmployeeFiles(ctx);
+    // The period's amounts are the last calculation's figures and the profile as the record
+    // holds it; only the year-to-date totals are taken from the ledger as saved.
     LoadLedger(ctx);
-    GetVac(ctx);
     zeroEmptyBoxes(ctx);
     const StubFigures figures = stubFigures(ctx);
     ReadHeading(ctx);

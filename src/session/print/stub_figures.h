@@ -39,9 +39,6 @@ struct StubFigures {
     std::string ytdGross, ytdTaxes, ytdDeductions, ytdNet;
 };
 
-// The value of a displayed caption: "$1,234.50" is 1234.5, a caption without a number 0.
-double captionValue(const std::string& caption);
-
 // Throws UserError when a derived amount overflows; nothing is then printed.
 StubFigures stubFigures(const PayrollContext& ctx);
 
