@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Static analysis of the engine and the command-line program: clang-tidy with the checks of
-# .clang-tidy, then cppcheck. Exits non-zero when either reports anything.
+# Static analysis: clang-tidy over the engine, the backups and the command line with the checks of
+# .clang-tidy, clang-format over every folder, the layer and text-to-number checks, then cppcheck.
+# Exits non-zero when any reports anything.
 #   scripts/lint.sh [build folder with compile_commands.json]   (default: build)
 set -uo pipefail
 
@@ -23,6 +24,16 @@ if ! printf '%s\0' "${sources[@]}" |
         --warnings-as-errors='*' --extra-arg=-Wno-unknown-warning-option 2>/dev/null; then
     status=1
 fi
+
+echo "clang-format: every folder"
+if ! find "$root/src" "$root/tests" "$root/bench" "$root/fuzz" \( -name '*.cpp' -o -name '*.h' \) \
+    -print0 | xargs -0 clang-format --dry-run --Werror; then
+    status=1
+fi
+
+echo "layers and text-to-number readers"
+"$root/scripts/check_layers.sh" || status=1
+"$root/scripts/check_text_numbers.sh" || status=1
 
 echo "cppcheck"
 if ! nice cppcheck --quiet --std=c++20 --language=c++ --enable=warning,performance,portability \

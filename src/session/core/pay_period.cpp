@@ -6,6 +6,7 @@
 #include "base/core/numeric_text.h"
 #include "base/core/user_error.h"
 #include "session/state/state_methods.h"
+#include "session/state/state_withholding.h"
 #include "tax/core/fica.h"
 #include "tax/local/city_table.h"
 #include "tax/local/non_city_table.h"
@@ -159,30 +160,6 @@ void computeFica(PayWork& w) {
     if (w.p.SocSecMedExempt != 0) w.r.MedicareTax = w.r.SocSecTax = 0;
 }
 
-StateMethodInputs stateInputs(const PayWork& w, const PeriodEntries& entries) {
-    const PayResult& r = w.r;
-    StateMethodInputs in;
-    in.GrossPay = r.GrossPay;
-    in.TaxableGross = r.TaxableGross;
-    in.StateCafeteriaReduction = r.StateCafeteriaReduction;
-    in.FedWithholding = r.FedWithholding;
-    in.SocSecTax = r.SocSecTax;
-    in.MedicareTax = r.MedicareTax;
-    in.YtdSocSec = w.employee.ledger.totals.YtdSocSec;
-    in.YtdMedicare = w.employee.ledger.totals.YtdMedicare;
-    in.FedStatus = w.p.FedStatus;
-    in.StateStatus = w.p.StateStatus;
-    in.StateExemptions = w.p.StateExemptions;
-    in.biWeekly = w.p.PayBiWeekly != 0;
-    in.weekly = w.p.PayWeekly != 0;
-    in.payDate = entries.payDate;
-    in.settings = w.employee.state;
-    in.StateWithholding = r.StateWithholding;
-    in.StateWage = r.StateWage;
-    in.StateAllowance = r.StateAllowance;
-    return in;
-}
-
 // The generic bracket table: the bi-weekly table, halved for weekly pay (rates are not).
 void stateTable(PayWork& w) {
     PayResult& r = w.r;
@@ -209,7 +186,7 @@ void computeState(PayWork& w, const PeriodEntries& entries) {
         anyMethod = true;
         const StateMethod& method = builtInStateMethods()[static_cast<int>(id)];
         if (method.compute == nullptr) continue;
-        const StateFigures f = method.compute(stateInputs(w, entries));
+        const StateFigures f = method.compute(stateMethodInputs(w.employee, w.r, entries.payDate));
         w.r.StateWithholding = f.StateWithholding;
         w.r.StateWage = f.StateWage;
         w.r.StateAllowance = f.StateAllowance;

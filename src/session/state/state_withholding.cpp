@@ -8,8 +8,12 @@
 namespace corvanta {
 
 StateMethodInputs stateMethodInputs(const PayrollContext& ctx) {
-    const PayResult& r = ctx.result;
-    const EmployeeProfile& p = ctx.profile;
+    return stateMethodInputs(ctx.employee(), ctx.result, readPayDate(ctx.window.txtWeek));
+}
+
+StateMethodInputs stateMethodInputs(const EmployeeRecord& employee, const PayResult& r,
+                                    const std::optional<std::chrono::year_month_day>& payDate) {
+    const EmployeeProfile& p = employee.profile;
     StateMethodInputs in;
     in.GrossPay = r.GrossPay;
     in.TaxableGross = r.TaxableGross;
@@ -17,15 +21,15 @@ StateMethodInputs stateMethodInputs(const PayrollContext& ctx) {
     in.FedWithholding = r.FedWithholding;
     in.SocSecTax = r.SocSecTax;
     in.MedicareTax = r.MedicareTax;
-    in.YtdSocSec = ctx.ledger.totals.YtdSocSec;
-    in.YtdMedicare = ctx.ledger.totals.YtdMedicare;
+    in.YtdSocSec = employee.ledger.totals.YtdSocSec;
+    in.YtdMedicare = employee.ledger.totals.YtdMedicare;
     in.FedStatus = p.FedStatus;
     in.StateStatus = p.StateStatus;
     in.StateExemptions = p.StateExemptions;
     in.biWeekly = p.PayBiWeekly != 0;
     in.weekly = p.PayWeekly != 0;
-    in.payDate = readPayDate(ctx.window.txtWeek);
-    in.settings = ctx.state;
+    in.payDate = payDate;
+    in.settings = employee.state;
     in.StateWithholding = r.StateWithholding;
     in.StateWage = r.StateWage;
     in.StateAllowance = r.StateAllowance;

@@ -8,6 +8,9 @@ namespace corvanta {
 
 // What a built-in method reads of the calculation in the context.
 StateMethodInputs stateMethodInputs(const PayrollContext& ctx);
+// The same for a calculation on values: the employee, the figures so far and the pay date.
+StateMethodInputs stateMethodInputs(const EmployeeRecord& employee, const PayResult& result,
+                                    const std::optional<std::chrono::year_month_day>& payDate);
 
 // A method's figures into the calculation; a method that withholds whole dollars checks
 // "Round State" in the dialog and the record.
