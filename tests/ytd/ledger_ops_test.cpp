@@ -10,13 +10,23 @@ namespace {
 // A context holding the window of one finished calculation.
 PayrollContext calculated() {
     PayrollContext ctx;
-    CalculatorWindow& w = ctx.window;
-    w.txtWeek = "1/5/2008";
-    w.lbTaxDed = {"1,234.56", "62.00", "14.50", "30.25", "0.00", "5.00",
-                  "2.00",     "3.00",  "4.00",  ".00",   "40.00"};
-    w.lbSDI = "1.20";
-    w.lbSUI = "0.00";
-    w.lbCafe = "10.00";
+    ctx.window.txtWeek = "1/5/2008";
+    // The figures of a calculation; posting takes these, never the window's texts.
+    PayResult& r = ctx.result;
+    r.FedWithholding = 1234.56f;
+    r.SocSecTax = 62.0f;
+    r.MedicareTax = 14.5f;
+    r.StateWithholding = 30.25;
+    r.LocalTax = 0;
+    ctx.profile.CreditDeduction = 5.0f;
+    ctx.profile.BondDeduction = 2.0f;
+    ctx.profile.DuesDeduction = 3.0f;
+    r.PensionAmount = 4.0f;
+    ctx.profile.MiscDeduction = 0;
+    r.KPlanAmount = 40.0f;
+    r.SdiTax = 1.2f;
+    r.SuiTax = 0;
+    r.CafeteriaThisPeriod = 10.0f;
     ctx.result.TotalOt = 150.0f;
     ctx.result.TotalTips = 0.0f;
     ctx.result.GrossPay = 1000.0f;

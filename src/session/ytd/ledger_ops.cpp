@@ -25,11 +25,6 @@ std::array<float*, kLedgerTaxCells> taxTotals(YtdTotals& t) {
 
 float cellValue(const std::string& text) { return static_cast<float>(numericValue(text)); }
 
-// A result label holds "#,###.00" text; its value includes the thousands.
-double labelValue(const std::string& text) {
-    return strictNumber(text).value_or(numericValue(text));
-}
-
 float addSingle(float total, float value) {
     const float sum = total + value;
     if (!std::isfinite(sum)) throw LedgerNumberError{};
@@ -126,10 +121,6 @@ void checkRow(int row) {
     }
 }
 
-float centsOfLabel(const std::string& label) {
-    return static_cast<float>(labelValue(formatPattern(labelValue(label), kCellPattern)));
-}
-
 std::string generalText(float value) { return shortestText(value); }
 
 }  // namespace
@@ -171,17 +162,21 @@ void PasteMe(PayrollContext& ctx, int row) {
     const PayResult& r = ctx.result;
     LedgerGridRow& g = ctx.ledger.grid[row];
     g.txtDate = w.txtWeek;
-    for (int k = 0; k < kLedgerTaxCells; ++k) {
-        g.taxCells[k] = formatPattern(labelValue(w.lbTaxDed[k]), kCellPattern);
-    }
+    // The last calculation's figures, in the order of the window's tax and deduction lines.
+    const EmployeeProfile& p = ctx.profile;
+    auto cell = [](auto value) { return formatPattern(value, kCellPattern); };
+    g.taxCells = {cell(r.FedWithholding),   cell(r.SocSecTax),     cell(r.MedicareTax),
+                  cell(r.StateWithholding), cell(r.LocalTax),      cell(p.CreditDeduction),
+                  cell(p.BondDeduction),    cell(p.DuesDeduction), cell(r.PensionAmount),
+                  cell(p.MiscDeduction),    cell(r.KPlanAmount)};
     g.txtOT = formatPattern(r.TotalOt, kCellPattern);
     g.txtTips = formatPattern(r.TotalTips, kCellPattern);
     g.grossText = formatPattern(r.GrossPay, kCellPattern);
     g.netText = formatPattern(r.NetPay, kCellPattern);
     LedgerRow& target = ctx.ledger.rows[row];
-    target.Sdi = centsOfLabel(w.lbSDI);
-    target.Sui = centsOfLabel(w.lbSUI);
-    target.Cafeteria = centsOfLabel(w.lbCafe);
+    target.Sdi = r.SdiTax;
+    target.Sui = r.SuiTax;
+    target.Cafeteria = r.CafeteriaThisPeriod;
 }
 
 void DeleteRow(PayrollContext& ctx, int row) {
