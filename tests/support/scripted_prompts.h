@@ -11,7 +11,8 @@
 
 namespace corvanta::testing {
 
-// Answers the prompts from a script; an unscripted save window answers "&No".
+// Answers the prompts from a script, recording every question and message; an unscripted
+// save window answers "&No". The one scripted set of answers of every test.
 class ScriptedPrompts : public SessionPrompts {
   public:
     std::deque<bool> yesNo;
@@ -20,8 +21,9 @@ class ScriptedPrompts : public SessionPrompts {
     std::deque<std::optional<std::filesystem::path>> files;
     std::vector<UserMessage> messages;
 
-    bool askYesNo(const std::string&, const std::string& text) override {
+    bool askYesNo(const std::string& title, const std::string& text) override {
         asked.push_back(text);
+        questions.push_back(title + "|" + text);
         return take(yesNo, false);
     }
     std::optional<std::string> askText(const std::string&, const std::string& prompt) override {
@@ -38,6 +40,7 @@ class ScriptedPrompts : public SessionPrompts {
     void showMessage(const UserMessage& m) override { messages.push_back(m); }
 
     std::vector<std::string> asked;
+    std::vector<std::string> questions;  // "title|text" of every yes/no question
     std::vector<std::string> shownNames;
 
   private:

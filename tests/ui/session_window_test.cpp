@@ -135,7 +135,7 @@ TEST(SessionWindow, AScriptedSessionWritesWhatTheEngineWrites) {
         ScriptedForm f(ctx);
         f.prompts->yesNo = {false, false};
         f.prompts->texts = {std::string("Jones")};
-        f.prompts->saveWindow = {{SaveChoice::Save, "Jones"}};
+        f.prompts->saveWindows = {{SaveChoice::Save, "Jones"}};
         f.form->newEmployee();
         f.box(0)->setFocus();
         QTest::keyClicks(f.box(0), "40");
@@ -150,7 +150,7 @@ TEST(SessionWindow, AScriptedSessionWritesWhatTheEngineWrites) {
         ScriptedPrompts p;
         p.yesNo = {false, false};
         p.texts = {std::string("Jones")};
-        p.saveWindow = {{SaveChoice::Save, "Jones"}};
+        p.saveWindows = {{SaveChoice::Save, "Jones"}};
         Session session(ctx, p, [] { return today(); });
         session.New();
         ctx.window.txtAmount[0] = "40";

@@ -154,7 +154,7 @@ TEST_F(SettingsDialogTest, TheOpenStateDialogFollowsUserInfo) {
         QTest::mouseClick(weekly, Qt::LeftButton, {}, QPoint(8, weekly->height() / 2));
         QTest::mouseClick(info->findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
     });
-    prompts->saveWindow = {{SaveChoice::Save, "Moore"}};
+    prompts->saveWindows = {{SaveChoice::Save, "Moore"}};
     ASSERT_TRUE(triggerAction(form.get(), "mnuTaxInfoItem"));
     ASSERT_EQ(ctx.profile.PayWeekly, kOptionSelected);
     EXPECT_EQ(standard->text(), "104.81");
@@ -328,7 +328,7 @@ TEST_F(SettingsDialogTest, CityNoLocalTaxCancelledIsNotSaved) {
     QTest::mouseClick(dialog->findChild<QCheckBox*>("ckNoLocalTax"), Qt::LeftButton);
     EXPECT_EQ(dialog->findChild<QLineEdit*>("txtCityMinBS1")->text(), "999999");
     click(dialog, "CancelButton");
-    prompts->saveWindow = {{SaveChoice::Save, "Clark"}};
+    prompts->saveWindows = {{SaveChoice::Save, "Clark"}};
     ASSERT_TRUE(triggerAction(form.get(), "mnuSave"));
     EXPECT_EQ(ctx.city.NoLocalTax, 0);
     dialog = open<CityDialog>("mnuCity", "DialogCity");

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "session/files/session.h"
+#include "support/scripted_prompts.h"
 
 namespace corvanta::testing {
 
@@ -48,41 +49,6 @@ class MessageBoxAnswerer {
     std::deque<QMessageBox::StandardButton> answers_;
     std::vector<SeenBox> seen_;
     QTimer timer_;
-};
-
-// File command prompts answered from a script, recording every message.
-class ScriptedPrompts : public SessionPrompts {
-  public:
-    std::deque<bool> yesNo;
-    std::deque<std::optional<std::string>> texts;
-    std::deque<SaveWindowAnswer> saveWindow;
-    std::deque<std::optional<std::filesystem::path>> files;
-    std::vector<UserMessage> messages;
-    std::vector<std::string> questions;
-
-    bool askYesNo(const std::string& title, const std::string& text) override {
-        questions.push_back(title + "|" + text);
-        return take(yesNo, false);
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&) override {
-        return take(texts, std::optional<std::string>{});
-    }
-    SaveWindowAnswer showSaveWindow(const std::string& name) override {
-        return take(saveWindow, SaveWindowAnswer{SaveChoice::No, name});
-    }
-    std::optional<std::filesystem::path> chooseFile(const std::string&) override {
-        return take(files, std::optional<std::filesystem::path>{});
-    }
-    void showMessage(const UserMessage& message) override { messages.push_back(message); }
-
-  private:
-    template <typename T>
-    static T take(std::deque<T>& queue, T fallback) {
-        if (queue.empty()) return fallback;
-        T value = queue.front();
-        queue.pop_front();
-        return value;
-    }
 };
 
 // A double click as the window system delivers it: press, release, the second press as a
