@@ -14,6 +14,10 @@ bool GuiPrompts::askYesNo(const std::string& title, const std::string& text) {
     return ui::askYesNo(parent_, title, text);
 }
 
+bool GuiPrompts::askYesNoDefaultNo(const std::string& title, const std::string& text) {
+    return ui::askYesNo(parent_, title, text, QMessageBox::No);
+}
+
 std::optional<std::string> GuiPrompts::askText(const std::string& title,
                                                const std::string& prompt) {
     QInputDialog dialog(parent_);

@@ -15,6 +15,7 @@ class GuiPrompts : public SessionPrompts {
     GuiPrompts(QWidget* parent, const PayrollContext& ctx) : parent_(parent), ctx_(ctx) {}
 
     bool askYesNo(const std::string& title, const std::string& text) override;
+    bool askYesNoDefaultNo(const std::string& title, const std::string& text) override;
     std::optional<std::string> askText(const std::string& title,
                                        const std::string& prompt) override;
     SaveWindowAnswer showSaveWindow(const std::string& name) override;

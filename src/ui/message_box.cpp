@@ -50,10 +50,11 @@ void showUserError(QWidget* parent, const UserError& error) {
     showUserMessage(parent, {error.what(), error.title(), MessageIcon::Exclamation});
 }
 
-bool askYesNo(QWidget* parent, const std::string& title, const std::string& text) {
+bool askYesNo(QWidget* parent, const std::string& title, const std::string& text,
+              QMessageBox::StandardButton defaultButton) {
     QMessageBox box(QMessageBox::Question, toQt(title), lines(text),
                     QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton);
     return box.exec() == QMessageBox::Yes;
 }
 

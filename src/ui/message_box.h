@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <functional>
 #include <string>
@@ -22,7 +23,8 @@ void showUserError(QWidget* parent, const UserError& error);
 bool runShowingErrors(QWidget* parent, const std::function<void()>& command);
 
 // A Yes/No question; true for Yes.
-bool askYesNo(QWidget* parent, const std::string& title, const std::string& text);
+bool askYesNo(QWidget* parent, const std::string& title, const std::string& text,
+              QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
 
 QString toQt(const std::string& text);
 std::string fromQt(const QString& text);

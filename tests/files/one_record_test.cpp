@@ -7,6 +7,7 @@
 
 #include "base/files/file_io.h"
 #include "session/core/calculate.h"
+#include "session/files/employee_hold.h"
 #include "session/files/open_employee.h"
 #include "session/files/session.h"
 #include "session/payroll/payroll_folder.h"
@@ -97,6 +98,30 @@ TEST_F(OneRecordTest, OpenThatCannotReadLeavesTheOpenEmployee) {
     EXPECT_THROW(OpenEmployee(ctx, "Bob", "1/5/2008"), UserError);
     EXPECT_EQ(ctx.UserFileBase, "Ann");
     EXPECT_FLOAT_EQ(ctx.profile.HourlyRate, 12.5f);
+}
+
+// Open Fay, File, Save, type "Gus": his files are replaced only after a Yes to the question.
+TEST_F(OneRecordTest, SaveUnderAnotherEmployeesNameAsksFirst) {
+    testing::makeWithNew(dir.path(), {"Fay", "Gus"});
+    OpenEmployee(ctx, "Gus", "1/5/2008");
+    ctx.profile.HourlyRate = 31;
+    SaveUserFiles(ctx);
+    const std::string gus = fileBytes(dir.path() / "Gus.use");
+    OpenEmployee(ctx, "Fay", "1/5/2008");
+    ctx.hold = holdEmployee(dir.path(), "Fay", ctx.showMessage);
+
+    prompts.saveWindows.push_back({SaveChoice::Save, "Gus"});
+    prompts.yesNo.push_back(false);
+    session().Save();
+    EXPECT_EQ(fileBytes(dir.path() / "Gus.use"), gus);
+    ASSERT_FALSE(prompts.questions.empty());
+    EXPECT_EQ(prompts.questions.back(),
+              "Save User|Gus already exists. Replace the files of Gus with these?");
+
+    prompts.saveWindows.push_back({SaveChoice::Save, "Gus"});
+    prompts.yesNo.push_back(true);
+    session().Save();
+    EXPECT_NE(fileBytes(dir.path() / "Gus.use"), gus);
 }
 
 struct TooLargeCase {

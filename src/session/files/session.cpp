@@ -137,6 +137,12 @@ bool Session::saveAs(const std::string& name) {
         prompts_.showMessage({*problem, "Save User"});
         return false;
     }
+    // Another employee's name typed in the box would put this employee's settings over hers.
+    if (name != ctx_.UserFileBase && canOpenForReading(ctx_.folder / (name + ".use")) &&
+        !prompts_.askYesNoDefaultNo(
+            "Save User", name + " already exists. Replace the files of " + name + " with these?")) {
+        return false;
+    }
     // Her data in memory may be older than her files: read only stays read only until she is
     // opened again. Another name typed in the box is held from now on, as an opened one.
     if (ctx_.hold.name == name && ctx_.hold.readOnly()) {

@@ -38,6 +38,12 @@ class SessionPrompts {
         return askYesNo("Open", inUse + "\r\n" + kOpenReadOnlyQuestion);
     }
 
+    // A question whose Yes would replace stored files: No unless the operator chooses Yes.
+    // The window makes No the default button; a script answers as it is told.
+    virtual bool askYesNoDefaultNo(const std::string& title, const std::string& text) {
+        return askYesNo(title, text);
+    }
+
     static constexpr const char* kOpenReadOnlyQuestion =
         "Open this user read only?\r\nYes: look without saving. No: do not open.";
 };
