@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# scripts/compare_cli.sh OLD-CLI NEW-CLI FOLDER: runs the same commands with two command-line programs on two copies of a folder and
-# compares their output, exit status and the folders left (in the current folder: A, B).
+# Runs the same commands with two builds of the command-line program on two copies of a
+# folder of employees and compares what they print, their exit status and the folders left.
+#   scripts/compare_cli.sh OLD-CLI NEW-CLI FOLDER   (copies into A and B in the current folder)
 old=$1; new=$2; src=$3
 rm -rf A B; cp -a "$src" A; cp -a "$src" B
 n=0; diffs=0
