@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "session/core/calculate.h"
+#include "session/files/open_employee.h"
 #include "ui/gui_prompts.h"
 #include "ui/message_box.h"
 #include "ui/numeric_key_filter.h"
@@ -247,7 +248,7 @@ QWidget* CalculatorForm::buildTaxFrame() {
 
 void CalculatorForm::showContext() {
     // The notice and the deduction captions are the profile's, whatever replaced it.
-    showProfileCaptions(ctx_);
+    showEmployeeInWindow(ctx_);
     const CalculatorWindow& w = ctx_.window;
     setWindowTitle(toQt(w.caption));
     lbUser_->setText(toQt(w.lbUser));

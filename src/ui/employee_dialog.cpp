@@ -11,6 +11,7 @@
 #include "base/core/money.h"
 #include "base/core/numeric_text.h"
 #include "session/files/employee_files.h"
+#include "session/files/open_employee.h"
 #include "ui/message_box.h"
 #include "ui/startup_load.h"
 
@@ -41,7 +42,7 @@ EmployeeDialog::EmployeeDialog(PayrollContext& ctx, std::function<bool()> saveUs
     normaliseProfile(ctx_.profile);
     showProfile();
     readProfile(ctx_.profile);
-    showProfileCaptions(ctx_);
+    showEmployeeInWindow(ctx_);
 }
 
 void EmployeeDialog::showProfile() {
@@ -175,7 +176,7 @@ bool EmployeeDialog::takeOver() {
     EmployeeProfile p = ctx_.profile;
     if (!readProfile(p)) return false;
     ctx_.profile = p;
-    showProfileCaptions(ctx_);
+    showEmployeeInWindow(ctx_);
     return true;
 }
 

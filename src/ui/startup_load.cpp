@@ -2,16 +2,9 @@
 
 #include "base/core/user_error.h"
 #include "session/core/calculate.h"
-#include "session/files/employee_files.h"
+#include "session/files/open_employee.h"
 
 namespace corvanta::ui {
-
-void showProfileCaptions(PayrollContext& ctx) {
-    const EmployeeProfile& p = ctx.profile;
-    ctx.window.deductionTags = {p.CreditLabel, p.BondLabel, p.DuesLabel, p.PensionLabel,
-                                p.MiscLabel};
-    ctx.window.lbTableNotice = tableNotice(p);
-}
 
 void loadCalculatorWindow(PayrollContext& ctx, const std::string& today) {
     try {
@@ -23,7 +16,7 @@ void loadCalculatorWindow(PayrollContext& ctx, const std::string& today) {
     ctx.DefaultRate = 7.5f;
     normaliseProfile(ctx.profile);
     if (ctx.profile.HourlyRate == 0) ctx.profile.HourlyRate = ctx.DefaultRate;
-    showProfileCaptions(ctx);
+    showEmployeeInWindow(ctx);
 }
 
 }  // namespace corvanta::ui

@@ -6,9 +6,6 @@
 
 namespace corvanta::ui {
 
-// The profile's deduction captions and table notice into the window texts.
-void showProfileCaptions(PayrollContext& ctx);
-
 // The calculator window's load: the federal table (a missing file is reported through the
 // context's message handler), today's date, empty results, and the employee dialog's hidden
 // load, which normalises the profile. Nothing is written: the default group on disk may hold

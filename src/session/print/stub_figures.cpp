@@ -54,22 +54,21 @@ std::array<TaxLine, kTaxLinesPrinted> taxLines(const PayrollContext& ctx) {
     const EmployeeProfile& p = ctx.profile;
     const PayResult& r = ctx.result;
     const YtdTotals& t = ctx.ledger.totals;
-    auto amount = [](auto value) { return earned(value); };
     return {{
-        {"Federal Tax", amount(r.FedWithholding), earned(t.YtdFederal)},
-        {"Social Security Tax", amount(r.SocSecTax), earned(t.YtdSocSec)},
-        {"Medicare Tax", amount(r.MedicareTax), earned(t.YtdMedicare)},
-        {"State Tax", amount(r.StateWithholding), earned(t.YtdState)},
-        {"City Tax", amount(r.LocalTax), earned(t.YtdCity)},
-        {"State Disability Ins", amount(r.SdiTax), earned(t.YtdSdi)},
-        {"State Unemployment Ins", amount(r.SuiTax), earned(t.YtdSui)},
-        {p.CreditLabel, amount(p.CreditDeduction), earned(t.YtdCredit)},
-        {p.BondLabel, amount(p.BondDeduction), earned(t.YtdBond)},
-        {p.DuesLabel, amount(p.DuesDeduction), earned(t.YtdDues)},
-        {p.PensionLabel, amount(r.PensionAmount), earned(t.YtdPension)},
-        {p.MiscLabel, amount(p.MiscDeduction), earned(t.YtdMisc)},
-        {"K-Plan", amount(r.KPlanAmount), earned(t.YtdKPlan)},
-        {"Cafeteria Plan", amount(r.CafeteriaThisPeriod), earned(t.YtdCafeteria)},
+        {"Federal Tax", earned(r.FedWithholding), earned(t.YtdFederal)},
+        {"Social Security Tax", earned(r.SocSecTax), earned(t.YtdSocSec)},
+        {"Medicare Tax", earned(r.MedicareTax), earned(t.YtdMedicare)},
+        {"State Tax", earned(r.StateWithholding), earned(t.YtdState)},
+        {"City Tax", earned(r.LocalTax), earned(t.YtdCity)},
+        {"State Disability Ins", earned(r.SdiTax), earned(t.YtdSdi)},
+        {"State Unemployment Ins", earned(r.SuiTax), earned(t.YtdSui)},
+        {p.CreditLabel, earned(p.CreditDeduction), earned(t.YtdCredit)},
+        {p.BondLabel, earned(p.BondDeduction), earned(t.YtdBond)},
+        {p.DuesLabel, earned(p.DuesDeduction), earned(t.YtdDues)},
+        {p.PensionLabel, earned(r.PensionAmount), earned(t.YtdPension)},
+        {p.MiscLabel, earned(p.MiscDeduction), earned(t.YtdMisc)},
+        {"K-Plan", earned(r.KPlanAmount), earned(t.YtdKPlan)},
+        {"Cafeteria Plan", earned(r.CafeteriaThisPeriod), earned(t.YtdCafeteria)},
     }};
 }
 
