@@ -32,7 +32,7 @@ PayrollContext sampleEmployee() {
     ctx.profile.HourlyRate = 12.5f;
     ctx.profile.EmployeeName = "Dana Quill, Jr.";
     ctx.profile.FedExemptions = "2";
-    ctx.profile.FedStatus = "Married";
+    ctx.profile.FedStatus = FilingStatus::Married;
     ctx.overtime.WeekEnding[0] = "01/04/2008";
     ctx.overtime.WeekOvertime[0] = "12.5";
     return ctx;

@@ -55,10 +55,9 @@ void EmployeeDialog::showProfile() {
     txtHourRate2_->setText(number(p.HourlyRate2));
     txtTipsRate_->setText(number(p.TipsRate));
     txtFedAddL_->setText(number(p.FedAddWithholding));
-    // A status no list entry matches shows none and is kept until one is chosen.
-    cboStatus_->setCurrentIndex(cboStatus_->findText(toQt(p.FedStatus)));
+    cboStatus_->setCurrentIndex(cboStatus_->findText(filingStatusText(p.FedStatus)));
     cboDepend_->setCurrentText(toQt(p.FedExemptions));
-    cboStatus2_->setCurrentIndex(cboStatus2_->findText(toQt(p.StateStatus)));
+    cboStatus2_->setCurrentIndex(cboStatus2_->findText(filingStatusText(p.StateStatus)));
     cboDepend2_->setCurrentText(QString::number(p.StateExemptions));
     ckFedExemp_->setChecked(p.FedExempt != 0);
     ckSSMediExemp_->setChecked(p.SocSecMedExempt != 0);
@@ -68,8 +67,8 @@ void EmployeeDialog::showProfile() {
     txtCafe_->setText(number(p.CafeteriaAmount));
     ckCafeState_->setChecked(p.CafeteriaReducesState != 0);
     txtKplan_->setText(number(p.KPlanValue));
-    ckKpPer_->setChecked(p.KPlanIsPercent != 0);
-    ckKpFix_->setChecked(p.KPlanIsFixed != 0);
+    ckKpPer_->setChecked(p.KPlan == KPlanKind::PercentOfGross);
+    ckKpFix_->setChecked(p.KPlan == KPlanKind::FixedAmount);
     txtMuni_->setText(number(p.CreditDeduction));
     txtBond_->setText(number(p.BondDeduction));
     txtDues_->setText(number(p.DuesDeduction));
@@ -144,9 +143,13 @@ bool EmployeeDialog::readProfile(EmployeeProfile& p) {
     p.HourlyRate = *rate;
     p.HourlyRate2 = *rate2;
     p.TipsRate = *tips;
-    if (cboStatus_->currentIndex() >= 0) p.FedStatus = fromQt(cboStatus_->currentText());
+    if (const auto status = filingStatusNamed(fromQt(cboStatus_->currentText()))) {
+        p.FedStatus = *status;
+    }
     p.FedExemptions = fromQt(cboDepend_->currentText());
-    if (cboStatus2_->currentIndex() >= 0) p.StateStatus = fromQt(cboStatus2_->currentText());
+    if (const auto status = filingStatusNamed(fromQt(cboStatus2_->currentText()))) {
+        p.StateStatus = *status;
+    }
     p.StateExemptions = *exemptions;
     p.FedAddWithholding = amounts[0];
     p.CafeteriaAmount = amounts[1];
@@ -161,8 +164,7 @@ bool EmployeeDialog::readProfile(EmployeeProfile& p) {
     p.SelfEmployed = flag(ckSelfEmp_);
     p.NonCityResident = flag(ckNonCity_);
     p.CafeteriaReducesState = flag(ckCafeState_);
-    p.KPlanIsPercent = flag(ckKpPer_);
-    p.KPlanIsFixed = flag(ckKpFix_);
+    p.KPlan = kPlanKindOfFlags(flag(ckKpPer_), flag(ckKpFix_));
     p.PayWeekly = optWeek_->isChecked() ? kOptionSelected : 0;
     p.PayBiWeekly = optBiWeek_->isChecked() ? kOptionSelected : 0;
     std::array<std::string*, 5> captions{&p.CreditLabel, &p.BondLabel, &p.DuesLabel,

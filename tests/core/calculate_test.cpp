@@ -93,8 +93,7 @@ TEST_F(CalculateTest, KPlanPercentReducesTaxableGrossButNotMedicare) {
     EXPECT_FLOAT_EQ(ctx.result.KPlanAmount, 50);
     EXPECT_FLOAT_EQ(ctx.result.TaxableGross, 950);
     EXPECT_FLOAT_EQ(ctx.result.MedicareTax, 14.5f);
-    ctx.profile.KPlanIsPercent = 0;
-    ctx.profile.KPlanIsFixed = 1;
+    ctx.profile.KPlan = KPlanKind::FixedAmount;
     ctx.profile.KPlanValue = 30;
     calculateStraight("40");
     EXPECT_FLOAT_EQ(ctx.result.KPlanAmount, 30);

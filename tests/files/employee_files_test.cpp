@@ -33,7 +33,7 @@ TEST(EmployeeFiles, FilledProfileLayout) {
     p.HourlyRate = 12.5f;
     p.HourlyRate2 = 0.75f;
     p.FedExemptions = "2";
-    p.FedStatus = "Married";
+    p.FedStatus = FilingStatus::Married;
     p.PensionPercent = 3;
     p.CreditDeduction = 10.25f;
     p.NonCityResident = 1;
@@ -60,8 +60,7 @@ TEST(EmployeeFiles, RoundTripKeepsEveryFieldAndTheReservedOnes) {
     out.UserFileBase = "Smith";
     out.profile.EmployeeName = "John Smith";
     out.profile.EmployeeAddress = "12 Elm St, Apt 3";
-    out.profile.KPlanIsPercent = 0;
-    out.profile.KPlanIsFixed = 1;
+    out.profile.KPlan = KPlanKind::FixedAmount;
     out.profile.KPlanValue = 25;
     out.profile.CafeteriaAmount = 40;
     out.profile.SelfEmployed = 1;
@@ -87,8 +86,7 @@ TEST(EmployeeFiles, RoundTripKeepsEveryFieldAndTheReservedOnes) {
     ReadEmployeeFiles(in);
     EXPECT_EQ(in.profile.EmployeeName, "John Smith");
     EXPECT_EQ(in.profile.EmployeeAddress, "12 Elm St, Apt 3");
-    EXPECT_EQ(in.profile.KPlanIsFixed, 1);
-    EXPECT_EQ(in.profile.KPlanIsPercent, 0);
+    EXPECT_EQ(in.profile.KPlan, KPlanKind::FixedAmount);
     EXPECT_FLOAT_EQ(in.profile.CafeteriaAmount, 40);
     EXPECT_EQ(in.profile.SelfEmployed, 1);
     EXPECT_FLOAT_EQ(in.state.CalAllowance, 3.5f);
@@ -149,50 +147,68 @@ struct ReadProfileCase {
     const char* fedStatus;    // as the ".use" holds it
     const char* exemptions;   // as the ".use" holds it
     const char* stateStatus;  // as the ".sta" holds it
-    const char* fedRead;
+    FilingStatus fedRead;
     const char* exemptionsRead;
-    const char* stateRead;
+    FilingStatus stateRead;
+    const char* refusedFile;  // nullptr: read
+    const char* refusedText;
 };
 
 class ProfileFromFiles : public ::testing::TestWithParam<ReadProfileCase> {};
 
-TEST_P(ProfileFromFiles, IsReadAsTheDialogWouldShowIt) {
+// A status is one of the two the lists offer; any other text can only come from an edited
+// file, and would otherwise withhold at the married rates.
+TEST_P(ProfileFromFiles, IsReadAsTheDialogWouldShowItOrRefused) {
     const ReadProfileCase& c = GetParam();
     TempFolder folder;
     PayrollContext ctx;
     ctx.folder = folder.path();
     ctx.UserFileBase = "Smith";
-    ctx.profile.FedStatus = c.fedStatus;
     ctx.profile.FedExemptions = c.exemptions;
-    ctx.profile.StateStatus = c.stateStatus;
-    ctx.profile.KPlanIsPercent = 0;
-    ctx.profile.KPlanIsFixed = 0;
     std::string use = formatUseFile(ctx);
+    use.replace(use.find("\"Single\""), 8, std::string("\"") + c.fedStatus + "\"");
     use.replace(use.find("#TRUE#,#FALSE#"), 14, "#FALSE#,#FALSE#");
     folder.write("Smith.use", use);
     folder.write("Smith.and", formatAndFile(ctx));
     WriteStateFile(ctx);
+    std::string sta = folder.read("Smith.sta");
+    sta.replace(sta.find("\"Single\""), 8, std::string("\"") + c.stateStatus + "\"");
+    folder.write("Smith.sta", sta);
     PayrollContext read;
     read.folder = folder.path();
     read.UserFileBase = "Smith";
-    ReadEmployeeFiles(read);
-    ReadStateFile(read, read.employeeFile(".sta"));
+    try {
+        ReadEmployeeFiles(read);
+        ReadStateFile(read, read.employeeFile(".sta"));
+        ASSERT_EQ(c.refusedFile, nullptr) << c.refusedText << " was read";
+    } catch (const std::exception& e) {
+        ASSERT_NE(c.refusedFile, nullptr) << e.what();
+        const std::string message = e.what();
+        EXPECT_NE(message.find(c.refusedFile), std::string::npos) << message;
+        EXPECT_NE(message.find(std::string("\"") + c.refusedText + "\""), std::string::npos)
+            << message;
+        return;
+    }
     const EmployeeProfile& p = read.profile;
     EXPECT_EQ(p.FedStatus, c.fedRead);
     EXPECT_EQ(p.FedExemptions, c.exemptionsRead);
     EXPECT_EQ(p.StateStatus, c.stateRead);
     EXPECT_EQ(p.PayWeekly, kOptionSelected);
-    EXPECT_EQ(p.KPlanIsPercent, 1);
-    EXPECT_EQ(p.KPlanIsFixed, 0);
+    EXPECT_EQ(p.KPlan, KPlanKind::PercentOfGross);
 }
+
+constexpr FilingStatus kSingle = FilingStatus::Single;
+constexpr FilingStatus kMarried = FilingStatus::Married;
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, ProfileFromFiles,
-    ::testing::Values(ReadProfileCase{"", "", "", "Single", "0", "Single"},
-                      ReadProfileCase{"Married", "3", "0", "Married", "3", "Single"},
-                      ReadProfileCase{"Single", "1", "Married", "Single", "1", "Married"},
-                      // Kept as written: the calculation refuses it, naming the file.
-                      ReadProfileCase{"Singel", "2", "married", "Singel", "2", "married"}));
+    ::testing::Values(
+        ReadProfileCase{"", "", "", kSingle, "0", kSingle, nullptr, ""},
+        ReadProfileCase{"Married", "3", "0", kMarried, "3", kSingle, nullptr, ""},
+        ReadProfileCase{"Single", "1", "Married", kSingle, "1", kMarried, nullptr, ""},
+        ReadProfileCase{"Singel", "2", "Single", kSingle, "2", kSingle, "Smith.use", "Singel"},
+        ReadProfileCase{"Single", "2", "married", kSingle, "2", kSingle, "Smith.sta", "married"},
+        ReadProfileCase{"0", "2", "Single", kSingle, "2", kSingle, "Smith.use", "0"}));
 
 TEST(EmployeeFiles, ADamagedFileStopsTheReadingAndKeepsWhatWasRead) {
     TempFolder folder;
@@ -226,31 +242,54 @@ TEST(EmployeeFiles, MissingFilesLeaveTheFieldsAsTheyWere) {
     EXPECT_FALSE(EmployeeFileExists(ctx, ".use"));
 }
 
-TEST(EmployeeFiles, KPlanFlagsAreMendedAfterTheAndFileIsWritten) {
+struct KPlanFlagsCase {
+    const char* flags;  // the ".and" file's last line: percent, fixed
+    KPlanKind read;
+    const char* written;
+};
+
+class KPlanFlagsOnFile : public ::testing::TestWithParam<KPlanFlagsCase> {};
+
+// The kind is what the calculation has always taken the flags for; the dialog shows it and
+// the next save writes it as one flag set.
+TEST_P(KPlanFlagsOnFile, AreReadAsTheKindTheCalculationUsesAndWrittenAsIt) {
+    const KPlanFlagsCase& c = GetParam();
     TempFolder folder;
     PayrollContext ctx;
     ctx.folder = folder.path();
-    ctx.profile.KPlanIsPercent = 1;
-    ctx.profile.KPlanIsFixed = 1;
+    ctx.UserFileBase = "Smith";
     saveEmployeeFileSet(ctx);
-    EXPECT_NE(folder.read(".and").find("\r\n1,1\r\n"), std::string::npos);
-    EXPECT_EQ(ctx.profile.KPlanIsFixed, 0);
+    std::string ledger = folder.read("Smith.and");
+    ledger.replace(ledger.rfind("1,0\r\n"), 5, std::string(c.flags) + "\r\n");
+    folder.write("Smith.and", ledger);
+    PayrollContext read;
+    read.folder = folder.path();
+    read.UserFileBase = "Smith";
+    ReadEmployeeFiles(read);
+    EXPECT_EQ(read.profile.KPlan, c.read);
+    saveEmployeeFileSet(read);
+    const std::string written = folder.read("Smith.and");
+    EXPECT_EQ(written.substr(written.rfind("\r\n", written.size() - 3) + 2),
+              std::string(c.written) + "\r\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, KPlanFlagsOnFile,
+                         ::testing::Values(KPlanFlagsCase{"1,0", KPlanKind::PercentOfGross, "1,0"},
+                                           KPlanFlagsCase{"0,1", KPlanKind::FixedAmount, "0,1"},
+                                           KPlanFlagsCase{"1,1", KPlanKind::PercentOfGross, "1,0"},
+                                           KPlanFlagsCase{"0,0", KPlanKind::PercentOfGross, "1,0"},
+                                           KPlanFlagsCase{"-1,0", KPlanKind::FixedAmount, "0,1"}));
 
 TEST(EmployeeProfile, NormaliseFillsWhatALoadedDialogWould) {
     EmployeeProfile p;
     p.FedExemptions = "";
-    p.StateStatus = "0";
     p.EmployeeName = "";
     p.PayWeekly = 0;
-    p.KPlanIsPercent = 0;
     p.BondLabel = "";
     normaliseProfile(p);
     EXPECT_EQ(p.FedExemptions, "0");
-    EXPECT_EQ(p.StateStatus, "Single");
     EXPECT_EQ(p.EmployeeName, "Employee's Name");
     EXPECT_EQ(p.PayWeekly, -1);
-    EXPECT_EQ(p.KPlanIsPercent, 1);
     EXPECT_EQ(p.BondLabel, "Bond");
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "session/local/local_files.h"
+#include "support/filing_status_of.h"
 #include "support/payroll_fixture.h"
 #include "tax/local/city_table.h"
 #include "tax/local/non_city_table.h"
@@ -24,7 +25,7 @@ class CityTaxTest : public PayrollFixture, public ::testing::WithParamInterface<
 TEST_P(CityTaxTest, DefaultTable) {
     const CityCase& c = GetParam();
     if (!c.weekly) setBiWeekly();
-    ctx.profile.StateStatus = c.status;
+    ctx.profile.StateStatus = statusOf(c.status);
     ctx.profile.StateExemptions = c.exemptions;
     calculate({"", "", "", "", "", "", c.gross, ""});
     EXPECT_DOUBLE_EQ(ctx.result.LocalTax, c.tax);

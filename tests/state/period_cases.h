@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "state_method_support.h"
+#include "support/filing_status_of.h"
 
 namespace corvanta::testing {
 
@@ -29,8 +30,8 @@ inline const char* periodHours(const PeriodCase& c) { return c.pay == Pay::BiWee
 // The employee of a case, written into the setup context of an employee on disk.
 inline void setUpPeriodCase(PayrollContext& setup, const PeriodCase& c) {
     setPay(setup.profile, c.pay);
-    setup.profile.FedStatus = c.fedStatus;
-    setup.profile.StateStatus = c.stateStatus;
+    setup.profile.FedStatus = statusOf(c.fedStatus);
+    setup.profile.StateStatus = statusOf(c.stateStatus);
     setup.profile.StateExemptions = c.exemptions;
     setup.profile.HourlyRate = c.gross / (c.pay == Pay::BiWeekly ? 80.0f : 40.0f);
     methodFlag(setup.state, c.method) = 1;

@@ -4,6 +4,7 @@
 #include "period_cases.h"
 #include "session/state/state_setters.h"
 #include "state_method_support.h"
+#include "support/filing_status_of.h"
 #include "tax/state/methods/alabama.h"
 #include "tax/state/methods/iowa.h"
 #include "tax/state/methods/missouri.h"
@@ -220,7 +221,7 @@ class Alabama : public ::testing::TestWithParam<AlabamaCase> {};
 TEST_P(Alabama, SlidingDeductionsAndBrackets) {
     const AlabamaCase& c = GetParam();
     PayrollContext ctx = stateContext(c.pay, c.stateStatus, c.dependents);
-    ctx.profile.FedStatus = c.fedStatus;
+    ctx.profile.FedStatus = statusOf(c.fedStatus);
     ctx.result.GrossPay = c.gross;
     ctx.result.FedWithholding = c.fedWithholding;
     testing::compute(ctx, GetAlabama);

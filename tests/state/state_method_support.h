@@ -12,6 +12,7 @@
 #include "session/state/state_file.h"
 #include "session/state/state_methods.h"
 #include "session/state/state_withholding.h"
+#include "support/filing_status_of.h"
 #include "support/temp_folder.h"
 
 namespace corvanta::testing {
@@ -27,7 +28,7 @@ inline void setPay(EmployeeProfile& p, Pay pay) {
 inline PayrollContext stateContext(Pay pay, const char* status = "Single", int exemptions = 0) {
     PayrollContext ctx;
     setPay(ctx.profile, pay);
-    ctx.profile.StateStatus = status;
+    ctx.profile.StateStatus = statusOf(status);
     ctx.profile.StateExemptions = exemptions;
     return ctx;
 }
@@ -49,8 +50,9 @@ inline void applySetter(PayrollContext& ctx, StateMethodId id) {
 inline double runMethod(PayrollContext& ctx, StateMethodId id) {
     PayResult& r = ctx.result;
     const int n = ctx.profile.StateExemptions;
-    r.StateAllowance = ctx.profile.StateStatus == "Single" ? ctx.state.SingleAllowance[n]
-                                                           : ctx.state.MarriedAllowance[n];
+    r.StateAllowance = ctx.profile.StateStatus == FilingStatus::Single
+                           ? ctx.state.SingleAllowance[n]
+                           : ctx.state.MarriedAllowance[n];
     r.StateWithholding = 0;
     runStateMethod(ctx, id);
     return r.StateWithholding;

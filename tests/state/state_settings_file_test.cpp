@@ -2,6 +2,7 @@
 
 #include "session/state/state_file.h"
 #include "session/state/state_withholding.h"
+#include "support/filing_status_of.h"
 #include "support/payroll_fixture.h"
 
 namespace corvanta {
@@ -49,7 +50,7 @@ TEST_F(PayrollFixture, StateFileRoundTrip) {
     ctx.state.UseAlabama = 1;
     ctx.profile.FedAddWithholding = 15;
     ctx.profile.SocSecMedExempt = 1;
-    ctx.profile.StateStatus = "Married";
+    ctx.profile.StateStatus = FilingStatus::Married;
     WriteStateFile(ctx);
     PayrollContext other;
     other.folder = ctx.folder;
@@ -114,7 +115,7 @@ class StateTableTest : public PayrollFixture, public ::testing::WithParamInterfa
 TEST_P(StateTableTest, NewYorkValues) {
     const TableCase& c = GetParam();
     if (!c.weekly) setBiWeekly();
-    ctx.profile.StateStatus = c.status;
+    ctx.profile.StateStatus = statusOf(c.status);
     const std::string gross = shortestText(c.taxableGross);
     calculate({"", "", "", "", "", "", gross.c_str(), ""});
     EXPECT_DOUBLE_EQ(ctx.result.StateWithholding, c.withholding);

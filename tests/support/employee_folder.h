@@ -47,9 +47,9 @@ class EmployeeFolderMaker {
             p.PayWeekly = 0;
             p.PayBiWeekly = kOptionSelected;
         }
-        p.FedStatus = pick<const char*>({"Single", "Married"});
+        p.FedStatus = pick<FilingStatus>({FilingStatus::Single, FilingStatus::Married});
         p.FedExemptions = pick<const char*>({"0", "1", "2", "4"});
-        p.StateStatus = pick<const char*>({"Single", "Married"});
+        p.StateStatus = pick<FilingStatus>({FilingStatus::Single, FilingStatus::Married});
         p.StateExemptions = pick({0, 1, 3});
         p.KPlanValue = pick({0.0f, 3.0f});
         p.CafeteriaAmount = pick({0.0f, 25.0f});

@@ -158,9 +158,9 @@ void writeSmith(TempFolder& folder) {
     EmployeeProfile& pr = e.profile;
     pr.HourlyRate = 18.25f;
     pr.HourlyRate2 = 21;
-    pr.FedStatus = "Married";
+    pr.FedStatus = FilingStatus::Married;
     pr.FedExemptions = "2";
-    pr.StateStatus = "Married";
+    pr.StateStatus = FilingStatus::Married;
     pr.StateExemptions = 1;
     pr.PayWeekly = 0;
     pr.PayBiWeekly = kOptionSelected;

@@ -77,7 +77,7 @@ class SettingsDialogTest : public ::testing::Test {
             p.texts = {std::string("Moore")};
             Session session(e, p, [] { return today(); });
             session.New();
-            e.profile.StateStatus = "Married";
+            e.profile.StateStatus = FilingStatus::Married;
             e.profile.PayWeekly = 0;
             e.profile.PayBiWeekly = kOptionSelected;
             e.state.UseMissouri = 1;
@@ -223,7 +223,7 @@ TEST_P(GetDefaultThen, TheEmployeeKeepsHerSettingsUntilSave) {
     defaults.UseKentucky = 1;
     EmployeeProfile defaultProfile;
     defaultProfile.StateExemptions = 3;
-    defaultProfile.StateStatus = "Married";
+    defaultProfile.StateStatus = FilingStatus::Married;
     folder.write(".sta", formatStateFile(defaults, defaultProfile));
     showForm();
     prompts->texts = {std::string("Dale")};

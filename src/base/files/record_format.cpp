@@ -113,6 +113,12 @@ int RecordReader::readFlag() { return readInteger(); }
 
 std::string RecordReader::readText() { return take("a text").raw.text; }
 
+std::string RecordReader::readTextOf(const char* expected, bool (*accepted)(std::string_view)) {
+    const Field& f = take(expected);
+    if (!accepted(f.raw.text)) fail(f, "\"" + f.raw.text + "\" is not " + expected);
+    return f.raw.text;
+}
+
 RawField RecordReader::readRaw() { return take("a value").raw; }
 
 void RecordWriter::separate() {

@@ -39,6 +39,9 @@ class RecordReader {
     int readInteger();  // 16-bit; "#TRUE#" reads as -1
     int readFlag();     // "#TRUE#" -> -1, "#FALSE#" -> 0, or a number
     std::string readText();
+    // A text that must be one of a few: anything `accepted` refuses is an error naming the
+    // file, line and text, saying it is not `expected`.
+    std::string readTextOf(const char* expected, bool (*accepted)(std::string_view));
     RawField readRaw();
 
     [[nodiscard]] bool atEnd() const { return next_ >= fields_.size(); }

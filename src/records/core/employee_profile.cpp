@@ -7,25 +7,39 @@ void defaultIfEmpty(std::string& field, const char* placeholder) {
     if (field.empty()) field = placeholder;
 }
 
+bool federalStatusText(std::string_view text) {
+    return text.empty() || filingStatusNamed(text).has_value();
+}
+
+bool stateStatusText(std::string_view text) { return text == "0" || federalStatusText(text); }
+
+constexpr const char* kStatusExpected = "a filing status (Single or Married)";
+
 }  // namespace
+
+FilingStatus readFederalStatus(RecordReader& in) {
+    return filingStatusNamed(in.readTextOf(kStatusExpected, federalStatusText))
+        .value_or(FilingStatus::Single);
+}
+
+FilingStatus readStateStatus(RecordReader& in) {
+    return filingStatusNamed(in.readTextOf(kStatusExpected, stateStatusText))
+        .value_or(FilingStatus::Single);
+}
+
+KPlanKind kPlanKindOfFlags(int isPercent, int isFixed) {
+    if (isPercent == 1 || (isPercent == 0 && isFixed == 0)) return KPlanKind::PercentOfGross;
+    return KPlanKind::FixedAmount;
+}
 
 void normaliseProfile(EmployeeProfile& p) {
     const EmployeeProfile fresh;
     defaultIfEmpty(p.FedExemptions, "0");
-    defaultIfEmpty(p.FedStatus, "Single");
-    if (p.StateStatus.empty() || p.StateStatus == "0") p.StateStatus = "Single";
     defaultIfEmpty(p.EmployeeName, fresh.EmployeeName.c_str());
     defaultIfEmpty(p.EmployeeAddress, fresh.EmployeeAddress.c_str());
     defaultIfEmpty(p.EmployeeCityStateZip, fresh.EmployeeCityStateZip.c_str());
     defaultIfEmpty(p.EmployeeSsn, fresh.EmployeeSsn.c_str());
     if (p.PayWeekly == 0 && p.PayBiWeekly == 0) p.PayWeekly = kOptionSelected;
-    if (p.KPlanIsPercent == 1) {
-        p.KPlanIsFixed = 0;
-    } else if (p.KPlanIsFixed == 1) {
-        p.KPlanIsPercent = 0;
-    } else if (p.KPlanIsPercent == 0 && p.KPlanIsFixed == 0) {
-        p.KPlanIsPercent = 1;
-    }
     defaultIfEmpty(p.CreditLabel, fresh.CreditLabel.c_str());
     defaultIfEmpty(p.BondLabel, fresh.BondLabel.c_str());
     defaultIfEmpty(p.DuesLabel, fresh.DuesLabel.c_str());

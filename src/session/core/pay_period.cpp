@@ -35,17 +35,6 @@ int checkedFederalExemptions(const EmployeeProfile& p) {
     return *n;
 }
 
-bool isFilingStatus(const std::string& status) { return status == "Single" || status == "Married"; }
-
-// A status other than the two the lists offer can only come from an edited file; it would
-// otherwise withhold at the married rates.
-void checkFilingStatus(const std::string& status, const std::string& file, const char* which) {
-    if (isFilingStatus(status)) return;
-    throw UserError("The " + std::string(which) + " filing status \"" + status + "\" in the file " +
-                        file + " is neither Single nor Married.\r\nChoose it again in User Info.",
-                    "Calculate");
-}
-
 void checkStateExemptions(const EmployeeRecord& employee) {
     const int n = employee.profile.StateExemptions;
     if (n < 0 || n > 9) {
@@ -95,10 +84,11 @@ void takeEntries(PayWork& w, const PeriodEntries& entries, float defaultRate) {
 void lookUpAllowances(PayWork& w, int fedExemptions) {
     const StateSettings& state = w.employee.state;
     const CityTable& city = w.employee.city;
-    w.r.FedAllowance = w.p.FedStatus == "Single" ? w.federal.singleAllowance[fedExemptions]
-                                                 : w.federal.marriedAllowance[fedExemptions];
+    w.r.FedAllowance = w.p.FedStatus == FilingStatus::Single
+                           ? w.federal.singleAllowance[fedExemptions]
+                           : w.federal.marriedAllowance[fedExemptions];
     const int n = w.p.StateExemptions;
-    const bool single = w.p.StateStatus == "Single";
+    const bool single = w.p.StateStatus == FilingStatus::Single;
     w.r.StateAllowance = single ? state.SingleAllowance[n] : state.MarriedAllowance[n];
     w.r.CityAllowance = single ? city.SingleAllowance[n] : city.MarriedAllowance[n];
 }
@@ -133,7 +123,7 @@ void computeFederal(PayWork& w) {
     const EmployeeProfile& p = w.p;
     PayResult& r = w.r;
     const auto gross = static_cast<double>(r.GrossPay);
-    r.KPlanAmount = p.KPlanIsPercent == 1
+    r.KPlanAmount = p.KPlan == KPlanKind::PercentOfGross
                         ? static_cast<float>(static_cast<double>(p.KPlanValue) * 0.01 * gross)
                         : p.KPlanValue;
     r.PensionAmount = static_cast<float>(static_cast<double>(p.PensionPercent) * 0.01 * gross);
@@ -142,7 +132,7 @@ void computeFederal(PayWork& w) {
     r.FedTaxableWage = r.TaxableGross - r.PensionAmount - r.FedAllowance - r.CafeteriaThisPeriod;
     if (p.FedExempt != 0) return;
     const FederalTable& t = w.federal;
-    const bool single = p.FedStatus == "Single";
+    const bool single = p.FedStatus == FilingStatus::Single;
     if (p.isBiWeekly()) {
         r.FedWithholding =
             federalBrackets(single ? t.singleBiWeekly : t.marriedBiWeekly, r.FedTaxableWage);
@@ -202,8 +192,9 @@ void computeLocal(PayWork& w) {
             nonCityTax(w.employee.nonCity, w.p.isBiWeekly(), r.TaxableGross, r.CityAllowance);
         return;
     }
-    r.LocalTax = cityTax(w.employee.city, !w.p.isBiWeekly(), w.p.StateStatus == "Single",
-                         r.TaxableGross, r.CityAllowance, r.CityTaxableWage);
+    r.LocalTax =
+        cityTax(w.employee.city, !w.p.isBiWeekly(), w.p.StateStatus == FilingStatus::Single,
+                r.TaxableGross, r.CityAllowance, r.CityTaxableWage);
 }
 
 void computeInsurance(PayWork& w) {
@@ -254,8 +245,6 @@ PeriodFigures calculatePeriod(const PeriodEntries& entries, const EmployeeRecord
                               const FederalTable& federal, float defaultRate) {
     const EmployeeProfile& p = employee.profile;
     const int fedExemptions = checkedFederalExemptions(p);
-    checkFilingStatus(p.FedStatus, employee.UserFileBase + ".use", "federal");
-    checkFilingStatus(p.StateStatus, employee.UserFileBase + ".sta", "state and city");
     checkStateExemptions(employee);
 
     PayWork w{employee, p, federal, {}};

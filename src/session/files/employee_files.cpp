@@ -28,7 +28,7 @@ void readUse(RecordReader& in, PayrollContext& ctx) {
     p.HourlyRate2 = in.readSingle();
     p.TipsRate = in.readSingle();
     p.FedExemptions = in.readText();
-    p.FedStatus = in.readText();
+    p.FedStatus = readFederalStatus(in);
     p.PensionPercent = in.readSingle();
     p.CreditDeduction = in.readSingle();
     p.BondDeduction = in.readSingle();
@@ -67,8 +67,8 @@ void readAnd(RecordReader& in, PayrollContext& ctx) {
     s.UseAlabama = in.readInteger();
     s.UseNC = in.readInteger();
     for (int& i : r.andIntegers) i = in.readInteger();
-    p.KPlanIsPercent = in.readInteger();
-    p.KPlanIsFixed = in.readInteger();
+    const int isPercent = in.readInteger();
+    p.KPlan = kPlanKindOfFlags(isPercent, in.readInteger());
 }
 
 // The state dialog's boxes for the settings the ".and" file carries.
@@ -157,7 +157,10 @@ std::string formatUseFile(const PayrollContext& ctx) {
     out.dbl(static_cast<double>(ot.AnnualSalary)).dbl(static_cast<double>(ot.ApprovedPercent));
     out.dbl(roundedToHundredths(static_cast<double>(ot.OtPercentOfSalary))).endLine();
     out.single(p.HourlyRate).single(p.HourlyRate2).single(p.TipsRate).endLine();
-    out.text(p.FedExemptions).text(p.FedStatus).single(p.PensionPercent).endLine();
+    out.text(p.FedExemptions)
+        .text(filingStatusText(p.FedStatus))
+        .single(p.PensionPercent)
+        .endLine();
     out.single(p.CreditDeduction).single(p.BondDeduction).single(p.MiscDeduction).endLine();
     out.single(p.DuesDeduction).single(p.KPlanValue).integer(p.NonCityResident).endLine();
     out.boolean(p.PayWeekly != 0).boolean(p.PayBiWeekly != 0).text(p.CreditLabel).endLine();
@@ -183,7 +186,8 @@ std::string formatAndFile(const PayrollContext& ctx) {
     out.integer(s.RoundState).integer(s.UseUtah).integer(s.UseWisconsin).integer(s.UseAlabama);
     out.endLine();
     out.integer(s.UseNC).integer(r.andIntegers[0]).integer(r.andIntegers[1]).endLine();
-    out.integer(p.KPlanIsPercent).integer(p.KPlanIsFixed).endLine();
+    const bool percent = p.KPlan == KPlanKind::PercentOfGross;
+    out.integer(percent ? 1 : 0).integer(percent ? 0 : 1).endLine();
     return out.content();
 }
 
@@ -206,7 +210,6 @@ std::string formatOvertimeRows(const OvertimeSheet& sheet, int rows) {
 void saveEmployeeFileSet(PayrollContext& ctx) {
     EmployeeProfile& p = ctx.profile;
     if (p.PayWeekly == 0 && p.PayBiWeekly == 0) p.PayWeekly = kOptionSelected;
-    if (p.KPlanIsPercent == 0 && p.KPlanIsFixed == 0) p.KPlanIsPercent = 1;
     // Counted after the frequency is chosen, so the rows written are those of the file named.
     const int rows = rowsInUse(p);
     for (int i = 0; i < rows; ++i) {
@@ -220,11 +223,6 @@ void saveEmployeeFileSet(PayrollContext& ctx) {
     const bool weekly = p.PayWeekly == kOptionSelected;
     writeFileAtomically(ctx.employeeFile(weekly ? ".ovw" : ".ovb"),
                         formatOvertimeRows(ctx.overtime, rows), durable);
-    if (p.KPlanIsPercent == 1) {
-        p.KPlanIsFixed = 0;
-    } else if (p.KPlanIsFixed == 1) {
-        p.KPlanIsPercent = 0;
-    }
 }
 
 }  // namespace corvanta

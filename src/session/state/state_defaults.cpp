@@ -27,21 +27,15 @@ void makeStateDefault(PayrollContext& ctx) {
     captureStateDialog(ctx.stateDialog, ctx.state);
     WriteStateFile(ctx);
     saveEmployeeFileSet(ctx);
-    // The name comes back from memory, not from the window's user label: before any employee
-    // is open that label reads "USER", which would become a file name.
-    const std::string current = ctx.UserFileBase;
-    ctx.UserFileBase.clear();
-    try {
-        saveEmployeeFileSet(ctx);
-        SaveVac(ctx);
-        WriteStateFile(ctx);
-        WriteCityFile(ctx);
-        WriteNonCityFile(ctx);
-    } catch (...) {
-        ctx.UserFileBase = current;
-        throw;
-    }
-    ctx.UserFileBase = current;
+    // The default group is written from a copy named for it, so the open employee's name is
+    // never changed, not even for a moment, and a failed write cannot leave it changed.
+    PayrollContext defaults = ctx;
+    defaults.UserFileBase.clear();
+    saveEmployeeFileSet(defaults);
+    SaveVac(defaults);
+    WriteStateFile(defaults);
+    WriteCityFile(defaults);
+    WriteNonCityFile(defaults);
     closeSecondaryWindows(ctx);
 }
 

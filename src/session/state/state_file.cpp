@@ -22,7 +22,7 @@ std::string formatStateFile(const StateSettings& s, const EmployeeProfile& p) {
     out.single(s.StateAdjustment).integer(s.SdiUseBase).integer(s.SuiUseBase);
     out.integer(p.SocSecMedExempt).integer(s.UseAlabama).endLine();
     out.integer(s.UseArizona).integer(s.UseLouisiana).integer(s.UseIowa);
-    out.integer(p.StateExemptions).text(p.StateStatus).integer(p.FedExempt);
+    out.integer(p.StateExemptions).text(filingStatusText(p.StateStatus)).integer(p.FedExempt);
     out.single(p.FedAddWithholding).integer(s.UseMass).integer(s.UseOregon);
     out.integer(s.UseKentucky).integer(s.UseMissouri).endLine();
     return out.content();
@@ -59,7 +59,7 @@ void parseStateFile(std::string_view content, const std::string& fileName, State
     s.UseLouisiana = in.readInteger();
     s.UseIowa = in.readInteger();
     p.StateExemptions = in.readInteger();
-    p.StateStatus = in.readText();
+    p.StateStatus = readStateStatus(in);
     p.FedExempt = in.readInteger();
     p.FedAddWithholding = in.readSingle();
     s.UseMass = in.readInteger();

@@ -20,8 +20,8 @@ struct StateMethodInputs {
     float MedicareTax = 0;
     float YtdSocSec = 0;  // the ledger's year-to-date totals, read by Massachusetts
     float YtdMedicare = 0;
-    std::string FedStatus;
-    std::string StateStatus;
+    FilingStatus FedStatus = FilingStatus::Single;
+    FilingStatus StateStatus = FilingStatus::Single;
     int StateExemptions = 0;
     bool biWeekly = false;  // the "Bi-Weekly" option; with neither set no line is evaluated
     bool weekly = false;
@@ -32,7 +32,7 @@ struct StateMethodInputs {
     float StateWage = 0;
     float StateAllowance = 0;
 
-    [[nodiscard]] bool single() const { return StateStatus == "Single"; }
+    [[nodiscard]] bool single() const { return StateStatus == FilingStatus::Single; }
 };
 
 // What a method hands back: the state figures after it ran.

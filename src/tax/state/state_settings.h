@@ -1,7 +1,8 @@
 #pragma once
 
 #include <array>
-#include <string_view>
+
+#include "tax/core/filing_status.h"
 
 namespace corvanta {
 
@@ -45,8 +46,8 @@ struct StateSettings {
     int RoundState = 0;
 
     [[nodiscard]] const std::array<BracketLine, kTableLines>& tableFor(
-        const std::string_view status) const {
-        return status == "Single" ? SingleTable : MarriedTable;
+        const FilingStatus status) const {
+        return status == FilingStatus::Single ? SingleTable : MarriedTable;
     }
 };
 

@@ -19,7 +19,9 @@ using AllowanceTexts = std::array<std::string_view, kTableLines>;
 
 inline bool biWeeklySelected(const PayrollContext& ctx) { return ctx.profile.PayBiWeekly != 0; }
 inline bool weeklySelected(const PayrollContext& ctx) { return ctx.profile.PayWeekly != 0; }
-inline bool singleStatus(const PayrollContext& ctx) { return ctx.profile.StateStatus == "Single"; }
+inline bool singleStatus(const PayrollContext& ctx) {
+    return ctx.profile.StateStatus == FilingStatus::Single;
+}
 
 // Text of an amount given in cents ("1.54" for 154).
 std::string centsText(int cents);

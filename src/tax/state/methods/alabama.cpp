@@ -80,13 +80,10 @@ float standardDeduction(const PeriodScale& scale, float gross) {
     return scale.deductions[kSteps + 1];
 }
 
-const PeriodScale* scaleFor(const PeriodFigures& f, const std::string& fed,
-                            const std::string& state) {
-    if (fed == "Single" && state == "Single") return &f.scales[0];
-    if (fed == "Married" && state == "Single") return &f.scales[1];
+const PeriodScale& scaleFor(const PeriodFigures& f, FilingStatus fed, FilingStatus state) {
     // A W-4 at the single rate does not take a married employee's deduction away.
-    if (state == "Married" && (fed == "Married" || fed == "Single")) return &f.scales[2];
-    return nullptr;
+    if (state == FilingStatus::Married) return f.scales[2];
+    return fed == FilingStatus::Single ? f.scales[0] : f.scales[1];
 }
 
 }  // namespace
@@ -97,8 +94,7 @@ StateFigures GetAlabama(const StateMethodInputs& in) {
     const int dependents = exemptionIndex(in.StateExemptions);
     const int band = gross <= f.dependentBounds[0] ? 0 : gross <= f.dependentBounds[1] ? 1 : 2;
     const float dependentAmount = static_cast<float>(dependents) * f.perDependent[band];
-    const PeriodScale* scale = scaleFor(f, in.FedStatus, in.StateStatus);
-    const float standard = scale != nullptr ? standardDeduction(*scale, gross) : 0.0f;
+    const float standard = standardDeduction(scaleFor(f, in.FedStatus, in.StateStatus), gross);
     const int status = in.single() ? 0 : 1;
     const float taxable =
         gross - (dependentAmount + standard + f.exemption[status] + in.FedWithholding);

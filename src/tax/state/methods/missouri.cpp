@@ -18,7 +18,8 @@ constexpr ScheduleBracket kWeekly[]{
 // couple with one earner, 5,000 for every other filer ("Spouse Works" is asked of married
 // persons only, so its unchecked box says nothing about a single employee).
 float federalCap(const StateMethodInputs& in) {
-    const bool oneEarnerCouple = in.StateStatus == "Married" && in.settings.SpouseWorks == 0;
+    const bool oneEarnerCouple =
+        in.StateStatus == FilingStatus::Married && in.settings.SpouseWorks == 0;
     const double annual = oneEarnerCouple ? 10000 : 5000;
     return static_cast<float>(annual / (in.weekly ? 52 : 26));
 }

@@ -6,8 +6,8 @@ namespace corvanta {
 namespace {
 
 float standardDeduction(const StateMethodInputs& in) {
-    if (in.StateStatus == "Single") return in.biWeekly ? 70.19f : 35.1f;
-    if (in.StateStatus == "Married") return in.biWeekly ? 140.38f : 70.19f;
+    if (in.StateStatus == FilingStatus::Single) return in.biWeekly ? 70.19f : 35.1f;
+    if (in.StateStatus == FilingStatus::Married) return in.biWeekly ? 140.38f : 70.19f;
     return 0;
 }
 
