@@ -6,6 +6,7 @@
 
 #include "session/core/calculate.h"
 #include "session/state/state_file.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 
 namespace corvanta {
@@ -146,6 +147,7 @@ TEST(EmployeeFiles, SaveWithNeitherFrequencyWritesEveryWeeklyRow) {
 }
 
 struct ReadProfileCase {
+    const char* name;
     const char* fedStatus;    // as the ".use" holds it
     const char* exemptions;   // as the ".use" holds it
     const char* stateStatus;  // as the ".sta" holds it
@@ -153,6 +155,8 @@ struct ReadProfileCase {
     const char* exemptionsRead;
     const char* stateRead;
 };
+
+void PrintTo(const ReadProfileCase& c, std::ostream* os) { *os << c.name; }
 
 class ProfileFromFiles : public ::testing::TestWithParam<ReadProfileCase> {};
 
@@ -188,11 +192,15 @@ TEST_P(ProfileFromFiles, IsReadAsTheDialogWouldShowIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, ProfileFromFiles,
-    ::testing::Values(ReadProfileCase{"", "", "", "Single", "0", "Single"},
-                      ReadProfileCase{"Married", "3", "0", "Married", "3", "Single"},
-                      ReadProfileCase{"Single", "1", "Married", "Single", "1", "Married"},
-                      // Kept as written: the calculation refuses it, naming the file.
-                      ReadProfileCase{"Singel", "2", "married", "Singel", "2", "married"}));
+    ::testing::Values(
+        ReadProfileCase{"blank_fields_read_as_single", "", "", "", "Single", "0", "Single"},
+        ReadProfileCase{"state_number_reads_single", "Married", "3", "0", "Married", "3", "Single"},
+        ReadProfileCase{"single_federal_married_state", "Single", "1", "Married", "Single", "1",
+                        "Married"},
+        // Kept as written: the calculation refuses it, naming the file.
+        ReadProfileCase{"misspelt_statuses_kept", "Singel", "2", "married", "Singel", "2",
+                        "married"}),
+    testing::CaseName());
 
 TEST(EmployeeFiles, ADamagedFileStopsTheReadingAndKeepsWhatWasRead) {
     TempFolder folder;
