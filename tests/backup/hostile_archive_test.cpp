@@ -22,6 +22,8 @@ struct HostileArchive {
     const char* named;  // what the refusal names
 };
 
+void PrintTo(const HostileArchive& c, std::ostream* os) { *os << c.name; }
+
 // A restorable archive of the folder's own files, to which each case adds its trouble.
 ArchiveBuilder soundPart() {
     ArchiveBuilder b;

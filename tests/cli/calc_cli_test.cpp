@@ -4,6 +4,7 @@
 #include "session/files/employee_files.h"
 #include "session/local/local_files.h"
 #include "session/state/state_file.h"
+#include "support/case_names.h"
 #include "support/cli_runner.h"
 
 namespace corvanta {
@@ -137,7 +138,8 @@ TEST_P(DamagedFileTest, IsNamedAndLeftAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest,
                          ::testing::Values("Smith.use", "Smith.and", "Smith.sta", "Smith.cti",
-                                           "Smith.nci", "Federal08.dtt"));
+                                           "Smith.nci", "Federal08.dtt"),
+                         testing::CaseName());
 
 // A script must not take a federal tax of .00 for a success.
 TEST_F(CalcCliTest, MissingFederalTableIsRefused) {

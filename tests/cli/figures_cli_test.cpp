@@ -5,6 +5,7 @@
 #include "session/files/employee_files.h"
 #include "session/local/local_files.h"
 #include "session/state/state_file.h"
+#include "support/case_names.h"
 #include "support/cli_runner.h"
 
 namespace corvanta {
@@ -46,10 +47,13 @@ class FiguresCliTest : public ::testing::Test {
 };
 
 struct BadEntryCase {
+    const char* name;
     const char* option;
     const char* text;
     const char* caption;
 };
+
+void PrintTo(const BadEntryCase& c, std::ostream* os) { *os << c.name; }
 
 class BadEntryCliTest : public FiguresCliTest,
                         public ::testing::WithParamInterface<BadEntryCase> {};
@@ -68,10 +72,12 @@ TEST_P(BadEntryCliTest, IsRefusedWithTheBoxNamedAndNothingSaved) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, BadEntryCliTest,
-    ::testing::Values(BadEntryCase{"--straight2", "80,5", "STRAIGHT TIME HOURS 2"},
-                      BadEntryCase{"--holiday", "1,480.00", "HOLIDAY IN HOURS"},
-                      BadEntryCase{"--ot15", "ten", "O.T. TIME AND 1/2 (1.5X)"},
-                      BadEntryCase{"--dollars", "$80", "PAY IN DOLLAR AMOUNT"}));
+    ::testing::Values(
+        BadEntryCase{"straight2_decimal_comma", "--straight2", "80,5", "STRAIGHT TIME HOURS 2"},
+        BadEntryCase{"holiday_thousands_comma", "--holiday", "1,480.00", "HOLIDAY IN HOURS"},
+        BadEntryCase{"overtime_word", "--ot15", "ten", "O.T. TIME AND 1/2 (1.5X)"},
+        BadEntryCase{"dollars_with_sign", "--dollars", "$80", "PAY IN DOLLAR AMOUNT"}),
+    testing::CaseName());
 
 TEST_F(FiguresCliTest, PlainNumbersWithBlanksAreRead) {
     save();
@@ -84,10 +90,13 @@ TEST_F(FiguresCliTest, PlainNumbersWithBlanksAreRead) {
 }
 
 struct StatusFileCase {
+    const char* name;
     const char* fedStatus;  // written into the ".use"
     int exitCode;
     const char* named;  // in the message
 };
+
+void PrintTo(const StatusFileCase& c, std::ostream* os) { *os << c.name; }
 
 class StatusFileCliTest : public FiguresCliTest,
                           public ::testing::WithParamInterface<StatusFileCase> {};
@@ -111,9 +120,11 @@ TEST_P(StatusFileCliTest, FileStatusIsNormalisedOrRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Statuses, StatusFileCliTest,
-                         ::testing::Values(StatusFileCase{"", 0, ""},
-                                           StatusFileCase{"Single", 0, ""},
-                                           StatusFileCase{"Singel", 1, "\"Singel\""}));
+                         ::testing::Values(StatusFileCase{"blank_reads_as_single", "", 0, ""},
+                                           StatusFileCase{"single", "Single", 0, ""},
+                                           StatusFileCase{"misspelt_single", "Singel", 1,
+                                                          "\"Singel\""}),
+                         testing::CaseName());
 
 TEST_F(FiguresCliTest, NeitherFrequencyOnFileCanBeOpenedAgainAfterASave) {
     save();
@@ -127,11 +138,14 @@ TEST_F(FiguresCliTest, NeitherFrequencyOnFileCanBeOpenedAgainAfterASave) {
 }
 
 struct WageBaseCliCase {
+    const char* name;
     const char* first;
     const char* second;
     const char* period;
     double socSec;
 };
+
+void PrintTo(const WageBaseCliCase& c, std::ostream* os) { *os << c.name; }
 
 class WageBaseCliTest : public FiguresCliTest,
                         public ::testing::WithParamInterface<WageBaseCliCase> {};
@@ -145,10 +159,12 @@ TEST_P(WageBaseCliTest, APeriodEndingOnTheBaseIsTaxedWhole) {
     EXPECT_EQ(r.number("SocSecTax"), c.socSec);
 }
 
-INSTANTIATE_TEST_SUITE_P(Periods, WageBaseCliTest,
-                         ::testing::Values(WageBaseCliCase{"50000", "50000", "2000", 124},
-                                           WageBaseCliCase{"50000", "51000", "1000", 62},
-                                           WageBaseCliCase{"50000", "51500", "1000", 31}));
+INSTANTIATE_TEST_SUITE_P(
+    Periods, WageBaseCliTest,
+    ::testing::Values(WageBaseCliCase{"double_pay_ends_on_the_base", "50000", "50000", "2000", 124},
+                      WageBaseCliCase{"ends_on_the_base", "50000", "51000", "1000", 62},
+                      WageBaseCliCase{"crosses_the_base", "50000", "51500", "1000", 31}),
+    testing::CaseName());
 
 TEST_F(FiguresCliTest, LocalAndStateTaxesRoundHalvesUp) {
     ctx.profile.NonCityResident = 1;
@@ -163,11 +179,14 @@ TEST_F(FiguresCliTest, LocalAndStateTaxesRoundHalvesUp) {
 }
 
 struct YearTotalCase {
+    const char* name;
     const char* dollars;
     int periods;
     bool biWeekly;
     double total;
 };
+
+void PrintTo(const YearTotalCase& c, std::ostream* os) { *os << c.name; }
 
 class YearTotalCliTest : public FiguresCliTest,
                          public ::testing::WithParamInterface<YearTotalCase> {};
@@ -187,9 +206,11 @@ TEST_P(YearTotalCliTest, LedgerTotalsAreTheSumOfThePostedCents) {
     EXPECT_EQ(ledger.number("YtdGross"), c.total);
 }
 
-INSTANTIATE_TEST_SUITE_P(Years, YearTotalCliTest,
-                         ::testing::Values(YearTotalCase{"1234.56", 52, false, 64197.12},
-                                           YearTotalCase{"5000.03", 26, true, 130000.78}));
+INSTANTIATE_TEST_SUITE_P(
+    Years, YearTotalCliTest,
+    ::testing::Values(YearTotalCase{"weekly_52_periods", "1234.56", 52, false, 64197.12},
+                      YearTotalCase{"biweekly_26_periods", "5000.03", 26, true, 130000.78}),
+    testing::CaseName());
 
 TEST_F(FiguresCliTest, CafeteriaLargerThanThePayTakesNoSocialSecurity) {
     ctx.profile.CafeteriaAmount = 1500;
@@ -210,9 +231,12 @@ TEST_F(FiguresCliTest, DecreasingCityAmountsGiveNoCityTax) {
 }
 
 struct LimitCliCase {
+    const char* name;
     const char* dollars;
     int exitCode;
 };
+
+void PrintTo(const LimitCliCase& c, std::ostream* os) { *os << c.name; }
 
 class CentLimitCliTest : public FiguresCliTest,
                          public ::testing::WithParamInterface<LimitCliCase> {};
@@ -230,8 +254,10 @@ TEST_P(CentLimitCliTest, GrossPayFromOneHundredThousandIsRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Amounts, CentLimitCliTest,
-                         ::testing::Values(LimitCliCase{"99999.99", 0}, LimitCliCase{"100000", 1},
-                                           LimitCliCase{"100000.01", 1}));
+                         ::testing::Values(LimitCliCase{"largest_gross", "99999.99", 0},
+                                           LimitCliCase{"gross_at_limit", "100000", 1},
+                                           LimitCliCase{"cent_over_gross", "100000.01", 1}),
+                         testing::CaseName());
 
 class MissingFederalCliTest : public FiguresCliTest,
                               public ::testing::WithParamInterface<const char*> {};
@@ -248,7 +274,7 @@ TEST_P(MissingFederalCliTest, IsRefusedWithTheFileNamed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, MissingFederalCliTest,
-                         ::testing::Values("calc", "stub", "check"));
+                         ::testing::Values("calc", "stub", "check"), testing::CaseName());
 
 TEST_F(FiguresCliTest, HolidayAndVacationLinesUseTheRatePaid) {
     save();  // rate 0: paid at 7.50
@@ -260,10 +286,13 @@ TEST_F(FiguresCliTest, HolidayAndVacationLinesUseTheRatePaid) {
 }
 
 struct PlaceholderCase {
+    const char* name;
     const char* command;
     bool force;
     int exitCode;
 };
+
+void PrintTo(const PlaceholderCase& c, std::ostream* os) { *os << c.name; }
 
 class PlaceholderNameCliTest : public FiguresCliTest,
                                public ::testing::WithParamInterface<PlaceholderCase> {};
@@ -288,10 +317,11 @@ TEST_P(PlaceholderNameCliTest, PrintingForThePlaceholderNameNeedsForce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, PlaceholderNameCliTest,
-                         ::testing::Values(PlaceholderCase{"stub", false, 1},
-                                           PlaceholderCase{"check", false, 1},
-                                           PlaceholderCase{"stub", true, 0},
-                                           PlaceholderCase{"check", true, 0}));
+                         ::testing::Values(PlaceholderCase{"stub_refused", "stub", false, 1},
+                                           PlaceholderCase{"check_refused", "check", false, 1},
+                                           PlaceholderCase{"stub_forced", "stub", true, 0},
+                                           PlaceholderCase{"check_forced", "check", true, 0}),
+                         testing::CaseName());
 
 }  // namespace
 }  // namespace corvanta

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "support/case_names.h"
 #include "support/cli_runner.h"
 
 namespace corvanta::testing {
@@ -20,20 +21,25 @@ class PrintCli : public ::testing::Test {
 };
 
 struct UsageCase {
+    const char* name;
     std::vector<std::string> args;
 };
+
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 
 class PrintCliUsage : public PrintCli, public ::testing::WithParamInterface<UsageCase> {};
 
 TEST_P(PrintCliUsage, ExitsWithTwo) { EXPECT_EQ(run(GetParam().args).exitCode, 2); }
 
-INSTANTIATE_TEST_SUITE_P(Table, PrintCliUsage,
-                         ::testing::Values(UsageCase{{"stub"}},
-                                           UsageCase{{"stub", "--text", "--pdf", "x.pdf"}},
-                                           UsageCase{{"stub", "--text", "--memo", "m"}},
-                                           UsageCase{{"report", "--straight", "4", "--text"}},
-                                           UsageCase{{"check", "--text", "--horz"}},
-                                           UsageCase{{"export"}}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, PrintCliUsage,
+    ::testing::Values(UsageCase{"stub_without_output", {"stub"}},
+                      UsageCase{"stub_text_and_pdf", {"stub", "--text", "--pdf", "x.pdf"}},
+                      UsageCase{"stub_memo", {"stub", "--text", "--memo", "m"}},
+                      UsageCase{"report_with_hours", {"report", "--straight", "4", "--text"}},
+                      UsageCase{"check_text_horizontal", {"check", "--text", "--horz"}},
+                      UsageCase{"export_without_file", {"export"}}),
+    testing::CaseName());
 
 TEST_F(PrintCli, StubAsTextDoesNotSaveUnlessAsked) {
     const CliResult r =

@@ -277,7 +277,14 @@ TEST_P(SessionProperty, EveryCommandGivesWhatAFreshProcessGives) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shards, SessionProperty, ::testing::Range(0, 20));
+// A shard is named by the seeds it runs, so that a failing seed is run again by its name.
+std::string shardName(const ::testing::TestParamInfo<int>& info) {
+    const int first = info.param * kSessionsPerShard + 1;
+    return "seeds_" + std::to_string(first) + "_to_" +
+           std::to_string(first + kSessionsPerShard - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, SessionProperty, ::testing::Range(0, 20), shardName);
 
 }  // namespace
 }  // namespace corvanta

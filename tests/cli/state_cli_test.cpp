@@ -20,6 +20,8 @@ struct StateCliCase {
     const char* week = "";  // the pay period date; empty: the program's today
 };
 
+void PrintTo(const StateCliCase& c, std::ostream* os) { *os << c.name; }
+
 void biWeekly(PayrollContext& c) { testing::setPay(c.profile, Pay::BiWeekly); }
 
 // Every built-in method selected through the employee's ".sta" and ".and" files and run by

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_names.h"
 #include "support/payroll_fixture.h"
 
 namespace corvanta {
@@ -215,6 +216,7 @@ TEST_F(CalculateTest, FederalTableIsClearedAfterTheCalculation) {
 }
 
 struct WageBaseCase {
+    const char* name;
     double ytdGross;
     float gross;
     float cafeteria;
@@ -222,6 +224,8 @@ struct WageBaseCase {
     float socSec;
     float medicare;
 };
+
+void PrintTo(const WageBaseCase& c, std::ostream* os) { *os << c.name; }
 
 class SocialSecurityTest : public PayrollFixture,
                            public ::testing::WithParamInterface<WageBaseCase> {};
@@ -239,24 +243,27 @@ TEST_P(SocialSecurityTest, StopsAtTheWageBase) {
 
 INSTANTIATE_TEST_SUITE_P(
     WageBase, SocialSecurityTest,
-    ::testing::Values(WageBaseCase{0, 1000, 0, 0, 62, 14.5f},
-                      WageBaseCase{101500, 1000, 0, 0, 31, 14.5f},  // crosses the base
-                      WageBaseCase{102000, 1000, 0, 0, 0, 14.5f},   // at the base
-                      WageBaseCase{100000, 2000, 0, 0, 124, 29},    // ends on the base
-                      WageBaseCase{101000, 1000, 0, 0, 62, 14.5f},  // ends on the base
-                      WageBaseCase{150000, 1000, 0, 0, 0, 14.5f},
-                      WageBaseCase{97000, 1000, 0, 0, 62,
-                                   14.5f},  // the 2007 base no longer stops it
-                      WageBaseCase{0, 1000, 100, 1, 111.6f, 26.1f},  // self-employed, cafeteria
-                      WageBaseCase{101500, 1000, 0, 1, 62, 29}));
+    ::testing::Values(WageBaseCase{"first_pay_of_year", 0, 1000, 0, 0, 62, 14.5f},
+                      WageBaseCase{"crosses_the_base", 101500, 1000, 0, 0, 31, 14.5f},
+                      WageBaseCase{"at_the_base", 102000, 1000, 0, 0, 0, 14.5f},
+                      WageBaseCase{"double_pay_ends_on_the_base", 100000, 2000, 0, 0, 124, 29},
+                      WageBaseCase{"ends_on_the_base", 101000, 1000, 0, 0, 62, 14.5f},
+                      WageBaseCase{"past_the_base", 150000, 1000, 0, 0, 0, 14.5f},
+                      WageBaseCase{"past_the_2007_base", 97000, 1000, 0, 0, 62, 14.5f},
+                      WageBaseCase{"self_employed_cafeteria", 0, 1000, 100, 1, 111.6f, 26.1f},
+                      WageBaseCase{"self_employed_crosses_the_base", 101500, 1000, 0, 1, 62, 29}),
+    testing::CaseName());
 
 struct InsuranceCase {
+    const char* name;
     int useBase;
     float percent;
     float base;
     double ytdGross;
     float tax;
 };
+
+void PrintTo(const InsuranceCase& c, std::ostream* os) { *os << c.name; }
 
 class SdiSuiTest : public PayrollFixture, public ::testing::WithParamInterface<InsuranceCase> {};
 
@@ -272,13 +279,15 @@ TEST_P(SdiSuiTest, RateUpToTheBaseOrFlatAmount) {
     EXPECT_FLOAT_EQ(ctx.result.SuiTax, c.tax);
 }
 
-INSTANTIATE_TEST_SUITE_P(Insurance, SdiSuiTest,
-                         ::testing::Values(InsuranceCase{1, 1, 90000, 89500, 5},
-                                           InsuranceCase{1, 1, 90000, 0, 10},
-                                           InsuranceCase{1, 1, 90000, 90000, 0},
-                                           InsuranceCase{0, 1, 12.34f, 0, 12.34f},
-                                           InsuranceCase{0, 5, 12.34f, 500000, 12.34f},
-                                           InsuranceCase{1, 0, 90000, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Insurance, SdiSuiTest,
+    ::testing::Values(InsuranceCase{"rate_crosses_the_base", 1, 1, 90000, 89500, 5},
+                      InsuranceCase{"rate_below_the_base", 1, 1, 90000, 0, 10},
+                      InsuranceCase{"rate_at_the_base", 1, 1, 90000, 90000, 0},
+                      InsuranceCase{"flat_amount", 0, 1, 12.34f, 0, 12.34f},
+                      InsuranceCase{"flat_amount_past_the_base", 0, 5, 12.34f, 500000, 12.34f},
+                      InsuranceCase{"zero_rate", 1, 0, 90000, 0, 0}),
+    testing::CaseName());
 
 }  // namespace
 }  // namespace corvanta

@@ -6,6 +6,7 @@
 
 #include "base/core/numeric_text.h"
 #include "session/files/period_snapshot.h"
+#include "support/case_names.h"
 #include "support/payroll_fixture.h"
 
 namespace corvanta {
@@ -14,9 +15,12 @@ namespace {
 using testing::PayrollFixture;
 
 struct EntryCase {
+    const char* name;
     const char* text;
     std::optional<double> value;  // none: the text is refused
 };
+
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
 
 class EntryValueTest : public ::testing::TestWithParam<EntryCase> {};
 
@@ -27,22 +31,31 @@ TEST_P(EntryValueTest, OnePlainNumberOrNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, EntryValueTest,
-    ::testing::Values(EntryCase{"", 0.0}, EntryCase{"   ", 0.0}, EntryCase{"-", 0.0},
-                      EntryCase{".", 0.0}, EntryCase{" - . ", 0.0}, EntryCase{"80.5", 80.5},
-                      EntryCase{" 8 0 ", 80.0}, EntryCase{"-12.25", -12.25}, EntryCase{".5", 0.5},
-                      EntryCase{"5.", 5.0}, EntryCase{"- 3", -3.0},
-                      // Text that once paid the wrong hours or went through unnoticed.
-                      EntryCase{"80,5", std::nullopt}, EntryCase{"1,480.00", std::nullopt},
-                      EntryCase{"ten", std::nullopt}, EntryCase{"$80", std::nullopt},
-                      EntryCase{"1-2", std::nullopt}, EntryCase{"--5", std::nullopt},
-                      EntryCase{"4.5.6", std::nullopt}, EntryCase{"+5", std::nullopt},
-                      EntryCase{"1e3", std::nullopt}, EntryCase{"5-", std::nullopt},
-                      EntryCase{"\t5", std::nullopt}));
+    ::testing::Values(
+        EntryCase{"blank", "", 0.0}, EntryCase{"blanks", "   ", 0.0},
+        EntryCase{"dash_alone", "-", 0.0}, EntryCase{"point_alone", ".", 0.0},
+        EntryCase{"dash_and_point", " - . ", 0.0}, EntryCase{"half_hour", "80.5", 80.5},
+        EntryCase{"blanks_inside", " 8 0 ", 80.0}, EntryCase{"negative_quarter", "-12.25", -12.25},
+        EntryCase{"leading_point", ".5", 0.5}, EntryCase{"trailing_point", "5.", 5.0},
+        EntryCase{"dash_then_blank", "- 3", -3.0},
+        // Text that once paid the wrong hours or went through unnoticed.
+        EntryCase{"decimal_comma", "80,5", std::nullopt},
+        EntryCase{"thousands_comma", "1,480.00", std::nullopt},
+        EntryCase{"word", "ten", std::nullopt}, EntryCase{"dollar_sign", "$80", std::nullopt},
+        EntryCase{"dash_inside", "1-2", std::nullopt},
+        EntryCase{"double_dash", "--5", std::nullopt},
+        EntryCase{"two_points", "4.5.6", std::nullopt}, EntryCase{"plus_sign", "+5", std::nullopt},
+        EntryCase{"exponent", "1e3", std::nullopt}, EntryCase{"trailing_dash", "5-", std::nullopt},
+        EntryCase{"leading_tab", "\t5", std::nullopt}),
+    testing::CaseName());
 
 struct KeptCase {
+    const char* name;
     const char* pasted;
     const char* kept;
 };
+
+void PrintTo(const KeptCase& c, std::ostream* os) { *os << c.name; }
 
 class EntryCharactersTest : public ::testing::TestWithParam<KeptCase> {};
 
@@ -51,9 +64,13 @@ TEST_P(EntryCharactersTest, DropsWhatAKeyPressWouldDrop) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pastes, EntryCharactersTest,
-                         ::testing::Values(KeptCase{"$80", "80"}, KeptCase{"80,5", "805"},
-                                           KeptCase{"1,480.00", "1480.00"}, KeptCase{"ten", ""},
-                                           KeptCase{"-4.5 h\r\n", "-4.5 "}, KeptCase{"12", "12"}));
+                         ::testing::Values(KeptCase{"dollar_sign", "$80", "80"},
+                                           KeptCase{"decimal_comma", "80,5", "805"},
+                                           KeptCase{"thousands_comma", "1,480.00", "1480.00"},
+                                           KeptCase{"word", "ten", ""},
+                                           KeptCase{"unit_and_line_end", "-4.5 h\r\n", "-4.5 "},
+                                           KeptCase{"plain_hours", "12", "12"}),
+                         testing::CaseName());
 
 class EntryCalculationTest : public PayrollFixture {
   protected:
@@ -64,10 +81,13 @@ class EntryCalculationTest : public PayrollFixture {
 };
 
 struct RefusedCase {
+    const char* name;
     int box;
     const char* text;
     const char* caption;
 };
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
 
 class RefusedEntryTest : public EntryCalculationTest,
                          public ::testing::WithParamInterface<RefusedCase> {};
@@ -98,12 +118,15 @@ TEST_P(RefusedEntryTest, NamesTheBoxAndClearsTheOldResult) {
     EXPECT_FALSE(folder.exists("Test.use"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, RefusedEntryTest,
-                         ::testing::Values(RefusedCase{0, "80,5", "STRAIGHT TIME HOURS 1"},
-                                           RefusedCase{0, "1,480.00", "STRAIGHT TIME HOURS 1"},
-                                           RefusedCase{3, "ten", "O.T. TIME AND 1/2 (1.5X)"},
-                                           RefusedCase{6, "$80", "PAY IN DOLLAR AMOUNT"},
-                                           RefusedCase{7, "1-2", "TIPS (Hours)"}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RefusedEntryTest,
+    ::testing::Values(RefusedCase{"straight_decimal_comma", 0, "80,5", "STRAIGHT TIME HOURS 1"},
+                      RefusedCase{"straight_thousands_comma", 0, "1,480.00",
+                                  "STRAIGHT TIME HOURS 1"},
+                      RefusedCase{"overtime_word", 3, "ten", "O.T. TIME AND 1/2 (1.5X)"},
+                      RefusedCase{"dollars_with_sign", 6, "$80", "PAY IN DOLLAR AMOUNT"},
+                      RefusedCase{"tips_dash_inside", 7, "1-2", "TIPS (Hours)"}),
+    testing::CaseName());
 
 TEST_F(EntryCalculationTest, BlankingReadsTheBoxesAsTheCalculationDoes) {
     calculate({"40", " - ", "0.0", ".", "", "-0", "12.5", " 0 "});
@@ -129,10 +152,13 @@ TEST_F(EntryCalculationTest, SavedPeriodRefusesWhatTheCalculationRefuses) {
 
 // A figure a Single cannot show to the cent is refused, and nothing is kept of it.
 struct LimitCase {
+    const char* name;
     const char* dollars;
     float cafeteria;
     const char* figure;  // nullptr: accepted
 };
+
+void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
 
 class CentLimitTest : public EntryCalculationTest,
                       public ::testing::WithParamInterface<LimitCase> {};
@@ -158,15 +184,22 @@ TEST_P(CentLimitTest, GrossAndNetBelowOneHundredThousand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Amounts, CentLimitTest,
-    ::testing::Values(LimitCase{"99999.99", 0, nullptr}, LimitCase{"100000.01", 0, "gross pay"},
-                      LimitCase{"100000", 0, "gross pay"}, LimitCase{"150000", 0, "gross pay"},
-                      LimitCase{"-100000", 0, "gross pay"}, LimitCase{"10", 200000, "net pay"}));
+    ::testing::Values(LimitCase{"largest_gross", "99999.99", 0, nullptr},
+                      LimitCase{"cent_over_gross", "100000.01", 0, "gross pay"},
+                      LimitCase{"gross_at_limit", "100000", 0, "gross pay"},
+                      LimitCase{"gross_over_limit", "150000", 0, "gross pay"},
+                      LimitCase{"negative_gross_at_limit", "-100000", 0, "gross pay"},
+                      LimitCase{"net_over_limit", "10", 200000, "net pay"}),
+    testing::CaseName());
 
 struct StatusCase {
+    const char* name;
     FilingStatus fedStatus;
     FilingStatus stateStatus;
     float fedWithholding;
 };
+
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.name; }
 
 class FilingStatusTest : public EntryCalculationTest,
                          public ::testing::WithParamInterface<StatusCase> {};
@@ -183,8 +216,11 @@ TEST_P(FilingStatusTest, EachStatusIsCalculatedAtItsOwnRates) {
 
 INSTANTIATE_TEST_SUITE_P(
     Statuses, FilingStatusTest,
-    ::testing::Values(StatusCase{FilingStatus::Single, FilingStatus::Married, 45.0f},
-                      StatusCase{FilingStatus::Married, FilingStatus::Single, 24.6f}));
+    ::testing::Values(StatusCase{"single_federal_married_state", FilingStatus::Single,
+                                 FilingStatus::Married, 45.0f},
+                      StatusCase{"married_federal_single_state", FilingStatus::Married,
+                                 FilingStatus::Single, 24.6f}),
+    testing::CaseName());
 
 }  // namespace
 }  // namespace corvanta

@@ -8,15 +8,19 @@
 #include <random>
 
 #include "base/core/numeric_text.h"
+#include "support/case_names.h"
 
 namespace corvanta {
 namespace {
 
 struct PatternCase {
+    const char* name;
     double value;
     const char* pattern;
     const char* expected;
 };
+
+void PrintTo(const PatternCase& c, std::ostream* os) { *os << c.name; }
 
 class DoublePatternTest : public ::testing::TestWithParam<PatternCase> {};
 
@@ -27,20 +31,29 @@ TEST_P(DoublePatternTest, FormatsAsTheWindowShows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Patterns, DoublePatternTest,
-    ::testing::Values(
-        PatternCase{0, "#,###.00", ".00"}, PatternCase{0, "$#,###.00", "$.00"},
-        PatternCase{1234.5, "#,###.00", "1,234.50"},
-        PatternCase{1234567.891, "$#,###.00", "$1,234,567.89"}, PatternCase{0.5, "###.00", ".50"},
-        PatternCase{-3.25, "#####.00", "-3.25"}, PatternCase{12345.678, "#####.00", "12345.68"},
-        PatternCase{35.2103, "#,###.00", "35.21"},
-        PatternCase{0.005, "#,###.00", ".01"},  // half away from zero
-        PatternCase{-0.005, "#,###.00", "-.01"},
-        PatternCase{2.675, "#,###.00", "2.68"},  // digits as shown, not binary
-        PatternCase{1.005, "#,###.00", "1.01"}, PatternCase{1234.5, "000000.00", "001234.50"},
-        PatternCase{5.25, "00000.00", "00005.25"}, PatternCase{0.45, "0.00", "0.45"},
-        PatternCase{0, "000000.00", "000000.00"}, PatternCase{999999.99, "000000.00", "999999.99"},
-        PatternCase{1234.5, "$#,###.#0", "$1,234.50"}, PatternCase{0.0523, "##.##%", "5.23%"},
-        PatternCase{-0.001, "#,###.00", ".00"}));
+    ::testing::Values(PatternCase{"zero_grouped", 0, "#,###.00", ".00"},
+                      PatternCase{"zero_dollars", 0, "$#,###.00", "$.00"},
+                      PatternCase{"grouped_thousands", 1234.5, "#,###.00", "1,234.50"},
+                      PatternCase{"dollars_millions", 1234567.891, "$#,###.00", "$1,234,567.89"},
+                      PatternCase{"half_dollar", 0.5, "###.00", ".50"},
+                      PatternCase{"negative_amount", -3.25, "#####.00", "-3.25"},
+                      PatternCase{"rounds_ungrouped", 12345.678, "#####.00", "12345.68"},
+                      PatternCase{"drops_fourth_digit", 35.2103, "#,###.00", "35.21"},
+                      PatternCase{"half_cent_rounds_up", 0.005, "#,###.00",
+                                  ".01"},  // half away from zero
+                      PatternCase{"negative_half_cent", -0.005, "#,###.00", "-.01"},
+                      PatternCase{"shown_digits_round", 2.675, "#,###.00",
+                                  "2.68"},  // digits as shown, not binary
+                      PatternCase{"one_and_half_cent", 1.005, "#,###.00", "1.01"},
+                      PatternCase{"zero_padded", 1234.5, "000000.00", "001234.50"},
+                      PatternCase{"zero_padded_small", 5.25, "00000.00", "00005.25"},
+                      PatternCase{"leading_zero", 0.45, "0.00", "0.45"},
+                      PatternCase{"zero_all_padded", 0, "000000.00", "000000.00"},
+                      PatternCase{"padded_top", 999999.99, "000000.00", "999999.99"},
+                      PatternCase{"hash_before_zero", 1234.5, "$#,###.#0", "$1,234.50"},
+                      PatternCase{"percent_rate", 0.0523, "##.##%", "5.23%"},
+                      PatternCase{"negative_below_cent", -0.001, "#,###.00", ".00"}),
+    testing::CaseName());
 
 TEST(MoneyFormat, FloatUsesSevenSignificantDigits) {
     EXPECT_EQ(formatPattern(17.60515f, "#,###.00"), "17.61");
@@ -93,9 +106,12 @@ TEST(MoneyText, ShortestText) {
 }
 
 struct NumericCase {
+    const char* name;
     const char* text;
     double value;
 };
+
+void PrintTo(const NumericCase& c, std::ostream* os) { *os << c.name; }
 
 class NumericValueTest : public ::testing::TestWithParam<NumericCase> {};
 
@@ -103,14 +119,18 @@ TEST_P(NumericValueTest, ReadsTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(numericValue(GetParam().text), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest,
-                         ::testing::Values(NumericCase{"", 0}, NumericCase{"abc", 0},
-                                           NumericCase{"12.5", 12.5}, NumericCase{"1-2", 1},
-                                           NumericCase{" 1 2", 12}, NumericCase{"-", 0},
-                                           NumericCase{".", 0}, NumericCase{"--5", 0},
-                                           NumericCase{"-.5", -0.5}, NumericCase{"1e3", 1000},
-                                           NumericCase{"3.5x", 3.5}, NumericCase{"1,234", 1},
-                                           NumericCase{"$1,234.50", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumericValueTest,
+    ::testing::Values(NumericCase{"blank", "", 0}, NumericCase{"letters", "abc", 0},
+                      NumericCase{"decimal", "12.5", 12.5}, NumericCase{"stops_at_dash", "1-2", 1},
+                      NumericCase{"blanks_inside", " 1 2", 12}, NumericCase{"dash_alone", "-", 0},
+                      NumericCase{"point_alone", ".", 0}, NumericCase{"double_dash", "--5", 0},
+                      NumericCase{"negative_fraction", "-.5", -0.5},
+                      NumericCase{"exponent", "1e3", 1000},
+                      NumericCase{"trailing_letter", "3.5x", 3.5},
+                      NumericCase{"stops_at_comma", "1,234", 1},
+                      NumericCase{"dollar_sign", "$1,234.50", 0}),
+    testing::CaseName());
 
 TEST(StrictNumber, AcceptsOnlyAWholeNumber) {
     EXPECT_EQ(strictNumber("12.5"), 12.5);
@@ -190,9 +210,12 @@ TEST(MoneyDigits, FastDigitsMatchCorrectlyRoundedPrinting) {
 }
 
 struct SingleCentsCase {
+    const char* name;
     float single;    // the value a single-precision computation produced
     double rounded;  // its cents, decided on the digits it shows
 };
+
+void PrintTo(const SingleCentsCase& c, std::ostream* os) { *os << c.name; }
 
 class SingleCentsTest : public ::testing::TestWithParam<SingleCentsCase> {};
 
@@ -203,17 +226,24 @@ TEST_P(SingleCentsTest, RoundsTheDigitsTheSingleShows) {
               formatPattern(c.single, "#,###.00"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, SingleCentsTest,
-    ::testing::Values(SingleCentsCase{14.745f, 14.75}, SingleCentsCase{5.265f, 5.27},
-                      SingleCentsCase{1170.0f * 0.0045f, 5.27}, SingleCentsCase{-14.745f, -14.75},
-                      SingleCentsCase{14.7449f, 14.74}, SingleCentsCase{0.0f, 0.0},
-                      SingleCentsCase{99999.99f, 99999.99}));
+INSTANTIATE_TEST_SUITE_P(Values, SingleCentsTest,
+                         ::testing::Values(SingleCentsCase{"half_cent_up", 14.745f, 14.75},
+                                           SingleCentsCase{"half_cent_up_small", 5.265f, 5.27},
+                                           SingleCentsCase{"product_of_rate", 1170.0f * 0.0045f,
+                                                           5.27},
+                                           SingleCentsCase{"negative_half_cent", -14.745f, -14.75},
+                                           SingleCentsCase{"below_half_cent", 14.7449f, 14.74},
+                                           SingleCentsCase{"zero", 0.0f, 0.0},
+                                           SingleCentsCase{"largest_pay", 99999.99f, 99999.99}),
+                         testing::CaseName());
 
 struct ShownCurrencyCase {
+    const char* name;
     float single;
     std::int64_t units;
 };
+
+void PrintTo(const ShownCurrencyCase& c, std::ostream* os) { *os << c.name; }
 
 class ShownCurrencyTest : public ::testing::TestWithParam<ShownCurrencyCase> {};
 
@@ -222,11 +252,12 @@ TEST_P(ShownCurrencyTest, TakesTheAmountAsPosted) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ShownCurrencyTest,
-                         ::testing::Values(ShownCurrencyCase{1234.56f, 12345600},
-                                           ShownCurrencyCase{5000.03f, 50000300},
-                                           ShownCurrencyCase{0.1f, 1000},
-                                           ShownCurrencyCase{-19.99f, -199900},
-                                           ShownCurrencyCase{0.00005f, 1}));
+                         ::testing::Values(ShownCurrencyCase{"ytd_gross", 1234.56f, 12345600},
+                                           ShownCurrencyCase{"ytd_with_cents", 5000.03f, 50000300},
+                                           ShownCurrencyCase{"tenth", 0.1f, 1000},
+                                           ShownCurrencyCase{"negative", -19.99f, -199900},
+                                           ShownCurrencyCase{"below_cent", 0.00005f, 1}),
+                         testing::CaseName());
 
 TEST(ShownCurrency, AValueBeyondTheRangeIsRefused) {
     EXPECT_THROW(Currency::fromShownSingle(3e38f), MoneyOverflow);

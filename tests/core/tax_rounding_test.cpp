@@ -2,6 +2,7 @@
 // into a refund.
 #include <gtest/gtest.h>
 
+#include "support/case_names.h"
 #include "support/payroll_fixture.h"
 
 namespace corvanta {
@@ -28,10 +29,13 @@ class TaxRoundingTest : public PayrollFixture {
 };
 
 struct HalfCase {
+    const char* name;
     float amount;
     double rounded;
     const char* shown;
 };
+
+void PrintTo(const HalfCase& c, std::ostream* os) { *os << c.name; }
 
 class HalfCentTest : public TaxRoundingTest, public ::testing::WithParamInterface<HalfCase> {};
 
@@ -49,10 +53,11 @@ TEST_P(HalfCentTest, StateAndCityHalvesGoAwayFromZeroAsTheFederalDoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Amounts, HalfCentTest,
-                         ::testing::Values(HalfCase{14.745f, 14.75, "14.75"},
-                                           HalfCase{2.675f, 2.68, "2.68"},
-                                           HalfCase{1.005f, 1.01, "1.01"},
-                                           HalfCase{14.744f, 14.74, "14.74"}));
+                         ::testing::Values(HalfCase{"half_cent_of_14_74", 14.745f, 14.75, "14.75"},
+                                           HalfCase{"half_cent_of_2_67", 2.675f, 2.68, "2.68"},
+                                           HalfCase{"half_cent_of_1_00", 1.005f, 1.01, "1.01"},
+                                           HalfCase{"below_half_cent", 14.744f, 14.74, "14.74"}),
+                         testing::CaseName());
 
 TEST_F(TaxRoundingTest, NonCityTaxOfAHalfCentRoundsUp) {
     ctx.profile.NonCityResident = 1;
@@ -69,10 +74,13 @@ TEST_F(TaxRoundingTest, StateAdjustmentIsAddedBeforeTheRounding) {
 }
 
 struct NoRefundCase {
+    const char* name;
     const char* dollars;
     float cafeteria;
     int selfEmployed;
 };
+
+void PrintTo(const NoRefundCase& c, std::ostream* os) { *os << c.name; }
 
 class NoRefundTest : public TaxRoundingTest, public ::testing::WithParamInterface<NoRefundCase> {};
 
@@ -87,9 +95,12 @@ TEST_P(NoRefundTest, CafeteriaLargerThanThePayLeavesNoSocialSecurityOrMedicare) 
     EXPECT_EQ(ctx.window.lbTaxDed[2], ".00");
 }
 
-INSTANTIATE_TEST_SUITE_P(Plans, NoRefundTest,
-                         ::testing::Values(NoRefundCase{"1000", 1500, 0},
-                                           NoRefundCase{"1000", 1500, 1}, NoRefundCase{"", 25, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Plans, NoRefundTest,
+    ::testing::Values(NoRefundCase{"employee_cafeteria_over_pay", "1000", 1500, 0},
+                      NoRefundCase{"self_employed_cafeteria_over_pay", "1000", 1500, 1},
+                      NoRefundCase{"no_pay_with_cafeteria", "", 25, 0}),
+    testing::CaseName());
 
 TEST_F(TaxRoundingTest, DecreasingCityAmountsNeverGiveANegativeTax) {
     for (auto& row : ctx.city.SingleRows) row = BracketLine{kUnusedMinRange, 0, 0};

@@ -194,7 +194,8 @@ TEST_P(SpreadsheetProgram, ReadsTheCellsInTheirRows) {
     EXPECT_EQ(lines[totals].rfind("TOTALS=,412.86", 0), 0u) << lines[totals];
 }
 
-INSTANTIATE_TEST_SUITE_P(WeeklyAndBiWeekly, SpreadsheetProgram, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(WeeklyAndBiWeekly, SpreadsheetProgram, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "bi_weekly" : "weekly"; });
 
 }  // namespace
 }  // namespace corvanta::testing

@@ -6,6 +6,7 @@
 
 #include "session/core/calculate.h"
 #include "session/state/state_file.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 
 namespace corvanta {
@@ -144,6 +145,7 @@ TEST(EmployeeFiles, SaveWithNeitherFrequencyWritesEveryWeeklyRow) {
 }
 
 struct ReadProfileCase {
+    const char* name;
     const char* fedStatus;    // as the ".use" holds it
     const char* exemptions;   // as the ".use" holds it
     const char* stateStatus;  // as the ".sta" holds it
@@ -153,6 +155,8 @@ struct ReadProfileCase {
     const char* refusedFile;  // nullptr: read
     const char* refusedText;
 };
+
+void PrintTo(const ReadProfileCase& c, std::ostream* os) { *os << c.name; }
 
 class ProfileFromFiles : public ::testing::TestWithParam<ReadProfileCase> {};
 
@@ -202,13 +206,19 @@ constexpr FilingStatus kMarried = FilingStatus::Married;
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, ProfileFromFiles,
-    ::testing::Values(
-        ReadProfileCase{"", "", "", kSingle, "0", kSingle, nullptr, ""},
-        ReadProfileCase{"Married", "3", "0", kMarried, "3", kSingle, nullptr, ""},
-        ReadProfileCase{"Single", "1", "Married", kSingle, "1", kMarried, nullptr, ""},
-        ReadProfileCase{"Singel", "2", "Single", kSingle, "2", kSingle, "Smith.use", "Singel"},
-        ReadProfileCase{"Single", "2", "married", kSingle, "2", kSingle, "Smith.sta", "married"},
-        ReadProfileCase{"0", "2", "Single", kSingle, "2", kSingle, "Smith.use", "0"}));
+    ::testing::Values(ReadProfileCase{"blank_fields_read_as_single", "", "", "", kSingle, "0",
+                                      kSingle, nullptr, ""},
+                      ReadProfileCase{"state_number_reads_single", "Married", "3", "0", kMarried,
+                                      "3", kSingle, nullptr, ""},
+                      ReadProfileCase{"single_federal_married_state", "Single", "1", "Married",
+                                      kSingle, "1", kMarried, nullptr, ""},
+                      ReadProfileCase{"misspelt_federal_refused", "Singel", "2", "Single", kSingle,
+                                      "2", kSingle, "Smith.use", "Singel"},
+                      ReadProfileCase{"lower_case_state_refused", "Single", "2", "married", kSingle,
+                                      "2", kSingle, "Smith.sta", "married"},
+                      ReadProfileCase{"federal_number_refused", "0", "2", "Single", kSingle, "2",
+                                      kSingle, "Smith.use", "0"}),
+    testing::CaseName());
 
 TEST(EmployeeFiles, ADamagedFileStopsTheReadingAndKeepsWhatWasRead) {
     TempFolder folder;
@@ -243,10 +253,13 @@ TEST(EmployeeFiles, MissingFilesLeaveTheFieldsAsTheyWere) {
 }
 
 struct KPlanFlagsCase {
+    const char* name;
     const char* flags;  // the ".and" file's last line: percent, fixed
     KPlanKind read;
     const char* written;
 };
+
+void PrintTo(const KPlanFlagsCase& c, std::ostream* os) { *os << c.name; }
 
 class KPlanFlagsOnFile : public ::testing::TestWithParam<KPlanFlagsCase> {};
 
@@ -273,12 +286,14 @@ TEST_P(KPlanFlagsOnFile, AreReadAsTheKindTheCalculationUsesAndWrittenAsIt) {
               std::string(c.written) + "\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, KPlanFlagsOnFile,
-                         ::testing::Values(KPlanFlagsCase{"1,0", KPlanKind::PercentOfGross, "1,0"},
-                                           KPlanFlagsCase{"0,1", KPlanKind::FixedAmount, "0,1"},
-                                           KPlanFlagsCase{"1,1", KPlanKind::PercentOfGross, "1,0"},
-                                           KPlanFlagsCase{"0,0", KPlanKind::PercentOfGross, "1,0"},
-                                           KPlanFlagsCase{"-1,0", KPlanKind::FixedAmount, "0,1"}));
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, KPlanFlagsOnFile,
+    ::testing::Values(KPlanFlagsCase{"percent", "1,0", KPlanKind::PercentOfGross, "1,0"},
+                      KPlanFlagsCase{"fixed", "0,1", KPlanKind::FixedAmount, "0,1"},
+                      KPlanFlagsCase{"both_set", "1,1", KPlanKind::PercentOfGross, "1,0"},
+                      KPlanFlagsCase{"neither_set", "0,0", KPlanKind::PercentOfGross, "1,0"},
+                      KPlanFlagsCase{"true_as_percent", "-1,0", KPlanKind::FixedAmount, "0,1"}),
+    testing::CaseName());
 
 TEST(EmployeeProfile, NormaliseFillsWhatALoadedDialogWould) {
     EmployeeProfile p;

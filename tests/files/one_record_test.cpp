@@ -130,6 +130,8 @@ struct TooLargeCase {
     const char* text;
 };
 
+void PrintTo(const TooLargeCase& c, std::ostream* os) { *os << c.name; }
+
 class AmountTooLarge : public testing::PayrollFixture,
                        public ::testing::WithParamInterface<TooLargeCase> {};
 

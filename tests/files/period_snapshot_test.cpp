@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 
 namespace corvanta {
@@ -10,22 +11,27 @@ namespace {
 using testing::TempFolder;
 
 struct NameCase {
+    const char* name;
     const char* date;
     const char* base;
-    const char* name;
+    const char* file;
 };
+
+void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
 
 class SnapshotName : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(SnapshotName, FollowsTheDateAndBase) {
-    EXPECT_EQ(periodSnapshotName(GetParam().date, GetParam().base), GetParam().name);
+    EXPECT_EQ(periodSnapshotName(GetParam().date, GetParam().base), GetParam().file);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SnapshotName,
-                         ::testing::Values(NameCase{"1/5/2008", "Smith", "1_5_2008  Smith.prv"},
-                                           NameCase{"Jan 5", "Smith", "Jan 5  Smith.prv"},
-                                           NameCase{"1:5*2008?", "", "1-5-2008-  .prv"},
-                                           NameCase{"a\\b\t<c>", "S", "a-b--c-  S.prv"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SnapshotName,
+    ::testing::Values(NameCase{"date_with_slashes", "1/5/2008", "Smith", "1_5_2008  Smith.prv"},
+                      NameCase{"month_name", "Jan 5", "Smith", "Jan 5  Smith.prv"},
+                      NameCase{"forbidden_characters", "1:5*2008?", "", "1-5-2008-  .prv"},
+                      NameCase{"blanks_and_brackets", "a\\b\t<c>", "S", "a-b--c-  S.prv"}),
+    testing::CaseName());
 
 class PeriodSnapshotTest : public ::testing::Test {
   protected:

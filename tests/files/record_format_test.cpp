@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_names.h"
+
 namespace corvanta {
 namespace {
 
@@ -49,11 +51,14 @@ TEST(RecordReader, AcceptsTheNumberFormsOfOtherWriters) {
 }
 
 struct BadRecord {
+    const char* name;
     const char* content;
     int line;
     int field;
     const char* words;
 };
+
+void PrintTo(const BadRecord& c, std::ostream* os) { *os << c.name; }
 
 class RecordReaderErrorTest : public ::testing::TestWithParam<BadRecord> {};
 
@@ -72,13 +77,15 @@ TEST_P(RecordReaderErrorTest, NamesTheFileAndThePlace) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Damaged, RecordReaderErrorTest,
-                         ::testing::Values(BadRecord{"1,2\r\n3\r\n", 3, 1, "the file ends"},
-                                           BadRecord{"1,2\r\nabc,4\r\n", 2, 1,
-                                                     "\"abc\" is not a number"},
-                                           BadRecord{"1,1-2,3,4", 1, 2, "\"1-2\" is not a number"},
-                                           BadRecord{"1,2,3,1e39", 1, 4, "too large"},
-                                           BadRecord{"", 1, 1, "the file ends"}));
+INSTANTIATE_TEST_SUITE_P(
+    Damaged, RecordReaderErrorTest,
+    ::testing::Values(
+        BadRecord{"ends_inside_a_record", "1,2\r\n3\r\n", 3, 1, "the file ends"},
+        BadRecord{"letters_for_a_number", "1,2\r\nabc,4\r\n", 2, 1, "\"abc\" is not a number"},
+        BadRecord{"dash_inside_a_number", "1,1-2,3,4", 1, 2, "\"1-2\" is not a number"},
+        BadRecord{"number_too_large", "1,2,3,1e39", 1, 4, "too large"},
+        BadRecord{"empty_file", "", 1, 1, "the file ends"}),
+    testing::CaseName());
 
 TEST(RecordReader, RawFieldsSurviveARewrite) {
     const std::string original = "\"a, b\",12.50,#TRUE#,\r\n,x y,,\"\"\r\n";

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "session/local/local_files.h"
+#include "support/case_names.h"
 #include "support/filing_status_of.h"
 #include "support/payroll_fixture.h"
 #include "tax/local/city_table.h"
@@ -13,12 +14,15 @@ using testing::crlf;
 using testing::PayrollFixture;
 
 struct CityCase {
+    const char* name;
     bool weekly;
     const char* status;
     int exemptions;
     const char* gross;
     double tax;
 };
+
+void PrintTo(const CityCase& c, std::ostream* os) { *os << c.name; }
 
 class CityTaxTest : public PayrollFixture, public ::testing::WithParamInterface<CityCase> {};
 
@@ -31,13 +35,15 @@ TEST_P(CityTaxTest, DefaultTable) {
     EXPECT_DOUBLE_EQ(ctx.result.LocalTax, c.tax);
 }
 
-INSTANTIATE_TEST_SUITE_P(NewYorkCity, CityTaxTest,
-                         ::testing::Values(CityCase{false, "Single", 0, "1000", 23.36},
-                                           CityCase{false, "Married", 0, "1000", 21.91},
-                                           CityCase{true, "Single", 0, "500", 11.68},
-                                           CityCase{false, "Single", 9, "400", 0},  // below row 0
-                                           CityCase{true, "Married", 0, "500", 10.95},
-                                           CityCase{false, "Single", 0, "3000", 100.80}));
+INSTANTIATE_TEST_SUITE_P(
+    NewYorkCity, CityTaxTest,
+    ::testing::Values(CityCase{"single_biweekly_1000", false, "Single", 0, "1000", 23.36},
+                      CityCase{"married_biweekly_1000", false, "Married", 0, "1000", 21.91},
+                      CityCase{"single_weekly_500", true, "Single", 0, "500", 11.68},
+                      CityCase{"nine_exemptions_below_row_0", false, "Single", 9, "400", 0},
+                      CityCase{"married_weekly_500", true, "Married", 0, "500", 10.95},
+                      CityCase{"single_biweekly_3000", false, "Single", 0, "3000", 100.80}),
+    testing::CaseName());
 
 TEST_F(PayrollFixture, CityRowsEightAndNineNeverApply) {
     setBiWeekly();
@@ -48,10 +54,13 @@ TEST_F(PayrollFixture, CityRowsEightAndNineNeverApply) {
 }
 
 struct NonCityCase {
+    const char* name;
     bool weekly;
     const char* gross;
     double tax;
 };
+
+void PrintTo(const NonCityCase& c, std::ostream* os) { *os << c.name; }
 
 class NonCityTaxTest : public PayrollFixture, public ::testing::WithParamInterface<NonCityCase> {};
 
@@ -64,17 +73,21 @@ TEST_P(NonCityTaxTest, DefaultTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NonResident, NonCityTaxTest,
-                         ::testing::Values(NonCityCase{false, "1000", 4.33},
-                                           NonCityCase{true, "500", 2.16},
-                                           NonCityCase{false, "100", 0.45},
-                                           NonCityCase{false, "1154", 5.19},
-                                           NonCityCase{false, "1170", 5.27}));  // 5.265
+                         ::testing::Values(NonCityCase{"biweekly_1000", false, "1000", 4.33},
+                                           NonCityCase{"weekly_500", true, "500", 2.16},
+                                           NonCityCase{"biweekly_100", false, "100", 0.45},
+                                           NonCityCase{"biweekly_at_row_4", false, "1154", 5.19},
+                                           NonCityCase{"biweekly_half_cent", false, "1170", 5.27}),
+                         testing::CaseName());
 
 struct DefaultRowCase {
+    const char* name;
     int row;
     NonCityRow biWeekly;
     NonCityRow weekly;
 };
+
+void PrintTo(const DefaultRowCase& c, std::ostream* os) { *os << c.name; }
 
 class NonCityDefaultsTest : public ::testing::TestWithParam<DefaultRowCase> {};
 
@@ -88,14 +101,16 @@ TEST_P(NonCityDefaultsTest, AreTheDefaultButtonsTable) {
     EXPECT_EQ(t.NonCityRate, 0.0045f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, NonCityDefaultsTest,
-                         ::testing::Values(DefaultRowCase{0, {0, 0}, {0, 0}},
-                                           DefaultRowCase{1, {145, 115}, {78, 58}},
-                                           DefaultRowCase{2, {385, 77}, {192, 38}},
-                                           DefaultRowCase{3, {769, 38}, {385, 19}},
-                                           DefaultRowCase{4, {1154, 0}, {577, 0}},
-                                           DefaultRowCase{5, {999999, 0}, {999999, 0}},
-                                           DefaultRowCase{7, {999999, 0}, {999999, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NonCityDefaultsTest,
+    ::testing::Values(DefaultRowCase{"row_0", 0, {0, 0}, {0, 0}},
+                      DefaultRowCase{"row_1", 1, {145, 115}, {78, 58}},
+                      DefaultRowCase{"row_2", 2, {385, 77}, {192, 38}},
+                      DefaultRowCase{"row_3", 3, {769, 38}, {385, 19}},
+                      DefaultRowCase{"row_4", 4, {1154, 0}, {577, 0}},
+                      DefaultRowCase{"row_5_unused", 5, {999999, 0}, {999999, 0}},
+                      DefaultRowCase{"row_7_unused", 7, {999999, 0}, {999999, 0}}),
+    testing::CaseName());
 
 TEST_F(PayrollFixture, NonCityTableNeverReadComputesNothing) {
     ctx.nonCity = NonCityTable{};

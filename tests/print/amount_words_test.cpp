@@ -4,14 +4,19 @@
 
 #include <string>
 
+#include "support/case_names.h"
+
 namespace corvanta {
 namespace {
 
 struct WordsCase {
+    const char* name;
     double amount;
     const char* words;
     const char* protectedText;
 };
+
+void PrintTo(const WordsCase& c, std::ostream* os) { *os << c.name; }
 
 class AmountWords : public ::testing::TestWithParam<WordsCase> {};
 
@@ -23,28 +28,35 @@ TEST_P(AmountWords, WordsAndStars) {
 INSTANTIATE_TEST_SUITE_P(
     Table, AmountWords,
     ::testing::Values(
-        WordsCase{1234.50, " One Thousand Two Hundred Thirty Four and 50/100", "**1234.50"},
-        WordsCase{100000.00, " One Hundred Thousand and No/100", "100000.00"},
-        WordsCase{20.00, " Twenty and No/100", "****20.00"},
-        WordsCase{15.07, " Fifteen and 07/100", "****15.07"},
-        WordsCase{0.45, "Zero and 45/100", "000000.45"},
-        WordsCase{5.25, " Five and 25/100", "*****5.25"},
-        WordsCase{1000.00, " One Thousand and No/100", "**1000.00"},
-        WordsCase{0, "Zero and No/100", "000000.00"},
-        WordsCase{999999.99,
+        WordsCase{"thousands_with_cents", 1234.50,
+                  " One Thousand Two Hundred Thirty Four and 50/100", "**1234.50"},
+        WordsCase{"one_hundred_thousand", 100000.00, " One Hundred Thousand and No/100",
+                  "100000.00"},
+        WordsCase{"tens_no_cents", 20.00, " Twenty and No/100", "****20.00"},
+        WordsCase{"teens_with_cents", 15.07, " Fifteen and 07/100", "****15.07"},
+        WordsCase{"cents_only", 0.45, "Zero and 45/100", "000000.45"},
+        WordsCase{"ones_with_cents", 5.25, " Five and 25/100", "*****5.25"},
+        WordsCase{"one_thousand", 1000.00, " One Thousand and No/100", "**1000.00"},
+        WordsCase{"zero", 0, "Zero and No/100", "000000.00"},
+        WordsCase{"largest_amount", 999999.99,
                   " Nine Hundred Ninety Nine Thousand Nine Hundred Ninety Nine and 99/100",
                   "999999.99"},
-        WordsCase{1000000, kAmountTooLarge, kVoidAmount},
-        WordsCase{2500000.50, kAmountTooLarge, kVoidAmount},
-        WordsCase{-12.34, kNegativeAmount, kVoidAmount},
-        WordsCase{711.19, " Seven Hundred Eleven and 19/100", "***711.19"},
-        WordsCase{40080.9, " Forty Thousand Eighty and 90/100", "*40080.90"},
-        WordsCase{12019.01, " Twelve Thousand Nineteen and 01/100", "*12019.01"}));
+        WordsCase{"one_million_too_large", 1000000, kAmountTooLarge, kVoidAmount},
+        WordsCase{"millions_too_large", 2500000.50, kAmountTooLarge, kVoidAmount},
+        WordsCase{"negative", -12.34, kNegativeAmount, kVoidAmount},
+        WordsCase{"hundreds_and_teens", 711.19, " Seven Hundred Eleven and 19/100", "***711.19"},
+        WordsCase{"thousands_and_tens", 40080.9, " Forty Thousand Eighty and 90/100", "*40080.90"},
+        WordsCase{"thousands_and_teens", 12019.01, " Twelve Thousand Nineteen and 01/100",
+                  "*12019.01"}),
+    testing::CaseName());
 
 struct GroupCase {
+    const char* name;
     const char* group;
     const char* words;
 };
+
+void PrintTo(const GroupCase& c, std::ostream* os) { *os << c.name; }
 
 class GroupWords : public ::testing::TestWithParam<GroupCase> {};
 
@@ -54,13 +66,15 @@ TEST_P(GroupWords, AppendsWithLeadingBlanks) {
     EXPECT_EQ(words, std::string("X") + GetParam().words);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, GroupWords,
-                         ::testing::Values(GroupCase{"000", ""}, GroupCase{"005", " Five"},
-                                           GroupCase{"010", " Ten"}, GroupCase{"019", " Nineteen"},
-                                           GroupCase{"020", " Twenty"},
-                                           GroupCase{"105", " One Hundred Five"},
-                                           GroupCase{"999", " Nine Hundred Ninety Nine"},
-                                           GroupCase{"300", " Three Hundred"}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, GroupWords,
+    ::testing::Values(GroupCase{"zeros", "000", ""}, GroupCase{"ones", "005", " Five"},
+                      GroupCase{"ten", "010", " Ten"}, GroupCase{"nineteen", "019", " Nineteen"},
+                      GroupCase{"twenty", "020", " Twenty"},
+                      GroupCase{"hundred_and_ones", "105", " One Hundred Five"},
+                      GroupCase{"largest_group", "999", " Nine Hundred Ninety Nine"},
+                      GroupCase{"even_hundreds", "300", " Three Hundred"}),
+    testing::CaseName());
 
 PayrollContext withNetPay(float net) {
     PayrollContext ctx;
@@ -109,10 +123,13 @@ TEST(CheckWindow, OversizedNetPayIsNeitherWrittenOutNorFigured) {
 }
 
 struct StubCentsCase {
+    const char* name;
     float netPay;
     const char* amount;  // the check's figure
     const char* cents;   // the words' cents
 };
+
+void PrintTo(const StubCentsCase& c, std::ostream* os) { *os << c.name; }
 
 class CheckMatchesTheStub : public ::testing::TestWithParam<StubCentsCase> {};
 
@@ -128,11 +145,13 @@ TEST_P(CheckMatchesTheStub, AmountAndWordsHaveTheShownCents) {
     EXPECT_EQ(std::string(c.amount).substr(std::string(c.amount).find_first_not_of('*')), shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(NetPays, CheckMatchesTheStub,
-                         ::testing::Values(StubCentsCase{1234.565f, "**1234.57", " 57/100"},
-                                           StubCentsCase{14.745f, "****14.75", " 75/100"},
-                                           StubCentsCase{99999.99f, "*99999.99", " 99/100"},
-                                           StubCentsCase{372.46f, "***372.46", " 46/100"}));
+INSTANTIATE_TEST_SUITE_P(
+    NetPays, CheckMatchesTheStub,
+    ::testing::Values(StubCentsCase{"half_cent_thousands", 1234.565f, "**1234.57", " 57/100"},
+                      StubCentsCase{"half_cent_tens", 14.745f, "****14.75", " 75/100"},
+                      StubCentsCase{"largest_net", 99999.99f, "*99999.99", " 99/100"},
+                      StubCentsCase{"plain_cents", 372.46f, "***372.46", " 46/100"}),
+    testing::CaseName());
 
 }  // namespace
 }  // namespace corvanta

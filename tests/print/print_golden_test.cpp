@@ -13,6 +13,7 @@
 #include "session/print/ledger_report.h"
 #include "session/print/pay_stub.h"
 #include "session/ytd/ledger_file.h"
+#include "support/case_names.h"
 #include "support/payroll_fixture.h"
 #include "support/print_scenario.h"
 
@@ -164,9 +165,12 @@ TEST_F(PrintGolden, CheckAmountLineAndStubs) {
 }
 
 struct CheckOffsetCase {
+    std::string name;
     int horizontal;
     int vertical;
 };
+
+void PrintTo(const CheckOffsetCase& c, std::ostream* os) { *os << c.name; }
 
 class CheckAtEveryOffset : public PrintGolden,
                            public ::testing::WithParamInterface<CheckOffsetCase> {};
@@ -201,12 +205,13 @@ TEST_P(CheckAtEveryOffset, IsThePlainCheckMoved) {
 std::vector<CheckOffsetCase> dialogOffsets() {
     std::vector<CheckOffsetCase> out;
     for (int h = -5; h <= 5; ++h) {
-        for (int v = -5; v <= 5; ++v) out.push_back({h, v});
+        for (int v = -5; v <= 5; ++v) out.push_back({testing::checkOffsetName(h, v), h, v});
     }
     return out;
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialog, CheckAtEveryOffset, ::testing::ValuesIn(dialogOffsets()));
+INSTANTIATE_TEST_SUITE_P(Dialog, CheckAtEveryOffset, ::testing::ValuesIn(dialogOffsets()),
+                         testing::CaseName());
 
 TEST_F(PrintGolden, HolidayAndVacationLinesUseTheRatePaid) {
     ctx.profile.HourlyRate = 0;  // paid at 7.50
@@ -269,20 +274,24 @@ TEST_F(PrintGolden, BiWeeklyReportPrintsTwentySixRows) {
 }
 
 struct ReportNumberCase {
+    const char* name;
     float value;
     const char* text;
 };
+
+void PrintTo(const ReportNumberCase& c, std::ostream* os) { *os << c.name; }
 
 class ReportNumber : public ::testing::TestWithParam<ReportNumberCase> {};
 
 TEST_P(ReportNumber, HasItsBlanks) { EXPECT_EQ(reportNumber(GetParam().value), GetParam().text); }
 
 INSTANTIATE_TEST_SUITE_P(Table, ReportNumber,
-                         ::testing::Values(ReportNumberCase{0, " 0 "},
-                                           ReportNumberCase{12.5f, " 12.5 "},
-                                           ReportNumberCase{0.5f, " .5 "},
-                                           ReportNumberCase{-3.25f, "-3.25 "},
-                                           ReportNumberCase{1234567, " 1234567 "}));
+                         ::testing::Values(ReportNumberCase{"zero", 0, " 0 "},
+                                           ReportNumberCase{"one_decimal", 12.5f, " 12.5 "},
+                                           ReportNumberCase{"leading_point", 0.5f, " .5 "},
+                                           ReportNumberCase{"negative", -3.25f, "-3.25 "},
+                                           ReportNumberCase{"seven_digits", 1234567, " 1234567 "}),
+                         testing::CaseName());
 
 }  // namespace
 }  // namespace corvanta::testing

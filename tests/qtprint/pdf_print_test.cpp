@@ -16,6 +16,7 @@
 #include "session/print/check_print.h"
 #include "session/print/ledger_report.h"
 #include "session/print/pay_stub.h"
+#include "support/case_names.h"
 #include "support/cli_runner.h"
 #include "support/payroll_fixture.h"
 #include "support/pdf_text.h"
@@ -102,9 +103,12 @@ TEST_F(PdfPrint, UnwritableFileIsReportedWithItsName) {
 }
 
 struct OffsetCase {
+    std::string name;
     const char* horizontal;
     const char* vertical;
 };
+
+void PrintTo(const OffsetCase& c, std::ostream* os) { *os << c.name; }
 
 // Every offset the offset dialog offers, both ways at once as well as each alone.
 std::vector<OffsetCase> everyOffset() {
@@ -112,7 +116,9 @@ std::vector<OffsetCase> everyOffset() {
                                                         "-1", "-2", "-3", "-4", "-5"};
     std::vector<OffsetCase> cases;
     for (const char* h : kTexts) {
-        for (const char* v : kTexts) cases.push_back({h, v});
+        for (const char* v : kTexts) {
+            cases.push_back({testing::checkOffsetName(std::stoi(h), std::stoi(v)), h, v});
+        }
     }
     return cases;
 }
@@ -139,7 +145,8 @@ TEST_P(CheckOnOnePage, FaceAndBothStubsStayOnTheLetterPage) {
     EXPECT_LE(rightmost, width) << c.horizontal << " " << c.vertical;
 }
 
-INSTANTIATE_TEST_SUITE_P(Offsets, CheckOnOnePage, ::testing::ValuesIn(everyOffset()));
+INSTANTIATE_TEST_SUITE_P(Offsets, CheckOnOnePage, ::testing::ValuesIn(everyOffset()),
+                         testing::CaseName());
 
 TEST_F(PdfPrint, CheckDateAndSecondStubAreOnTheFirstPage) {
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";

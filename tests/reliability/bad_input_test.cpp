@@ -44,6 +44,8 @@ struct NumericField {
     std::function<void(PayrollContext&)> commit;
 };
 
+void PrintTo(const NumericField& c, std::ostream* os) { *os << c.name; }
+
 void calculateAndSave(PayrollContext& ctx) { Calcu_late(ctx); }
 void noLoad(PayrollContext&) {}
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 
 namespace corvanta {
@@ -10,10 +11,13 @@ namespace {
 using testing::TempFolder;
 
 struct BalanceCase {
+    const char* name;
     const char* start;
     std::vector<const char*> taken;
     const char* balance;
 };
+
+void PrintTo(const BalanceCase& c, std::ostream* os) { *os << c.name; }
 
 class LeaveBalance : public ::testing::TestWithParam<BalanceCase> {};
 
@@ -27,10 +31,14 @@ TEST_P(LeaveBalance, IsStartLessTheEntries) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LeaveBalance,
-    ::testing::Values(BalanceCase{"10", {"2", "3.5"}, "4.5"}, BalanceCase{"10", {"2", ""}, "8"},
-                      BalanceCase{"10", {"-2"}, "12"}, BalanceCase{"", {"abc", "1"}, "-1"},
-                      BalanceCase{"0", {}, "0"}, BalanceCase{"1e999", {"1"}, "too large"},
-                      BalanceCase{"10", {"-3e38", "-3e38"}, "too large"}));
+    ::testing::Values(BalanceCase{"two_entries", "10", {"2", "3.5"}, "4.5"},
+                      BalanceCase{"blank_entry", "10", {"2", ""}, "8"},
+                      BalanceCase{"negative_entry", "10", {"-2"}, "12"},
+                      BalanceCase{"blank_start_letters_entry", "", {"abc", "1"}, "-1"},
+                      BalanceCase{"nothing_taken", "0", {}, "0"},
+                      BalanceCase{"start_too_large", "1e999", {"1"}, "too large"},
+                      BalanceCase{"entries_too_large", "10", {"-3e38", "-3e38"}, "too large"}),
+    testing::CaseName());
 
 LeaveRecord sampleRecord() {
     LeaveRecord r;

@@ -3,6 +3,7 @@
 
 #include "session/state/state_setters.h"
 #include "state_method_support.h"
+#include "support/case_names.h"
 #include "tax/state/methods/arizona.h"
 #include "tax/state/methods/louisiana.h"
 #include "tax/state/methods/massachusetts.h"
@@ -18,11 +19,14 @@ using testing::shownState;
 using testing::stateContext;
 
 struct ArizonaCase {
+    const char* name;
     Pay pay;
     const char* status;
     float fedWithholding;
     double expected;
 };
+
+void PrintTo(const ArizonaCase& c, std::ostream* os) { *os << c.name; }
 
 class Arizona : public ::testing::TestWithParam<ArizonaCase> {};
 
@@ -37,12 +41,14 @@ TEST_P(Arizona, PercentOfFederalWithholding) {
     EXPECT_DOUBLE_EQ(shownState(ctx), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(StateArizona, Arizona,
-                         ::testing::Values(ArizonaCase{Pay::BiWeekly, "Single", 120, 22.80},
-                                           ArizonaCase{Pay::Weekly, "Single", 120, 22.80},
-                                           ArizonaCase{Pay::BiWeekly, "Married", 100, 27.00},
-                                           ArizonaCase{Pay::Weekly, "Married", 100, 27.00},
-                                           ArizonaCase{Pay::BiWeekly, "Single", 0, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    StateArizona, Arizona,
+    ::testing::Values(ArizonaCase{"single_biweekly", Pay::BiWeekly, "Single", 120, 22.80},
+                      ArizonaCase{"single_weekly", Pay::Weekly, "Single", 120, 22.80},
+                      ArizonaCase{"married_biweekly", Pay::BiWeekly, "Married", 100, 27.00},
+                      ArizonaCase{"married_weekly", Pay::Weekly, "Married", 100, 27.00},
+                      ArizonaCase{"no_federal_withholding", Pay::BiWeekly, "Single", 0, 0}),
+    testing::CaseName());
 
 TEST(StateArizonaSet, KeepsOnlyTheStoredLineOneRates) {
     PayrollContext ctx = stateContext(Pay::BiWeekly);
@@ -87,12 +93,15 @@ TEST(StateArizonaEndToEnd, FederallyExemptPaysNoState) {
 }
 
 struct LouisianaCase {
+    const char* name;
     Pay pay;
     float personal;    // first single allowance cell
     float dependents;  // first married allowance cell
     float gross;
     double expected;
 };
+
+void PrintTo(const LouisianaCase& c, std::ostream* os) { *os << c.name; }
 
 class Louisiana : public ::testing::TestWithParam<LouisianaCase> {};
 
@@ -108,17 +117,19 @@ TEST_P(Louisiana, TwoRatesLessCredits) {
 
 INSTANTIATE_TEST_SUITE_P(
     StateLouisiana, Louisiana,
-    ::testing::Values(LouisianaCase{Pay::BiWeekly, 1, 0, 1000, 24.89},
-                      // two personal exemptions double both thresholds
-                      LouisianaCase{Pay::BiWeekly, 2, 0, 1000, 14.25},
-                      // counts are rounded halves to even: 2.5 and 1.5 both count 2
-                      LouisianaCase{Pay::BiWeekly, 2.5f, 0, 1000, 14.25},
-                      LouisianaCase{Pay::BiWeekly, 1.5f, 0, 1000, 14.25},
-                      LouisianaCase{Pay::Weekly, 1, 2, 600, 16.44},
-                      // credits above the first threshold
-                      LouisianaCase{Pay::BiWeekly, 1, 9, 2000, 65.11},
-                      // credits above the tax: nothing, never negative
-                      LouisianaCase{Pay::BiWeekly, 1, 0, 100, 0}));
+    ::testing::Values(
+        LouisianaCase{"biweekly_one_personal", Pay::BiWeekly, 1, 0, 1000, 24.89},
+        // two personal exemptions double both thresholds
+        LouisianaCase{"biweekly_two_personal", Pay::BiWeekly, 2, 0, 1000, 14.25},
+        // counts are rounded halves to even: 2.5 and 1.5 both count 2
+        LouisianaCase{"biweekly_two_and_half_personal", Pay::BiWeekly, 2.5f, 0, 1000, 14.25},
+        LouisianaCase{"biweekly_one_and_half_personal", Pay::BiWeekly, 1.5f, 0, 1000, 14.25},
+        LouisianaCase{"weekly_two_dependents", Pay::Weekly, 1, 2, 600, 16.44},
+        // credits above the first threshold
+        LouisianaCase{"biweekly_credits_above_threshold", Pay::BiWeekly, 1, 9, 2000, 65.11},
+        // credits above the tax: nothing, never negative
+        LouisianaCase{"biweekly_credits_above_tax", Pay::BiWeekly, 1, 0, 100, 0}),
+    testing::CaseName());
 
 TEST(StateLouisiana, NeverNegativeBeforeTheClamp) {
     PayrollContext ctx = stateContext(Pay::BiWeekly);
@@ -129,11 +140,14 @@ TEST(StateLouisiana, NeverNegativeBeforeTheClamp) {
 }
 
 struct LouisianaSetCase {
+    const char* name;
     float personal;
     float dependents;
     const char* personalCell;
     const char* dependentCell;
 };
+
+void PrintTo(const LouisianaSetCase& c, std::ostream* os) { *os << c.name; }
 
 class LouisianaSetCounts : public ::testing::TestWithParam<LouisianaSetCase> {};
 
@@ -148,9 +162,10 @@ TEST_P(LouisianaSetCounts, ResetsCountsOutOfRange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(StateLouisianaSet, LouisianaSetCounts,
-                         ::testing::Values(LouisianaSetCase{2, 6, "2", "6"},
-                                           LouisianaSetCase{3, 7, "0", "0"},
-                                           LouisianaSetCase{1, 0, "1", "0"}));
+                         ::testing::Values(LouisianaSetCase{"counts_in_range", 2, 6, "2", "6"},
+                                           LouisianaSetCase{"counts_out_of_range", 3, 7, "0", "0"},
+                                           LouisianaSetCase{"no_dependents", 1, 0, "1", "0"}),
+                         testing::CaseName());
 
 TEST(StateLouisianaSet, LocksAllButTheTwoCounts) {
     PayrollContext ctx = stateContext(Pay::Weekly);
@@ -180,6 +195,7 @@ TEST(StateLouisianaEndToEnd, OnePersonalExemption) {
 }
 
 struct MassCase {
+    const char* name;
     Pay pay;
     const char* status;
     int exemptions;
@@ -187,6 +203,8 @@ struct MassCase {
     float ytdSocSec, ytdMedicare;
     double expected;
 };
+
+void PrintTo(const MassCase& c, std::ostream* os) { *os << c.name; }
 
 class Mass : public ::testing::TestWithParam<MassCase> {};
 
@@ -206,15 +224,18 @@ TEST_P(Mass, FlatRateAfterFicaAndExemption) {
 
 INSTANTIATE_TEST_SUITE_P(
     StateMassachusetts, Mass,
-    ::testing::Values(MassCase{Pay::BiWeekly, "Single", 1, 1000, 62, 14.5f, 0, 0, 39.99},
-                      MassCase{Pay::BiWeekly, "Married", 1, 1000, 62, 14.5f, 0, 0, 39.99},
-                      // weekly halves the exemption, not the rate
-                      MassCase{Pay::Weekly, "Single", 1, 500, 31, 7.25f, 0, 0, 19.99},
-                      // FICA of exactly 2000 still deducts this period's FICA
-                      MassCase{Pay::BiWeekly, "Single", 1, 1000, 62, 14.5f, 1900, 100, 39.99},
-                      // above 2000 the wage is gross pay
-                      MassCase{Pay::BiWeekly, "Single", 1, 1000, 62, 14.5f, 1900, 100.5f, 44.04},
-                      MassCase{Pay::BiWeekly, "Single", 9, 1000, 62, 14.5f, 0, 0, 23.88}));
+    ::testing::Values(
+        MassCase{"single_biweekly", Pay::BiWeekly, "Single", 1, 1000, 62, 14.5f, 0, 0, 39.99},
+        MassCase{"married_biweekly", Pay::BiWeekly, "Married", 1, 1000, 62, 14.5f, 0, 0, 39.99},
+        // weekly halves the exemption, not the rate
+        MassCase{"single_weekly", Pay::Weekly, "Single", 1, 500, 31, 7.25f, 0, 0, 19.99},
+        // FICA of exactly 2000 still deducts this period's FICA
+        MassCase{"fica_at_2000", Pay::BiWeekly, "Single", 1, 1000, 62, 14.5f, 1900, 100, 39.99},
+        // above 2000 the wage is gross pay
+        MassCase{"fica_above_2000", Pay::BiWeekly, "Single", 1, 1000, 62, 14.5f, 1900, 100.5f,
+                 44.04},
+        MassCase{"nine_exemptions", Pay::BiWeekly, "Single", 9, 1000, 62, 14.5f, 0, 0, 23.88}),
+    testing::CaseName());
 
 TEST(StateMassSet, RateAndExemptionAmounts) {
     PayrollContext ctx = stateContext(Pay::Weekly);

@@ -4,6 +4,7 @@
 #include "period_cases.h"
 #include "session/state/state_setters.h"
 #include "state_method_support.h"
+#include "support/case_names.h"
 #include "support/filing_status_of.h"
 #include "tax/state/methods/alabama.h"
 #include "tax/state/methods/iowa.h"
@@ -23,6 +24,7 @@ using testing::shownState;
 using testing::stateContext;
 
 struct IowaCase {
+    const char* name;
     Pay pay;
     int exemptions;
     float taxableGross;
@@ -30,6 +32,8 @@ struct IowaCase {
     double cents;    // before "Round State"
     double dollars;  // as shown
 };
+
+void PrintTo(const IowaCase& c, std::ostream* os) { *os << c.name; }
 
 class Iowa : public ::testing::TestWithParam<IowaCase> {};
 
@@ -46,18 +50,23 @@ TEST_P(Iowa, ScheduleLessCredit) {
     EXPECT_DOUBLE_EQ(shownState(ctx), c.cents);
 }
 
-INSTANTIATE_TEST_SUITE_P(StateIowa, Iowa,
-                         ::testing::Values(IowaCase{Pay::BiWeekly, 0, 1000, 120, 36.89, 37},
-                                           IowaCase{Pay::BiWeekly, 2, 1000, 100, 29.12, 29},
-                                           IowaCase{Pay::Weekly, 1, 500, 60, 17.68, 18},
-                                           // a wage below the deduction: nothing
-                                           IowaCase{Pay::BiWeekly, 0, 50, 0, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    StateIowa, Iowa,
+    ::testing::Values(IowaCase{"single_biweekly_none", Pay::BiWeekly, 0, 1000, 120, 36.89, 37},
+                      IowaCase{"biweekly_two_exemptions", Pay::BiWeekly, 2, 1000, 100, 29.12, 29},
+                      IowaCase{"weekly_one_exemption", Pay::Weekly, 1, 500, 60, 17.68, 18},
+                      // a wage below the deduction: nothing
+                      IowaCase{"wage_below_deduction", Pay::BiWeekly, 0, 50, 0, 0, 0}),
+    testing::CaseName());
 
 struct ScheduleCase {
+    const char* name;
     Pay pay;
     float wage;
     double tax;
 };
+
+void PrintTo(const ScheduleCase& c, std::ostream* os) { *os << c.name; }
 
 class IowaSchedule : public ::testing::TestWithParam<ScheduleCase> {};
 
@@ -71,15 +80,21 @@ TEST_P(IowaSchedule, BoundsBelongToTheLowerBracket) {
 
 INSTANTIATE_TEST_SUITE_P(
     StateIowa, IowaSchedule,
-    ::testing::Values(
-        ScheduleCase{Pay::BiWeekly, 50, 0.18}, ScheduleCase{Pay::BiWeekly, 100, 0.54},
-        ScheduleCase{Pay::BiWeekly, 200, 2.97}, ScheduleCase{Pay::BiWeekly, 450, 14.22},
-        ScheduleCase{Pay::BiWeekly, 750, 32.58}, ScheduleCase{Pay::BiWeekly, 1000, 48.78},
-        ScheduleCase{Pay::BiWeekly, 1500, 82.78}, ScheduleCase{Pay::BiWeekly, 2250, 142.18},
-        // the top bracket continues from its lower bound
-        ScheduleCase{Pay::BiWeekly, 3000, 209.53}, ScheduleCase{Pay::Weekly, 25, 0.09},
-        ScheduleCase{Pay::Weekly, 225, 7.11}, ScheduleCase{Pay::Weekly, 1125, 71.09},
-        ScheduleCase{Pay::Weekly, 1500, 104.765}));
+    ::testing::Values(ScheduleCase{"biweekly_50", Pay::BiWeekly, 50, 0.18},
+                      ScheduleCase{"biweekly_100", Pay::BiWeekly, 100, 0.54},
+                      ScheduleCase{"biweekly_200", Pay::BiWeekly, 200, 2.97},
+                      ScheduleCase{"biweekly_450", Pay::BiWeekly, 450, 14.22},
+                      ScheduleCase{"biweekly_750", Pay::BiWeekly, 750, 32.58},
+                      ScheduleCase{"biweekly_1000", Pay::BiWeekly, 1000, 48.78},
+                      ScheduleCase{"biweekly_1500", Pay::BiWeekly, 1500, 82.78},
+                      ScheduleCase{"biweekly_2250", Pay::BiWeekly, 2250, 142.18},
+                      // the top bracket continues from its lower bound
+                      ScheduleCase{"biweekly_top_bracket", Pay::BiWeekly, 3000, 209.53},
+                      ScheduleCase{"weekly_25", Pay::Weekly, 25, 0.09},
+                      ScheduleCase{"weekly_225", Pay::Weekly, 225, 7.11},
+                      ScheduleCase{"weekly_1125", Pay::Weekly, 1125, 71.09},
+                      ScheduleCase{"weekly_1500", Pay::Weekly, 1500, 104.765}),
+    testing::CaseName());
 
 TEST(StateIowaSet, DeductionsAndCreditsByFrequency) {
     PayrollContext bi = stateContext(Pay::BiWeekly);
@@ -116,6 +131,7 @@ TEST(StateIowaEndToEnd, WeeklyOneExemption) {
 }
 
 struct MissouriCase {
+    const char* name;
     Pay pay;
     const char* status;
     int spouseWorks;
@@ -125,6 +141,8 @@ struct MissouriCase {
     double cents;
     double dollars;
 };
+
+void PrintTo(const MissouriCase& c, std::ostream* os) { *os << c.name; }
 
 class Missouri : public ::testing::TestWithParam<MissouriCase> {};
 
@@ -145,19 +163,26 @@ TEST_P(Missouri, ScheduleAfterDeductions) {
 
 INSTANTIATE_TEST_SUITE_P(
     StateMissouri, Missouri,
-    ::testing::Values(MissouriCase{Pay::BiWeekly, "Single", 0, 0, 1000, 150, 29.76, 30},
-                      // above the cap only the cap is deducted: 192.3077 single
-                      MissouriCase{Pay::BiWeekly, "Single", 0, 0, 2000, 400, 87.22, 87},
-                      // and 384.6154 for a married employee whose spouse does not work
-                      MissouriCase{Pay::BiWeekly, "Married", 0, 0, 2000, 400, 63.11, 63},
-                      MissouriCase{Pay::BiWeekly, "Married", 1, 0, 1000, 150, 29.76, 30},
-                      MissouriCase{Pay::BiWeekly, "Married", 1, 2, 1000, 150, 24.22, 24},
-                      MissouriCase{Pay::BiWeekly, "Married", 0, 0, 1000, 150, 17.18, 17},
-                      MissouriCase{Pay::Weekly, "Single", 0, 1, 500, 60, 14.23, 14},
-                      // the weekly cap of every filer but a one-earner couple is 96.15385
-                      MissouriCase{Pay::Weekly, "Single", 1, 1, 500, 100, 12.06, 12},
-                      MissouriCase{Pay::Weekly, "Single", 0, 1, 500, 100, 12.06, 12},
-                      MissouriCase{Pay::Weekly, "Married", 1, 1, 500, 100, 12.06, 12}));
+    ::testing::Values(
+        MissouriCase{"single_biweekly", Pay::BiWeekly, "Single", 0, 0, 1000, 150, 29.76, 30},
+        // above the cap only the cap is deducted: 192.3077 single
+        MissouriCase{"single_above_cap", Pay::BiWeekly, "Single", 0, 0, 2000, 400, 87.22, 87},
+        // and 384.6154 for a married employee whose spouse does not work
+        MissouriCase{"married_one_earner_above_cap", Pay::BiWeekly, "Married", 0, 0, 2000, 400,
+                     63.11, 63},
+        MissouriCase{"married_spouse_works", Pay::BiWeekly, "Married", 1, 0, 1000, 150, 29.76, 30},
+        MissouriCase{"married_spouse_works_two_exemptions", Pay::BiWeekly, "Married", 1, 2, 1000,
+                     150, 24.22, 24},
+        MissouriCase{"married_one_earner", Pay::BiWeekly, "Married", 0, 0, 1000, 150, 17.18, 17},
+        MissouriCase{"single_weekly_one_exemption", Pay::Weekly, "Single", 0, 1, 500, 60, 14.23,
+                     14},
+        // the weekly cap of every filer but a one-earner couple is 96.15385
+        MissouriCase{"weekly_single_spouse_box_above_cap", Pay::Weekly, "Single", 1, 1, 500, 100,
+                     12.06, 12},
+        MissouriCase{"weekly_single_above_cap", Pay::Weekly, "Single", 0, 1, 500, 100, 12.06, 12},
+        MissouriCase{"weekly_married_spouse_works_above_cap", Pay::Weekly, "Married", 1, 1, 500,
+                     100, 12.06, 12}),
+    testing::CaseName());
 
 class MissouriSchedule : public ::testing::TestWithParam<ScheduleCase> {};
 
@@ -168,13 +193,15 @@ TEST_P(MissouriSchedule, BracketBounds) {
     EXPECT_NEAR(runMethod(ctx, StateMethodId::Missouri), c.tax, 1e-4);
 }
 
-INSTANTIATE_TEST_SUITE_P(StateMissouri, MissouriSchedule,
-                         ::testing::Values(ScheduleCase{Pay::BiWeekly, 38.5f, 0.5775},
-                                           ScheduleCase{Pay::BiWeekly, 192.5f, 4.8125},
-                                           ScheduleCase{Pay::BiWeekly, 346.5f, 12.1275},
-                                           ScheduleCase{Pay::Weekly, 20, 0.3},
-                                           ScheduleCase{Pay::Weekly, 90, 2.15},
-                                           ScheduleCase{Pay::Weekly, 180, 6.3}));
+INSTANTIATE_TEST_SUITE_P(
+    StateMissouri, MissouriSchedule,
+    ::testing::Values(ScheduleCase{"biweekly_38_50", Pay::BiWeekly, 38.5f, 0.5775},
+                      ScheduleCase{"biweekly_192_50", Pay::BiWeekly, 192.5f, 4.8125},
+                      ScheduleCase{"biweekly_346_50", Pay::BiWeekly, 346.5f, 12.1275},
+                      ScheduleCase{"weekly_20", Pay::Weekly, 20, 0.3},
+                      ScheduleCase{"weekly_90", Pay::Weekly, 90, 2.15},
+                      ScheduleCase{"weekly_180", Pay::Weekly, 180, 6.3}),
+    testing::CaseName());
 
 TEST(StateMissouriSet, StandardDeductionAndAllowances) {
     PayrollContext married = stateContext(Pay::BiWeekly, "Married");
@@ -207,6 +234,7 @@ TEST(StateMissouriEndToEnd, RoundedEvenWithoutRoundStateSaved) {
 }
 
 struct AlabamaCase {
+    const char* name;
     Pay pay;
     const char* fedStatus;
     const char* stateStatus;
@@ -215,6 +243,8 @@ struct AlabamaCase {
     float fedWithholding;
     double expected;
 };
+
+void PrintTo(const AlabamaCase& c, std::ostream* os) { *os << c.name; }
 
 class Alabama : public ::testing::TestWithParam<AlabamaCase> {};
 
@@ -232,24 +262,30 @@ INSTANTIATE_TEST_SUITE_P(
     StateAlabama, Alabama,
     ::testing::Values(
         // single/single bi-weekly: standard deduction 96.15, 95.19, 93.27, 76.92 by band
-        AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 769.23f, 0, 29.23},
-        AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 780, 0, 29.82},
-        AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 810, 0, 31.41},
-        AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 1140, 0, 48.73},
-        AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 1140, 100, 43.73},
-        AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 2000, 0, 91.73},
+        AlabamaCase{"band_769", Pay::BiWeekly, "Single", "Single", 0, 769.23f, 0, 29.23},
+        AlabamaCase{"band_780", Pay::BiWeekly, "Single", "Single", 0, 780, 0, 29.82},
+        AlabamaCase{"band_810", Pay::BiWeekly, "Single", "Single", 0, 810, 0, 31.41},
+        AlabamaCase{"band_1140", Pay::BiWeekly, "Single", "Single", 0, 1140, 0, 48.73},
+        AlabamaCase{"band_1140_with_federal", Pay::BiWeekly, "Single", "Single", 0, 1140, 100,
+                    43.73},
+        AlabamaCase{"pay_2000", Pay::BiWeekly, "Single", "Single", 0, 2000, 0, 91.73},
         // 2% bracket
-        AlabamaCase{Pay::BiWeekly, "Single", "Single", 0, 160, 0, 0.12},
+        AlabamaCase{"two_percent_bracket", Pay::BiWeekly, "Single", "Single", 0, 160, 0, 0.12},
         // federal single, state married: the married scale (step 12, 207.69)
-        AlabamaCase{Pay::BiWeekly, "Single", "Married", 2, 1000, 100, 23.85},
+        AlabamaCase{"federal_single_state_married", Pay::BiWeekly, "Single", "Married", 2, 1000,
+                    100, 23.85},
         // married/married: 4% runs up to a3 = 230.77
-        AlabamaCase{Pay::BiWeekly, "Married", "Married", 1, 700, 50, 7.54},
-        AlabamaCase{Pay::BiWeekly, "Married", "Single", 0, 400, 20, 7.70},
+        AlabamaCase{"married_four_percent_bracket", Pay::BiWeekly, "Married", "Married", 1, 700, 50,
+                    7.54},
+        AlabamaCase{"federal_married_state_single", Pay::BiWeekly, "Married", "Single", 0, 400, 20,
+                    7.70},
         // weekly: 500 is the upper bound of step 12 (42.31), just above is step 13 (41.83)
-        AlabamaCase{Pay::Weekly, "Single", "Single", 0, 500, 60, 17.67},
-        AlabamaCase{Pay::Weekly, "Single", "Single", 0, 500.01f, 60, 17.70},
+        AlabamaCase{"weekly_step_12_bound", Pay::Weekly, "Single", "Single", 0, 500, 60, 17.67},
+        AlabamaCase{"weekly_step_13", Pay::Weekly, "Single", "Single", 0, 500.01f, 60, 17.70},
         // above 100000 a year a dependent is worth 11.54 bi-weekly
-        AlabamaCase{Pay::BiWeekly, "Single", "Single", 3, 4000, 0, 190.00}));
+        AlabamaCase{"dependents_above_100000_a_year", Pay::BiWeekly, "Single", "Single", 3, 4000, 0,
+                    190.00}),
+    testing::CaseName());
 
 TEST(StateAlabama, NoStepWhereTheFivePercentBracketStarts) {
     // single/single bi-weekly: T = G - 96.15 - 57.69, so G = 269.22 puts T on a3 = 115.38

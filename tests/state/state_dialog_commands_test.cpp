@@ -21,6 +21,8 @@ struct SelectionCase {
     int round;
 };
 
+void PrintTo(const SelectionCase& c, std::ostream* os) { *os << testing::methodName(c.id); }
+
 class StateSelection : public ::testing::TestWithParam<SelectionCase> {};
 
 TEST_P(StateSelection, SpouseAndRoundFollowTheState) {
@@ -49,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(StateDialog, StateSelection,
                                            SelectionCase{Id::Iowa, 0, 0, false, 1},
                                            SelectionCase{Id::Missouri, 0, 1, true, 1},
                                            SelectionCase{Id::Utah, 1, 0, true, 0},
-                                           SelectionCase{Id::NC, 0, 0, false, 1}));
+                                           SelectionCase{Id::NC, 0, 0, false, 1}),
+                         [](const auto& info) { return testing::methodName(info.param.id); });
 
 TEST(StateDialog, SelectingClearsOtherMethodsAndNoStateTax) {
     PayrollContext ctx = stateContext(Pay::Weekly);
@@ -259,7 +262,8 @@ TEST_P(StateExemptionGuard, OutOfRangeCountsActAsTheNearestRow) {
 INSTANTIATE_TEST_SUITE_P(StateDialog, StateExemptionGuard,
                          ::testing::Values(Id::Arizona, Id::Louisiana, Id::Iowa, Id::Missouri,
                                            Id::Mass, Id::Oregon, Id::Utah, Id::Alabama,
-                                           Id::Kentucky, Id::Wisconsin, Id::NC));
+                                           Id::Kentucky, Id::Wisconsin, Id::NC),
+                         [](const auto& info) { return testing::methodName(info.param); });
 
 }  // namespace
 }  // namespace corvanta

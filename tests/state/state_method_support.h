@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <ostream>
 #include <string>
 
 #include "base/core/money.h"
@@ -16,6 +18,14 @@
 #include "support/temp_folder.h"
 
 namespace corvanta::testing {
+
+// A built-in method by the name of its box, for test names and messages.
+inline const char* methodName(StateMethodId id) {
+    static constexpr std::array<const char*, kStateMethodCount> kNames{
+        "Arizona", "Louisiana", "Iowa",     "Missouri",  "Mass", "Oregon",
+        "Utah",    "Alabama",   "Kentucky", "Wisconsin", "NC"};
+    return kNames[static_cast<std::size_t>(id)];
+}
 
 enum class Pay { Weekly, BiWeekly };
 
@@ -106,3 +116,9 @@ class EmployeeOnDisk {
 };
 
 }  // namespace corvanta::testing
+
+namespace corvanta {
+
+inline void PrintTo(StateMethodId id, std::ostream* os) { *os << testing::methodName(id); }
+
+}  // namespace corvanta

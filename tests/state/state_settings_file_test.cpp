@@ -2,6 +2,7 @@
 
 #include "session/state/state_file.h"
 #include "session/state/state_withholding.h"
+#include "support/case_names.h"
 #include "support/filing_status_of.h"
 #include "support/payroll_fixture.h"
 
@@ -104,11 +105,14 @@ TEST_F(PayrollFixture, ACellThatIsNotANumberIsRefusedWithTheRecordUnchanged) {
 }
 
 struct TableCase {
+    const char* name;
     bool weekly;
     const char* status;
     float taxableGross;
     double withholding;
 };
+
+void PrintTo(const TableCase& c, std::ostream* os) { *os << c.name; }
 
 class StateTableTest : public PayrollFixture, public ::testing::WithParamInterface<TableCase> {};
 
@@ -123,13 +127,18 @@ TEST_P(StateTableTest, NewYorkValues) {
 
 INSTANTIATE_TEST_SUITE_P(
     Generic, StateTableTest,
-    ::testing::Values(TableCase{false, "Single", 1000, 35.21},         // 731.7 in line 4
-                      TableCase{true, "Single", 500, 17.61},           // 365.85 in halved line 4
-                      TableCase{false, "Single", 768.3f, 21.54},       // exactly line 4's minimum
-                      TableCase{false, "Single", 200, 0},              // below line 1: clamped to 0
-                      TableCase{false, "Married", 1000, 34.08},        // 712.5 in line 4
-                      TableCase{true, "Married", 500, 17.04},          // halved married lines
-                      TableCase{false, "Single", 10268.3f, 718.83}));  // line 8, unbounded
+    ::testing::Values(
+        TableCase{"single_biweekly_line_4", false, "Single", 1000, 35.21},  // 731.7 in line 4
+        TableCase{"single_weekly_halved_line_4", true, "Single", 500,
+                  17.61},  // 365.85 in halved line 4
+        TableCase{"single_on_line_4_minimum", false, "Single", 768.3f,
+                  21.54},                                           // exactly line 4's minimum
+        TableCase{"single_below_line_1", false, "Single", 200, 0},  // below line 1: clamped to 0
+        TableCase{"married_biweekly_line_4", false, "Married", 1000, 34.08},  // 712.5 in line 4
+        TableCase{"married_weekly_halved_line", true, "Married", 500,
+                  17.04},  // halved married lines
+        TableCase{"single_line_8_unbounded", false, "Single", 10268.3f, 718.83}),
+    testing::CaseName());  // line 8, unbounded
 
 TEST_F(PayrollFixture, UnorderedMinimumsLetTheLastApplyingLineWin) {
     setBiWeekly();

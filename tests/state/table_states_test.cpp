@@ -5,6 +5,7 @@
 #include "period_cases.h"
 #include "session/state/state_setters.h"
 #include "state_method_support.h"
+#include "support/case_names.h"
 #include "tax/state/methods/kentucky.h"
 #include "tax/state/methods/oregon.h"
 #include "tax/state/methods/utah.h"
@@ -25,6 +26,7 @@ using testing::stateContext;
 
 // Wage inputs of one table-state case; unused ones stay 0.
 struct TableCase {
+    const char* name;
     Pay pay;
     const char* status;
     int exemptions;
@@ -35,6 +37,8 @@ struct TableCase {
     float calAllowance;
     double expected;
 };
+
+void PrintTo(const TableCase& c, std::ostream* os) { *os << c.name; }
 
 // Dated 1/5/2008, like the engine's periods, so Utah keeps its table.
 double runTableCase(StateMethodId id, const TableCase& c) {
@@ -57,16 +61,18 @@ TEST_P(Utah, WholeWageTimesLineRate) {
 }
 INSTANTIATE_TEST_SUITE_P(
     StateUtah, Utah,
-    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 2, 600, 0, 0, 0, 0, 14.00},
-                      // the top line allows no credit
-                      TableCase{Pay::BiWeekly, "Single", 2, 1600, 0, 0, 0, 0, 80.00},
-                      // a wage equal to a minimum takes that line
-                      TableCase{Pay::BiWeekly, "Single", 2, 565, 0, 0, 0, 0, 12.60},
-                      TableCase{Pay::BiWeekly, "Married", 0, 1000, 0, 0, 0, 0, 30.00},
-                      TableCase{Pay::BiWeekly, "Single", 2, 600, 0, 0, 100, 0, 5.00},
-                      // weekly halves the minimums; the weekly credit is 2 per exemption
-                      TableCase{Pay::Weekly, "Single", 2, 300, 0, 0, 0, 0, 8.00},
-                      TableCase{Pay::Weekly, "Single", 2, 800, 0, 0, 0, 0, 40.00}));
+    ::testing::Values(
+        TableCase{"single_two_exemptions_600", Pay::BiWeekly, "Single", 2, 600, 0, 0, 0, 0, 14.00},
+        // the top line allows no credit
+        TableCase{"top_line_no_credit", Pay::BiWeekly, "Single", 2, 1600, 0, 0, 0, 0, 80.00},
+        // a wage equal to a minimum takes that line
+        TableCase{"wage_on_a_minimum", Pay::BiWeekly, "Single", 2, 565, 0, 0, 0, 0, 12.60},
+        TableCase{"married_biweekly_1000", Pay::BiWeekly, "Married", 0, 1000, 0, 0, 0, 0, 30.00},
+        TableCase{"cafeteria_reduction", Pay::BiWeekly, "Single", 2, 600, 0, 0, 100, 0, 5.00},
+        // weekly halves the minimums; the weekly credit is 2 per exemption
+        TableCase{"weekly_single_300", Pay::Weekly, "Single", 2, 300, 0, 0, 0, 0, 8.00},
+        TableCase{"weekly_single_800", Pay::Weekly, "Single", 2, 800, 0, 0, 0, 0, 40.00}),
+    testing::CaseName());
 
 class UtahPeriod : public ::testing::TestWithParam<PeriodCase> {};
 TEST_P(UtahPeriod, RuleOfThePayDate) {
@@ -76,9 +82,12 @@ INSTANTIATE_TEST_SUITE_P(StateUtah, UtahPeriod, ::testing::ValuesIn(testing::uta
                          periodCaseName);
 
 struct PayDateCase {
+    const char* name;
     const char* text;
     bool flatRate;
 };
+
+void PrintTo(const PayDateCase& c, std::ostream* os) { *os << c.name; }
 
 class UtahPayDate : public ::testing::TestWithParam<PayDateCase> {};
 TEST_P(UtahPayDate, FormulaFromFebruaryFirst) {
@@ -87,15 +96,20 @@ TEST_P(UtahPayDate, FormulaFromFebruaryFirst) {
 }
 INSTANTIATE_TEST_SUITE_P(
     StateUtah, UtahPayDate,
-    ::testing::Values(PayDateCase{"1/31/2008", false}, PayDateCase{"2/1/2008", true},
-                      PayDateCase{"12/31/2007", false}, PayDateCase{"02/01/2008", true},
-                      PayDateCase{"1/5/2009", true},
+    ::testing::Values(PayDateCase{"jan_31_2008", "1/31/2008", false},
+                      PayDateCase{"feb_1_2008", "2/1/2008", true},
+                      PayDateCase{"dec_31_2007", "12/31/2007", false},
+                      PayDateCase{"feb_1_2008_zero_padded", "02/01/2008", true},
+                      PayDateCase{"jan_5_2009", "1/5/2009", true},
                       // a saved period brings its date back padded
-                      PayDateCase{"1/5/2008  ", false},
+                      PayDateCase{"saved_period_padding", "1/5/2008  ", false},
                       // not a date: the formula
-                      PayDateCase{"", true}, PayDateCase{"1/5/08", true},
-                      PayDateCase{"2/30/2007", true}, PayDateCase{"13/1/2007", true},
-                      PayDateCase{"1/5/2007x", true}, PayDateCase{"1-5-2007", true}));
+                      PayDateCase{"blank", "", true}, PayDateCase{"two_digit_year", "1/5/08", true},
+                      PayDateCase{"feb_30_not_a_date", "2/30/2007", true},
+                      PayDateCase{"month_13_not_a_date", "13/1/2007", true},
+                      PayDateCase{"trailing_letter", "1/5/2007x", true},
+                      PayDateCase{"dashes_not_a_date", "1-5-2007", true}),
+    testing::CaseName());
 
 TEST(StateUtahSet, CaptionTellsTheRuleOfThePayDate) {
     PayrollContext ctx = stateContext(Pay::BiWeekly);
@@ -151,19 +165,22 @@ TEST_P(Oregon, GrossLessFederalAndStandardDeduction) {
 }
 INSTANTIATE_TEST_SUITE_P(
     StateOregon, Oregon,
-    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 0, 0, 1000, 120, 0, 0, 65.13},
-                      // above the cap only the cap is deducted
-                      TableCase{Pay::BiWeekly, "Single", 0, 0, 1000, 300, 0, 0, 56.55},
-                      // three exemptions: married table and credits
-                      TableCase{Pay::BiWeekly, "Single", 3, 0, 1000, 120, 0, 0, 37.88},
-                      TableCase{Pay::BiWeekly, "Single", 2, 0, 1000, 120, 0, 0, 52.13},
-                      TableCase{Pay::BiWeekly, "Single", 0, 0, 300, 10, 0, 0, 12.69},
-                      // line 1 is taxed at its rate, less the credit
-                      TableCase{Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 3.99},
-                      TableCase{Pay::BiWeekly, "Single", 1, 0, 150, 0, 0, 0, 0},
-                      TableCase{Pay::BiWeekly, "Married", 0, 0, 300, 0, 0, 0, 7.98},
-                      TableCase{Pay::Weekly, "Single", 0, 0, 500, 60, 0, 0, 33.02},
-                      TableCase{Pay::Weekly, "Married", 0, 0, 1000, 100, 0, 0, 66.93}));
+    ::testing::Values(
+        TableCase{"single_biweekly_1000", Pay::BiWeekly, "Single", 0, 0, 1000, 120, 0, 0, 65.13},
+        // above the cap only the cap is deducted
+        TableCase{"federal_above_cap", Pay::BiWeekly, "Single", 0, 0, 1000, 300, 0, 0, 56.55},
+        // three exemptions: married table and credits
+        TableCase{"three_exemptions_married_table", Pay::BiWeekly, "Single", 3, 0, 1000, 120, 0, 0,
+                  37.88},
+        TableCase{"two_exemptions", Pay::BiWeekly, "Single", 2, 0, 1000, 120, 0, 0, 52.13},
+        TableCase{"single_biweekly_300", Pay::BiWeekly, "Single", 0, 0, 300, 10, 0, 0, 12.69},
+        // line 1 is taxed at its rate, less the credit
+        TableCase{"first_line_rate", Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 3.99},
+        TableCase{"first_line_credit_covers_tax", Pay::BiWeekly, "Single", 1, 0, 150, 0, 0, 0, 0},
+        TableCase{"married_biweekly_300", Pay::BiWeekly, "Married", 0, 0, 300, 0, 0, 0, 7.98},
+        TableCase{"single_weekly_500", Pay::Weekly, "Single", 0, 0, 500, 60, 0, 0, 33.02},
+        TableCase{"married_weekly_1000", Pay::Weekly, "Married", 0, 0, 1000, 100, 0, 0, 66.93}),
+    testing::CaseName());
 
 class OregonPeriod : public ::testing::TestWithParam<PeriodCase> {};
 TEST_P(OregonPeriod, FirstBracketTaxed) {
@@ -208,12 +225,14 @@ TEST_P(Kentucky, CumulativeBrackets) {
 }
 INSTANTIATE_TEST_SUITE_P(
     StateKentucky, Kentucky,
-    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 1, 0, 500, 0, 0, 0, 16.47},
-                      TableCase{Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 1.38},
-                      TableCase{Pay::BiWeekly, "Married", 0, 0, 220, 0, 0, 0, 3.02},
-                      TableCase{Pay::BiWeekly, "Single", 0, 0, 250, 0, 0, 0, 4.08},
-                      TableCase{Pay::BiWeekly, "Single", 0, 0, 3500, 0, 0, 0, 192.31},
-                      TableCase{Pay::Weekly, "Single", 2, 0, 300, 0, 0, 0, 10.75}));
+    ::testing::Values(
+        TableCase{"single_one_exemption_500", Pay::BiWeekly, "Single", 1, 0, 500, 0, 0, 0, 16.47},
+        TableCase{"single_150", Pay::BiWeekly, "Single", 0, 0, 150, 0, 0, 0, 1.38},
+        TableCase{"married_220", Pay::BiWeekly, "Married", 0, 0, 220, 0, 0, 0, 3.02},
+        TableCase{"single_250", Pay::BiWeekly, "Single", 0, 0, 250, 0, 0, 0, 4.08},
+        TableCase{"single_top_bracket", Pay::BiWeekly, "Single", 0, 0, 3500, 0, 0, 0, 192.31},
+        TableCase{"weekly_two_exemptions_300", Pay::Weekly, "Single", 2, 0, 300, 0, 0, 0, 10.75}),
+    testing::CaseName());
 
 TEST(StateKentuckySet, WeeklyFigures) {
     PayrollContext ctx = stateContext(Pay::Weekly);
@@ -240,13 +259,17 @@ TEST_P(Wisconsin, TableLessCredit) {
 }
 INSTANTIATE_TEST_SUITE_P(
     StateWisconsin, Wisconsin,
-    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 0, 1000, 0, 0, 0, 0, 52.79},
-                      TableCase{Pay::BiWeekly, "Single", 2, 1000, 0, 0, 0, 0, 51.09},
-                      TableCase{Pay::BiWeekly, "Married", 0, 610, 0, 0, 0, 0, 20.20},
+    ::testing::Values(TableCase{"single_1000", Pay::BiWeekly, "Single", 0, 1000, 0, 0, 0, 0, 52.79},
+                      TableCase{"single_two_exemptions_1000", Pay::BiWeekly, "Single", 2, 1000, 0,
+                                0, 0, 0, 51.09},
+                      TableCase{"married_610", Pay::BiWeekly, "Married", 0, 610, 0, 0, 0, 0, 20.20},
                       // weekly halves minimums, amounts and the credit
-                      TableCase{Pay::Weekly, "Single", 2, 500, 0, 0, 0, 0, 25.54},
+                      TableCase{"weekly_two_exemptions_500", Pay::Weekly, "Single", 2, 500, 0, 0, 0,
+                                0, 25.54},
                       // but not the California allowance
-                      TableCase{Pay::Weekly, "Single", 2, 550, 0, 0, 0, 50, 25.54}));
+                      TableCase{"weekly_california_allowance_not_halved", Pay::Weekly, "Single", 2,
+                                550, 0, 0, 0, 50, 25.54}),
+    testing::CaseName());
 
 TEST(StateWisconsinEndToEnd, SingleBiWeekly) {
     EmployeeOnDisk emp;
@@ -271,18 +294,25 @@ TEST_P(NorthCarolina, RateLessLineAmount) {
 }
 INSTANTIATE_TEST_SUITE_P(
     StateNorthCarolina, NorthCarolina,
-    ::testing::Values(TableCase{Pay::BiWeekly, "Single", 0, 1000, 0, 0, 0, 0, 57.02},
-                      TableCase{Pay::BiWeekly, "Single", 1, 1000, 0, 0, 0, 0, 50.29},
-                      TableCase{Pay::BiWeekly, "Married", 0, 600, 0, 0, 0, 0, 29.84},
-                      TableCase{Pay::BiWeekly, "Single", 0, 1000, 0, 0, 30, 20, 53.52},
-                      TableCase{Pay::Weekly, "Single", 0, 500, 0, 0, 0, 0, 28.51},
-                      // weekly halves the allowance in the wage
-                      TableCase{Pay::Weekly, "Single", 2, 500, 0, 0, 0, 0, 21.78},
-                      // from an annual 60,000 single, 50,000 married, an allowance is 76.92
-                      TableCase{Pay::BiWeekly, "Single", 1, 2307.69f, 0, 0, 0, 0, 141.83},
-                      TableCase{Pay::BiWeekly, "Single", 1, 2307.70f, 0, 0, 0, 0, 143.17},
-                      TableCase{Pay::BiWeekly, "Married", 1, 1923.07f, 0, 0, 0, 0, 115.72},
-                      TableCase{Pay::BiWeekly, "Married", 1, 1923.08f, 0, 0, 0, 0, 117.07}));
+    ::testing::Values(
+        TableCase{"single_1000", Pay::BiWeekly, "Single", 0, 1000, 0, 0, 0, 0, 57.02},
+        TableCase{"single_one_allowance_1000", Pay::BiWeekly, "Single", 1, 1000, 0, 0, 0, 0, 50.29},
+        TableCase{"married_600", Pay::BiWeekly, "Married", 0, 600, 0, 0, 0, 0, 29.84},
+        TableCase{"cafeteria_and_california_allowance", Pay::BiWeekly, "Single", 0, 1000, 0, 0, 30,
+                  20, 53.52},
+        TableCase{"weekly_single_500", Pay::Weekly, "Single", 0, 500, 0, 0, 0, 0, 28.51},
+        // weekly halves the allowance in the wage
+        TableCase{"weekly_two_allowances", Pay::Weekly, "Single", 2, 500, 0, 0, 0, 0, 21.78},
+        // from an annual 60,000 single, 50,000 married, an allowance is 76.92
+        TableCase{"single_below_annual_cutoff", Pay::BiWeekly, "Single", 1, 2307.69f, 0, 0, 0, 0,
+                  141.83},
+        TableCase{"single_at_annual_cutoff", Pay::BiWeekly, "Single", 1, 2307.70f, 0, 0, 0, 0,
+                  143.17},
+        TableCase{"married_below_annual_cutoff", Pay::BiWeekly, "Married", 1, 1923.07f, 0, 0, 0, 0,
+                  115.72},
+        TableCase{"married_at_annual_cutoff", Pay::BiWeekly, "Married", 1, 1923.08f, 0, 0, 0, 0,
+                  117.07}),
+    testing::CaseName());
 
 class NorthCarolinaPeriod : public ::testing::TestWithParam<PeriodCase> {};
 TEST_P(NorthCarolinaPeriod, AllowanceByAnnualWage) {

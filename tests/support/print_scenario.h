@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,6 +11,14 @@
 #include "session/ytd/ledger_ops.h"
 
 namespace corvanta::testing {
+
+// A check offset as a case label, "left_2_down_5"; the plain check is "right_0_down_0".
+inline std::string checkOffsetName(int horizontal, int vertical) {
+    const auto part = [](int offset, const char* less, const char* more) {
+        return std::string(offset < 0 ? less : more) + "_" + std::to_string(std::abs(offset));
+    };
+    return part(horizontal, "left", "right") + "_" + part(vertical, "up", "down");
+}
 
 // A fixed pay period for the printouts: every kind of pay, a heading, a ledger with two
 // posted weeks. The folder holds the federal table and nothing else, so the reloads before

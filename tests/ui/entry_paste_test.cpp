@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 #include "ui/calculator_window.h"
 #include "ui/checks_window.h"
@@ -56,10 +57,13 @@ class EntryPasteTest : public ::testing::Test {
 };
 
 struct PasteCase {
+    const char* name;
     const char* pasted;
     const char* shown;
     const char* gross;  // the calculation on what the box shows, at 7.50 an hour
 };
+
+void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
 
 class PastedEntry : public EntryPasteTest, public ::testing::WithParamInterface<PasteCase> {};
 
@@ -72,11 +76,13 @@ TEST_P(PastedEntry, LosesWhatAKeyPressWouldDropAndIsCalculatedAsShown) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Clipboard, PastedEntry,
-                         ::testing::Values(PasteCase{"$80", "80", "$600.00"},
-                                           PasteCase{"80,5", "805", "$6,037.50"},
-                                           PasteCase{"1,480.00", "1480.00", "$11,100.00"},
-                                           PasteCase{"8 hrs", "8 ", "$60.00"},
-                                           PasteCase{"40", "40", "$300.00"}));
+                         ::testing::Values(PasteCase{"dollar_sign", "$80", "80", "$600.00"},
+                                           PasteCase{"decimal_comma", "80,5", "805", "$6,037.50"},
+                                           PasteCase{"thousands_comma", "1,480.00", "1480.00",
+                                                     "$11,100.00"},
+                                           PasteCase{"unit_after_hours", "8 hrs", "8 ", "$60.00"},
+                                           PasteCase{"plain_hours", "40", "40", "$300.00"}),
+                         testing::CaseName());
 
 TEST_F(EntryPasteTest, InsertedTextIsFilteredAsAPasteIs) {
     box(3)->setText("");
@@ -148,16 +154,19 @@ TEST_F(UserInfoTest, EnteringTheNameSelectsItSoTypingReplacesThePlaceholder) {
 
 struct AskCase {
     const char* name;
+    const char* employeeName;
     QMessageBox::StandardButton answer;
     int questions;
     int printerRequests;
 };
 
+void PrintTo(const AskCase& c, std::ostream* os) { *os << c.name; }
+
 class PrintForPlaceholder : public EntryPasteTest, public ::testing::WithParamInterface<AskCase> {};
 
 TEST_P(PrintForPlaceholder, AsksBeforeTheStub) {
     const AskCase& c = GetParam();
-    ctx.profile.EmployeeName = c.name;
+    ctx.profile.EmployeeName = c.employeeName;
     MessageBoxAnswerer answerer({c.answer});
     form->findChild<QPushButton*>("cmdPrint")->click();
     QTest::qWait(50);
@@ -168,11 +177,14 @@ TEST_P(PrintForPlaceholder, AsksBeforeTheStub) {
     EXPECT_EQ(printerRequests, c.printerRequests);
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, PrintForPlaceholder,
-                         ::testing::Values(AskCase{"Employee's Name", QMessageBox::No, 1, 0},
-                                           AskCase{"Employee's Name", QMessageBox::Yes, 1, 1},
-                                           AskCase{"", QMessageBox::No, 1, 0},
-                                           AskCase{"Jane Doe", QMessageBox::No, 0, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Answers, PrintForPlaceholder,
+    ::testing::Values(AskCase{"placeholder_answered_no", "Employee's Name", QMessageBox::No, 1, 0},
+                      AskCase{"placeholder_answered_yes", "Employee's Name", QMessageBox::Yes, 1,
+                              1},
+                      AskCase{"blank_name_answered_no", "", QMessageBox::No, 1, 0},
+                      AskCase{"real_name_not_asked", "Jane Doe", QMessageBox::No, 0, 1}),
+    testing::CaseName());
 
 TEST_F(EntryPasteTest, CheckForThePlaceholderAsksAndNoPrintsNothing) {
     DesktopServices desktop;

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "base/core/program_info.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 #include "ui/calculator_window.h"
 #include "ui/help_window.h"
@@ -24,12 +25,15 @@ namespace {
 using corvanta::testing::TempFolder;
 
 struct NameCase {
+    const char* name;
     const char* employeeName;
     const char* base;
     const char* week;
     const char* printout;
     const char* expected;
 };
+
+void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
 
 class ProposedPdfTest : public ::testing::TestWithParam<NameCase> {};
 
@@ -46,14 +50,18 @@ TEST_P(ProposedPdfTest, NamesTheEmployeePrintoutAndPeriodInTheWorkingFolder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProposedPdfTest,
-    ::testing::Values(NameCase{"Jane Doe", "Doe", "2/8/2008", "stub", "Jane Doe stub 2-8-2008.pdf"},
-                      // The placeholder name of a new profile gives way to the file name.
-                      NameCase{nullptr, "Smith", "12/26/2008", "check",
-                               "Smith check 12-26-2008.pdf"},
-                      NameCase{"  ", "", "1/4/2008", "ledger", "ledger 1-4-2008.pdf"},
-                      // Nothing in a name may lead the file out of the folder.
-                      NameCase{"../A/B", "", "1/4/2008", "stub", "..-A-B stub 1-4-2008.pdf"},
-                      NameCase{"Ann \"Q\" Lee:", "", "", "overtime", "Ann Q Lee overtime.pdf"}));
+    ::testing::Values(
+        NameCase{"employee_stub", "Jane Doe", "Doe", "2/8/2008", "stub",
+                 "Jane Doe stub 2-8-2008.pdf"},
+        // The placeholder name of a new profile gives way to the file name.
+        NameCase{"placeholder_gives_way_to_file_name", nullptr, "Smith", "12/26/2008", "check",
+                 "Smith check 12-26-2008.pdf"},
+        NameCase{"blank_name_ledger", "  ", "", "1/4/2008", "ledger", "ledger 1-4-2008.pdf"},
+        // Nothing in a name may lead the file out of the folder.
+        NameCase{"path_in_name", "../A/B", "", "1/4/2008", "stub", "..-A-B stub 1-4-2008.pdf"},
+        NameCase{"quotes_and_colon_in_name", "Ann \"Q\" Lee:", "", "", "overtime",
+                 "Ann Q Lee overtime.pdf"}),
+    testing::CaseName());
 
 class HelpWindowTest : public ::testing::Test {
   protected:

@@ -175,6 +175,8 @@ struct WalkCase {
     void (CalculatorForm::*open)();
 };
 
+void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
+
 class TabWalkTest : public KeyboardTest, public ::testing::WithParamInterface<WalkCase> {};
 
 // Tabs round the window from its first control and checks that every control was reached.

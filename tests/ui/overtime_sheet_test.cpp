@@ -11,6 +11,7 @@
 
 #include "modal_dialog.h"
 #include "session/side/overtime_sheet_ops.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 #include "ui/overtime_sheet_form.h"
 #include "ui_support.h"
@@ -281,10 +282,13 @@ TEST_F(OvertimeSheetFormTest, NumbersOnlyInTheAmountBoxesAnyTextInTheDates) {
 }
 
 struct KeyMove {
+    const char* name;
     const char* from;
     int key;
     const char* to;
 };
+
+void PrintTo(const KeyMove& c, std::ostream* os) { *os << c.name; }
 
 class OvertimeSheetKeyTest : public OvertimeSheetFormTest,
                              public ::testing::WithParamInterface<KeyMove> {};
@@ -302,14 +306,21 @@ TEST_P(OvertimeSheetKeyTest, MovesTheFocus) {
 
 INSTANTIATE_TEST_SUITE_P(
     OvertimeSheetFormKeys, OvertimeSheetKeyTest,
-    ::testing::Values(
-        KeyMove{"Text10", Qt::Key_Return, "Text11"}, KeyMove{"Text151", Qt::Key_Return, "Text10"},
-        KeyMove{"Text10", Qt::Key_Up, "Text10"}, KeyMove{"Text16", Qt::Key_Up, "Text15"},
-        KeyMove{"Text151", Qt::Key_Down, "Text151"}, KeyMove{"Text15", Qt::Key_Right, "txtOT5"},
-        KeyMove{"Text15", Qt::Key_Left, "Text15"}, KeyMove{"txtOT5", Qt::Key_Left, "Text15"},
-        KeyMove{"txtOT5", Qt::Key_Right, "txtOT5"}, KeyMove{"txtOT0", Qt::Key_Up, "txtOT0"},
-        KeyMove{"txtOT7", Qt::Key_Down, "txtOT8"}, KeyMove{"txtOT51", Qt::Key_Enter, "txtOT0"},
-        KeyMove{"txtOT51", Qt::Key_Down, "txtOT51"}));
+    ::testing::Values(KeyMove{"Text10_return_to_Text11", "Text10", Qt::Key_Return, "Text11"},
+                      KeyMove{"Text151_return_wraps_to_Text10", "Text151", Qt::Key_Return,
+                              "Text10"},
+                      KeyMove{"Text10_up_stays", "Text10", Qt::Key_Up, "Text10"},
+                      KeyMove{"Text16_up_to_Text15", "Text16", Qt::Key_Up, "Text15"},
+                      KeyMove{"Text151_down_stays", "Text151", Qt::Key_Down, "Text151"},
+                      KeyMove{"Text15_right_to_txtOT5", "Text15", Qt::Key_Right, "txtOT5"},
+                      KeyMove{"Text15_left_stays", "Text15", Qt::Key_Left, "Text15"},
+                      KeyMove{"txtOT5_left_to_Text15", "txtOT5", Qt::Key_Left, "Text15"},
+                      KeyMove{"txtOT5_right_stays", "txtOT5", Qt::Key_Right, "txtOT5"},
+                      KeyMove{"txtOT0_up_stays", "txtOT0", Qt::Key_Up, "txtOT0"},
+                      KeyMove{"txtOT7_down_to_txtOT8", "txtOT7", Qt::Key_Down, "txtOT8"},
+                      KeyMove{"txtOT51_enter_wraps_to_txtOT0", "txtOT51", Qt::Key_Enter, "txtOT0"},
+                      KeyMove{"txtOT51_down_stays", "txtOT51", Qt::Key_Down, "txtOT51"}),
+    testing::CaseName());
 
 TEST_F(OvertimeSheetFormTest, BiWeeklyKeysStopAtRow26) {
     biWeekly();

@@ -25,6 +25,8 @@ struct WindowCase {
     void (CalculatorForm::*open)();
 };
 
+void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
+
 class SmallScreenTest : public ::testing::TestWithParam<WindowCase> {
   protected:
     SmallScreenTest() : ctx(folder.context()) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "session/core/payroll_context.h"
+#include "support/case_names.h"
 
 namespace corvanta {
 namespace {
@@ -150,11 +151,14 @@ TEST(LedgerEdits, ClearLedgerZeroesRowsAndTotalsOfAllRows) {
 }
 
 struct CentTotalCase {
+    const char* name;
     bool weekly;
     float amount;     // posted into every row of the year
     double total;     // what the year's Currency totals hold
     const char* box;  // the totals strip's gross box
 };
+
+void PrintTo(const CentTotalCase& c, std::ostream* os) { *os << c.name; }
 
 class LedgerCentTotals : public ::testing::TestWithParam<CentTotalCase> {};
 
@@ -178,11 +182,13 @@ TEST_P(LedgerCentTotals, AddEachAmountAsItWasPosted) {
     EXPECT_EQ(ctx.ledger.totalBoxes.totalGrossText, c.box);
 }
 
-INSTANTIATE_TEST_SUITE_P(Years, LedgerCentTotals,
-                         ::testing::Values(CentTotalCase{true, 1234.56f, 64197.12, "64197.12"},
-                                           CentTotalCase{false, 5000.03f, 130000.78, "130000.78"},
-                                           CentTotalCase{true, 0.1f, 5.2, "5.20"},
-                                           CentTotalCase{true, -19.99f, -1039.48, "-1039.48"}));
+INSTANTIATE_TEST_SUITE_P(
+    Years, LedgerCentTotals,
+    ::testing::Values(CentTotalCase{"weekly_year", true, 1234.56f, 64197.12, "64197.12"},
+                      CentTotalCase{"biweekly_year", false, 5000.03f, 130000.78, "130000.78"},
+                      CentTotalCase{"weekly_tenths", true, 0.1f, 5.2, "5.20"},
+                      CentTotalCase{"weekly_negative", true, -19.99f, -1039.48, "-1039.48"}),
+    testing::CaseName());
 
 }  // namespace
 }  // namespace corvanta
