@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Static analysis: clang-tidy over the engine, the backups and the command line with the checks of
-# .clang-tidy, clang-format over every folder, the layer and text-to-number checks, then cppcheck.
+# Static analysis: clang-tidy over every folder of src with the checks of .clang-tidy (the
+# analyzer's among them), clang-format over every folder, the layer and text-to-number checks,
+# then cppcheck.
 # Exits non-zero when any reports anything.
 #   scripts/lint.sh [build folder with compile_commands.json]   (default: build)
 set -uo pipefail
@@ -12,7 +13,8 @@ if [ ! -f "$build/compile_commands.json" ]; then
     exit 2
 fi
 
-dirs=(base tax records session backup cli)
+# Every folder of src, so a new one is linted from its first file.
+mapfile -t dirs < <(find "$root/src" -mindepth 1 -maxdepth 1 -type d -printf '%f\n' | sort)
 mapfile -t sources < <(for d in "${dirs[@]}"; do find "$root/src/$d" -name '*.cpp'; done | sort)
 
 status=0

@@ -15,6 +15,7 @@
 #include <deque>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "app/window_steps.h"
 #include "session/files/open_employee.h"
@@ -76,8 +77,8 @@ std::string peakMemory() {
 
 class ScriptedSession {
   public:
-    ScriptedSession(PayrollContext& ctx, const QString& dir)
-        : dir_(dir), form_(ctx, std::make_unique<SessionAnswers>()) {
+    ScriptedSession(PayrollContext& ctx, QString dir)
+        : dir_(std::move(dir)), form_(ctx, std::make_unique<SessionAnswers>()) {
         ui::DesktopServices& desktop = form_.desktop();
         desktop.choosePrinter = [this](QWidget*, const QString&) { return pdfPrinter(); };
         desktop.chooseWorkbookFile = [this](QWidget*, const QString&) {

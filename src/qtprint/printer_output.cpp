@@ -16,7 +16,7 @@ bool printsToPdfFile(const QPrinter& printer) {
 }
 
 std::filesystem::path localPath(const QString& file) {
-    return std::filesystem::path(file.toStdString());
+    return {file.toStdString()};
 }
 
 // The picture scaled to the printable page, keeping its proportions.
