@@ -13,6 +13,7 @@ declare -A allowed=(
     [src/base/files/record_format.cpp]="the record file reader"
     [src/base/core/dialog_text.cpp]="the settings dialogs' cells"
     [src/tax/state/pay_date.cpp]="the pay period date box reader"
+    [src/tax/core/tax_year.cpp]="the pay period date box, against the tables' year"
     [src/session/core/calculate.cpp]="the entry-box reader (readEntryBoxes)"
     [src/session/core/pay_period.cpp]="the federal exemption count, kept as the file's text"
     [src/session/files/employee_files.cpp]="the employee file set's reader and writer"

@@ -5,14 +5,15 @@
 #include "cli/cli_args.h"
 #include "cli/json_writer.h"
 #include "cli/ledger_command.h"
+#include "cli/week_option.h"
 #include "session/core/calculate.h"
 #include "session/files/employee_hold.h"
 
 namespace corvanta {
 
 const std::vector<std::string> kCalcValuedOptions{
-    "--straight", "--straight2", "--ot",   "--ot15", "--holiday",
-    "--vacation", "--dollars",   "--tips", "--week", "--post"};
+    "--straight", "--straight2", "--ot",   "--ot15",  "--holiday", "--vacation",
+    "--dollars",  "--tips",      "--week", "--label", "--post"};
 const std::vector<std::string> kCalcSwitches{"--2x", "--no-save"};
 
 void runCalculation(PayrollContext& ctx, const CliArgs& args) {
@@ -26,7 +27,7 @@ void runCalculation(PayrollContext& ctx, const CliArgs& args) {
         ctx.window.txtAmount[i] = args.value(boxOptions[i]).value_or("");
     }
     ctx.window.opt1x = !args.has("--2x");
-    ctx.window.txtWeek = args.value("--week").value_or(todayText());
+    ctx.window.txtWeek = weekOption(args, args.value("--post").has_value());
     Calcu_late(ctx, CalculateOptions{.save = false});
 }
 

@@ -22,7 +22,8 @@ const std::map<std::string, std::string>& optionHelp() {
         {"--dollars", "PAY IN DOLLAR AMOUNT"},
         {"--tips", "TIPS (Hours)"},
         {"--2x", "pay the O.T. hours at twice the rate"},
-        {"--week", "the pay period date (default: today)"},
+        {"--week", "the pay period date, M/D/YYYY (default: today; --post needs it or --label)"},
+        {"--label", "the pay period's label when it is not a date (instead of --week)"},
         {"--no-save", "do not save the employee's files after the calculation"},
         {"--post", "post the calculation into this year-to-date row (1-52 or 1-26)"},
         {"--save", "save the employee's files after the calculation"},
@@ -46,6 +47,19 @@ const std::map<std::string, std::string>& optionHelp() {
         {"--hours", "the pay run's hours sheet (CSV)"},
         {"--stubs", "write every pay stub of the run into this PDF"},
         {"--checks", "write every check of the run into this PDF"},
+        {"--name", "the company's name (the heading's first line)"},
+        {"--street", "the company's street (the heading's second line)"},
+        {"--city", "the company's city"},
+        {"--state", "the company's state: two letters, one of the 50 states or DC"},
+        {"--zip", "the company's ZIP code: 5 or 9 digits"},
+        {"--ein", "the employer identification number: 9 digits, NN-NNNNNNN"},
+        {"--state-id", "the state employer number"},
+        {"--home-state", "the state method new employees start with: a method's name or table"},
+        {"--local", "the local tax new employees start with: none, nyc or table"},
+        {"--deposits", "the federal deposit schedule: monthly or semiweekly"},
+        {"--contact-name", "the person the year-end filings name"},
+        {"--contact-phone", "the contact's phone number"},
+        {"--contact-email", "the contact's e-mail address"},
     };
     return help;
 }
@@ -58,13 +72,14 @@ const std::map<std::pair<std::string, std::string>, std::string>& commandOptionH
         {{"check", "--date"}, "the check's date (default: the check window's date)"},
         {{"register", "--week"}, "the week of the register: a week label as posted in the ledgers"},
         {{"register", "--pdf"}, "print the register landscape into this PDF file"},
-        {{"run", "--week"}, "the pay period date of the run (required)"},
+        {{"run", "--week"}, "the pay period date of the run, M/D/YYYY (required, or --label)"},
         {{"run", "--post"},
          "the ledger row to post into, or next (the default): each employee's next empty row"},
         {{"run", "--date"}, "the checks' date (default: today)"},
         {{"backup", "--dir"},
          "the working folder to back up or restore into (default: the "
          "current folder)"},
+        {{"company", "--dir"}, "the folder whose company it is (default: the current folder)"},
         {{"session", "--dir"}, "the folder of the employee files (default: the current folder)"},
     };
     return help;

@@ -6,6 +6,7 @@
 #include "cli/backup_command.h"
 #include "cli/calc_command.h"
 #include "cli/cli_args.h"
+#include "cli/company_command.h"
 #include "cli/ledger_command.h"
 #include "cli/print_command.h"
 #include "cli/register_command.h"
@@ -17,7 +18,7 @@ namespace corvanta {
 const char* const kUsage =
     "usage: corvanta-cli calc [--dir DIR] [--user NAME] [--straight T] [--straight2 T] [--ot T]\n"
     "                         [--ot15 T] [--holiday T] [--vacation T] [--dollars T] [--tips T]\n"
-    "                         [--2x] [--week TEXT] [--no-save] [--post ROW]\n"
+    "                         [--2x] [--week DATE | --label TEXT] [--no-save] [--post ROW]\n"
     "       corvanta-cli ledger [--dir DIR] [--user NAME]\n"
     "       corvanta-cli stub [--dir DIR] [--user NAME] [calc options] [--save | --no-save]\n"
     "                         [--post ROW] [--force] (--pdf FILE | --text)\n"
@@ -30,12 +31,18 @@ const char* const kUsage =
     "       corvanta-cli register (--week DATE | --quarter 2008Q1 | --year 2008)\n"
     "                             (--text | --pdf FILE | --csv FILE | --json) [--dir DIR]\n"
     "       corvanta-cli backup [--dir DIR] [--to FILE] | --verify FILE | --restore FILE [--yes]\n"
-    "       corvanta-cli run --hours FILE.csv --week DATE [--post ROW | --post next]\n"
+    "       corvanta-cli run --hours FILE.csv (--week DATE | --label TEXT)\n"
+    "                        [--post ROW | --post next]\n"
     "                        [--stubs FILE.pdf] [--checks FILE.pdf] [--date TEXT] [--dir DIR]\n"
+    "       corvanta-cli company [--dir DIR] [--name TEXT] [--street TEXT] [--city TEXT]\n"
+    "                            [--state XX] [--zip TEXT] [--ein NN-NNNNNNN] [--state-id TEXT]\n"
+    "                            [--home-state NAME|table] [--local none|nyc|table]\n"
+    "                            [--deposits monthly|semiweekly] [--contact-name TEXT]\n"
+    "                            [--contact-phone TEXT] [--contact-email TEXT]\n"
     "       corvanta-cli --help | --version\n"
     "       corvanta-cli COMMAND --help\n"
     "calc options: --straight, --straight2, --ot, --ot15, --holiday, --vacation, --dollars,\n"
-    "--tips (the entry boxes), --2x and --week, as for calc.\n";
+    "--tips (the entry boxes), --2x, --week and --label, as for calc.\n";
 
 namespace {
 
@@ -56,6 +63,7 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest, C
     if (command == "register") return registerCommand(rest, env);
     if (command == "backup") return backupCommand(rest, env);
     if (command == "run") return runCommand(rest, env);
+    if (command == "company") return companyCommand(rest, env);
     if (command == "session" && env.held == nullptr) return sessionCommand(rest, env);
     env.err << "unknown command " << command << "\n" << kUsage;
     return 2;

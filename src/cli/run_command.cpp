@@ -13,6 +13,7 @@
 #include "cli/cli_args.h"
 #include "cli/hours_csv.h"
 #include "cli/run_document.h"
+#include "cli/week_option.h"
 #include "records/print/text_page.h"
 #include "session/payroll/employee_commit.h"
 #include "session/payroll/register_report.h"
@@ -102,12 +103,17 @@ std::string joinedNames(const std::vector<std::string>& names) {
 
 int runCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     const CliArgs args(
-        "run", argv, {"--hours", "--week", "--post", "--stubs", "--checks", "--date", "--dir"}, {});
+        "run", argv,
+        {"--hours", "--week", "--label", "--post", "--stubs", "--checks", "--date", "--dir"}, {});
     const auto hours = args.value("--hours");
-    const auto week = args.value("--week");
-    if (!hours || !week) throw UsageError("run needs --hours FILE.csv and --week DATE");
-    PayRunRequest request{
-        args.value("--dir").value_or("."), *week, postRowOf(args), todayText(), {}};
+    if (!hours || (!args.value("--week") && !args.value("--label"))) {
+        throw UsageError("run needs --hours FILE.csv and --week DATE (or --label TEXT)");
+    }
+    PayRunRequest request{args.value("--dir").value_or("."),
+                          weekOption(args, true),
+                          postRowOf(args),
+                          todayText(),
+                          {}};
     const std::vector<HoursRow> rows = hoursOf(*hours);
     // One open lock file per employee: a large staff needs more than the usual 1,024.
     rlimit files{};
@@ -151,7 +157,7 @@ int runCommand(const std::vector<std::string>& argv, CommandEnv& env) {
                 << " restores the folder as it was before the run.\n";
         return 1;
     }
-    printWeekRegister(request.folder, *week, env.out);
+    printWeekRegister(request.folder, request.week, env.out);
     return 0;
 }
 

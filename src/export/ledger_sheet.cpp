@@ -87,7 +87,7 @@ LedgerSheet ledgerSheet(const PayrollContext& ctx) {
     fitWidths(sheet);
     const std::string& ssn = ctx.profile.EmployeeSsn;
     sheet.leftFooter = ctx.UserFileBase + "    " + ssn;
-    sheet.statusText = "File: " + ctx.UserFileBase + "   " + ssn + "  -  " + kMakerNotice;
+    sheet.statusText = "File: " + ctx.UserFileBase + "   " + ssn + "  -  " + makerNotice();
     return sheet;
 }
 

@@ -61,7 +61,7 @@ void setUpPage(lxw_worksheet* ws, const LedgerSheet& sheet) {
                              sheet.widths[c], nullptr);
     }
     const std::string footer = "&L" + footerText(sheet.leftFooter) + "&CCorvanta 2008\xC2\xAE&R" +
-                               footerText(kMakerNotice);
+                               footerText(makerNotice());
     worksheet_set_footer(ws, footer.c_str());
     worksheet_fit_to_pages(ws, 1, 1);
     worksheet_set_margins(ws, 0, 0, 0, 0);

@@ -128,6 +128,22 @@ TEST(BackupContents, ARestoreRemovesOnlyTheFilesOfItsEmployeesThatItDoesNotHold)
     EXPECT_EQ(folderBytes(folder.path()), after);
 }
 
+// The company is the folder's, like the heading: backed up and put back whole.
+TEST(BackupContents, TheCompanyIsBackedUpAndRestored) {
+    TempFolder folder;
+    const std::string company =
+        "\"Prairie Feed\",\"400 Locust St\",\"Des Moines\",\"IA\",\"50309\",\"42-1234567\","
+        "\"\"\r\n\"Iowa\",\"none\",\"monthly\",1001\r\n\"\",\"\",\"\"\r\n";
+    folder.write("Company.sav", company);
+    folder.write("Alice.use", "alice");
+    const fs::path archive = folder / "Backups" / "b.tar.gz";
+    writeBackup(folder.path(), archive);
+    folder.write("Company.sav", "changed");
+    EXPECT_EQ(restoreBackup(archive, folder.path()),
+              (std::vector<std::string>{"Alice.use", "Company.sav"}));
+    EXPECT_EQ(folder.read("Company.sav"), company);
+}
+
 // A folder of a backed-up file's name would stop the move half way, past the point of return.
 TEST(BackupContents, ARestoreIsRefusedBeforeAnythingChangesWhenAFolderIsInTheWay) {
     TempFolder folder;

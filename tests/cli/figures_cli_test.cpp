@@ -152,8 +152,9 @@ class WageBaseCliTest : public FiguresCliTest,
 
 TEST_P(WageBaseCliTest, APeriodEndingOnTheBaseIsTaxedWhole) {
     const WageBaseCliCase& c = GetParam();
-    ASSERT_EQ(run("calc", {"--dollars", c.first, "--post", "1"}).exitCode, 0);
-    ASSERT_EQ(run("calc", {"--dollars", c.second, "--post", "2"}).exitCode, 0);
+    ASSERT_EQ(run("calc", {"--dollars", c.first, "--week", "1/5/2008", "--post", "1"}).exitCode, 0);
+    ASSERT_EQ(run("calc", {"--dollars", c.second, "--week", "1/12/2008", "--post", "2"}).exitCode,
+              0);
     const auto r = calc({"--dollars", c.period});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.number("SocSecTax"), c.socSec);
@@ -199,7 +200,10 @@ TEST_P(YearTotalCliTest, LedgerTotalsAreTheSumOfThePostedCents) {
     }
     save();
     for (int row = 1; row <= c.periods; ++row) {
-        ASSERT_EQ(run("calc", {"--dollars", c.dollars, "--post", std::to_string(row)}).exitCode, 0);
+        ASSERT_EQ(run("calc",
+                      {"--dollars", c.dollars, "--week", "1/5/2008", "--post", std::to_string(row)})
+                      .exitCode,
+                  0);
     }
     const auto ledger = run("ledger", {});
     ASSERT_EQ(ledger.exitCode, 0) << ledger.err;

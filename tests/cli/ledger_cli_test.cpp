@@ -34,16 +34,16 @@ TEST_F(LedgerCliTest, PostedPeriodsFeedTheNextCalculationsWageBase) {
 }
 
 TEST_F(LedgerCliTest, ARowOutsideTheLedgerIsAUsageError) {
-    const auto r = run("calc", {"--straight", "40", "--post", "53"});
+    const auto r = run("calc", {"--straight", "40", "--week", "1/5/2008", "--post", "53"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_FALSE(folder.exists("Smith.yrw"));
 }
 
 TEST_F(LedgerCliTest, ADamagedLedgerIsNamedAndLeftAlone) {
-    ASSERT_EQ(run("calc", {"--straight", "40", "--post", "1"}).exitCode, 0);
+    ASSERT_EQ(run("calc", {"--straight", "40", "--week", "1/5/2008", "--post", "1"}).exitCode, 0);
     const std::string full = folder.read("Smith.yrw");
     folder.write("Smith.yrw", full.substr(0, full.size() / 2));
-    const auto r = run("calc", {"--straight", "40", "--post", "2"});
+    const auto r = run("calc", {"--straight", "40", "--week", "1/12/2008", "--post", "2"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Smith.yrw"), std::string::npos) << r.err;
     EXPECT_EQ(folder.read("Smith.yrw"), full.substr(0, full.size() / 2));

@@ -104,7 +104,7 @@ TEST_F(SharedFolderCli, ASecondSessionOpensHerReadOnlyUntilTheFirstLetsHerGo) {
     opened = other.run("open \"Jane Doe\"");
     EXPECT_EQ(opened["exit"], 0);
     EXPECT_EQ(opened["stderr"], "");
-    EXPECT_EQ(other.run("calc --straight 40 --post 1")["exit"], 0);
+    EXPECT_EQ(other.run("calc --straight 40 --week 1/5/2008 --post 1")["exit"], 0);
     EXPECT_EQ(holder.finish(), 0);
     EXPECT_EQ(other.finish(), 0);
     EXPECT_FALSE(folder.exists("Jane Doe.lck"));

@@ -88,10 +88,10 @@ void clerk(const std::filesystem::path& folder, char tag, unsigned seed,
             current = staff[anyone(random)];
             line = "open " + current;
         } else if (roll < 80 && (row = readOnly ? 0 : rows.peek(current))) {
-            line = "calc --straight " + std::to_string(20 + roll % 20) + " --week " + label +
+            line = "calc --straight " + std::to_string(20 + roll % 20) + " --label " + label +
                    " --post " + std::to_string(*row + 1);
         } else {
-            line = "calc --straight " + std::to_string(roll % 40) + " --week " + label;
+            line = "calc --straight " + std::to_string(roll % 40) + " --label " + label;
         }
         const nlohmann::json answer = session.run(line);
         ++figures.operations;

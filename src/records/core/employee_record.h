@@ -64,6 +64,9 @@ struct EmployeeRecord {
     EmployeeFileReserved reserved;
 
     LoadedWindows loaded;
+    // Where a new employee's pay and tax settings came from, for the dialogs to say; empty for
+    // an employee read from her files.
+    std::string startedFrom;
 };
 
 }  // namespace corvanta

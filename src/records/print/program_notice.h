@@ -2,25 +2,23 @@
 
 #include <string>
 
+#include "base/core/program_info.h"
+
 namespace corvanta {
 
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 0;
-
 inline constexpr const char* kProgramTitle = "CORVANTA 2008";
-inline constexpr const char* kMakerNotice =
-    "Copyright 2008 QUORVELL SOFTWARE  www.quorvell-software.example";
 
-// "1.0.0"
-inline std::string versionText() {
-    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-           std::to_string(kVersionRevision);
+// "COPYRIGHT 2008 <MAKER>  <web>": the maker as the build defines it.
+inline std::string makerNotice() {
+    return std::string("Copyright 2008 ") + kMakerNameCaps + "  " + kMakerWeb;
 }
+
+// The project's version, as the package and the command line report it.
+inline std::string versionText() { return kProgramVersion; }
 
 // The small print at the foot of the stub and the ledger report.
 inline std::string noticeLine() {
-    return std::string(kMakerNotice) + "  " + kProgramTitle + "  Version  " + versionText();
+    return makerNotice() + "  " + kProgramTitle + "  Version  " + versionText();
 }
 
 }  // namespace corvanta

@@ -3,7 +3,11 @@
 #include <filesystem>
 
 #include "base/core/user_error.h"
+#include "base/files/file_io.h"
+#include "session/company/company_checks.h"
+#include "session/company/company_file.h"
 #include "session/core/calculate.h"
+#include "session/files/employee_loader.h"
 #include "session/files/open_employee.h"
 #include "session/side/leave_record.h"
 #include "session/side/overtime_sheet_ops.h"
@@ -14,6 +18,86 @@
 #include "tax/state/state_dialog_model.h"
 
 namespace corvanta {
+namespace {
+
+constexpr const char* kNewYorkStart =
+    "New York state and New York City tax: this folder has no default group and no company.";
+
+bool hasDefaultGroup(const std::filesystem::path& folder) {
+    return canOpenForReading(folder / ".use") || canOpenForReading(folder / ".sta");
+}
+
+// The default group's settings; the identity stays the new employee's own, and her ledger,
+// leave and overtime start empty.
+void startFromDefaultGroup(EmployeeRecord& record, const EmployeeRecord& defaults) {
+    const EmployeeProfile own = record.profile;
+    record.profile = defaults.profile;
+    record.profile.EmployeeName = own.EmployeeName;
+    record.profile.EmployeeAddress = own.EmployeeAddress;
+    record.profile.EmployeeCityStateZip = own.EmployeeCityStateZip;
+    record.profile.EmployeeSsn = own.EmployeeSsn;
+    record.state = defaults.state;
+    record.stateDialog = defaults.stateDialog;
+    record.city = defaults.city;
+    record.cityDialog = defaults.cityDialog;
+    record.nonCity = defaults.nonCity;
+    record.nonCityDialog = defaults.nonCityDialog;
+    // The dialogs hold the values taken over; her own files, which do not exist yet, must not
+    // be read over them before the first save.
+    record.loaded.stateDialog = record.loaded.cityDialog = record.loaded.nonCityDialog = true;
+    record.startedFrom =
+        "the default group written by Make Default (" +
+        std::string(defaults.stateDialog.ckNoStateTax != 0 ? "no state tax" : "its state tax") +
+        (defaults.city.NoLocalTax != 0 ? ", no local tax)." : ", its local tax).");
+}
+
+void startFromCompany(EmployeeRecord& record, const Company& company) {
+    PayrollContext scratch;
+    scratch.employee() = record;
+    if (company.homeStateMethod) {
+        selectStateMethod(scratch, *company.homeStateMethod);
+        captureStateDialog(scratch.stateDialog, scratch.state);
+    }
+    if (company.localTax == CompanyLocalTax::None) {
+        clearCityBoxes(scratch.cityDialog);
+        scratch.cityDialog.ckNoLocalTax = 1;
+        captureCityDialog(scratch.cityDialog, scratch.city);
+    }
+    record = scratch.employee();
+    const char* local = company.localTax == CompanyLocalTax::None          ? "no local tax"
+                        : company.localTax == CompanyLocalTax::NewYorkCity ? "New York City tax"
+                                                                           : "the city table";
+    record.startedFrom = "the company's home state and local tax (" +
+                         (company.homeStateMethod ? homeStateName(company.homeStateMethod)
+                                                  : std::string("the state bracket table")) +
+                         ", " + local + ").";
+}
+
+}  // namespace
+
+NewEmployeeStart newEmployeeStart(const std::filesystem::path& folder) {
+    if (hasDefaultGroup(folder)) return NewEmployeeStart::DefaultGroup;
+    if (hasCompany(folder)) return NewEmployeeStart::Company;
+    return NewEmployeeStart::NewYork;
+}
+
+void applyNewEmployeeStart(EmployeeRecord& record, const std::filesystem::path& folder,
+                           const MessageHandler& showMessage) {
+    record.startedFrom = kNewYorkStart;
+    if (hasDefaultGroup(folder)) {
+        try {
+            startFromDefaultGroup(record, loadEmployeeRecord(folder, "", showMessage));
+            return;
+        } catch (const UserError& e) {
+            showMessage({e.what(), e.title()});
+        }
+    }
+    try {
+        if (const auto company = readCompany(folder)) startFromCompany(record, *company);
+    } catch (const UserError& e) {
+        showMessage({e.what(), e.title()});
+    }
+}
 
 EmployeeRecord newEmployeeRecord(const std::string& baseName) {
     // The clear operations work on a context; a scratch one keeps them away from the open
@@ -41,6 +125,7 @@ EmployeeRecord newEmployeeRecord(const std::string& baseName) {
 
 void startNewEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
     ctx.employee() = newEmployeeRecord(baseName);
+    applyNewEmployeeStart(ctx.employee(), ctx.folder, ctx.showMessage);
     showEmployeeInWindow(ctx);
     ClearAll(ctx, today);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "session/core/payroll_context.h"
@@ -12,8 +13,23 @@ namespace corvanta {
 // these, so a file she does not have leaves its new-employee value.
 EmployeeRecord newEmployeeRecord(const std::string& baseName);
 
+// What a new employee starts from, in this order: the folder's default group (written by
+// "Make Default", or by a save before any employee was open), else the company's home state
+// and local tax, else the New York values.
+enum class NewEmployeeStart { DefaultGroup, Company, NewYork };
+
+// Which start the folder gives a new employee.
+NewEmployeeStart newEmployeeStart(const std::filesystem::path& folder);
+
+// The record's settings set from that start; `startedFrom` says which, in words. A default
+// group or company that cannot be read is reported through the message handler and the next
+// start is taken.
+void applyNewEmployeeStart(EmployeeRecord& record, const std::filesystem::path& folder,
+                           const MessageHandler& showMessage);
+
 // Makes the context's employee a new one of that name, as New does: her record replaced
-// whole, the window's deduction captions hers, the entries and results cleared.
+// whole and started as above, the window's deduction captions hers, the entries and results
+// cleared.
 void startNewEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today);
 
 // Reads the open employee again from her files after they were replaced under the window (a

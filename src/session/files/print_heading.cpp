@@ -5,6 +5,7 @@
 #include "base/files/file_io.h"
 #include "base/files/lock_file.h"
 #include "base/files/record_format.h"
+#include "session/company/company_file.h"
 #include "session/core/payroll_context.h"
 
 namespace corvanta {
@@ -39,6 +40,11 @@ PrintHeading parseHeadingFile(std::string_view content, const std::string& fileN
 }
 
 void ReadHeading(PayrollContext& ctx) {
+    // The company, where the folder has one, is the heading: the two never disagree.
+    if (const auto company = readCompany(ctx.folder)) {
+        ctx.heading = companyHeading(*company);
+        return;
+    }
     const auto path = ctx.folder / kHeadingFile;
     if (!canOpenForReading(path)) return;
     const auto content = readFileIfExists(path);
@@ -46,6 +52,10 @@ void ReadHeading(PayrollContext& ctx) {
 }
 
 void SaveHeader(PayrollContext& ctx) {
+    if (const auto company = readCompany(ctx.folder)) {
+        saveCompany(ctx, companyFromHeading(*company, ctx.heading));
+        return;
+    }
     withFolderLock(ctx.folder, [&] {
         writeFileAtomically(ctx.folder / kHeadingFile, formatHeadingFile(ctx.heading),
                             ctx.durableWrites);

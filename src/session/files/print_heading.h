@@ -18,12 +18,15 @@ struct PrintHeading {
     std::string HeadingId;
 };
 
-// Reads "Header.sav" when it can be opened; otherwise the heading stays as it is. A file with
+// The heading of the folder's company ("Company.sav") where it has one; else reads
+// "Header.sav" when it can be opened; otherwise the heading stays as it is. A file with
 // fewer than four texts throws FileError naming it, and the heading is then unchanged.
 void ReadHeading(PayrollContext& ctx);
 
 // Writes the heading to "Header.sav", replacing it. Throws FileError naming the file. A double
-// quote cannot be stored in the file, so it is written as a single quote.
+// quote cannot be stored in the file, so it is written as a single quote. In a folder with a
+// company the four lines are the company's: they are checked and saved into "Company.sav"
+// (CompanyFieldError naming the field; nothing written).
 void SaveHeader(PayrollContext& ctx);
 
 // The heading dialog's load: ReadHeading, then each empty line takes its placeholder

@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kSharedFiles[] = {"Federal08.dtt", "Header.sav"};
+const char* const kSharedFiles[] = {"Federal08.dtt", "Header.sav", "Company.sav"};
 constexpr std::string_view kRemoveLine = "remove ";
 
 void linkInto(const fs::path& from, const fs::path& to) {

@@ -1,5 +1,6 @@
 #include "tax/core/federal_table.h"
 
+#include "base/core/program_info.h"
 #include "base/files/record_format.h"
 
 namespace corvanta {
@@ -82,8 +83,8 @@ float federalBrackets(const FederalBracketBlock& block, float w) {
 }
 
 std::string federalTableMissingMessage() {
-    return "You have illegally altered this program\r\nand destroyed data.\r\n"
-           "Contact QUORVELL SOFTWARE at\r\nsupport@quorvell-software.example";
+    return std::string("You have illegally altered this program\r\nand destroyed data.\r\n") +
+           "Contact " + kMakerNameCaps + " at\r\n" + kMakerEmail;
 }
 
 void clearFederalTable(FederalTable& table) {

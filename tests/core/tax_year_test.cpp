@@ -1,0 +1,41 @@
+#include "tax/core/tax_year.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanta {
+namespace {
+
+struct YearCase {
+    const char* week;
+    PayDateYear year;
+};
+
+class PayDateYearTest : public ::testing::TestWithParam<YearCase> {};
+
+TEST_P(PayDateYearTest, IsJudgedAgainstTheTablesYear) {
+    const YearCase& c = GetParam();
+    EXPECT_EQ(payDateYear(c.week), c.year) << c.week;
+    EXPECT_EQ(taxYearNotice(c.week).empty(), c.year == PayDateYear::InTablesYear) << c.week;
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, PayDateYearTest,
+                         ::testing::Values(YearCase{"1/1/2008", PayDateYear::InTablesYear},
+                                           YearCase{"12/31/2008", PayDateYear::InTablesYear},
+                                           YearCase{"1/4/2008  ",
+                                                    PayDateYear::InTablesYear},  // a saved period's
+                                           YearCase{"12/9/2026", PayDateYear::OtherYear},
+                                           YearCase{"12/31/2007", PayDateYear::OtherYear},
+                                           YearCase{"13/45/2008", PayDateYear::NotADate},
+                                           YearCase{"2/30/2008", PayDateYear::NotADate},
+                                           YearCase{"Week 1", PayDateYear::NotADate},
+                                           YearCase{"", PayDateYear::NotADate}));
+
+TEST(TaxYearNotice, SaysTheYearAndWhatItMeans) {
+    EXPECT_EQ(taxYearNotice("12/9/2026"),
+              "12/9/2026 is not in 2008, the tax tables' year; the 2008 register and forms leave "
+              "it out.");
+    EXPECT_NE(taxYearNotice("13/45/2008").find("is not a date"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvanta
