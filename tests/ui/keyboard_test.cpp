@@ -77,7 +77,7 @@ TEST_F(KeyboardTest, TheUserInfoKeyOpensTheDialogFromAnEntryBox) {
 TEST_F(KeyboardTest, EveryMenuHasItsAltLetter) {
     QStringList titles;
     for (QAction* menu : form->menuBar()->actions()) titles << menu->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "F&orms", "&Options", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "Fo&rms", "&Options", "&Help"}));
 }
 
 HelpWindow* shownHelpWindow() {
