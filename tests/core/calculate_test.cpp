@@ -222,6 +222,7 @@ struct WageBaseCase {
     int selfEmployed;
     float socSec;
     float medicare;
+    double ytdCafeteria = 0;  // the year's cafeteria plan before the period
 };
 
 class SocialSecurityTest : public PayrollFixture,
@@ -230,6 +231,7 @@ class SocialSecurityTest : public PayrollFixture,
 TEST_P(SocialSecurityTest, StopsAtTheWageBase) {
     const WageBaseCase& c = GetParam();
     ctx.ledger.totals.YtdGross = Currency::fromDouble(c.ytdGross);
+    ctx.ledger.totals.YtdCafeteria = static_cast<float>(c.ytdCafeteria);
     ctx.profile.CafeteriaAmount = c.cafeteria;
     ctx.profile.SelfEmployed = c.selfEmployed;
     ctx.profile.HourlyRate = c.gross / 40;
@@ -249,7 +251,14 @@ INSTANTIATE_TEST_SUITE_P(
                       WageBaseCase{97000, 1000, 0, 0, 62,
                                    14.5f},  // the 2007 base no longer stops it
                       WageBaseCase{0, 1000, 100, 1, 111.6f, 26.1f},  // self-employed, cafeteria
-                      WageBaseCase{101500, 1000, 0, 1, 62, 29}));
+                      WageBaseCase{101500, 1000, 0, 1, 62, 29},
+                      // 4,100 bi-weekly with a 300 cafeteria plan: her Social Security wages
+                      // are 91,200 and 95,000 before her last two periods, not the gross
+                      // 98,400 and 102,500 (which withheld 223.20 and 0.00).
+                      WageBaseCase{98400, 4100, 300, 0, 235.6f, 55.1f, 7200},
+                      WageBaseCase{102500, 4100, 300, 0, 235.6f, 55.1f, 7500},
+                      // Social Security wages of 100,000 before: 2,000 of room.
+                      WageBaseCase{107500, 4100, 300, 0, 124, 55.1f, 7500}));
 
 struct InsuranceCase {
     int useBase;
