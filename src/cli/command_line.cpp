@@ -6,6 +6,7 @@
 #include "cli/backup_command.h"
 #include "cli/calc_command.h"
 #include "cli/cli_args.h"
+#include "cli/forms_command.h"
 #include "cli/ledger_command.h"
 #include "cli/print_command.h"
 #include "cli/register_command.h"
@@ -32,6 +33,9 @@ const char* const kUsage =
     "       corvanta-cli backup [--dir DIR] [--to FILE] | --verify FILE | --restore FILE [--yes]\n"
     "       corvanta-cli run --hours FILE.csv --week DATE [--post ROW | --post next]\n"
     "                        [--stubs FILE.pdf] [--checks FILE.pdf] [--date TEXT] [--dir DIR]\n"
+    "       corvanta-cli forms [--dir DIR] [--year 2008 [--w2 FILE.pdf] [--w3 FILE.pdf]\n"
+    "                          [--940 FILE.pdf] [--efw2 FILE --user-id ID]]\n"
+    "                          [--quarter 2008Q1 [--941 FILE.pdf]] [--json]\n"
     "       corvanta-cli --help | --version\n"
     "       corvanta-cli COMMAND --help\n"
     "calc options: --straight, --straight2, --ot, --ot15, --holiday, --vacation, --dollars,\n"
@@ -56,6 +60,7 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest, C
     if (command == "register") return registerCommand(rest, env);
     if (command == "backup") return backupCommand(rest, env);
     if (command == "run") return runCommand(rest, env);
+    if (command == "forms") return formsCommand(rest, env);
     if (command == "session" && env.held == nullptr) return sessionCommand(rest, env);
     env.err << "unknown command " << command << "\n" << kUsage;
     return 2;
