@@ -118,6 +118,27 @@ TEST_F(LedgerWindowTest, LeftClickOnARowNumberPostsTheLastCalculationIntoThatRow
     EXPECT_EQ(text("txtTotNet"), totalBefore);
 }
 
+TEST_F(LedgerWindowTest, PostingAWeekAlreadyPostedAsksFirstNoByDefault) {
+    calculateStraight("40");
+    ASSERT_TRUE(open());
+    pressRow(2, Qt::LeftButton);
+    ASSERT_EQ(text("txtDate2"), "1/4/2008");
+    {
+        const MessageBoxAnswerer answers({QMessageBox::No});
+        pressRow(3, Qt::LeftButton);
+        ASSERT_EQ(answers.seen().size(), 1U);
+        EXPECT_TRUE(answers.seen()[0].text.contains("already posted in row 3"))
+            << answers.seen()[0].text.toStdString();
+    }
+    EXPECT_EQ(text("txtDate3"), "");
+    {
+        const MessageBoxAnswerer answers({QMessageBox::Yes});
+        pressRow(3, Qt::LeftButton);
+        EXPECT_EQ(answers.seen().size(), 1U);
+    }
+    EXPECT_EQ(text("txtDate3"), "1/4/2008");
+}
+
 TEST_F(LedgerWindowTest, AddAndUpdateCountEveryPostedRow) {
     calculateStraight("40");
     ASSERT_TRUE(open());

@@ -192,7 +192,12 @@ std::optional<int> rowPostedFor(const PayrollContext& ctx, const std::string& we
     if (wanted.empty() || wanted == "0") return std::nullopt;
     const int rows = rowsInUse(ctx.profile);
     for (int i = 0; i < rows; ++i) {
-        if (i != except && trimmed(ctx.ledger.rows[i].WeekLabel) == wanted) return i;
+        if (i == except) continue;
+        // The grid holds a row posted in the window before its totals are added up.
+        if (trimmed(ctx.ledger.rows[i].WeekLabel) == wanted ||
+            trimmed(ctx.ledger.grid[i].txtDate) == wanted) {
+            return i;
+        }
     }
     return std::nullopt;
 }
