@@ -18,7 +18,7 @@ class Record {
 
     // Text, upper case, left-justified and cut to the field.
     Record& put(int from, int to, const std::string& value) {
-        const auto width = static_cast<std::size_t>(to - from + 1);
+        const std::size_t width = static_cast<std::size_t>(to) - static_cast<std::size_t>(from) + 1;
         std::string v = value.substr(0, width);
         std::transform(v.begin(), v.end(), v.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -32,7 +32,7 @@ class Record {
     }
     Record& number(int from, int to, std::int64_t n) {
         std::string digits = std::to_string(n);
-        const auto width = static_cast<std::size_t>(to - from + 1);
+        const std::size_t width = static_cast<std::size_t>(to) - static_cast<std::size_t>(from) + 1;
         if (digits.size() > width) digits = std::string(width, '9');
         digits.insert(0, width - digits.size(), '0');
         text_.replace(static_cast<std::size_t>(from - 1), width, digits);

@@ -7,7 +7,8 @@ namespace corvanta {
 namespace {
 
 constexpr int kAmountWidth = 14;
-constexpr int kRightBox = 44;  // the column of the form's right-hand boxes
+constexpr int kRightBox = 44;       // the column of the form's right-hand boxes
+constexpr int kRightBoxWidth = 48;  // the longest caption there and its amount
 
 std::string amount(Currency c) {
     std::string s = registerAmount(c);
@@ -32,7 +33,7 @@ void box(PrintColumnModel& out, int column, const std::string& caption, const st
 void boxPair(PrintColumnModel& out, const std::string& leftCaption, const std::string& left,
              const std::string& rightCaption, const std::string& right) {
     box(out, 1, leftCaption, left);
-    box(out, kRightBox, rightCaption, right);
+    box(out, kRightBox, rightCaption, right, kRightBoxWidth);
     out.endLine();
 }
 
@@ -182,7 +183,9 @@ void worksheetLine(PrintColumnModel& out, const std::string& number, const std::
     out.tab(6);
     out.write(caption);
     out.tab(kWorksheetWidth - kAmountWidth);
-    out.write(value);
+    // Counts and texts line up on the right with the amounts.
+    out.write(value.size() < kAmountWidth ? std::string(kAmountWidth - value.size(), ' ') + value
+                                          : value);
     out.endLine();
 }
 

@@ -27,7 +27,7 @@ bool isBankingDay(Date day) {
 Date onOrAfterBankingDay(Date day) {
     sys_days d(day);
     while (!isBankingDay(Date(d))) d += days(1);
-    return Date(d);
+    return Date{d};
 }
 
 Date monthlyDepositDue(year_month month) {
