@@ -169,7 +169,8 @@ void RegisterWindow::showRegister() {
                             .arg(toQt(shownPath(ctx_.folder).string())));
     showTable(grdRegister_, registerTable(*shown_), true);
     const RegisterTable forms = formsTable(*shown_);
-    showTable(grdForms_, forms, !shown_->form941);
+    // Only the year's W-2 table has a heading row; the week's liabilities and the 941 do not.
+    showTable(grdForms_, forms, shown_->period.span == RegisterSpan::Year);
     grdForms_->setVisible(!forms.empty());
     const std::vector<std::string> checks = checkLines(*shown_);
     for (const std::string& c : checks) lstChecks_->addItem(toQt(c));
