@@ -143,6 +143,7 @@ TEST_F(LedgerWindowTest, AddAndUpdateCountEveryPostedRow) {
     calculateStraight("40");
     ASSERT_TRUE(open());
     pressRow(0, Qt::LeftButton);
+    ctx.window.txtWeek = "1/11/2008";  // a week posted again would be asked about
     pressRow(3, Qt::LeftButton);
     trigger("mnuAdd");
     const double gross = ctx.result.GrossPay;
@@ -152,6 +153,7 @@ TEST_F(LedgerWindowTest, AddAndUpdateCountEveryPostedRow) {
     EXPECT_NEAR(value(text("txtTotFed")), 2 * value(text("txtFed0")), 0.005);
     EXPECT_GT(value(text("txtTotSS")), 0);
 
+    ctx.window.txtWeek = "1/18/2008";
     pressRow(5, Qt::LeftButton);
     QTest::mouseClick(window().findChild<QPushButton*>("cmdUpdate"), Qt::LeftButton);
     EXPECT_NEAR(value(text("txtTotNet")), 3 * gross, 0.005);
@@ -247,6 +249,7 @@ TEST_F(LedgerWindowTest, ClearAllZeroesEveryRowAndTotalWithoutAQuestion) {
     calculateStraight("40");
     ASSERT_TRUE(open());
     pressRow(0, Qt::LeftButton);
+    ctx.window.txtWeek = "1/11/2008";
     pressRow(1, Qt::LeftButton);
     trigger("mnuAdd");
     ASSERT_GT(value(text("txtTotNet")), 0);
