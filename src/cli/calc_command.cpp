@@ -8,6 +8,7 @@
 #include "cli/week_option.h"
 #include "session/core/calculate.h"
 #include "session/files/employee_hold.h"
+#include "session/ytd/ledger_ops.h"
 
 namespace corvanta {
 
@@ -77,6 +78,8 @@ int calcCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     runCalculation(ctx, args);
     const auto post = args.value("--post");
     const int row = post ? ledgerRowIndex(*post, ctx.profile) : -1;
+    // A week already posted would pay the employee twice: refused before anything is saved.
+    if (post) refuseWeekPostedTwice(ctx, ctx.window.txtWeek, row);
     env.out << calculationJson(ctx) << "\n";
     // The closing save of every calculation; a failure is reported with the file's name.
     if (!args.has("--no-save")) SaveUserFiles(ctx);

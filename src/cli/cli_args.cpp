@@ -60,6 +60,12 @@ const std::map<std::string, std::string>& optionHelp() {
         {"--contact-name", "the person the year-end filings name"},
         {"--contact-phone", "the contact's phone number"},
         {"--contact-email", "the contact's e-mail address"},
+        {"--w2", "write each employee's W-2 copies B, C and 2 into this PDF"},
+        {"--w3", "write the W-3 totals into this PDF"},
+        {"--efw2", "write the year's wage file for the Social Security Administration"},
+        {"--user-id", "the submitter's User ID for the wage file (8 letters or digits)"},
+        {"--941", "write the quarter's 941 worksheet into this PDF"},
+        {"--940", "write the year's 940 worksheet into this PDF"},
     };
     return help;
 }
@@ -73,6 +79,9 @@ const std::map<std::pair<std::string, std::string>, std::string>& commandOptionH
         {{"register", "--week"}, "the week of the register: a week label as posted in the ledgers"},
         {{"register", "--pdf"}, "print the register landscape into this PDF file"},
         {{"run", "--week"}, "the pay period date of the run, M/D/YYYY (required, or --label)"},
+        {{"forms", "--year"}, "the tax year of the W-2s, the W-3, the wage file and the 940"},
+        {{"forms", "--quarter"}, "the quarter of the 941, such as 2008Q1"},
+        {{"forms", "--json"}, "print every figure of the forms as JSON"},
         {{"run", "--post"},
          "the ledger row to post into, or next (the default): each employee's next empty row"},
         {{"run", "--date"}, "the checks' date (default: today)"},

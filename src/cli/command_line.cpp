@@ -7,6 +7,7 @@
 #include "cli/calc_command.h"
 #include "cli/cli_args.h"
 #include "cli/company_command.h"
+#include "cli/forms_command.h"
 #include "cli/ledger_command.h"
 #include "cli/print_command.h"
 #include "cli/register_command.h"
@@ -39,6 +40,9 @@ const char* const kUsage =
     "                            [--home-state NAME|table] [--local none|nyc|table]\n"
     "                            [--deposits monthly|semiweekly] [--contact-name TEXT]\n"
     "                            [--contact-phone TEXT] [--contact-email TEXT]\n"
+    "       corvanta-cli forms [--dir DIR] [--year 2008 [--w2 FILE.pdf] [--w3 FILE.pdf]\n"
+    "                          [--940 FILE.pdf] [--efw2 FILE --user-id ID]]\n"
+    "                          [--quarter 2008Q1 [--941 FILE.pdf]] [--json]\n"
     "       corvanta-cli --help | --version\n"
     "       corvanta-cli COMMAND --help\n"
     "calc options: --straight, --straight2, --ot, --ot15, --holiday, --vacation, --dollars,\n"
@@ -64,6 +68,7 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest, C
     if (command == "backup") return backupCommand(rest, env);
     if (command == "run") return runCommand(rest, env);
     if (command == "company") return companyCommand(rest, env);
+    if (command == "forms") return formsCommand(rest, env);
     if (command == "session" && env.held == nullptr) return sessionCommand(rest, env);
     env.err << "unknown command " << command << "\n" << kUsage;
     return 2;

@@ -81,6 +81,7 @@ void calculated(PayrollContext& ctx, const CliArgs& args) {
     }
     const auto post = args.value("--post");
     const int row = post ? ledgerRowIndex(*post, ctx.profile) : -1;
+    if (post) refuseWeekPostedTwice(ctx, ctx.window.txtWeek, row);
     if (args.has("--save")) SaveUserFiles(ctx);
     if (post) postToLedger(ctx, row);
 }

@@ -9,6 +9,7 @@
 #include "cli/cli_args.h"
 #include "qtprint/pdf_output.h"
 #include "records/print/text_page.h"
+#include "session/files/company_file.h"
 #include "session/payroll/register_report.h"
 
 namespace corvanta {
@@ -32,7 +33,8 @@ Json amountsJson(const RegisterAmounts& a) {
                 {"deductions", dollars(a.deductions)},
                 {"net", dollars(a.net)},
                 {"tips", dollars(a.tips)},
-                {"kPlan", dollars(a.kPlan)}};
+                {"kPlan", dollars(a.kPlan)},
+                {"pension", dollars(a.pension)}};
 }
 
 Json employeeJson(const RegisterLine& l) {
@@ -53,15 +55,27 @@ Json form941Json(const Form941& f) {
                 {"line5d", dollars(f.line5d)},
                 {"line6", dollars(f.line6)},
                 {"line7a", dollars(f.line7a)},
+                {"line7c", dollars(f.line7c)},
+                {"line7h", dollars(f.line7h)},
                 {"line8", dollars(f.line8)}};
 }
 
 Json boxesJson(const FormW2& w) {
-    return Json{
-        {"box1", dollars(w.box1)},   {"box2", dollars(w.box2)},     {"box3", dollars(w.box3)},
-        {"box4", dollars(w.box4)},   {"box5", dollars(w.box5)},     {"box6", dollars(w.box6)},
-        {"box7", dollars(w.box7)},   {"box12D", dollars(w.box12D)}, {"box16", dollars(w.box16)},
-        {"box17", dollars(w.box17)}, {"box18", dollars(w.box18)},   {"box19", dollars(w.box19)}};
+    return Json{{"box1", dollars(w.box1)},
+                {"box2", dollars(w.box2)},
+                {"box3", dollars(w.box3)},
+                {"box4", dollars(w.box4)},
+                {"box5", dollars(w.box5)},
+                {"box6", dollars(w.box6)},
+                {"box7", dollars(w.box7)},
+                {"box12D", dollars(w.box12D)},
+                {"box16", dollars(w.box16)},
+                {"box17", dollars(w.box17)},
+                {"box18", dollars(w.box18)},
+                {"box19", dollars(w.box19)},
+                {"box12A", dollars(w.box12A)},
+                {"box12B", dollars(w.box12B)},
+                {"box14", Json{{"label", w.box14Label}, {"amount", dollars(w.box14)}}}};
 }
 
 void addYear(Json& j, const PayrollRegister& reg) {
@@ -76,6 +90,32 @@ void addYear(Json& j, const PayrollRegister& reg) {
     j["futa"] = dollars(reg.futa);
     j["employerSocialSecurity"] = dollars(reg.employerSocSec);
     j["employerMedicare"] = dollars(reg.employerMedicare);
+}
+
+Json liabilitiesJson(const EmployerLiabilities& l) {
+    return Json{{"federal", dollars(l.federal)},
+                {"socialSecurityWithheld", dollars(l.socSecWithheld)},
+                {"medicareWithheld", dollars(l.medicareWithheld)},
+                {"employerSocialSecurity", dollars(l.employerSocSec)},
+                {"employerMedicare", dollars(l.employerMedicare)},
+                {"futa", dollars(l.futa)},
+                {"deposit", dollars(l.deposit)}};
+}
+
+void addLiabilities(Json& j, const PayrollRegister& reg) {
+    j["depositSchedule"] = reg.schedule == DepositSchedule::SemiWeekly ? "semi-weekly" : "monthly";
+    j["liabilities"] = liabilitiesJson(reg.liabilities);
+    if (reg.form941) {
+        Json months = Json::array();
+        for (const Currency c : reg.monthlyLiability) months.push_back(dollars(c));
+        j["monthlyLiability"] = std::move(months);
+    }
+    Json deposits = Json::array();
+    for (const TaxDeposit& d : reg.deposits) {
+        deposits.push_back(
+            Json{{"for", d.what}, {"amount", dollars(d.amount)}, {"due", dateText(d.due)}});
+    }
+    j["deposits"] = std::move(deposits);
 }
 
 std::string csvCell(const std::string& s) {
@@ -139,6 +179,7 @@ std::string registerJson(const PayrollRegister& reg) {
     if (reg.period.span != RegisterSpan::Year) j["totals"] = amountsJson(reg.totals);
     if (reg.form941) j["form941"] = form941Json(*reg.form941);
     if (reg.period.span == RegisterSpan::Year) addYear(j, reg);
+    if (reg.period.span != RegisterSpan::Year) addLiabilities(j, reg);
     j["checks"] = checkLines(reg);
     // A name typed in another code page is shown with replacement characters, not refused.
     return j.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -150,8 +191,9 @@ int registerCommand(const std::vector<std::string>& argv, CommandEnv& env) {
                        {"--text", "--json"});
     checkOutput(args);
     const RegisterPeriod period = periodOf(args);
+    const std::filesystem::path folder = args.value("--dir").value_or(".");
     const PayrollRegister reg =
-        buildRegister(readPayrollFolder(args.value("--dir").value_or(".")), period);
+        buildRegister(readPayrollFolder(folder), period, readCompany(folder).deposits);
     if (args.has("--json")) {
         env.out << registerJson(reg) << "\n";
     } else if (const auto csv = args.value("--csv")) {

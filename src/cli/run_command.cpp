@@ -15,6 +15,7 @@
 #include "cli/run_document.h"
 #include "cli/week_option.h"
 #include "records/print/text_page.h"
+#include "session/files/company_file.h"
 #include "session/payroll/employee_commit.h"
 #include "session/payroll/register_report.h"
 #include "session/print/amount_words.h"
@@ -87,7 +88,8 @@ PayRunPrinters printersFor(std::optional<RunDocument>& stubs, std::optional<RunD
 void printWeekRegister(const std::filesystem::path& folder, const std::string& week,
                        std::ostream& out) {
     const PayrollRegister reg =
-        buildRegister(readPayrollFolder(folder), registerPeriod(RegisterSpan::Week, week));
+        buildRegister(readPayrollFolder(folder), registerPeriod(RegisterSpan::Week, week),
+                      readCompany(folder).deposits);
     TextPage page;
     printRegister(reg, page);
     out << page.text();

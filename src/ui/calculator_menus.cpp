@@ -64,6 +64,7 @@ void CalculatorForm::buildFormsMenu() {
     addAction(menu, "mnuHeader", "H&eader", &CalculatorForm::openHeadingDialog);
     menu->addSeparator();
     addAction(menu, "mnuRegister", "Payroll &Register", &CalculatorForm::openRegister);
+    addAction(menu, "mnuYearEnd", "Year-End &Forms...", &CalculatorForm::openYearEnd);
 }
 
 void CalculatorForm::buildOptionsMenu() {

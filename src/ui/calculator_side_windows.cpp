@@ -18,6 +18,7 @@
 #include "ui/register_window.h"
 #include "ui/state_dialog.h"
 #include "ui/vacation_dialog.h"
+#include "ui/year_end_window.h"
 
 namespace corvanta::ui {
 void CalculatorForm::present(QWidget* window) {
@@ -68,6 +69,15 @@ void CalculatorForm::openRegister() {
         registerWindow_->showRegister();
     }
     present(registerWindow_);
+}
+
+void CalculatorForm::openYearEnd() {
+    if (yearEndWindow_ == nullptr) {
+        yearEndWindow_ = new YearEndWindow(ctx_, desktop_, this);
+    } else {
+        yearEndWindow_->showPreview();
+    }
+    present(yearEndWindow_);
 }
 
 void CalculatorForm::openOvertimeSheet() {

@@ -28,6 +28,7 @@ class ChecksWindow;
 class VacationDialog;
 class OvertimeSheetForm;
 class RegisterWindow;
+class YearEndWindow;
 
 // The calculator window `Form1`: the eight entry boxes, Calculate and Clear, every result
 // and the menus. It shows the engine's window texts and calls the engine's commands; the
@@ -60,6 +61,7 @@ class CalculatorForm : public QMainWindow {
     void openVacation();
     void openOvertimeSheet();
     void openRegister();
+    void openYearEnd();
     void backupFolder();
     void restoreFolder();
     void printStub();
@@ -135,6 +137,7 @@ class CalculatorForm : public QMainWindow {
     QPointer<VacationDialog> vacationDialog_;
     QPointer<OvertimeSheetForm> overtimeSheet_;
     QPointer<RegisterWindow> registerWindow_;
+    QPointer<YearEndWindow> yearEndWindow_;
     bool ended_ = false;
 };
 

@@ -36,6 +36,10 @@ QString askForBackupToRestore(QWidget* parent, const QString& folder) {
     return QFileDialog::getOpenFileName(parent, "Restore", folder, kBackupFilter);
 }
 
+QString askForWageFile(QWidget* parent, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent, "Wage File", proposed);
+}
+
 bool openWithDesktop(const QString& file) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
@@ -58,8 +62,8 @@ bool reported(QWidget* parent, Print print) {
 }  // namespace
 
 DesktopServices realDesktopServices() {
-    return DesktopServices{askForPrinter, askForWorkbookFile, openWithDesktop, askForBackupFile,
-                           askForBackupToRestore};
+    return DesktopServices{askForPrinter,    askForWorkbookFile,    openWithDesktop,
+                           askForBackupFile, askForBackupToRestore, askForWageFile};
 }
 
 void showWrittenWorkbook(QWidget* parent, const DesktopServices& desktop, const QString& path) {

@@ -26,6 +26,9 @@ struct DesktopServices {
     std::function<QString(QWidget* parent, const QString& proposed)> chooseBackupFile;
     // The backup to restore, the dialog starting in `folder`; empty when cancelled.
     std::function<QString(QWidget* parent, const QString& folder)> chooseBackupToRestore;
+    // Where to write the year's wage file, starting from the proposed path; empty when
+    // cancelled.
+    std::function<QString(QWidget* parent, const QString& proposed)> chooseWageFile;
 };
 
 // The printer selection dialog, the save dialog and the desktop's default applications.

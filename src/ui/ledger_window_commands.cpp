@@ -49,6 +49,15 @@ bool LedgerWindow::runEngine(const std::function<void()>& operations) {
 }
 
 void LedgerWindow::postRow(int row) {
+    // A week already posted in another row would pay the employee twice: asked, No by default.
+    if (const auto posted = rowPostedFor(ctx_, ctx_.window.txtWeek, row)) {
+        if (!askYesNo(this, "Post",
+                      "The week " + alreadyPostedText(ctx_.window.txtWeek, *posted) +
+                          ".\r\nPost it again into row " + std::to_string(row + 1) + "?",
+                      QMessageBox::No)) {
+            return;
+        }
+    }
     runEngine([&] { PasteMe(ctx_, row); });
     grid_->refresh();
 }

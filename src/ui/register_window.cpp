@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "export/register_workbook.h"
+#include "session/files/company_file.h"
 #include "session/payroll/payroll_folder.h"
 #include "session/payroll/register_report.h"
 #include "ui/message_box.h"
@@ -159,7 +160,8 @@ void RegisterWindow::showRegister() {
     const bool read = runShowingErrors(this, [&] {
         const std::vector<EmployeeBooks> books = readPayrollFolder(ctx_.folder);
         employees = books.size();
-        shown_ = buildRegister(books, registerPeriod(spanAt(cboSpan_->currentIndex()), period));
+        shown_ = buildRegister(books, registerPeriod(spanAt(cboSpan_->currentIndex()), period),
+                               readCompany(ctx_.folder).deposits);
     });
     if (!read) return;
     lblSource_->setText(QString("From the saved ledgers of %1 employees in %2")
@@ -167,7 +169,8 @@ void RegisterWindow::showRegister() {
                             .arg(toQt(shownPath(ctx_.folder).string())));
     showTable(grdRegister_, registerTable(*shown_), true);
     const RegisterTable forms = formsTable(*shown_);
-    showTable(grdForms_, forms, !shown_->form941);
+    // Only the year's W-2 table has a heading row; the week's liabilities and the 941 do not.
+    showTable(grdForms_, forms, shown_->period.span == RegisterSpan::Year);
     grdForms_->setVisible(!forms.empty());
     const std::vector<std::string> checks = checkLines(*shown_);
     for (const std::string& c : checks) lstChecks_->addItem(toQt(c));

@@ -1,6 +1,8 @@
 // The command line gets the same figures and the same refusals as the window.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "session/core/calculate.h"
 #include "session/files/employee_files.h"
 #include "session/local/local_files.h"
@@ -152,8 +154,9 @@ class WageBaseCliTest : public FiguresCliTest,
 
 TEST_P(WageBaseCliTest, APeriodEndingOnTheBaseIsTaxedWhole) {
     const WageBaseCliCase& c = GetParam();
-    ASSERT_EQ(run("calc", {"--dollars", c.first, "--week", "1/5/2008", "--post", "1"}).exitCode, 0);
-    ASSERT_EQ(run("calc", {"--dollars", c.second, "--week", "1/12/2008", "--post", "2"}).exitCode,
+    // Two weeks of the year: a week is posted once.
+    ASSERT_EQ(run("calc", {"--dollars", c.first, "--week", "1/4/2008", "--post", "1"}).exitCode, 0);
+    ASSERT_EQ(run("calc", {"--dollars", c.second, "--week", "1/11/2008", "--post", "2"}).exitCode,
               0);
     const auto r = calc({"--dollars", c.period});
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -200,10 +203,17 @@ TEST_P(YearTotalCliTest, LedgerTotalsAreTheSumOfThePostedCents) {
     }
     save();
     for (int row = 1; row <= c.periods; ++row) {
-        ASSERT_EQ(run("calc",
-                      {"--dollars", c.dollars, "--week", "1/5/2008", "--post", std::to_string(row)})
-                      .exitCode,
-                  0);
+        // Each period its own week, the Fridays of 2008 a week or two weeks apart.
+        const std::chrono::year_month_day week{
+            std::chrono::sys_days{std::chrono::year{2008} / 1 / 4} +
+            std::chrono::days{(row - 1) * (c.biWeekly ? 14 : 7)}};
+        const std::string label = std::to_string(static_cast<unsigned>(week.month())) + "/" +
+                                  std::to_string(static_cast<unsigned>(week.day())) + "/2008";
+        ASSERT_EQ(
+            run("calc", {"--dollars", c.dollars, "--week", label, "--post", std::to_string(row)})
+                .exitCode,
+            0)
+            << label;
     }
     const auto ledger = run("ledger", {});
     ASSERT_EQ(ledger.exitCode, 0) << ledger.err;

@@ -223,6 +223,7 @@ struct WageBaseCase {
     int selfEmployed;
     float socSec;
     float medicare;
+    double ytdCafeteria = 0;  // the year's cafeteria plan before the period
 };
 
 void PrintTo(const WageBaseCase& c, std::ostream* os) { *os << c.name; }
@@ -233,6 +234,7 @@ class SocialSecurityTest : public PayrollFixture,
 TEST_P(SocialSecurityTest, StopsAtTheWageBase) {
     const WageBaseCase& c = GetParam();
     ctx.ledger.totals.YtdGross = Currency::fromDouble(c.ytdGross);
+    ctx.ledger.totals.YtdCafeteria = static_cast<float>(c.ytdCafeteria);
     ctx.profile.CafeteriaAmount = c.cafeteria;
     ctx.profile.SelfEmployed = c.selfEmployed;
     ctx.profile.HourlyRate = c.gross / 40;
@@ -251,7 +253,17 @@ INSTANTIATE_TEST_SUITE_P(
                       WageBaseCase{"past_the_base", 150000, 1000, 0, 0, 0, 14.5f},
                       WageBaseCase{"past_the_2007_base", 97000, 1000, 0, 0, 62, 14.5f},
                       WageBaseCase{"self_employed_cafeteria", 0, 1000, 100, 1, 111.6f, 26.1f},
-                      WageBaseCase{"self_employed_crosses_the_base", 101500, 1000, 0, 1, 62, 29}),
+                      WageBaseCase{"self_employed_crosses_the_base", 101500, 1000, 0, 1, 62, 29},
+                      // 4,100 bi-weekly with a 300 cafeteria plan: her Social Security wages
+                      // are 91,200 and 95,000 before her last two periods, not the gross
+                      // 98,400 and 102,500 (which withheld 223.20 and 0.00).
+                      WageBaseCase{"cafeteria_gross_past_base_wages_not", 98400, 4100, 300, 0,
+                                   235.6f, 55.1f, 7200},
+                      WageBaseCase{"cafeteria_gross_far_past_base_wages_not", 102500, 4100, 300, 0,
+                                   235.6f, 55.1f, 7500},
+                      // Social Security wages of 100,000 before: 2,000 of room.
+                      WageBaseCase{"cafeteria_wages_cross_the_base", 107500, 4100, 300, 0, 124,
+                                   55.1f, 7500}),
     testing::CaseName());
 
 struct InsuranceCase {

@@ -118,10 +118,32 @@ TEST_F(LedgerWindowTest, LeftClickOnARowNumberPostsTheLastCalculationIntoThatRow
     EXPECT_EQ(text("txtTotNet"), totalBefore);
 }
 
+TEST_F(LedgerWindowTest, PostingAWeekAlreadyPostedAsksFirstNoByDefault) {
+    calculateStraight("40");
+    ASSERT_TRUE(open());
+    pressRow(2, Qt::LeftButton);
+    ASSERT_EQ(text("txtDate2"), "1/4/2008");
+    {
+        const MessageBoxAnswerer answers({QMessageBox::No});
+        pressRow(3, Qt::LeftButton);
+        ASSERT_EQ(answers.seen().size(), 1U);
+        EXPECT_TRUE(answers.seen()[0].text.contains("already posted in row 3"))
+            << answers.seen()[0].text.toStdString();
+    }
+    EXPECT_EQ(text("txtDate3"), "");
+    {
+        const MessageBoxAnswerer answers({QMessageBox::Yes});
+        pressRow(3, Qt::LeftButton);
+        EXPECT_EQ(answers.seen().size(), 1U);
+    }
+    EXPECT_EQ(text("txtDate3"), "1/4/2008");
+}
+
 TEST_F(LedgerWindowTest, AddAndUpdateCountEveryPostedRow) {
     calculateStraight("40");
     ASSERT_TRUE(open());
     pressRow(0, Qt::LeftButton);
+    ctx.window.txtWeek = "1/11/2008";  // a week posted again would be asked about
     pressRow(3, Qt::LeftButton);
     trigger("mnuAdd");
     const double gross = ctx.result.GrossPay;
@@ -131,6 +153,7 @@ TEST_F(LedgerWindowTest, AddAndUpdateCountEveryPostedRow) {
     EXPECT_NEAR(value(text("txtTotFed")), 2 * value(text("txtFed0")), 0.005);
     EXPECT_GT(value(text("txtTotSS")), 0);
 
+    ctx.window.txtWeek = "1/18/2008";
     pressRow(5, Qt::LeftButton);
     QTest::mouseClick(window().findChild<QPushButton*>("cmdUpdate"), Qt::LeftButton);
     EXPECT_NEAR(value(text("txtTotNet")), 3 * gross, 0.005);
@@ -226,6 +249,7 @@ TEST_F(LedgerWindowTest, ClearAllZeroesEveryRowAndTotalWithoutAQuestion) {
     calculateStraight("40");
     ASSERT_TRUE(open());
     pressRow(0, Qt::LeftButton);
+    ctx.window.txtWeek = "1/11/2008";
     pressRow(1, Qt::LeftButton);
     trigger("mnuAdd");
     ASSERT_GT(value(text("txtTotNet")), 0);

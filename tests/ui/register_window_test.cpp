@@ -159,7 +159,8 @@ TEST_F(RegisterWindowTest, EachSpanShowsTheRegisterFormsAndChecksOfTheSavedLedge
         std::string period;
         const char* formsHeading;  // the forms table's first cell, "" when there is none
     };
-    for (const Case& c : std::vector<Case>{{0, RegisterSpan::Week, weeks.front(), ""},
+    // A week shows what the employer owes beside the wages.
+    for (const Case& c : std::vector<Case>{{0, RegisterSpan::Week, weeks.front(), "Employer's"},
                                            {1, RegisterSpan::Quarter, "2008Q1", "Form 941"},
                                            {2, RegisterSpan::Year, "2008", "W-2"}}) {
         SCOPED_TRACE(c.period);

@@ -143,7 +143,9 @@ void computeFederal(PayWork& w) {
 }
 
 void computeFica(PayWork& w) {
-    const FicaWage wage{w.r.GrossPay, w.r.CafeteriaThisPeriod, w.employee.ledger.totals.YtdGross,
+    const YtdTotals& ytd = w.employee.ledger.totals;
+    const Currency ytdSocSecWages = ytd.YtdGross - Currency::fromShownSingle(ytd.YtdCafeteria);
+    const FicaWage wage{w.r.GrossPay, w.r.CafeteriaThisPeriod, ytdSocSecWages,
                         w.p.SelfEmployed == 1};
     w.r.SocSecTax = socialSecurityTax(wage);
     w.r.MedicareTax = medicareTax(wage);

@@ -75,7 +75,10 @@ void checkEmployee(const PayRunRequest& request, const HoursRow& row,
         problems.push_back({row.line, row.employee, "files", e.what()});
         return;
     }
-    if (!postingRow(ctx, request.postRow)) {
+    if (const auto posted = rowPostedFor(ctx, request.week)) {
+        problems.push_back(
+            {row.line, row.employee, "week", alreadyPostedText(request.week, *posted)});
+    } else if (!postingRow(ctx, request.postRow)) {
         problems.push_back({row.line, row.employee, "post", postProblem(ctx, request.postRow)});
     }
     const std::size_t before = problems.size();
@@ -103,6 +106,7 @@ void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& r
     SaveUserFiles(ctx);
     const auto target = postingRow(ctx, request.postRow);
     if (!target) throw UserError(postProblem(ctx, request.postRow));
+    refuseWeekPostedTwice(ctx, request.week, *target);
     PasteMe(ctx, *target);
     Update(ctx);
     AddAnnual(ctx);

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "base/core/user_error.h"
+#include "tax/core/deposit_dates.h"
 #include "tax/core/fica.h"
 #include "tax/state/pay_date.h"
 
@@ -56,10 +57,22 @@ bool inPeriod(const DatedRow& r, const RegisterPeriod& p) {
     return p.span == RegisterSpan::Year || quarterOf(*r.date) == p.quarter;
 }
 
-// Rows of the period's year before the period: they use up the wage base first.
-bool beforePeriod(const DatedRow& r, const RegisterPeriod& p) {
-    if (p.span != RegisterSpan::Quarter || !r.date) return false;
-    return static_cast<int>(r.date->year()) == p.year && quarterOf(*r.date) < p.quarter;
+// Rows of the period's year before the period: they use up the wage bases first.
+bool beforePeriod(const DatedRow& r, const RegisterPeriod& p,
+                  std::optional<std::chrono::year_month_day> start) {
+    if (!r.date || !start || p.span == RegisterSpan::Year) return false;
+    return r.date->year() == start->year() && *r.date < *start;
+}
+
+// The first day of a quarter, or a week's own date; rows before it come before the period.
+std::optional<std::chrono::year_month_day> periodStart(const RegisterPeriod& p) {
+    using namespace std::chrono;
+    if (p.span == RegisterSpan::Quarter) {
+        return year_month_day{year(p.year), month(static_cast<unsigned>(p.quarter * 3 - 2)),
+                              day(1)};
+    }
+    if (p.span == RegisterSpan::Week) return readPayDate(p.week);
+    return std::nullopt;
 }
 
 void addRow(RegisterAmounts& a, const LedgerRow& r) {
@@ -76,6 +89,7 @@ void addRow(RegisterAmounts& a, const LedgerRow& r) {
     a.net = a.net + shown(r.Net);
     a.tips = a.tips + shown(r.Tips);
     a.kPlan = a.kPlan + shown(r.KPlan);
+    a.pension = a.pension + shown(r.Pension);
 }
 
 void addAmounts(RegisterAmounts& a, const RegisterAmounts& b) {
@@ -91,6 +105,7 @@ void addAmounts(RegisterAmounts& a, const RegisterAmounts& b) {
     a.net = a.net + b.net;
     a.tips = a.tips + b.tips;
     a.kPlan = a.kPlan + b.kPlan;
+    a.pension = a.pension + b.pension;
 }
 
 std::string statusOf(const EmployeeProfile& p) {
@@ -111,6 +126,14 @@ class EmployeeWalk {
         line_.employee = books.name;
         line_.name = books.profile.EmployeeName;
         line_.status = statusOf(books.profile);
+        line_.pensionLabel = books.profile.PensionLabel;
+        line_.selfEmployed = books.profile.SelfEmployed == 1;
+        line_.socSecMedExempt = books.profile.SocSecMedExempt != 0;
+        if (period.span == RegisterSpan::Quarter) {
+            using namespace std::chrono;
+            twelfth_ = sys_days(year_month_day{
+                year(period.year), month(static_cast<unsigned>(period.quarter * 3)), day(12)});
+        }
     }
 
     RegisterLine walk() {
@@ -123,8 +146,11 @@ class EmployeeWalk {
         }
         std::stable_sort(byDate.begin(), byDate.end(),
                          [](const DatedRow& a, const DatedRow& b) { return *a.date < *b.date; });
+        const auto start = periodStart(period_);
         for (const DatedRow& r : byDate) {
-            if (beforePeriod(r, period_)) baseUsed_ = baseUsed_ + socSecWage(*r.row);
+            if (!beforePeriod(r, period_, start)) continue;
+            baseUsed_ = baseUsed_ + socSecWage(*r.row);
+            if (books_.profile.SocSecMedExempt == 0) futaUsed_ = futaUsed_ + socSecWage(*r.row);
         }
         for (const DatedRow& r : period_.span == RegisterSpan::Week ? rows : byDate) {
             if (inPeriod(r, period_)) takeRow(r);
@@ -174,10 +200,20 @@ class EmployeeWalk {
         return clampAtZero(shown(r.Gross) - shown(r.Cafeteria));
     }
 
+    // A weekly period is the seven days ending on its label, a bi-weekly one fourteen.
+    [[nodiscard]] bool holdsTheTwelfth(const DatedRow& dr) const {
+        if (!twelfth_ || !dr.date) return false;
+        const int days = books_.profile.isBiWeekly() ? 14 : 7;
+        const auto after = (std::chrono::sys_days(*dr.date) - *twelfth_).count();
+        return after >= 0 && after < days;
+    }
+
     void takeRow(const DatedRow& dr) {
         const LedgerRow& r = *dr.row;
         const EmployeeProfile& p = books_.profile;
         line_.paid = true;
+        ++line_.paychecks;
+        if (holdsTheTwelfth(dr)) line_.paidForTwelfth = true;
         addRow(line_.amounts, r);
         FormWages& w = line_.wages;
         const Currency gross = shown(r.Gross);
@@ -186,15 +222,17 @@ class EmployeeWalk {
         const Currency stateCut = p.CafeteriaReducesState != 0 ? shown(r.Cafeteria) : Currency{};
         w.state = w.state + gross - shown(r.KPlan) - stateCut;
         w.local = w.local + gross - shown(r.KPlan);
+        const int times = p.SelfEmployed == 1 ? 2 : 1;
+        if (p.SocSecMedExempt != 0) {
+            // Exempt from Social Security and Medicare, and so from FUTA too.
+            checkWithheld(dr.index, "Social Security", shown(r.SocSec), Currency{});
+            checkWithheld(dr.index, "Medicare", shown(r.Medicare), Currency{});
+            owe(dr, shown(r.Federal));
+            return;
+        }
         const Currency futaRoom = clampAtZero(dollars(kFutaWageBase) - futaUsed_);
         w.futa = w.futa + smaller(ssWage, futaRoom);
         futaUsed_ = futaUsed_ + smaller(ssWage, futaRoom);
-        const int times = p.SelfEmployed == 1 ? 2 : 1;
-        if (p.SocSecMedExempt != 0) {
-            checkWithheld(dr.index, "Social Security", shown(r.SocSec), Currency{});
-            checkWithheld(dr.index, "Medicare", shown(r.Medicare), Currency{});
-            return;
-        }
         w.medicare = w.medicare + ssWage;
         const Currency room = clampAtZero(dollars(SsWageBase) - baseUsed_);
         const Currency taxable = smaller(ssWage, room);
@@ -206,19 +244,55 @@ class EmployeeWalk {
                                  " withheld on wages above the base of " +
                                  registerAmount(dollars(SsWageBase)));
         } else {
-            checkWithheld(dr.index, "Social Security", shown(r.SocSec),
-                          atRate(taxable, kSocSecShare * times));
+            line_.heldToTheCent =
+                line_.heldToTheCent + checkWithheld(dr.index, "Social Security", shown(r.SocSec),
+                                                    atRate(taxable, kSocSecShare * times));
         }
-        checkWithheld(dr.index, "Medicare", shown(r.Medicare),
-                      atRate(ssWage, kMedicareShare * times));
+        line_.heldToTheCent =
+            line_.heldToTheCent + checkWithheld(dr.index, "Medicare", shown(r.Medicare),
+                                                atRate(ssWage, kMedicareShare * times));
+        const Currency socSecBefore = w.uncollectedSocSec;
+        const Currency medicareBefore = w.uncollectedMedicare;
+        takeUncollected(r, tips);
         baseUsed_ = baseUsed_ + ssWage;
+        if (p.SelfEmployed == 1) return;  // no employer of theirs owes anything
+        const Currency employerSocSec = atRate(taxable, kSocSecShare);
+        const Currency employerMedicare = atRate(ssWage, kMedicareShare);
+        line_.employerSocSec = line_.employerSocSec + employerSocSec;
+        line_.employerMedicare = line_.employerMedicare + employerMedicare;
+        const Currency uncollected =
+            w.uncollectedSocSec - socSecBefore + (w.uncollectedMedicare - medicareBefore);
+        owe(dr, shown(r.Federal) + shown(r.SocSec) + shown(r.Medicare) - uncollected +
+                    employerSocSec + employerMedicare);
     }
 
-    void checkWithheld(int index, const std::string& tax, Currency withheld, Currency expected) {
-        if (absolute(withheld - expected) > kOneCent) {
-            report(index, tax + " withheld " + registerAmount(withheld) + " differs from " +
-                              registerAmount(expected) + " (rate times taxable wage)");
-        }
+    void owe(const DatedRow& dr, Currency amount) {
+        if (!dr.date || books_.profile.SelfEmployed == 1) return;
+        Currency& day = line_.liabilityByPayday[std::chrono::sys_days(*dr.date)];
+        day = day + amount;
+    }
+
+    // A paycheck whose net is below zero could not withhold the tax on the tips the
+    // employee already holds: Social Security on them first, then Medicare.
+    void takeUncollected(const LedgerRow& r, Currency ssTips) {
+        const Currency shortfall = Currency{} - shown(r.Net);
+        if (!(shortfall > Currency{}) || !(shown(r.Tips) > Currency{})) return;
+        const Currency socSec = smaller(shortfall, atRate(ssTips, kSocSecShare));
+        const Currency medicare =
+            smaller(shortfall - socSec, atRate(shown(r.Tips), kMedicareShare));
+        line_.wages.uncollectedSocSec = line_.wages.uncollectedSocSec + socSec;
+        line_.wages.uncollectedMedicare = line_.wages.uncollectedMedicare + medicare;
+    }
+
+    // What the paycheck counts as withheld for line 7a: the amount withheld when it is the
+    // tax to the cent; otherwise the tax, and the difference is reported, never absorbed.
+    Currency checkWithheld(int index, const std::string& tax, Currency withheld,
+                           Currency expected) {
+        if (absolute(withheld - expected) <= kOneCent) return withheld;
+        report(index, tax + " withheld " + registerAmount(withheld) + " differs from " +
+                          registerAmount(expected) + " (rate times taxable wage) by " +
+                          registerAmount(withheld - expected) + "; not booked on line 7a");
+        return expected;
     }
 
     const EmployeeBooks& books_;
@@ -227,29 +301,35 @@ class EmployeeWalk {
     RegisterLine line_;
     Currency baseUsed_;  // Social Security wages of the year before the row
     Currency futaUsed_;
+    std::optional<std::chrono::sys_days> twelfth_;  // of the quarter's last month
 };
 
 Form941 form941Of(const std::vector<RegisterLine>& lines) {
     Form941 f;
     Currency withheld;
+    Currency uncollected;
     for (const RegisterLine& l : lines) {
-        if (!l.paid || l.status.find("self-employed") != std::string::npos) continue;
-        ++f.line1;
+        if (!l.paid || l.selfEmployed) continue;
+        if (l.paidForTwelfth) ++f.line1;
         f.line2 = f.line2 + l.wages.federal;
         f.line3 = f.line3 + l.amounts.federal;
         f.line5aWages = f.line5aWages + l.wages.socSecWages;
         f.line5bTips = f.line5bTips + l.wages.socSecTips;
         f.line5cWages = f.line5cWages + l.wages.medicare;
-        withheld = withheld + l.amounts.socSec + l.amounts.medicare;
+        withheld = withheld + l.heldToTheCent;
+        uncollected = uncollected + l.wages.uncollectedSocSec + l.wages.uncollectedMedicare;
     }
     f.line5aTax = atRate(f.line5aWages, kSocSecBoth);
     f.line5bTax = atRate(f.line5bTips, kSocSecBoth);
     f.line5cTax = atRate(f.line5cWages, kMedicareBoth);
     f.line5d = f.line5aTax + f.line5bTax + f.line5cTax;
     f.line6 = f.line3 + f.line5d;
-    // The employer pays half of 5d; what was withheld is the other half as actually taken.
+    // The employer pays half of 5d; the paychecks' rounding of the other half is line 7a. A
+    // paycheck off by more than a cent is reported by the walk and counted at its tax here.
     f.line7a = withheld - atRate(f.line5d, 5000);
-    f.line8 = f.line6 + f.line7a;
+    f.line7c = Currency{} - uncollected;
+    f.line7h = f.line7a + f.line7c;
+    f.line8 = f.line6 + f.line7h;
     return f;
 }
 
@@ -259,9 +339,13 @@ FormW2 w2Of(const RegisterLine& l) {
     w.box1 = l.wages.federal;
     w.box2 = l.amounts.federal;
     w.box3 = l.wages.socSecWages;
-    w.box4 = l.amounts.socSec;
+    w.box4 = l.amounts.socSec - l.wages.uncollectedSocSec;
     w.box5 = l.wages.medicare;
-    w.box6 = l.amounts.medicare;
+    w.box6 = l.amounts.medicare - l.wages.uncollectedMedicare;
+    w.box12A = l.wages.uncollectedSocSec;
+    w.box12B = l.wages.uncollectedMedicare;
+    w.box14 = l.amounts.pension;
+    w.box14Label = l.pensionLabel;
     w.box7 = l.wages.socSecTips;
     w.box12D = l.amounts.kPlan;
     w.box16 = l.wages.state;
@@ -272,16 +356,17 @@ FormW2 w2Of(const RegisterLine& l) {
 }
 
 void addW2(FormW2& sum, const FormW2& w) {
-    for (auto box : {&FormW2::box1, &FormW2::box2, &FormW2::box3, &FormW2::box4, &FormW2::box5,
-                     &FormW2::box6, &FormW2::box7, &FormW2::box12D, &FormW2::box16, &FormW2::box17,
-                     &FormW2::box18, &FormW2::box19}) {
+    for (auto box :
+         {&FormW2::box1, &FormW2::box2, &FormW2::box3, &FormW2::box4, &FormW2::box5, &FormW2::box6,
+          &FormW2::box7, &FormW2::box12D, &FormW2::box16, &FormW2::box17, &FormW2::box18,
+          &FormW2::box19, &FormW2::box12A, &FormW2::box12B, &FormW2::box14}) {
         sum.*box = sum.*box + w.*box;
     }
 }
 
 void yearForms(PayrollRegister& reg) {
     for (const RegisterLine& l : reg.lines) {
-        if (!l.paid || l.status.find("self-employed") != std::string::npos) continue;
+        if (!l.paid || l.selfEmployed) continue;
         reg.w2.push_back(w2Of(l));
         addW2(reg.w3, reg.w2.back());
         reg.futa = reg.futa + atRate(l.wages.futa, kFutaRate);
@@ -291,7 +376,90 @@ void yearForms(PayrollRegister& reg) {
     reg.employerMedicare = atRate(reg.w3.box5, kMedicareShare);
 }
 
+std::string monthText(std::chrono::year_month ym) {
+    static const std::array<const char*, 12> names{"January",   "February", "March",    "April",
+                                                   "May",       "June",     "July",     "August",
+                                                   "September", "October",  "November", "December"};
+    return std::string(names.at(static_cast<unsigned>(ym.month()) - 1)) + " " +
+           std::to_string(static_cast<int>(ym.year()));
+}
+
+void addLiabilities(PayrollRegister& reg) {
+    EmployerLiabilities& e = reg.liabilities;
+    for (const RegisterLine& l : reg.lines) {
+        if (!l.paid || l.selfEmployed) continue;
+        e.federal = e.federal + l.amounts.federal;
+        e.socSecWithheld = e.socSecWithheld + l.amounts.socSec - l.wages.uncollectedSocSec;
+        e.medicareWithheld = e.medicareWithheld + l.amounts.medicare - l.wages.uncollectedMedicare;
+        e.employerSocSec = e.employerSocSec + l.employerSocSec;
+        e.employerMedicare = e.employerMedicare + l.employerMedicare;
+        e.futa = e.futa + atRate(l.wages.futa, kFutaRate);
+    }
+    e.deposit =
+        e.federal + e.socSecWithheld + e.medicareWithheld + e.employerSocSec + e.employerMedicare;
+}
+
+// The liabilities of the period's paydays, all employees together.
+std::map<std::chrono::sys_days, Currency> paydays(const PayrollRegister& reg) {
+    std::map<std::chrono::sys_days, Currency> all;
+    for (const RegisterLine& l : reg.lines) {
+        for (const auto& [day, amount] : l.liabilityByPayday) all[day] = all[day] + amount;
+    }
+    return all;
+}
+
+void addMonthlyLiability(PayrollRegister& reg) {
+    using namespace std::chrono;
+    for (const auto& [day, amount] : paydays(reg)) {
+        const auto m = static_cast<int>(static_cast<unsigned>(year_month_day(day).month()));
+        Currency& month = reg.monthlyLiability.at((m - 1) % 3);
+        month = month + amount;
+    }
+    // The months must add up to the quarter's taxes after adjustments: the paychecks'
+    // rounding goes to the last month with taxes.
+    Currency total;
+    for (const Currency c : reg.monthlyLiability) total = total + c;
+    for (int i = 2; i >= 0; --i) {
+        if (reg.monthlyLiability.at(i) != Currency{}) {
+            reg.monthlyLiability.at(i) = reg.monthlyLiability.at(i) + reg.form941->line8 - total;
+            break;
+        }
+    }
+}
+
+void addDeposits(PayrollRegister& reg) {
+    using namespace std::chrono;
+    const auto days = paydays(reg);
+    if (reg.schedule == DepositSchedule::SemiWeekly) {
+        for (const auto& [day, amount] : days) {
+            const year_month_day d(day);
+            reg.deposits.push_back({"payday " + dateText(d), amount, semiWeeklyDepositDue(d)});
+        }
+        return;
+    }
+    std::map<year_month, Currency> months;
+    for (const auto& [day, amount] : days) {
+        const year_month_day d(day);
+        months[d.year() / d.month()] = months[d.year() / d.month()] + amount;
+    }
+    if (reg.form941) {
+        // The quarter's deposits are its months' liabilities as the 941 shows them.
+        for (auto& [ym, amount] : months) {
+            amount = reg.monthlyLiability.at((static_cast<unsigned>(ym.month()) - 1) % 3);
+        }
+    }
+    for (const auto& [ym, amount] : months) {
+        reg.deposits.push_back({monthText(ym), amount, monthlyDepositDue(ym)});
+    }
+}
+
 }  // namespace
+
+std::string dateText(std::chrono::year_month_day day) {
+    return std::to_string(static_cast<unsigned>(day.month())) + "/" +
+           std::to_string(static_cast<unsigned>(day.day())) + "/" +
+           std::to_string(static_cast<int>(day.year()));
+}
 
 Currency atRate(Currency amount, int tenThousandths) {
     const std::int64_t units = amount.units();
@@ -367,15 +535,19 @@ std::vector<std::string> postedWeeks(const std::vector<EmployeeBooks>& employees
 }
 
 PayrollRegister buildRegister(const std::vector<EmployeeBooks>& employees,
-                              const RegisterPeriod& period) {
+                              const RegisterPeriod& period, DepositSchedule schedule) {
     PayrollRegister reg;
     reg.period = period;
+    reg.schedule = schedule;
     for (const EmployeeBooks& books : employees) {
         reg.lines.push_back(EmployeeWalk(books, period, reg.checks).walk());
         if (reg.lines.back().paid) addAmounts(reg.totals, reg.lines.back().amounts);
     }
     if (period.span == RegisterSpan::Quarter) reg.form941 = form941Of(reg.lines);
     if (period.span == RegisterSpan::Year) yearForms(reg);
+    addLiabilities(reg);
+    if (reg.form941) addMonthlyLiability(reg);
+    if (period.span != RegisterSpan::Year) addDeposits(reg);
     return reg;
 }
 

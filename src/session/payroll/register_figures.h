@@ -1,10 +1,14 @@
 #pragma once
 
+#include <array>
+#include <chrono>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/core/money.h"
+#include "records/company/company.h"
 #include "session/payroll/payroll_folder.h"
 
 namespace corvanta {
@@ -27,7 +31,7 @@ RegisterPeriod registerPeriod(RegisterSpan span, const std::string& text);
 // The register's columns for one employee or the totals.
 struct RegisterAmounts {
     Currency gross, federal, socSec, medicare, state, city, sdi, sui, deductions, net;
-    Currency tips, kPlan;
+    Currency tips, kPlan, pension;
 };
 
 // The wages the forms report, by the calculation's own wage rules.
@@ -39,6 +43,9 @@ struct FormWages {
     Currency state;        // gross less the K plan (and the cafeteria plan where it reduces it)
     Currency local;        // gross less the K plan
     Currency futa;         // the first 7,000 of the year's gross less the cafeteria plan
+    // The employee's Social Security and Medicare on tips a paycheck could not hold (its net
+    // pay was below zero): owed by her, not withheld.
+    Currency uncollectedSocSec, uncollectedMedicare;
 };
 
 struct RegisterLine {
@@ -49,6 +56,19 @@ struct RegisterLine {
     RegisterAmounts amounts;
     FormWages wages;
     std::vector<std::string> undated;  // labels of rows that are not dates
+    std::string pensionLabel;          // the pension deduction's caption
+    bool selfEmployed = false;
+    bool socSecMedExempt = false;
+    // Paid for the pay period that holds the 12th of the quarter's last month (941 line 1).
+    bool paidForTwelfth = false;
+    int paychecks = 0;
+    // Social Security and Medicare withheld where a paycheck's agrees with the tax on its
+    // wages to the cent, else the tax on its wages: what line 7a is rounding against.
+    Currency heldToTheCent;
+    Currency employerSocSec, employerMedicare;  // the employer's shares, paycheck by paycheck
+    // What each payday of the period makes the employer owe: the income tax withheld, the
+    // Social Security and Medicare withheld and the employer's shares of them.
+    std::map<std::chrono::sys_days, Currency> liabilityByPayday;
 };
 
 // Something in the ledgers that does not add up; reported, never mended.
@@ -62,12 +82,35 @@ struct Form941 {
     int line1 = 0;
     Currency line2, line3;
     Currency line5aWages, line5aTax, line5bTips, line5bTax, line5cWages, line5cTax;
-    Currency line5d, line6, line7a, line8;
+    Currency line5d, line6;
+    Currency line7a;  // the fractions of cents of the quarter's paychecks
+    Currency line7c;  // the employee's share on tips not withheld, negative
+    Currency line7h;  // the adjustments together
+    Currency line8;
 };
 
 struct FormW2 {
     std::string employee;
     Currency box1, box2, box3, box4, box5, box6, box7, box12D, box16, box17, box18, box19;
+    Currency box12A, box12B;  // uncollected Social Security and Medicare on tips
+    Currency box14;           // the pension, under its caption
+    std::string box14Label;
+};
+
+// What the employer owes for the period beside the wages.
+struct EmployerLiabilities {
+    Currency federal;                           // income tax withheld
+    Currency socSecWithheld, medicareWithheld;  // the employees' shares as withheld
+    Currency employerSocSec, employerMedicare;  // the employer's shares
+    Currency futa;
+    Currency deposit;  // the income tax and both shares of Social Security and Medicare
+};
+
+// One deposit of federal taxes and when it is due.
+struct TaxDeposit {
+    std::string what;  // "March 2008" or "payday 3/14/2008"
+    Currency amount;
+    std::chrono::year_month_day due;
 };
 
 struct PayrollRegister {
@@ -79,13 +122,22 @@ struct PayrollRegister {
     std::vector<FormW2> w2;          // for a year
     FormW2 w3;
     Currency futa, employerSocSec, employerMedicare;
+    EmployerLiabilities liabilities;  // of a week or a quarter
+    DepositSchedule schedule = DepositSchedule::Monthly;
+    std::array<Currency, 3> monthlyLiability{};  // a quarter's months, as on the 941
+    std::vector<TaxDeposit> deposits;            // of a week or a quarter, by the schedule
 };
 
 inline constexpr double kFutaWageBase = 7000.0;
 
-// The register of the period over the employees, with the forms' figures of its span.
+// The register of the period over the employees, with the forms' figures of its span and
+// the deposits of the employer's schedule.
 PayrollRegister buildRegister(const std::vector<EmployeeBooks>& employees,
-                              const RegisterPeriod& period);
+                              const RegisterPeriod& period,
+                              DepositSchedule schedule = DepositSchedule::Monthly);
+
+// "3/14/2008".
+std::string dateText(std::chrono::year_month_day day);
 
 // The week labels posted in the ledgers, each once: dated ones in date order, then the others
 // in the order first met. The choices of a week's register.

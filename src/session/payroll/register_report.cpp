@@ -33,7 +33,8 @@ void row941(RegisterTable& t, const std::string& label, Currency amount) {
 }
 
 void forms941(RegisterTable& t, const Form941& f) {
-    t.push_back({"Form 941 line 1, employees paid", std::to_string(f.line1)});
+    t.push_back(
+        {"Form 941 line 1, employees paid for the period of the 12th", std::to_string(f.line1)});
     row941(t, "Line 2, wages, tips and other compensation", f.line2);
     row941(t, "Line 3, federal income tax withheld", f.line3);
     row941(t, "Line 5a, taxable Social Security wages", f.line5aWages);
@@ -45,26 +46,48 @@ void forms941(RegisterTable& t, const Form941& f) {
     row941(t, "Line 5d, total Social Security and Medicare taxes", f.line5d);
     row941(t, "Line 6, total taxes before adjustments", f.line6);
     row941(t, "Line 7a, current quarter's fractions of cents", f.line7a);
+    row941(t, "Line 7c, current quarter's adjustments for tips", f.line7c);
+    row941(t, "Line 7h, total adjustments", f.line7h);
     row941(t, "Line 8, total taxes after adjustments", f.line8);
 }
 
 std::vector<std::string> w2Cells(const FormW2& w) {
     std::vector<std::string> cells{w.employee};
-    for (const Currency c : {w.box1, w.box2, w.box3, w.box4, w.box5, w.box6, w.box7, w.box12D,
-                             w.box16, w.box17, w.box18, w.box19}) {
+    for (const Currency c : {w.box1, w.box2, w.box3, w.box4, w.box5, w.box6, w.box7, w.box12A,
+                             w.box12B, w.box12D, w.box14, w.box16, w.box17, w.box18, w.box19}) {
         cells.push_back(registerAmount(c));
     }
     return cells;
 }
 
 void formsYear(RegisterTable& t, const PayrollRegister& reg) {
-    t.push_back({"W-2", "Box 1", "Box 2", "Box 3", "Box 4", "Box 5", "Box 6", "Box 7", "Box 12 D",
-                 "Box 16", "Box 17", "Box 18", "Box 19"});
+    t.push_back({"W-2", "Box 1", "Box 2", "Box 3", "Box 4", "Box 5", "Box 6", "Box 7", "Box 12 A",
+                 "Box 12 B", "Box 12 D", "Box 14", "Box 16", "Box 17", "Box 18", "Box 19"});
     for (const FormW2& w : reg.w2) t.push_back(w2Cells(w));
     t.push_back(w2Cells(reg.w3));
     t.push_back({"FUTA 0.8%", registerAmount(reg.futa)});
     t.push_back({"Employer SS", registerAmount(reg.employerSocSec)});
     t.push_back({"Employer Med", registerAmount(reg.employerMedicare)});
+}
+
+void formsLiabilities(RegisterTable& t, const PayrollRegister& reg) {
+    const EmployerLiabilities& l = reg.liabilities;
+    t.push_back({"Employer's Social Security", registerAmount(l.employerSocSec)});
+    t.push_back({"Employer's Medicare", registerAmount(l.employerMedicare)});
+    t.push_back({"FUTA 0.8%", registerAmount(l.futa)});
+    t.push_back({"Deposit (income tax, Social Security, Medicare)", registerAmount(l.deposit)});
+    if (reg.form941) {
+        for (std::size_t i = 0; i < reg.monthlyLiability.size(); ++i) {
+            t.push_back({"Line 15, tax liability month " + std::to_string(i + 1),
+                         registerAmount(reg.monthlyLiability.at(i))});
+        }
+    }
+    const char* schedule = reg.schedule == DepositSchedule::SemiWeekly ? "semi-weekly" : "monthly";
+    for (const TaxDeposit& d : reg.deposits) {
+        t.push_back(
+            {std::string("Deposit for ") + d.what + " (" + schedule + "), due " + dateText(d.due),
+             registerAmount(d.amount)});
+    }
 }
 
 // Column widths of a table: the widest cell of each column, plus a gap.
@@ -114,6 +137,7 @@ RegisterTable formsTable(const PayrollRegister& reg) {
     RegisterTable t;
     if (reg.form941) forms941(t, *reg.form941);
     if (reg.period.span == RegisterSpan::Year) formsYear(t, reg);
+    if (reg.period.span != RegisterSpan::Year) formsLiabilities(t, reg);
     return t;
 }
 

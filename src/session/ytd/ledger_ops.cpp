@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/core/numeric_text.h"
+#include "base/core/user_error.h"
 #include "session/files/employee_files.h"
 
 namespace corvanta {
@@ -177,6 +178,40 @@ void PasteMe(PayrollContext& ctx, int row) {
     target.Sdi = r.SdiTax;
     target.Sui = r.SuiTax;
     target.Cafeteria = r.CafeteriaThisPeriod;
+}
+
+std::optional<int> rowPostedFor(const PayrollContext& ctx, const std::string& week,
+                                std::optional<int> except) {
+    const auto trimmed = [](const std::string& s) {
+        const auto first = s.find_first_not_of(' ');
+        if (first == std::string::npos) return std::string();
+        return s.substr(first, s.find_last_not_of(' ') - first + 1);
+    };
+    const std::string wanted = trimmed(week);
+    // An empty row shows "0" for its week: that is no week.
+    if (wanted.empty() || wanted == "0") return std::nullopt;
+    const int rows = rowsInUse(ctx.profile);
+    for (int i = 0; i < rows; ++i) {
+        if (i == except) continue;
+        // The grid holds a row posted in the window before its totals are added up.
+        if (trimmed(ctx.ledger.rows[i].WeekLabel) == wanted ||
+            trimmed(ctx.ledger.grid[i].txtDate) == wanted) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string alreadyPostedText(const std::string& week, int row) {
+    return week + " is already posted in row " + std::to_string(row + 1);
+}
+
+void refuseWeekPostedTwice(const PayrollContext& ctx, const std::string& week, int row) {
+    if (const auto posted = rowPostedFor(ctx, week, row)) {
+        throw UserError("The week " + alreadyPostedText(week, *posted) +
+                            " of the ledger.\r\nThe period was not posted again.",
+                        "Post");
+    }
 }
 
 void DeleteRow(PayrollContext& ctx, int row) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "session/core/payroll_context.h"
 
 namespace corvanta {
@@ -23,6 +26,18 @@ void Update(PayrollContext& ctx);
 // Posts the last calculation into grid row 0..51; totals wait for Update and AddAnnual.
 // Throws UserError for a row outside the grid.
 void PasteMe(PayrollContext& ctx, int row);
+
+// The 0-based row of the ledger's rows in use already posted for the week label (blanks
+// around it ignored), other than `except`; nothing when the week is not posted. A week paid
+// twice would pay the employee twice.
+std::optional<int> rowPostedFor(const PayrollContext& ctx, const std::string& week,
+                                std::optional<int> except = std::nullopt);
+
+// "1/4/2008 is already posted in row 3", for the 0-based row.
+std::string alreadyPostedText(const std::string& week, int row);
+
+// Throws UserError when the week is already posted in a row other than `row`.
+void refuseWeekPostedTwice(const PayrollContext& ctx, const std::string& week, int row);
 
 // Zeroes one grid row (the week text too) and its SDI, SUI and cafeteria amounts.
 void DeleteRow(PayrollContext& ctx, int row);

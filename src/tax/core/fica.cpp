@@ -4,7 +4,7 @@ namespace corvanta {
 
 float socialSecurityTax(const FicaWage& w) {
     const Currency wage = Currency::fromFloat(w.grossPay) - Currency::fromFloat(w.cafeteria);
-    const Currency ytd = w.ytdGross;
+    const Currency ytd = w.ytdSocSecWages;
     const double after = (ytd + wage).toDouble();
     // A period that ends exactly on the base is still wholly below it.
     const double room = SsWageBase - after;

@@ -13,12 +13,14 @@ inline constexpr double kMedicareRate = 0.0145;
 struct FicaWage {
     float grossPay = 0;
     float cafeteria = 0;  // this period's cafeteria plan, not taxed
-    Currency ytdGross;    // the year's gross before this period
+    // The year's Social Security wages before this period: gross less the cafeteria plan,
+    // which is what the wage base limits (the gross would stop the tax early).
+    Currency ytdSocSecWages;
     bool selfEmployed = false;
 };
 
-// Social Security on gross less cafeteria, up to the wage base with the year-to-date gross;
-// never negative; doubled for the self-employed.
+// Social Security on gross less cafeteria, up to the wage base counting the year's Social
+// Security wages; never negative; doubled for the self-employed.
 float socialSecurityTax(const FicaWage& wage);
 
 // Medicare on gross less cafeteria, no wage base; never negative; doubled for the

@@ -1,0 +1,49 @@
+#include "tax/core/deposit_dates.h"
+
+#include <algorithm>
+#include <array>
+
+namespace corvanta {
+namespace {
+
+using namespace std::chrono;
+
+// The legal holidays of the District of Columbia that move a 2008 deposit: those of 2008,
+// and those of January 2009 (inauguration day among them) for the last deposits of the year.
+constexpr std::array<year_month_day, 14> kHolidays{
+    2008y / January / 1,   2008y / January / 21,  2008y / February / 18, 2008y / April / 16,
+    2008y / May / 26,      2008y / July / 4,      2008y / September / 1, 2008y / October / 13,
+    2008y / November / 11, 2008y / November / 27, 2008y / December / 25, 2009y / January / 1,
+    2009y / January / 19,  2009y / January / 20};
+
+}  // namespace
+
+bool isBankingDay(Date day) {
+    const weekday wd{sys_days(day)};
+    if (wd == Saturday || wd == Sunday) return false;
+    return std::find(kHolidays.begin(), kHolidays.end(), day) == kHolidays.end();
+}
+
+Date onOrAfterBankingDay(Date day) {
+    sys_days d(day);
+    while (!isBankingDay(Date(d))) d += days(1);
+    return Date{d};
+}
+
+Date monthlyDepositDue(year_month month) {
+    const year_month next = month + months(1);
+    return onOrAfterBankingDay(next / 15);
+}
+
+Date semiWeeklyDepositDue(Date payday) {
+    const sys_days d(payday);
+    const weekday wd{d};
+    // Wednesday to Friday: the next Wednesday; Saturday to Tuesday: the next Friday.
+    const bool midWeek = wd == Wednesday || wd == Thursday || wd == Friday;
+    const weekday target = midWeek ? Wednesday : Friday;
+    sys_days due = d + days(1);
+    while (weekday(due) != target) due += days(1);
+    return onOrAfterBankingDay(Date(due));
+}
+
+}  // namespace corvanta

@@ -1,0 +1,76 @@
+// What the employer owes beside the wages: its shares of Social Security and Medicare, FUTA,
+// the deposits of the week and the quarter and when each is due by the company's schedule.
+#include <gtest/gtest.h>
+
+#include "session/files/company_file.h"
+#include "support/ledger_writer.h"
+
+namespace corvanta::testing {
+namespace {
+
+class LiabilitiesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        writeLedgerEmployee(
+            folder_, "a",
+            {{"1/4/2008", 1000, 100, 62, 14.5f}, {"3/14/2008", 1000, 100, 62, 14.5f}});
+        writeLedgerEmployee(folder_, "b", {{"2/8/2008", 500, 50, 0, 0}},
+                            [](EmployeeProfile& p) { p.SocSecMedExempt = 1; });
+        // FUTA stops at 7,000 of the year: 1,000 of her second quarter is left.
+        writeLedgerEmployee(
+            folder_, "c", {{"1/4/2008", 6000, 600, 372, 87}, {"4/4/2008", 3000, 300, 186, 43.5f}});
+    }
+    void useSchedule(DepositSchedule s) const {
+        Company company;
+        company.name = "Corvanta Test Co";
+        company.deposits = s;
+        writeCompany(folder_.path(), company);
+    }
+    TempFolder folder_;
+};
+
+TEST_F(LiabilitiesTest, TheWeekAddsTheEmployersSharesFutaAndTheDeposit) {
+    const auto l = folderRegister(folder_, "--week", "1/4/2008")["liabilities"];
+    EXPECT_DOUBLE_EQ(l["federal"], 700.0);
+    EXPECT_DOUBLE_EQ(l["socialSecurityWithheld"], 434.0);
+    EXPECT_DOUBLE_EQ(l["medicareWithheld"], 101.5);
+    EXPECT_DOUBLE_EQ(l["employerSocialSecurity"], 434.0);
+    EXPECT_DOUBLE_EQ(l["employerMedicare"], 101.5);
+    EXPECT_DOUBLE_EQ(l["futa"], 56.0);
+    EXPECT_DOUBLE_EQ(l["deposit"], 700.0 + 2 * 434.0 + 2 * 101.5);
+}
+
+TEST_F(LiabilitiesTest, TheQuarterGivesTheMonthsAndTheMonthlyDepositsDue) {
+    const auto reg = folderRegister(folder_, "--quarter", "2008Q1");
+    const auto months = reg["monthlyLiability"];
+    EXPECT_DOUBLE_EQ(months[0], 253.0 + 1518.0);
+    EXPECT_DOUBLE_EQ(months[1], 50.0);
+    EXPECT_DOUBLE_EQ(months[2], 253.0);
+    EXPECT_DOUBLE_EQ(months[0].get<double>() + months[1].get<double>() + months[2].get<double>(),
+                     reg["form941"]["line8"].get<double>());
+    const auto d = reg["deposits"];
+    ASSERT_EQ(d.size(), 3U);
+    EXPECT_EQ(d[0]["for"], "January 2008");
+    EXPECT_EQ(d[0]["due"], "2/15/2008");
+    EXPECT_EQ(d[1]["due"], "3/17/2008");  // the 15th is a Saturday
+    EXPECT_EQ(d[2]["due"], "4/15/2008");
+    EXPECT_DOUBLE_EQ(d[1]["amount"], 50.0);
+    EXPECT_DOUBLE_EQ(reg["liabilities"]["futa"], 2000 * 0.008 + 6000 * 0.008);
+    EXPECT_DOUBLE_EQ(folderRegister(folder_, "--quarter", "2008Q2")["liabilities"]["futa"], 8.0);
+}
+
+TEST_F(LiabilitiesTest, ASemiWeeklyDepositorDepositsEachPaydayByItsOwnDay) {
+    useSchedule(DepositSchedule::SemiWeekly);
+    const auto reg = folderRegister(folder_, "--quarter", "2008Q1");
+    EXPECT_EQ(reg["depositSchedule"], "semi-weekly");
+    const auto d = reg["deposits"];
+    ASSERT_EQ(d.size(), 3U);
+    EXPECT_EQ(d[0]["for"], "payday 1/4/2008");
+    EXPECT_EQ(d[0]["due"], "1/9/2008");
+    EXPECT_DOUBLE_EQ(d[0]["amount"], 253.0 + 1518.0);
+    EXPECT_EQ(d[1]["due"], "2/13/2008");
+    EXPECT_EQ(d[2]["due"], "3/19/2008");
+}
+
+}  // namespace
+}  // namespace corvanta::testing
