@@ -10,7 +10,7 @@
 #include "cli/register_command.h"
 #include "cli/run_document.h"
 #include "qtprint/pdf_output.h"
-#include "session/files/company_file.h"
+#include "session/company/company_file.h"
 #include "session/forms/efw2_file.h"
 #include "session/forms/form_printouts.h"
 #include "session/payroll/payroll_folder.h"
@@ -115,7 +115,7 @@ int formsCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     if (args.value("--efw2") && !args.value("--user-id")) {
         throw UsageError("--efw2 needs --user-id, the submitter's User ID");
     }
-    const Company company = readCompany(folder);
+    const Company company = companyOfFolder(folder);
     const std::vector<EmployeeBooks> employees = readPayrollFolder(folder);
     Json j = Json::object();
     if (yearForms || (args.has("--json") && args.value("--year"))) {

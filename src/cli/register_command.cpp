@@ -9,7 +9,7 @@
 #include "cli/cli_args.h"
 #include "qtprint/pdf_output.h"
 #include "records/print/text_page.h"
-#include "session/files/company_file.h"
+#include "session/company/company_file.h"
 #include "session/payroll/register_report.h"
 
 namespace corvanta {
@@ -193,7 +193,7 @@ int registerCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     const RegisterPeriod period = periodOf(args);
     const std::filesystem::path folder = args.value("--dir").value_or(".");
     const PayrollRegister reg =
-        buildRegister(readPayrollFolder(folder), period, readCompany(folder).deposits);
+        buildRegister(readPayrollFolder(folder), period, companyOfFolder(folder).deposits);
     if (args.has("--json")) {
         env.out << registerJson(reg) << "\n";
     } else if (const auto csv = args.value("--csv")) {

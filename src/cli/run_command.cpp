@@ -15,7 +15,7 @@
 #include "cli/run_document.h"
 #include "cli/week_option.h"
 #include "records/print/text_page.h"
-#include "session/files/company_file.h"
+#include "session/company/company_file.h"
 #include "session/payroll/employee_commit.h"
 #include "session/payroll/register_report.h"
 #include "session/print/amount_words.h"
@@ -89,7 +89,7 @@ void printWeekRegister(const std::filesystem::path& folder, const std::string& w
                        std::ostream& out) {
     const PayrollRegister reg =
         buildRegister(readPayrollFolder(folder), registerPeriod(RegisterSpan::Week, week),
-                      readCompany(folder).deposits);
+                      companyOfFolder(folder).deposits);
     TextPage page;
     printRegister(reg, page);
     out << page.text();

@@ -12,7 +12,7 @@
 #include <filesystem>
 
 #include "export/register_workbook.h"
-#include "session/files/company_file.h"
+#include "session/company/company_file.h"
 #include "session/payroll/payroll_folder.h"
 #include "session/payroll/register_report.h"
 #include "ui/message_box.h"
@@ -161,7 +161,7 @@ void RegisterWindow::showRegister() {
         const std::vector<EmployeeBooks> books = readPayrollFolder(ctx_.folder);
         employees = books.size();
         shown_ = buildRegister(books, registerPeriod(spanAt(cboSpan_->currentIndex()), period),
-                               readCompany(ctx_.folder).deposits);
+                               companyOfFolder(ctx_.folder).deposits);
     });
     if (!read) return;
     lblSource_->setText(QString("From the saved ledgers of %1 employees in %2")

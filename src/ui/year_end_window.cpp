@@ -11,7 +11,7 @@
 
 #include "base/files/file_io.h"
 #include "records/print/text_page.h"
-#include "session/files/company_file.h"
+#include "session/company/company_file.h"
 #include "session/forms/efw2_file.h"
 #include "session/forms/form_printouts.h"
 #include "session/payroll/payroll_folder.h"
@@ -26,7 +26,7 @@ constexpr int kYear = 2008;
 // The printout of a form, made again from the folder each time it is shown or printed.
 PrintProducer producerFor(int form, const std::filesystem::path& folder,
                           const std::string& period) {
-    const Company company = readCompany(folder);
+    const Company company = companyOfFolder(folder);
     const std::vector<EmployeeBooks> books = readPayrollFolder(folder);
     if (form == 2) {
         const PayrollRegister reg =
@@ -130,7 +130,7 @@ void YearEndWindow::chooseForm() {
 std::string YearEndWindow::formText() const {
     if (chosenForm() == Form::Efw2) {
         const YearFilings filings =
-            yearFilings(readPayrollFolder(ctx_.folder), kYear, readCompany(ctx_.folder));
+            yearFilings(readPayrollFolder(ctx_.folder), kYear, companyOfFolder(ctx_.folder));
         return efw2File(filings, fromQt(txtUserId_->text()));
     }
     TextPage page;

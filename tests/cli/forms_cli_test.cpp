@@ -7,7 +7,7 @@
 #include <map>
 #include <sstream>
 
-#include "session/files/company_file.h"
+#include "session/company/company_file.h"
 #include "support/folder_bytes.h"
 #include "support/ledger_writer.h"
 #include "support/pdf_text.h"

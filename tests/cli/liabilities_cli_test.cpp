@@ -2,7 +2,7 @@
 // the deposits of the week and the quarter and when each is due by the company's schedule.
 #include <gtest/gtest.h>
 
-#include "session/files/company_file.h"
+#include "session/company/company_file.h"
 #include "support/ledger_writer.h"
 
 namespace corvanta::testing {

@@ -9,7 +9,7 @@
 #include <chrono>
 #include <map>
 
-#include "session/files/company_file.h"
+#include "session/company/company_file.h"
 #include "session/payroll/payroll_folder.h"
 #include "support/ledger_writer.h"
 #include "tax/state/pay_date.h"

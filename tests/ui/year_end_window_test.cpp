@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "session/files/company_file.h"
+#include "session/company/company_file.h"
 #include "support/ledger_writer.h"
 #include "support/pdf_text.h"
 #include "ui/calculator_window.h"

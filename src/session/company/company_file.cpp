@@ -66,6 +66,14 @@ std::optional<Company> readCompany(const std::filesystem::path& folder) {
     return parseCompanyFile(*content, kCompanyFile);
 }
 
+Company companyOfFolder(const std::filesystem::path& folder) {
+    return readCompany(folder).value_or(Company{});
+}
+
+void writeCompany(const std::filesystem::path& folder, const Company& company) {
+    writeFileAtomically(folder / kCompanyFile, formatCompanyFile(company), true);
+}
+
 bool hasCompany(const std::filesystem::path& folder) {
     std::error_code ec;
     return std::filesystem::exists(folder / kCompanyFile, ec);

@@ -25,6 +25,11 @@ Company parseCompanyFile(std::string_view content, const std::string& fileName);
 // file when it cannot be read or is damaged.
 std::optional<Company> readCompany(const std::filesystem::path& folder);
 bool hasCompany(const std::filesystem::path& folder);
+// The folder's company, or a blank one when it has none yet: the forms then list what is
+// missing, and the deposits are monthly.
+Company companyOfFolder(const std::filesystem::path& folder);
+// Writes "Company.sav" alone, atomically, leaving the heading file as it is.
+void writeCompany(const std::filesystem::path& folder, const Company& company);
 
 // Checks the record (CompanyFieldError naming the field, nothing written), then writes
 // "Company.sav" and, from it, "Header.sav" for the heading, both atomically. The heading in
