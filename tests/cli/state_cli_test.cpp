@@ -164,10 +164,7 @@ std::vector<testing::PeriodCase> allPeriodCases() {
 }
 
 std::string periodTestName(const ::testing::TestParamInfo<testing::PeriodCase>& info) {
-    static const std::array<const char*, kStateMethodCount> states{
-        "Arizona", "Louisiana", "Iowa",     "Missouri",  "Mass", "Oregon",
-        "Utah",    "Alabama",   "Kentucky", "Wisconsin", "NC"};
-    return std::string(states[static_cast<int>(info.param.method)]) + info.param.name;
+    return std::string(testing::methodName(info.param.method)) + info.param.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(StateLaw2008, StatePeriodCliTest, ::testing::ValuesIn(allPeriodCases()),
