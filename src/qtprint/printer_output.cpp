@@ -15,9 +15,7 @@ bool printsToPdfFile(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
 }
 
-std::filesystem::path localPath(const QString& file) {
-    return {file.toStdString()};
-}
+std::filesystem::path localPath(const QString& file) { return {file.toStdString()}; }
 
 // The picture scaled to the printable page, keeping its proportions.
 void paintPicture(QPagedPaintDevice& device, const QImage& image) {

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "ui/installed_files.h"
@@ -116,8 +117,8 @@ QToolButton* toolButton(QWidget* parent, const QString& name, QStyle::StandardPi
 
 }  // namespace
 
-HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window), folder_(helpFolder) {
+HelpWindow::HelpWindow(QString helpFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window), folder_(std::move(helpFolder)) {
     setObjectName("helpWindow");
     setWindowTitle("Corvanta 2008 Help");
     auto* rows = new QVBoxLayout(this);

@@ -16,18 +16,18 @@ namespace corvanta::ui {
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit HelpWindow(const QString& helpFolder, QWidget* parent = nullptr);
+    explicit HelpWindow(QString helpFolder, QWidget* parent = nullptr);
 
     // Shows a page of the manual ("ledger.html").
     void showPage(const QString& page);
     // Finds the next match of the search box's text; false when no page holds it.
     bool findNext();
-    QString currentPage() const;
+    [[nodiscard]] QString currentPage() const;
 
   private:
     void fillContents();
     void markCurrentPage();
-    bool pageContains(const QString& page, const QString& text) const;
+    [[nodiscard]] bool pageContains(const QString& page, const QString& text) const;
 
     QString folder_;
     QStringList pages_;  // in the order of the contents

@@ -126,7 +126,7 @@ void LedgerGrid::addLine(QGridLayout* grid, int row) {
 void LedgerGrid::refresh() {
     const auto texts = headings(ctx_.ledger.deductionHeadings);
     for (int d = 0; d < 5; ++d) {
-        const QString caption = texts[kFirstTax + 5 + d];
+        const QString& caption = texts[kFirstTax + 5 + d];
         topDeductions_[d]->setText(caption);
         bottomDeductions_[d]->setText(caption);
     }

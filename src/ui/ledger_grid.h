@@ -24,9 +24,9 @@ class LedgerGrid : public QWidget {
     // The grid texts, the deduction headings and the rows in use from the ledger.
     void refresh();
     // The size that shows every row in use without scrolling.
-    QSize fullSize() const;
+    [[nodiscard]] QSize fullSize() const;
     // Scrolls the grid sideways; the totals strip follows it to keep its columns in line.
-    QScrollBar* sidewaysBar() const;
+    [[nodiscard]] QScrollBar* sidewaysBar() const;
 
   signals:
     void postWanted(int row);

@@ -51,7 +51,7 @@ class LedgerWindow : public QMainWindow {
     void exportWorkbook();
     void printLedger();
     void closeLedger();
-    QString proposedWorkbook() const;
+    [[nodiscard]] QString proposedWorkbook() const;
     // Runs engine operations with their notices shown over this window; a refusal is shown
     // and gives false.
     bool runEngine(const std::function<void()>& operations);

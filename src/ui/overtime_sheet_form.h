@@ -55,9 +55,9 @@ class OvertimeSheetForm : public QWidget {
     void print();
     bool moveFocus(RowBox from, int key);
     void pickRowDate(int row);
-    std::optional<RowBox> findRowBox(QObject* watched) const;
-    QLineEdit* rowBox(Column column, int row) const;
-    int lastRow() const;
+    [[nodiscard]] std::optional<RowBox> findRowBox(QObject* watched) const;
+    [[nodiscard]] QLineEdit* rowBox(Column column, int row) const;
+    [[nodiscard]] int lastRow() const;
     void fitToRows();
 
     PayrollContext& ctx_;

@@ -13,7 +13,7 @@ namespace {
 // The employee's name as the check shows it; the file base name while the profile still
 // holds the placeholder.
 QString employeeName(const PayrollContext& ctx) {
-    const QString name = toQt(ctx.profile.EmployeeName).trimmed();
+    QString name = toQt(ctx.profile.EmployeeName).trimmed();
     if (!name.isEmpty() && ctx.profile.EmployeeName != EmployeeProfile{}.EmployeeName) return name;
     return toQt(ctx.UserFileBase).trimmed();
 }

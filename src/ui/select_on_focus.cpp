@@ -13,7 +13,7 @@ void SelectOnFocus::install(QWidget* widget) {
 
 bool SelectOnFocus::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        QLineEdit* edit = qobject_cast<QLineEdit*>(watched);
+        auto* edit = qobject_cast<QLineEdit*>(watched);
         if (auto* combo = qobject_cast<QComboBox*>(watched)) edit = combo->lineEdit();
         // Deferred: a mouse click that gave the focus would otherwise place the cursor after.
         if (edit != nullptr) QTimer::singleShot(0, edit, &QLineEdit::selectAll);
