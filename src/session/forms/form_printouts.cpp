@@ -74,7 +74,10 @@ std::vector<std::pair<std::string, Currency>> box12(const FormW2& w) {
 std::string box12Entry(const std::vector<std::pair<std::string, Currency>>& entries,
                        std::size_t i) {
     if (i >= entries.size()) return "";
-    return entries[i].first + " " + amount(entries[i].second);
+    // The code and its amount together fill the amount's column.
+    std::string entry = entries[i].first + "  " + registerAmount(entries[i].second);
+    if (entry.size() < kAmountWidth) entry.insert(0, kAmountWidth - entry.size(), ' ');
+    return entry;
 }
 
 }  // namespace
