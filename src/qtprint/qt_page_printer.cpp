@@ -50,7 +50,7 @@ QString fromUtf8(std::string_view text) {
 }  // namespace
 
 QString printFamily(std::string_view name) {
-    const QString family = fromUtf8(name);
+    QString family = fromUtf8(name);
     if (family.compare("Arial", Qt::CaseInsensitive) == 0 && !QFontDatabase::hasFamily(family)) {
         return QStringLiteral("Liberation Sans");
     }
