@@ -18,6 +18,7 @@
 #include "session/files/working_folder.h"
 #include "tax/core/federal_table.h"
 #include "ui/calculator_window.h"
+#include "ui/company_dialog.h"
 #include "ui/installed_files.h"
 #include "ui/message_box.h"
 
@@ -72,6 +73,10 @@ int main(int argc, char* argv[]) {
     corvanta::startWithDefaultGroup(ctx);
     corvanta::ui::CalculatorForm form(ctx);
     form.show();
+    // A folder without its employer asks for it once the window is up; it may be skipped.
+    if (!options.startupTime) {
+        QTimer::singleShot(0, &form, [&] { corvanta::ui::askForCompanyIfMissing(ctx, &form); });
+    }
     if (options.startupTime) {
         // Reported once the first frame has been handled, then the program ends unasked.
         QTimer::singleShot(0, [&] {

@@ -11,6 +11,7 @@
 #include "cli/cli_args.h"
 #include "cli/ledger_command.h"
 #include "export/ledger_workbook.h"
+#include "qtprint/check_fit.h"
 #include "qtprint/pdf_output.h"
 #include "records/print/payee_name.h"
 #include "records/print/text_page.h"
@@ -141,6 +142,11 @@ int printCommand(const std::string& command, const std::vector<std::string>& arg
     }
     const CheckOffsetTexts offsets = offsetTexts(ctx, args);
     prepareCheck(ctx, args);
+    // On paper every field must stay on the sheet; a text page has no sheet to leave.
+    if (args.value("--pdf")) {
+        const GuiSession gui;  // the fonts, as printing needs them
+        requireCheckFits(ctx, offsets);
+    }
     printOut(
         args, [&](PrintColumnModel& page) { PrintCheck(ctx, page, offsets); }, out);
     return 0;

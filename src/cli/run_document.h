@@ -30,6 +30,7 @@ class RunDocument : public PrintColumnModel {
     void setOrientation(PageOrientation o) override { printer_->setOrientation(o); }
     void tab(int column) override { printer_->tab(column); }
     void write(std::string_view text) override { printer_->write(text); }
+    void writeUpTo(std::string_view text, int limit) override { printer_->writeUpTo(text, limit); }
     void endLine() override { printer_->endLine(); }
     void endDocument() override {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QString>
@@ -26,6 +27,7 @@ class QtPagePrinter : public PrintColumnModel {
     void setOrientation(PageOrientation orientation) override;
     void tab(int column) override;
     void write(std::string_view text) override;
+    void writeUpTo(std::string_view text, int limit) override;
     void endLine() override;
     void endDocument() override;
 
@@ -52,6 +54,10 @@ class QtPagePrinter : public PrintColumnModel {
     int pages_ = 0;
     double rightmost_ = 0;
 };
+
+// One print column: the font's average character width, from the lowercase letters and the
+// blank weighted by their frequency in English text.
+double averageCharWidth(const QFontMetricsF& metrics);
 
 // "Arial" where the system has it, else its metric twin "Liberation Sans"; other names as
 // they are.

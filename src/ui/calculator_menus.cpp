@@ -9,6 +9,7 @@
 #include "ui/calculator_keys.h"
 #include "ui/calculator_window.h"
 #include "ui/city_dialog.h"
+#include "ui/company_dialog.h"
 #include "ui/employee_dialog.h"
 #include "ui/heading_dialog.h"
 #include "ui/help_file.h"
@@ -62,6 +63,7 @@ void CalculatorForm::buildFormsMenu() {
     addAction(menu, "mnuOtItem", "OT %", &CalculatorForm::openOvertimeSheet);
     addAction(menu, "mnuYear", "&Year to Date", &CalculatorForm::openLedger);
     addAction(menu, "mnuHeader", "H&eader", &CalculatorForm::openHeadingDialog);
+    addAction(menu, "mnuCompany", "&Company...", &CalculatorForm::openCompanyDialog);
     menu->addSeparator();
     addAction(menu, "mnuRegister", "Payroll &Register", &CalculatorForm::openRegister);
     addAction(menu, "mnuYearEnd", "Year-End &Forms...", &CalculatorForm::openYearEnd);
@@ -129,6 +131,13 @@ void CalculatorForm::openNonCityDialog() {
         connect(nonCityDialog_, &NonCityDialog::committed, this, [this] { afterCommand(); });
     }
     present(nonCityDialog_);
+}
+
+void CalculatorForm::openCompanyDialog() {
+    CompanyDialog dialog(ctx_, this);
+    // The heading is the company's: an open heading dialog would show the old lines.
+    if (dialog.exec() == QDialog::Accepted && headingDialog_ != nullptr) headingDialog_->close();
+    afterCommand();
 }
 
 void CalculatorForm::openHeadingDialog() {

@@ -17,6 +17,7 @@
 #include "ui/print_file_name.h"
 #include "ui/register_window.h"
 #include "ui/state_dialog.h"
+#include "ui/tax_year_question.h"
 #include "ui/vacation_dialog.h"
 #include "ui/year_end_window.h"
 
@@ -88,6 +89,7 @@ void CalculatorForm::openOvertimeSheet() {
 // The print button and "Print Sheet": the stub reloads the employee's files, ledger and leave
 // record, so every open window shows them again afterwards.
 void CalculatorForm::printStub() {
+    if (!confirmTaxYear(this, ctx_.window.txtWeek, "Print")) return;
     if (employeeNameMissing(ctx_.profile) && !askYesNo(this, "Print", kNameNotFilledQuestion)) {
         return;
     }

@@ -15,6 +15,7 @@
 
 #include "session/core/calculate.h"
 #include "session/files/open_employee.h"
+#include "tax/core/tax_year.h"
 #include "ui/gui_prompts.h"
 #include "ui/message_box.h"
 #include "ui/numeric_key_filter.h"
@@ -189,8 +190,15 @@ QWidget* CalculatorForm::buildHeader() {
     txtWeek_->setMaxLength(10);
     txtWeek_->setMaximumWidth(110);
     txtWeek_->installEventFilter(this);
-    connect(txtWeek_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { ctx_.window.txtWeek = fromQt(text); });
+    lbYearNotice_ = new QLabel(panel);
+    lbYearNotice_->setObjectName("lbYearNotice");
+    lbYearNotice_->setWordWrap(true);
+    lbYearNotice_->setMaximumWidth(260);
+    lbYearNotice_->setStyleSheet("color: #a00000;");
+    connect(txtWeek_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        ctx_.window.txtWeek = fromQt(text);
+        lbYearNotice_->setText(toQt(taxYearNotice(ctx_.window.txtWeek)));
+    });
     lbTableNotice_ = new QLabel(panel);
     lbTableNotice_->setObjectName("lbTableNotice");
     lbTaxVer_ = new QLabel(panel);
@@ -200,6 +208,7 @@ QWidget* CalculatorForm::buildHeader() {
     grid->addWidget(lbUser_, 0, 0, 1, 2);
     grid->addWidget(weekCaption, 1, 0);
     grid->addWidget(txtWeek_, 1, 1);
+    grid->addWidget(lbYearNotice_, 1, 2, 2, 1);
     grid->addWidget(lbTableNotice_, 2, 0, 1, 2);
     grid->addWidget(lbTaxVer_, 3, 0, 1, 2);
     return panel;

@@ -54,6 +54,7 @@ class CalculatorForm : public QMainWindow {
     void openCityDialog();
     void openNonCityDialog();
     void openHeadingDialog();
+    void openCompanyDialog();
     void showHelp();
     void showAbout();
     void openLedger();
@@ -121,6 +122,7 @@ class CalculatorForm : public QMainWindow {
     QLineEdit* txtWeek_ = nullptr;
     QLabel* lbUser_ = nullptr;
     QLabel* lbTableNotice_ = nullptr;
+    QLabel* lbYearNotice_ = nullptr;  // while the pay date is not in the tables' year
     QLabel* lbTaxVer_ = nullptr;
     QLabel* label13_ = nullptr;
     QLabel *lbTaxes_ = nullptr, *lbDeduct_ = nullptr, *lbNet_ = nullptr;

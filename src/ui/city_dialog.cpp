@@ -14,6 +14,7 @@
 #include "ui/cell_factory.h"
 #include "ui/message_box.h"
 #include "ui/screen_fit.h"
+#include "ui/started_from_label.h"
 
 namespace corvanta::ui {
 
@@ -33,6 +34,7 @@ CityDialog::CityDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent), 
         "including the exemptions.",
         this);
     rows->addWidget(warning);
+    if (QLabel* started = startedFromLabel(ctx_, this)) rows->addWidget(started);
     layout()->addWidget(buildButtons());
     refresh();
     fitToScreen(this);

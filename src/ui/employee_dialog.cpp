@@ -104,6 +104,21 @@ std::optional<float> EmployeeDialog::leadingBox(QLineEdit* box, const char* capt
     return std::nullopt;
 }
 
+std::optional<int> EmployeeDialog::exemptionCount(QComboBox* box, const char* which) {
+    // A whole count from 0 to 9: "1.5" would be calculated as some other count, and the
+    // allowance tables have no line past 9.
+    const auto count = strictInteger(fromQt(box->currentText()));
+    if (count && *count >= 0 && *count <= 9 && box->currentText().trimmed().size() == 1) {
+        return count;
+    }
+    showUserMessage(this,
+                    {std::string("The ") + which + " exemptions \"" + fromQt(box->currentText()) +
+                         "\" are not a whole number from 0 to 9.",
+                     "User Info"});
+    box->setFocus();
+    return std::nullopt;
+}
+
 bool EmployeeDialog::readProfile(EmployeeProfile& p) {
     if (txtHourRate_->text().trimmed() == "0") txtHourRate_->setText(number(kShownRate));
     const auto rate = strictBox(txtHourRate_, "Hourly Rate 1");
@@ -112,14 +127,10 @@ bool EmployeeDialog::readProfile(EmployeeProfile& p) {
     if (!rate2) return false;
     const auto tips = strictBox(txtTipsRate_, "Tips Rate");
     if (!tips) return false;
-    const auto exemptions = strictInteger(fromQt(cboDepend2_->currentText()));
-    if (!exemptions || *exemptions < 0 || *exemptions > 9) {
-        showUserMessage(this, {"The state and city exemptions \"" +
-                                   fromQt(cboDepend2_->currentText()) + "\" are not 0 to 9.",
-                               "User Info"});
-        cboDepend2_->setFocus();
-        return false;
-    }
+    const auto exemptions = exemptionCount(cboDepend2_, "state and city");
+    if (!exemptions) return false;
+    const auto federalExemptions = exemptionCount(cboDepend_, "federal");
+    if (!federalExemptions) return false;
     std::array<float, 8> amounts{};
     const std::array<std::pair<QLineEdit*, const char*>, 8> amountBoxes{{
         {txtFedAddL_, "Additional Federal Withholdings"},
@@ -146,7 +157,7 @@ bool EmployeeDialog::readProfile(EmployeeProfile& p) {
     if (const auto status = filingStatusNamed(fromQt(cboStatus_->currentText()))) {
         p.FedStatus = *status;
     }
-    p.FedExemptions = fromQt(cboDepend_->currentText());
+    p.FedExemptions = std::to_string(*federalExemptions);
     if (const auto status = filingStatusNamed(fromQt(cboStatus2_->currentText()))) {
         p.StateStatus = *status;
     }

@@ -41,6 +41,7 @@ class EmployeeDialog : public QDialog {
     QCheckBox* addCheck(const QString& caption, const QString& name);
     void showProfile();
     bool readProfile(EmployeeProfile& p);
+    std::optional<int> exemptionCount(QComboBox* box, const char* which);
     std::optional<float> strictBox(QLineEdit* box, const char* caption);
     std::optional<float> leadingBox(QLineEdit* box, const char* caption);
     void save();

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 
 #include "ui/employee_dialog.h"
 #include "ui/numeric_key_filter.h"
@@ -50,6 +51,11 @@ QComboBox* EmployeeDialog::addCombo(const QStringList& items, const QString& nam
     combo->addItems(items);
     combo->setToolTip(tooltip);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The editable lists are exemption counts: one digit, 0 to 9, and nothing else typed.
+    if (editable) {
+        combo->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), combo));
+    }
     SelectOnFocus::install(combo);
     return combo;
 }
@@ -135,6 +141,13 @@ QWidget* EmployeeDialog::buildDeductions() {
         grid->addWidget(captionBoxes_[i], i, 0);
         *amounts[i] = addAmount(grid, i, 1, names[i]);
     }
+    // The pension is a percent of gross pay, not dollars like the boxes above it.
+    auto* percent = new QLabel("%", frame);
+    percent->setObjectName("lbPensionPercent");
+    percent->setToolTip("Percent of gross pay");
+    txtPension_->setToolTip("Percent of gross pay: 5 takes 5% of every gross pay");
+    percent->setBuddy(txtPension_);
+    grid->addWidget(percent, 3, 2);
     grid->addWidget(new QLabel("K Plan", frame), 5, 0);
     txtKplan_ = addAmount(grid, 5, 1, "txtKplan");
     ckKpPer_ = addCheck("%", "ckKpPer");

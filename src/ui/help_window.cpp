@@ -242,6 +242,7 @@ QString helpPageFor(const QWidget* window) {
         {"frmChecks", "printing.html"},
         {"dlgPrintSet", "printing.html"},
         {"DialogHeader", "printing.html"},
+        {"DialogCompany", "getting-started.html"},
         {"DialogVac", "leave-and-overtime.html"},
         {"Form2", "leave-and-overtime.html"},
         {"frmDate", "leave-and-overtime.html"},

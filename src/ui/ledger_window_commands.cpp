@@ -15,6 +15,7 @@
 #include "ui/pay_date_picker.h"
 #include "ui/print_file_name.h"
 #include "ui/shown_path.h"
+#include "ui/tax_year_question.h"
 
 namespace corvanta::ui {
 namespace {
@@ -49,6 +50,7 @@ bool LedgerWindow::runEngine(const std::function<void()>& operations) {
 }
 
 void LedgerWindow::postRow(int row) {
+    if (!confirmTaxYear(this, ctx_.window.txtWeek, "Post")) return;
     // A week already posted in another row would pay the employee twice: asked, No by default.
     if (const auto posted = rowPostedFor(ctx_, ctx_.window.txtWeek, row)) {
         if (!askYesNo(this, "Post",

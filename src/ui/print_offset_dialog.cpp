@@ -10,6 +10,7 @@
 
 #include "base/core/money.h"
 #include "base/core/numeric_text.h"
+#include "qtprint/check_fit.h"
 #include "records/print/payee_name.h"
 #include "session/files/employee_files.h"
 #include "session/print/check_print.h"
@@ -17,6 +18,7 @@
 #include "ui/message_box.h"
 #include "ui/print_file_name.h"
 #include "ui/select_on_focus.h"
+#include "ui/tax_year_question.h"
 
 namespace corvanta::ui {
 namespace {
@@ -133,6 +135,8 @@ bool PrintOffsetDialog::apply() {
         // Both are checked before either is stored, so a refusal changes nothing.
         const float horizontal = offsetIn(cboHorz_, "Horizontal");
         const float vertical = offsetIn(cboVert_, "Vertical");
+        // Offsets that would print a field off the sheet are never stored.
+        requireCheckFits(ctx_, {fromQt(cboHorz_->currentText()), fromQt(cboVert_->currentText())});
         ctx_.CheckOffsetHorz = horizontal;
         ctx_.CheckOffsetVert = vertical;
         saveEmployeeFileSet(ctx_);
@@ -145,6 +149,7 @@ bool PrintOffsetDialog::apply() {
 
 void PrintOffsetDialog::printCheck() {
     if (!apply()) return;
+    if (!confirmTaxYear(this, ctx_.window.txtWeek, "Print")) return;
     if (employeeNameMissing(ctx_.profile) && !askYesNo(this, "Print", kNameNotFilledQuestion)) {
         return;
     }

@@ -13,6 +13,7 @@
 #include "session/state/state_withholding.h"
 #include "ui/message_box.h"
 #include "ui/screen_fit.h"
+#include "ui/started_from_label.h"
 
 namespace corvanta::ui {
 
@@ -34,6 +35,7 @@ StateDialog::StateDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent)
         "Each state publishes its withholding tables through its own tax department.",
         this);
     rows->addWidget(hints);
+    if (QLabel* started = startedFromLabel(ctx_, this)) rows->addWidget(started);
     layout()->addWidget(buildButtons());
     refresh();
     fitToScreen(this);

@@ -61,5 +61,32 @@ TEST(TextPage, AccentedLettersTakeOneColumn) {
     EXPECT_EQ(page.text(), "Jos\xC3\xA9 x\n");
 }
 
+struct CutCase {
+    const char* text;
+    int limit;
+    const char* line;
+};
+
+class WriteUpTo : public ::testing::TestWithParam<CutCase> {};
+
+// A field starting at column 3 and cut where the next one begins: never wrapped.
+TEST_P(WriteUpTo, CutsAtTheNextFieldsColumn) {
+    TextPage page;
+    page.tab(3);
+    page.writeUpTo(GetParam().text, GetParam().limit);
+    page.tab(GetParam().limit > 0 ? GetParam().limit : 1);
+    page.write("|");
+    page.endDocument();
+    EXPECT_EQ(page.text(), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, WriteUpTo,
+    ::testing::Values(CutCase{"abc", 8, "  abc  |\n"}, CutCase{"abcde", 8, "  abcde|\n"},
+                      CutCase{"abcdefgh", 8, "  abcde|\n"},
+                      CutCase{"Jos\xC3\xA9 Mar\xC3\xAD", 7, "  Jos\xC3\xA9|\n"},
+                      // The page's edge: a text page has none, so nothing is cut.
+                      CutCase{"abcdefgh", 0, "  abcdefgh\n|\n"}));
+
 }  // namespace
 }  // namespace corvanta

@@ -6,13 +6,16 @@
 #include <QPdfWriter>
 #include <array>
 #include <cstdlib>
+#include <regex>
 #include <sstream>
 #include <vector>
 
 #include "base/core/user_error.h"
+#include "qtprint/check_fit.h"
 #include "qtprint/pdf_output.h"
 #include "qtprint/qt_page_printer.h"
 #include "records/print/text_page.h"
+#include "session/print/amount_words.h"
 #include "session/print/check_print.h"
 #include "session/print/ledger_report.h"
 #include "session/print/pay_stub.h"
@@ -123,49 +126,149 @@ std::vector<OffsetCase> everyOffset() {
     return cases;
 }
 
-class CheckOnOnePage : public PdfPrint, public ::testing::WithParamInterface<OffsetCase> {};
+// A word of pdftotext -bbox: its text and where it begins, in points from the sheet's corner.
+struct PlacedWord {
+    std::string text;
+    double x = 0;
+    double y = 0;
+    double height = 0;
+};
 
-TEST_P(CheckOnOnePage, FaceAndBothStubsStayOnTheLetterPage) {
-    const OffsetCase& c = GetParam();
+std::vector<PlacedWord> placedWords(const std::filesystem::path& pdf) {
+    const std::string html = pdfText(pdf, "-bbox");
+    static const std::regex word(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)</word>)re");
+    std::vector<PlacedWord> words;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), word);
+         it != std::sregex_iterator(); ++it) {
+        const double y = std::stod((*it)[2]);
+        words.push_back({(*it)[4], std::stod((*it)[1]), y, std::stod((*it)[3]) - y});
+    }
+    return words;
+}
+
+// The first (highest) word of that text; its x is -1 when there is none.
+PlacedWord firstWord(const std::vector<PlacedWord>& words, const std::string& text) {
+    for (const PlacedWord& w : words) {
+        if (w.text == text) return w;
+    }
+    return {text, -1, -1, 0};
+}
+
+// One print column and one line of Arial at that size, in points, as the printer measures.
+struct ColumnMetrics {
+    double column = 0;
+    double line = 0;
+};
+ColumnMetrics metricsAt(double points, const std::filesystem::path& scratch) {
+    QPdfWriter writer(QString::fromStdString(scratch.string()));
+    writer.setResolution(1200);
+    QFont font(printFamily("Arial"));
+    font.setPointSizeF(points);
+    const QFontMetricsF metrics(QFont(font, &writer), &writer);
+    return {averageCharWidth(metrics) * 72 / 1200, metrics.height() * 72 / 1200};
+}
+
+constexpr double kSheetSideMargin = 18;  // points: a quarter inch
+constexpr double kSheetTopMargin = 21.6;
+constexpr double kTolerance = 0.75;
+
+int offsetNumber(const char* text) { return std::stoi(text); }
+
+// Every offset the dialog offers: those that keep the check on its sheet print every field at
+// its column and line at Arial 11 (face) and 8 (stubs) on one sheet; the others are refused,
+// naming the largest that fits, which does.
+TEST_F(PdfPrint, EveryAllowedOffsetPrintsEachFieldAtItsPlaceOnOneSheet) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
     ctx.check.txtCheckDate = "12/31/2008";
     ctx.check.loaded = true;
+    loadCheckWindow(ctx);
+    ctx.check.txtCheckDate = "12/31/2008";
+    const ColumnMetrics face = metricsAt(11, folder / "m11.pdf");
+    const ColumnMetrics stub = metricsAt(8, folder / "m8.pdf");
+    int allowed = 0;
+    for (const OffsetCase& c : everyOffset()) {
+        SCOPED_TRACE(std::string(c.horizontal) + " " + c.vertical);
+        const CheckFit fit = checkFit(ctx, {c.horizontal, c.vertical});
+        if (!fit.fits()) {
+            try {
+                requireCheckFits(ctx, {c.horizontal, c.vertical});
+                ADD_FAILURE() << "not refused";
+            } catch (const UserError& e) {
+                EXPECT_NE(std::string(e.what()).find("largest"), std::string::npos) << e.what();
+            }
+            const int h = fit.horizontalFits ? offsetNumber(c.horizontal) : fit.largestHorizontal;
+            const int v = fit.verticalFits ? offsetNumber(c.vertical) : fit.largestVertical;
+            EXPECT_TRUE(checkFit(ctx, {std::to_string(h), std::to_string(v)}).fits());
+            continue;
+        }
+        ++allowed;
+        const int h = offsetNumber(c.horizontal);
+        const int v = offsetNumber(c.vertical);
+        const auto pdf = folder / "placed.pdf";
+        printToPdfFile(
+            pdf,
+            [&](PrintColumnModel& page) {
+                PrintCheck(ctx, page, {c.horizontal, c.vertical});
+            },
+            false);
+        ASSERT_EQ(pageCount(pdf), 1);
+        const auto words = placedWords(pdf);
+        const auto column = [&](const ColumnMetrics& m, int n) {
+            return kSheetSideMargin + (std::max(n + h, 1) - 1) * m.column;
+        };
+        const PlacedWord date = firstWord(words, "12/31/2008");
+        EXPECT_NEAR(date.x, column(face, 107), kTolerance);
+        // v + 3 + 1 blank lines above the date (none once v + 3 is below 0), then the date line.
+        const int blanks = std::max(v + 4, 0);
+        EXPECT_NEAR(date.y + date.height, kSheetTopMargin + (blanks + 1) * face.line, 3);
+        const PlacedWord payee = firstWord(words, "Dana");
+        EXPECT_NEAR(payee.x, column(face, 15), kTolerance);
+        EXPECT_NEAR(payee.y - date.y, 3 * face.line, kTolerance);
+        EXPECT_NEAR(firstWord(words, "123-45-6789").x, column(face, 75), kTolerance);
+        const PlacedWord description = firstWord(words, "Description");
+        EXPECT_NEAR(description.x, column(stub, 5), kTolerance);
+        EXPECT_NEAR(firstWord(words, "Current").x, column(stub, 102), kTolerance);
+        EXPECT_NEAR(firstWord(words, "YTD").x, column(stub, 125), kTolerance);
+        // The face is set in 11 points, the stubs in 8.
+        EXPECT_NEAR(payee.height / description.height, 11.0 / 8, 0.05);
+    }
+    EXPECT_GT(allowed, 0);
+}
+
+// A payee of many wide letters and the widest earnings figures are cut to their columns:
+// nothing wraps onto another line or sheet.
+TEST_F(PdfPrint, LongPayeesAndAmountsAreCutToTheirColumns) {
+    ctx.profile.EmployeeName = std::string(40, 'W');
+    ctx.window.txtAmount = {"1000", "", "", "", "", "", "-9999.99", ""};
+    ctx.profile.HourlyRate = 99.99F;
+    Calcu_late(ctx, CalculateOptions{.save = false});
+    ctx.check = CheckWindow{};
+    loadCheckWindow(ctx);
     int pages = 0;
     double rightmost = 0;
     double width = 0;
     letterPdf(
         [&](QPagedPaintDevice& device) {
             QtPagePrinter page(device);
-            PrintCheck(ctx, page, {c.horizontal, c.vertical});
+            PrintCheck(ctx, page, {"0", "0"});
             pages = page.pageCount();
             rightmost = page.rightmostEdge();
             width = page.printableWidth();
         },
         1200);
-    EXPECT_EQ(pages, 1) << c.horizontal << " " << c.vertical;
-    EXPECT_LE(rightmost, width) << c.horizontal << " " << c.vertical;
-}
-
-INSTANTIATE_TEST_SUITE_P(Offsets, CheckOnOnePage, ::testing::ValuesIn(everyOffset()),
-                         testing::CaseName());
-
-TEST_F(PdfPrint, CheckDateAndSecondStubAreOnTheFirstPage) {
-    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
-    ctx.check.txtCheckDate = "12/31/2008";
-    ctx.check.loaded = true;
-    const auto pdf = folder / "check.pdf";
-    printToPdfFile(
-        pdf,
-        [&](PrintColumnModel& page) {
-            PrintCheck(ctx, page, {"+5", "+5"});
-        },
-        false);
-    const std::string text = pdfText(pdf, "-layout");
-    EXPECT_EQ(pageCount(pdf), 1);
-    EXPECT_NE(text.find("12/31/2008"), std::string::npos);
-    // Both stubs' summary lines.
-    std::size_t at = text.find("Net Pay");
-    ASSERT_NE(at, std::string::npos);
-    EXPECT_NE(text.find("Net Pay", at + 1), std::string::npos);
+    EXPECT_EQ(pages, 1);
+    EXPECT_LE(rightmost, width);
+    // The text rendering has as many lines as a short name's: none was wrapped.
+    TextPage longText;
+    PrintCheck(ctx, longText, {"0", "0"});
+    ctx.profile.EmployeeName = "Dana Whitfield";
+    ctx.check = CheckWindow{};
+    loadCheckWindow(ctx);
+    TextPage shortText;
+    PrintCheck(ctx, shortText, {"0", "0"});
+    EXPECT_EQ(std::count(longText.text().begin(), longText.text().end(), '\n'),
+              std::count(shortText.text().begin(), shortText.text().end(), '\n'));
 }
 
 // The pay stub's dashed rules, like every other line of it, end inside the page.
@@ -186,13 +289,27 @@ TEST_F(PdfPrint, StubLinesEndInsideThePage) {
     EXPECT_LE(rightmost, width);
 }
 
-TEST_F(PdfPrint, CommandLineCheckAtTheLargestOffsetsIsOneSheet) {
+TEST_F(PdfPrint, CommandLineCheckRefusesAnOffsetOffTheSheetAndPrintsTheLargestThatFits) {
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
     folder.copyFederalTable();
     const auto pdf = folder / "far.pdf";
-    const CliResult r =
+    const CliResult off =
         runCli({"check", "--dir", folder.path().string(), "--straight", "40", "--horz", "+5",
                 "--vert", "+5", "--date", "12/31/2008", "--force", "--pdf", pdf.string()});
+    EXPECT_EQ(off.exitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    // The message names the largest offsets that fit; printing at them works.
+    std::smatch horizontal;
+    std::smatch vertical;
+    ASSERT_TRUE(std::regex_search(
+        off.err, horizontal, std::regex("largest horizontal offset that fits is ([-+]?[0-9])")))
+        << off.err;
+    ASSERT_TRUE(std::regex_search(off.err, vertical,
+                                  std::regex("largest vertical offset that fits is ([-+]?[0-9])")))
+        << off.err;
+    const CliResult r = runCli({"check", "--dir", folder.path().string(), "--straight", "40",
+                                "--horz", horizontal[1], "--vert", vertical[1], "--date",
+                                "12/31/2008", "--force", "--pdf", pdf.string()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(pageCount(pdf), 1);
     EXPECT_NE(pdfText(pdf, "-layout").find("12/31/2008"), std::string::npos);

@@ -134,17 +134,18 @@ TEST_F(ChecksWindowTest, AppliedOffsetsAreStoredAndShownOnReopening) {
     EXPECT_EQ(dialog->findChild<QLabel*>("lbWeek")->text(), "01/04/2008");
     EXPECT_EQ(combo(dialog, "cboHorz")->currentText(), "0");
     EXPECT_EQ(combo(dialog, "cboHorz")->count(), 11);
-    typeOffsets(dialog, "+2", "-1");
+    // Offsets that keep the check on its sheet (a ten-character date allows no move right).
+    typeOffsets(dialog, "-2", "-1");
     click(dialog, "cmdApply");
-    EXPECT_FLOAT_EQ(ctx.CheckOffsetHorz, 2);
+    EXPECT_FLOAT_EQ(ctx.CheckOffsetHorz, -2);
     EXPECT_FLOAT_EQ(ctx.CheckOffsetVert, -1);
-    EXPECT_EQ(firstLineOfAnd(), "2,-1,0");
+    EXPECT_EQ(firstLineOfAnd(), "-2,-1,0");
     click(dialog, "CancelButton");
     settle();
     ctx.CheckOffsetHorz = ctx.CheckOffsetVert = 0;  // the dialog reads them from the file
     dialog = openOffsets();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(combo(dialog, "cboHorz")->currentText(), "2");
+    EXPECT_EQ(combo(dialog, "cboHorz")->currentText(), "-2");
     EXPECT_EQ(combo(dialog, "cboVert")->currentText(), "-1");
 }
 
@@ -195,12 +196,12 @@ TEST_F(ChecksWindowTest, AnOffsetThatIsNotANumberIsRefusedAndNothingIsStored) {
 TEST_F(ChecksWindowTest, PrintCheckStoresTheOffsetsPrintsTheCheckAndCloses) {
     QPointer<PrintOffsetDialog> dialog = openOffsets();
     QTest::keyClicks(box("txtMemo"), "Week one");
-    typeOffsets(dialog, "+2", "-1");
+    typeOffsets(dialog, "-2", "-1");
     click(dialog, "OKButton");
     settle();
     EXPECT_EQ(dialog, nullptr);
     EXPECT_EQ(ledgerPreparations, 1);
-    EXPECT_EQ(firstLineOfAnd(), "2,-1,0");
+    EXPECT_EQ(firstLineOfAnd(), "-2,-1,0");
     ASSERT_TRUE(folder.exists("check.pdf"));
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
     const std::string printed = pdfText(folder / "check.pdf", "-layout");

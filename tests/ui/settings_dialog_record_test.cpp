@@ -224,10 +224,11 @@ TEST_P(GetDefaultThen, TheEmployeeKeepsHerSettingsUntilSave) {
     EmployeeProfile defaultProfile;
     defaultProfile.StateExemptions = 3;
     defaultProfile.StateStatus = FilingStatus::Married;
-    folder.write(".sta", formatStateFile(defaults, defaultProfile));
     showForm();
     prompts->texts = {std::string("Dale")};
     ASSERT_TRUE(triggerAction(form.get(), "mnuNew"));
+    // Made after her New, which would otherwise have started her from it.
+    folder.write(".sta", formatStateFile(defaults, defaultProfile));
     auto* dialog = open<StateDialog>("mnuState", "DialogState");
     ASSERT_NE(dialog, nullptr);
     click(dialog, "cmdGetDefault");

@@ -19,6 +19,10 @@ class PrintColumnModel {
     // 1 mean column 1.
     virtual void tab(int column) = 0;
     virtual void write(std::string_view text) = 0;
+    // Writes the text cut where it would reach column `limit` of this line (the next field's
+    // column), so a long field never runs into the next one or onto another line; a limit of
+    // 0 is the right edge of the page. The default writes it whole.
+    virtual void writeUpTo(std::string_view text, int /*limit*/) { write(text); }
     // The next output starts at column 1 of the next line; on an empty line, a blank line.
     virtual void endLine() = 0;
     // Sends the document. Throws UserError when it cannot be printed.

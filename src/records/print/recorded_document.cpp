@@ -18,6 +18,10 @@ void RecordedDocument::write(std::string_view text) {
     steps_.push_back({Op::Write, 0, std::string(text)});
 }
 
+void RecordedDocument::writeUpTo(std::string_view text, int limit) {
+    steps_.push_back({Op::WriteUpTo, double(limit), std::string(text)});
+}
+
 void RecordedDocument::endLine() { steps_.push_back({Op::EndLine, 0, {}}); }
 
 void RecordedDocument::endDocument() {
@@ -43,6 +47,9 @@ void RecordedDocument::replay(PrintColumnModel& out) const {
                 break;
             case Op::Write:
                 out.write(step.text);
+                break;
+            case Op::WriteUpTo:
+                out.writeUpTo(step.text, static_cast<int>(step.number));
                 break;
             case Op::EndLine:
                 out.endLine();

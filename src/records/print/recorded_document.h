@@ -16,6 +16,7 @@ class RecordedDocument : public PrintColumnModel {
     void setOrientation(PageOrientation orientation) override;
     void tab(int column) override;
     void write(std::string_view text) override;
+    void writeUpTo(std::string_view text, int limit) override;
     void endLine() override;
     void endDocument() override;
 
@@ -24,7 +25,7 @@ class RecordedDocument : public PrintColumnModel {
     [[nodiscard]] bool ended() const { return ended_; }
 
   private:
-    enum class Op { FontName, FontSize, Orientation, Tab, Write, EndLine, EndDocument };
+    enum class Op { FontName, FontSize, Orientation, Tab, Write, WriteUpTo, EndLine, EndDocument };
     struct Step {
         Op op;
         double number = 0;

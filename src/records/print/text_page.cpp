@@ -26,6 +26,21 @@ void TextPage::write(std::string_view text) {
     column_ += displayWidth(text);
 }
 
+void TextPage::writeUpTo(std::string_view text, int limit) {
+    if (limit <= 0 || displayWidth(text) <= limit - column_) {
+        write(text);
+        return;
+    }
+    // Whole characters only: a cut never splits one of several bytes.
+    std::size_t end = 0;
+    for (int kept = 0; end < text.size(); ++end) {
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && kept++ == limit - column_) {
+            break;
+        }
+    }
+    write(text.substr(0, end));
+}
+
 void TextPage::endLine() {
     const auto last = line_.find_last_not_of(' ');
     text_.append(line_, 0, last == std::string::npos ? 0 : last + 1);

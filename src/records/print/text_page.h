@@ -16,6 +16,8 @@ class TextPage : public PrintColumnModel {
     void setOrientation(PageOrientation) override {}
     void tab(int column) override;
     void write(std::string_view text) override;
+    // Cut to the characters before the limit's column; a page of text has no right edge.
+    void writeUpTo(std::string_view text, int limit) override;
     void endLine() override;
     void endDocument() override;
 

@@ -74,7 +74,7 @@ std::string checkedStateCode(std::string_view text) {
 }
 
 std::string checkedZip(std::string_view text) {
-    const std::string zip = trimmed(text);
+    std::string zip = trimmed(text);
     const bool five = zip.size() == 5 && allDigits(zip);
     const bool nine = zip.size() == 9 && allDigits(zip);
     const bool dashed = zip.size() == 10 && zip[5] == '-' && allDigits(zip.substr(0, 5)) &&

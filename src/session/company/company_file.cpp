@@ -80,7 +80,7 @@ bool hasCompany(const std::filesystem::path& folder) {
 }
 
 Company saveCompany(PayrollContext& ctx, const Company& company) {
-    const Company stored = checkedCompany(company);
+    Company stored = checkedCompany(company);
     const PrintHeading heading = companyHeading(stored);
     withFolderLock(ctx.folder, [&] {
         writeFileAtomically(ctx.folder / kCompanyFile, formatCompanyFile(stored),

@@ -1,5 +1,6 @@
 #include "session/print/check_print.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -11,11 +12,13 @@
 namespace corvanta {
 namespace {
 
-// A check and its two stubs are one Letter sheet. At 11 and 8 points the largest vertical
-// offset of the dialog pushes the second stub onto a second sheet and the largest horizontal
-// one the date past the edge; at these sizes every offset of the dialog stays on the sheet.
-constexpr double kFaceFontSize = 10;
-constexpr double kStubFontSize = 7.5;
+// The sizes the pre-printed stock is laid out for: every column and line of the face and the
+// stubs lands in its box only at these. Offsets that would push a field off the sheet at them
+// are refused before printing (checkOffsetLimits).
+constexpr double kFaceFontSize = 11;
+constexpr double kStubFontSize = 8;
+// The last field of a line runs to the page's edge.
+constexpr int kToEdge = 0;
 
 constexpr const char* kOffsetMessage = "The printer offset must be a number, such as +2 or -1.";
 constexpr double kLargestOffset = 32767;
@@ -40,6 +43,11 @@ class ShiftedPage {
         out_.tab(h_ + column);
         out_.write(text);
     }
+    // A field cut where the next one begins, so it is never wrapped onto another line.
+    void at(int column, const std::string& text, int nextColumn) {
+        out_.tab(h_ + column);
+        out_.writeUpTo(text, nextColumn == kToEdge ? kToEdge : std::max(h_ + nextColumn, 1));
+    }
     void end(int lines = 1) {
         for (int i = 0; i < lines; ++i) out_.endLine();
     }
@@ -56,19 +64,19 @@ void writeFace(const CheckWindow& c, int v, ShiftedPage& page) {
     if (v >= 0) page.end(v + 1);
     page.at(107, c.txtCheckDate);
     page.end(3);
-    page.at(15, c.txtPayTo);
+    page.at(15, c.txtPayTo, 102);
     page.at(102, c.txtCheckAmt);
     page.end(2);
-    page.at(5, "*****" + c.AmountWords + "*****");
+    page.at(5, "*****" + c.AmountWords + "*****", kToEdge);
     page.end(2);
-    page.at(15, c.txtUserName);
+    page.at(15, c.txtUserName, 75);
     page.at(75, c.txtUserSSnum);
     page.end();
-    page.at(15, c.txtUserAddress);
+    page.at(15, c.txtUserAddress, 102);
     page.end();
-    page.at(15, c.txtUserState);
+    page.at(15, c.txtUserState, 102);
     page.end(2);
-    page.at(10, c.txtMemo);
+    page.at(10, c.txtMemo, 102);
     page.end();
     page.model().setFontSize(kStubFontSize);
     page.end(10);
@@ -76,9 +84,9 @@ void writeFace(const CheckWindow& c, int v, ShiftedPage& page) {
 
 void writeStubLines(const PayrollContext& ctx, const StubFigures& f, ShiftedPage& page) {
     const CheckWindow& c = ctx.check;
-    page.at(5, c.txtPayTo);
-    page.at(45, c.txtUserSSnum);
-    page.at(65, "For Week Ending: " + ctx.window.txtWeek);
+    page.at(5, c.txtPayTo, 45);
+    page.at(45, c.txtUserSSnum, 65);
+    page.at(65, "For Week Ending: " + ctx.window.txtWeek, 125);
     page.at(125, c.txtCheckDate);
     page.end();
     page.at(5, "Description");
@@ -89,18 +97,18 @@ void writeStubLines(const PayrollContext& ctx, const StubFigures& f, ShiftedPage
     page.at(102, "Current");
     page.at(125, "YTD");
     page.end();
-    page.at(5, std::string(198, '-'));
+    page.at(5, std::string(198, '-'), kToEdge);
     page.end();
     for (int i = 0; i < kTaxLinesPrinted; ++i) {
         if (i < kEarningsKinds) {
             const EarningsLine& e = f.earnings[kCheckOrder[i]];
-            page.at(5, e.label);
-            page.at(30, e.rate);
-            page.at(45, e.hours);
-            page.at(55, e.earnings);
+            page.at(5, e.label, 30);
+            page.at(30, e.rate, 45);
+            page.at(45, e.hours, 55);
+            page.at(55, e.earnings, 65);
         }
-        page.at(65, f.taxes[i].label);
-        page.at(102, f.taxes[i].current);
+        page.at(65, f.taxes[i].label, 102);
+        page.at(102, f.taxes[i].current, 125);
         page.at(125, f.taxes[i].ytd);
         page.end();
     }
@@ -113,15 +121,15 @@ void writeStubTotals(const StubFigures& f, ShiftedPage& page) {
     page.at(85, "Net Pay");
     page.end();
     page.at(5, "Current");
-    page.at(30, f.gross);
-    page.at(50, f.taxTotal);
-    page.at(65, f.deductions);
+    page.at(30, f.gross, 50);
+    page.at(50, f.taxTotal, 65);
+    page.at(65, f.deductions, 85);
     page.at(85, f.net);
     page.end();
     page.at(5, "YTD");
-    page.at(30, f.ytdGross);
-    page.at(50, f.ytdTaxes);
-    page.at(65, f.ytdDeductions);
+    page.at(30, f.ytdGross, 50);
+    page.at(50, f.ytdTaxes, 65);
+    page.at(65, f.ytdDeductions, 85);
     page.at(85, f.ytdNet);
     page.end();
 }
