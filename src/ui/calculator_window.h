@@ -28,6 +28,7 @@ class ChecksWindow;
 class VacationDialog;
 class OvertimeSheetForm;
 class RegisterWindow;
+class ElidedLabel;
 
 // The calculator window `Form1`: the eight entry boxes, Calculate and Clear, every result
 // and the menus. It shows the engine's window texts and calls the engine's commands; the
@@ -117,7 +118,7 @@ class CalculatorForm : public QMainWindow {
     QRadioButton* opt1x_ = nullptr;
     QRadioButton* opt2x_ = nullptr;
     QLineEdit* txtWeek_ = nullptr;
-    QLabel* lbUser_ = nullptr;
+    ElidedLabel* lbUser_ = nullptr;
     QLabel* lbTableNotice_ = nullptr;
     QLabel* lbTaxVer_ = nullptr;
     QLabel* label13_ = nullptr;
