@@ -38,8 +38,8 @@ void ElidedLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     drawFrame(&painter);
     const QString shown = fontMetrics().elidedText(whole, Qt::ElideRight, room.width());
-    style()->drawItemText(&painter, room, QStyle::visualAlignment(layoutDirection(), alignment()),
-                          palette(), isEnabled(), shown, foregroundRole());
+    const auto align = static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment()));
+    style()->drawItemText(&painter, room, align, palette(), isEnabled(), shown, foregroundRole());
 }
 
 }  // namespace corvanta::ui

@@ -12,8 +12,8 @@ class ElidedLabel : public QLabel {
     ElidedLabel(int widest, QWidget* parent);
     // Shows `text` and offers the whole of it as the tooltip.
     void setWholeText(const QString& text);
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -30,7 +30,7 @@ class LedgerWindow : public QMainWindow {
     // Closes without a question and without saving, for the end of the program.
     void discard();
     // Room for every row in use and the totals, within the screen.
-    QSize sizeHint() const override;
+    [[nodiscard]] QSize sizeHint() const override;
 
   signals:
     // Closing without saving hands the operator back to the calculator window.

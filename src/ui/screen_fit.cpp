@@ -22,7 +22,7 @@ constexpr int kButtonRows = 90;
 class WholeViewScrollArea : public QScrollArea {
   public:
     using QScrollArea::QScrollArea;
-    QSize sizeHint() const override {
+    [[nodiscard]] QSize sizeHint() const override {
         if (widget() == nullptr) return QScrollArea::sizeHint();
         const int frame = 2 * frameWidth();
         const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);

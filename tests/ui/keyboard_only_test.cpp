@@ -266,8 +266,8 @@ TEST_F(KeyboardOnlyTest, ClearAllAndSaveAreNotNeighboursInTheTabOrder) {
          {std::pair{"DialogState", "cmdClearAll"}, std::pair{"DialogCity", "cmdClearMe"}}) {
         QWidget* dialog = window(name);
         activate(dialog);
-        QWidget* clear = find<QWidget>(dialog, clearAll);
-        QWidget* save = find<QWidget>(dialog, "OKButton");
+        auto* clear = find<QWidget>(dialog, clearAll);
+        auto* save = find<QWidget>(dialog, "OKButton");
         clear->setFocus(Qt::TabFocusReason);
         QTest::keyClick(clear, Qt::Key_Tab);
         EXPECT_NE(QApplication::focusWidget(), save) << name;
