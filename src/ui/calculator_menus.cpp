@@ -57,7 +57,7 @@ void CalculatorForm::buildFileMenu() {
 }
 
 void CalculatorForm::buildFormsMenu() {
-    QMenu* menu = menuBar()->addMenu("F&orms");
+    QMenu* menu = menuBar()->addMenu("Fo&rms");
     menu->setObjectName("mnuForms");
     addAction(menu, "mnuVac", "&Vacation", &CalculatorForm::openVacation);
     addAction(menu, "mnuOtItem", "OT %", &CalculatorForm::openOvertimeSheet);

@@ -16,6 +16,7 @@
 #include "ui/pay_date_picker.h"
 #include "ui/print_file_name.h"
 #include "ui/register_window.h"
+#include "ui/screen_fit.h"
 #include "ui/state_dialog.h"
 #include "ui/tax_year_question.h"
 #include "ui/vacation_dialog.h"
@@ -24,6 +25,7 @@
 namespace corvanta::ui {
 void CalculatorForm::present(QWidget* window) {
     window->show();
+    keepOnScreen(window);
     window->raise();
     window->activateWindow();
 }

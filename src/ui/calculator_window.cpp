@@ -16,6 +16,7 @@
 #include "session/core/calculate.h"
 #include "session/files/open_employee.h"
 #include "tax/core/tax_year.h"
+#include "ui/elided_label.h"
 #include "ui/gui_prompts.h"
 #include "ui/message_box.h"
 #include "ui/numeric_key_filter.h"
@@ -43,6 +44,9 @@ constexpr std::array<EntryRow, kEntryBoxes> kEntryRows{{
 constexpr std::array<const char*, kTaxLines> kTaxTags{
     "Federal Tax", "Soc Sec",    "Medicare", "State Tax", "City Tax", "Muni Cr Union",
     "Bond",        "Union Dues", "Pension",  "Misc.",     "K Plan"};
+
+// The most room the employee's name takes beside the results.
+constexpr int kWidestName = 320;
 
 QLabel* valueLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
@@ -178,7 +182,8 @@ QWidget* CalculatorForm::buildButtonFrame() {
 QWidget* CalculatorForm::buildHeader() {
     auto* panel = new QGroupBox(this);
     auto* grid = new QGridLayout(panel);
-    lbUser_ = new QLabel(panel);
+    // A long name is cut rather than widening the window past a small screen.
+    lbUser_ = new ElidedLabel(kWidestName, panel);
     lbUser_->setObjectName("lbUser");
     QFont bold = lbUser_->font();
     bold.setBold(true);
@@ -186,7 +191,7 @@ QWidget* CalculatorForm::buildHeader() {
     lbUser_->setFont(bold);
     txtWeek_ = new QLineEdit(panel);
     txtWeek_->setObjectName("txtWeek");
-    txtWeek_->setToolTip("Click for Date change");
+    txtWeek_->setToolTip("Click for Date change (or F4)");
     txtWeek_->setMaxLength(10);
     txtWeek_->setMaximumWidth(110);
     txtWeek_->installEventFilter(this);
@@ -203,7 +208,7 @@ QWidget* CalculatorForm::buildHeader() {
     lbTableNotice_->setObjectName("lbTableNotice");
     lbTaxVer_ = new QLabel(panel);
     lbTaxVer_->setObjectName("lbTaxVer");
-    auto* weekCaption = new QLabel("Pay period:", panel);
+    auto* weekCaption = new QLabel("Pa&y period:", panel);
     weekCaption->setBuddy(txtWeek_);
     grid->addWidget(lbUser_, 0, 0, 1, 2);
     grid->addWidget(weekCaption, 1, 0);
@@ -260,7 +265,7 @@ void CalculatorForm::showContext() {
     showEmployeeInWindow(ctx_);
     const CalculatorWindow& w = ctx_.window;
     setWindowTitle(toQt(w.caption));
-    lbUser_->setText(toQt(w.lbUser));
+    lbUser_->setWholeText(toQt(w.lbUser));
     lbTableNotice_->setText(toQt(w.lbTableNotice));
     lbTaxVer_->setText(toQt(w.lbTaxVer));
     txtWeek_->setText(toQt(w.txtWeek));
@@ -290,7 +295,9 @@ void CalculatorForm::showResults() {
 }
 
 bool CalculatorForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtWeek_ && event->type() == QEvent::MouseButtonPress) {
+    if (watched == txtWeek_ &&
+        (event->type() == QEvent::MouseButtonPress ||
+         (event->type() == QEvent::KeyPress && opensDatePicker(*static_cast<QKeyEvent*>(event))))) {
         pickPayDate();
         return true;
     }

@@ -29,6 +29,7 @@ class VacationDialog;
 class OvertimeSheetForm;
 class RegisterWindow;
 class YearEndWindow;
+class ElidedLabel;
 
 // The calculator window `Form1`: the eight entry boxes, Calculate and Clear, every result
 // and the menus. It shows the engine's window texts and calls the engine's commands; the
@@ -120,7 +121,7 @@ class CalculatorForm : public QMainWindow {
     QRadioButton* opt1x_ = nullptr;
     QRadioButton* opt2x_ = nullptr;
     QLineEdit* txtWeek_ = nullptr;
-    QLabel* lbUser_ = nullptr;
+    ElidedLabel* lbUser_ = nullptr;
     QLabel* lbTableNotice_ = nullptr;
     QLabel* lbYearNotice_ = nullptr;  // while the pay date is not in the tables' year
     QLabel* lbTaxVer_ = nullptr;

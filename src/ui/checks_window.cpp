@@ -46,7 +46,7 @@ ChecksWindow::ChecksWindow(PayrollContext& ctx, const DesktopServices& desktop,
     // A click anywhere but the menu refills the check; boxes take their clicks themselves.
     central->installEventFilter(this);
     for (QLineEdit* box : central->findChildren<QLineEdit*>()) box->installEventFilter(this);
-    QAction* print = menuBar()->addAction("Print", this, &ChecksWindow::openOffsetDialog);
+    QAction* print = menuBar()->addAction("&Print", this, &ChecksWindow::openOffsetDialog);
     print->setObjectName("mnuPrintCheck");
     loadCheck();
     cells_.show();

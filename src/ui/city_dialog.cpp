@@ -33,6 +33,7 @@ CityDialog::CityDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent), 
         "above biweekly info, the weekly tables will be configured for half the amount "
         "including the exemptions.",
         this);
+    warning->setWordWrap(true);
     rows->addWidget(warning);
     if (QLabel* started = startedFromLabel(ctx_, this)) rows->addWidget(started);
     layout()->addWidget(buildButtons());
@@ -45,9 +46,15 @@ QWidget* CityDialog::buildTable(bool married) {
         new QGroupBox(married ? "Table for MARRIED Persons" : "Table for SINGLE Persons", this);
     auto* grid = new QGridLayout(frame);
     addLabel(grid, 0, 1, "BIWEEKLY ");
-    addLabel(grid, 1, 0, "Minimum Range");
-    addLabel(grid, 1, 1, "Amount to Withhold");
-    addLabel(grid, 1, 2, "Multiply by Percentage in Decimal");
+    // Headings wrap over their columns, so the dialog fits a 1024-pixel-wide screen.
+    const std::array<const char*, 3> headings{"Minimum Range", "Amount to Withhold",
+                                              "Multiply by Percentage in Decimal"};
+    for (int c = 0; c < 3; ++c) {
+        QLabel* heading = addLabel(grid, 1, c, headings[c]);
+        heading->setWordWrap(true);
+        heading->setMinimumHeight(heading->fontMetrics().lineSpacing() * 3);
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    }
     CityDialogModel& d = ctx_.cityDialog;
     const std::array<CityDialogModel::Column*, 3> columns =
         married ? std::array{&d.txtCityMinBM, &d.txtCityAmtBM, &d.txtCityPerBM}
@@ -85,30 +92,35 @@ QWidget* CityDialog::buildAllowances() {
 QWidget* CityDialog::buildButtons() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
-    ckNoLocalTax_ = new QCheckBox("NO LOCAL TAX", panel);
+    ckNoLocalTax_ = new QCheckBox("NO &LOCAL TAX", panel);
     ckNoLocalTax_->setObjectName("ckNoLocalTax");
     connect(ckNoLocalTax_, &QCheckBox::clicked, this, &CityDialog::clickNoLocalTax);
     row->addWidget(ckNoLocalTax_);
     row->addStretch();
     auto button = [&](const QString& caption, const QString& name, auto slot) {
-        connect(addButton(row, caption, name), &QPushButton::clicked, this, slot);
+        QPushButton* b = addButton(row, caption, name);
+        b->setAutoDefault(true);  // Enter on a button presses that button
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
     };
+    // CLEAR ALL away from SAVE, so a slip of Tab does not go from one to the other.
+    button("&CLEAR ALL", "cmdClearMe", [this] {
+        clearCityBoxes(ctx_.cityDialog);
+        refresh();
+    });
     button("&New York", "cmdDefault", [this] {
         showCityTable(cityDefaults(), ctx_.cityDialog);
         ctx_.cityDialog.ckNoLocalTax = 0;
         refresh();
     });
-    button("CLEAR ALL", "cmdClearMe", [this] {
-        clearCityBoxes(ctx_.cityDialog);
-        refresh();
-    });
-    button("&SAVE", "OKButton", [this] { save(); });
-    button("&CANCEL", "CancelButton", [this] { close(); });
+    // Enter in a box saves; Escape cancels.
+    button("&SAVE", "OKButton", [this] { save(); })->setDefault(true);
+    button("CANC&EL", "CancelButton", [this] { close(); });
     return panel;
 }
 
 void CityDialog::clickNoLocalTax(bool checked) {
-    // Only the boxes change: the table takes the flag on "&SAVE", so a cancelled tick is never
+    // Only the boxes change: the table takes the flag on "SAVE", so a cancelled tick is never
     // stored by a later save of the employee.
     if (checked) {
         clearCityBoxes(ctx_.cityDialog);

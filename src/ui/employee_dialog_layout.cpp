@@ -173,9 +173,9 @@ QWidget* EmployeeDialog::buildButtons() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->addStretch();
-    auto* save = new QPushButton("Save", panel);
+    auto* save = new QPushButton("&Save", panel);
     save->setObjectName("cmdOk");
-    auto* close = new QPushButton("Close", panel);
+    auto* close = new QPushButton("&Close", panel);
     close->setObjectName("Command1");
     connect(save, &QPushButton::clicked, this, &EmployeeDialog::save);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

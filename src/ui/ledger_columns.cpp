@@ -12,8 +12,10 @@ namespace {
 
 constexpr int kNumberWidth = 30;
 constexpr int kWeekWidth = 76;
-constexpr int kAmountWidth = 64;
-constexpr int kSpacing = 2;
+// Narrow enough for the whole row of 52 weeks' columns on a 1024-pixel-wide screen, wide
+// enough for "#####.00".
+constexpr int kAmountWidth = 58;
+constexpr int kSpacing = 1;
 
 constexpr std::array<const char*, kLedgerTaxCells> kTaxHeadings{
     "Federal", "SS", "Medi", "State", "City", "", "", "", "", "", "K-Plan"};
@@ -63,7 +65,7 @@ void place(QGridLayout* grid, QWidget* widget, int row, int column) {
 void setUpColumns(QGridLayout* grid) {
     grid->setHorizontalSpacing(kSpacing);
     grid->setVerticalSpacing(kSpacing);
-    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setContentsMargins(2, 2, 2, 2);
     for (int c = 0; c < kCount; ++c) grid->setColumnMinimumWidth(c, width(c));
     // Extra room goes to the right of the last column, so the columns keep their places.
     grid->setColumnStretch(kCount, 1);

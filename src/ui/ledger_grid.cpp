@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 
 #include "session/files/employee_files.h"
 #include "ui/message_box.h"
+#include "ui/screen_fit.h"
 
 namespace corvanta::ui {
 namespace {
@@ -36,9 +38,15 @@ QLabel* rowNumber(QWidget* parent, int row) {
     label->setFrameStyle(QFrame::Panel | QFrame::Raised);
     label->setCursor(Qt::PointingHandCursor);
     label->setContextMenuPolicy(Qt::PreventContextMenu);
+    // The keyboard reaches the row by Tab: Enter posts as the left button does, Delete zeroes
+    // as the right button does.
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->setStyleSheet(
+        "QLabel:focus { background: palette(highlight); color: "
+        "palette(highlighted-text); }");
     label->setToolTip(
-        "Left click: post the last calculation into this row\n"
-        "Right click: zero this row");
+        "Left click or Enter: post the last calculation into this row\n"
+        "Right click or Delete: zero this row");
     return label;
 }
 
@@ -50,7 +58,7 @@ LedgerGrid::LedgerGrid(PayrollContext& ctx, QWidget* parent) : QWidget(parent), 
     rows->setContentsMargins(0, 0, 0, 0);
     buttons_ = buildButtons();
     rows->addWidget(buttons_);
-    scroll_ = new QScrollArea(this);
+    scroll_ = wholeViewScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setWidget(buildTable());
@@ -64,7 +72,8 @@ QWidget* LedgerGrid::buildButtons() {
     auto* update = new QPushButton("&Update", panel);
     update->setObjectName("cmdUpdate");
     update->setToolTip("Copy the grid into the ledger and add up the totals");
-    auto* back = new QPushButton("&Close", panel);
+    // The menu bar's "&Close" has C; the button does the same by O.
+    auto* back = new QPushButton("Cl&ose", panel);
     back->setObjectName("cmdBack");
     connect(update, &QPushButton::clicked, this, &LedgerGrid::updateWanted);
     connect(back, &QPushButton::clicked, this, &LedgerGrid::closeWanted);
@@ -163,6 +172,24 @@ QSize LedgerGrid::fullSize() const {
 QScrollBar* LedgerGrid::sidewaysBar() const { return scroll_->horizontalScrollBar(); }
 
 bool LedgerGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        for (int i = 0; i < kLedgerRows; ++i) {
+            if (lines_[i][kNumber] != watched) continue;
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) {
+                break;
+            }
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                emit postWanted(i);
+                return true;
+            }
+            if (key->key() == Qt::Key_Delete) {
+                emit zeroWanted(i);
+                return true;
+            }
+            break;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < kLedgerRows; ++i) {
             if (lines_[i][kNumber] != watched) continue;

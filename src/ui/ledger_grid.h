@@ -16,7 +16,8 @@ namespace corvanta::ui {
 
 // The ledger grid `frmYear`: a line per row in use with its row number, the week text and
 // amounts as labels, and the tips, gross and net cells bound to the ledger's grid texts.
-// Pressing a row number asks for a post (left button) or a zeroed row (right button).
+// Pressing a row number asks for a post (left button or Enter) or a zeroed row (right button or
+// Delete).
 class LedgerGrid : public QWidget {
     Q_OBJECT
   public:

@@ -14,6 +14,7 @@
 #include "ui/ledger_grid.h"
 #include "ui/ledger_totals.h"
 #include "ui/message_box.h"
+#include "ui/screen_fit.h"
 
 namespace corvanta::ui {
 
@@ -86,6 +87,7 @@ bool LedgerWindow::openLedger() {
     refresh();
     sizeForFrequency();
     showNormal();
+    keepOnScreen(this);
     raise();
     activateWindow();
     return true;
@@ -96,15 +98,17 @@ void LedgerWindow::refresh() {
     totals_->refresh();
 }
 
-void LedgerWindow::sizeForFrequency() {
+// Every row in use and the totals, within nine tenths of the screen's height.
+QSize LedgerWindow::sizeHint() const {
     const QSize grid = grid_->fullSize();
     const QSize totals = totals_->sizeHint();
     const QSize wanted(std::max(grid.width(), totals.width()),
                        grid.height() + totals.height() + menuBar()->sizeHint().height());
     const QRect room = screen()->availableGeometry();
-    resize(std::min(wanted.width(), room.width()),
-           std::min(wanted.height(), room.height() * 9 / 10));
+    return wanted.boundedTo(QSize(room.width(), room.height() * 9 / 10));
 }
+
+void LedgerWindow::sizeForFrequency() { resize(sizeHint()); }
 
 void LedgerWindow::discard() {
     closePermitted_ = true;

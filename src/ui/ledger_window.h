@@ -29,6 +29,8 @@ class LedgerWindow : public QMainWindow {
     void refresh();
     // Closes without a question and without saving, for the end of the program.
     void discard();
+    // Room for every row in use and the totals, within the screen.
+    [[nodiscard]] QSize sizeHint() const override;
 
   signals:
     // Closing without saving hands the operator back to the calculator window.

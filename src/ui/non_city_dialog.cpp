@@ -57,14 +57,18 @@ QWidget* NonCityDialog::buildButtons() {
     auto* row = new QHBoxLayout(panel);
     row->addStretch();
     auto button = [&](const QString& caption, const QString& name, auto slot) {
-        connect(addButton(row, caption, name), &QPushButton::clicked, this, slot);
+        QPushButton* b = addButton(row, caption, name);
+        b->setAutoDefault(true);  // Enter on a button presses that button
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
     };
     button("&DEFAULT", "cmdDefault", [this] {
         showNonCityTable(nonCityDefaults(), ctx_.nonCityDialog);
         refresh();
     });
-    button("&SAVE", "OKButton", [this] { save(); });
-    button("&CANCEL", "CancelButton", [this] { close(); });
+    // Enter in a box saves; Escape cancels.
+    button("&SAVE", "OKButton", [this] { save(); })->setDefault(true);
+    button("CANC&EL", "CancelButton", [this] { close(); });
     return panel;
 }
 

@@ -8,8 +8,8 @@
 namespace corvanta::ui {
 
 // The non-city-resident dialog `DialogNonCity`, "NON City Resident", over the engine's
-// non-city dialog record. "&SAVE" stores the boxes; "&CANCEL" or closing drops them, and the
-// next opening loads the table again.
+// non-city dialog record. "SAVE" (or Enter) stores the boxes; "CANCEL" (or Escape) or closing drops
+// them, and the next opening loads the table again.
 class NonCityDialog : public QDialog {
     Q_OBJECT
   public:

@@ -192,7 +192,12 @@ bool OvertimeSheetForm::eventFilter(QObject* watched, QEvent* event) {
     const std::optional<RowBox> from = findRowBox(watched);
     if (!from) return QWidget::eventFilter(watched, event);
     if (type == QEvent::KeyPress) {
-        return moveFocus(*from, static_cast<QKeyEvent*>(event)->key());
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (from->column == Column::Date && opensDatePicker(key)) {
+            pickRowDate(from->row);
+            return true;
+        }
+        return moveFocus(*from, key.key());
     }
     if (from->column == Column::Date &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

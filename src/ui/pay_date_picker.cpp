@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -52,6 +53,12 @@ PickerStart pickerStart(const QString& boxText, QDate today) {
     const QDate wanted = boxText.trimmed().isEmpty() ? today : parseBoxDate(boxText);
     if (pickable(wanted)) return {wanted, std::nullopt};
     return {fallbackPickerDate(), today.toString(kPickedDateFormat)};
+}
+
+bool opensDatePicker(const QKeyEvent& key) {
+    const auto modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.key() == Qt::Key_F4) return modifiers == Qt::NoModifier;
+    return key.key() == Qt::Key_Down && modifiers == Qt::AltModifier;
 }
 
 void pickDate(QLineEdit* target, PickerKind kind, QWidget* parent) {

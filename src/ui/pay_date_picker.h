@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+class QKeyEvent;
 class QLineEdit;
 class QWidget;
 
@@ -31,6 +32,9 @@ PickerStart pickerStart(const QString& boxText, QDate today);
 // A date typed as "M/d/yyyy" or "M/d/yy" (leading zeros allowed, two-digit years are 20yy);
 // an invalid date when the text is none of these.
 QDate parseBoxDate(const QString& text);
+
+// Alt+Down or F4 in a date box opens its picker, as a click does.
+bool opensDatePicker(const QKeyEvent& key);
 
 // The modal picker for the box: the box follows every change of the picker's date, OK writes
 // it once more, the close box keeps what was written last.

@@ -111,7 +111,7 @@ QWidget* PrintOffsetDialog::buildButtons() {
         connect(addButton(row, caption, name), &QPushButton::clicked, this, slot);
     };
     button("&Apply", "cmdApply", [this] { apply(); });
-    button("Print Check", "OKButton", [this] { printCheck(); });
+    button("&Print Check", "OKButton", [this] { printCheck(); });
     button("&Cancel", "CancelButton", [this] { close(); });
     return panel;
 }

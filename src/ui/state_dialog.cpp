@@ -25,8 +25,11 @@ StateDialog::StateDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent)
     rows->addWidget(buildTables());
     auto* lower = new QHBoxLayout;
     lower->addWidget(buildMethods());
-    lower->addWidget(buildInsurance(true));
-    lower->addWidget(buildInsurance(false));
+    // SDI above SUI, so the dialog fits a 1024-pixel-wide screen without scrolling sideways.
+    auto* insurance = new QVBoxLayout;
+    insurance->addWidget(buildInsurance(true));
+    insurance->addWidget(buildInsurance(false));
+    lower->addLayout(insurance);
     lower->addWidget(buildAdjustment());
     rows->addLayout(lower);
     auto* hints = new QLabel(
@@ -34,11 +37,24 @@ StateDialog::StateDialog(PayrollContext& ctx, QWidget* parent) : QDialog(parent)
         "in \"User Info\".\nEnter 999999 in any Minum Range Box that is not used.\n"
         "Each state publishes its withholding tables through its own tax department.",
         this);
+    hints->setWordWrap(true);
     rows->addWidget(hints);
     if (QLabel* started = startedFromLabel(ctx_, this)) rows->addWidget(started);
     layout()->addWidget(buildButtons());
+    keepPlacesWhenHidden();
     refresh();
     fitToScreen(this);
+}
+
+// A ticked state shows or hides captions, the allowance block and "Spouse Works"; their room
+// stays, so nothing moves under the mouse between two clicks.
+void StateDialog::keepPlacesWhenHidden() {
+    for (QWidget* w : std::initializer_list<QWidget*>{label19_, label20_, label21_, allowanceFrame_,
+                                                      ckSpouse_, spouseLabel_, lbStateRule_}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
 }
 
 void StateDialog::refresh() {

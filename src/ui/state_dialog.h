@@ -78,6 +78,7 @@ class StateDialog : public QDialog {
     void makeDefault();
     void getDefault();
     void takePendingDefault();
+    void keepPlacesWhenHidden();
     void offerSpouseWorks();
     void showCheckBoxes();
     void showCaptions();

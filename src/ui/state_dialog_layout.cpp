@@ -16,23 +16,25 @@
 namespace corvanta::ui {
 namespace {
 
+// Each method has its own Alt letter, so a state is ticked without the mouse; the letters of the
+// other boxes and the buttons differ from them.
 struct MethodBox {
     StateMethodId id;
     const char* name;
     const char* caption;
 };
 constexpr std::array<MethodBox, kStateMethodCount> kMethodBoxes{{
-    {StateMethodId::Arizona, "ckAriz", "Arizona"},
-    {StateMethodId::Louisiana, "ckLouis", "Louisiana"},
-    {StateMethodId::Iowa, "ckIowa", "Iowa"},
-    {StateMethodId::Missouri, "ckMissouri", "Missouri"},
-    {StateMethodId::Mass, "ckMass", "Mass"},
-    {StateMethodId::Oregon, "ckOregon", "Oregon"},
-    {StateMethodId::Utah, "ckUtah", "Utah"},
-    {StateMethodId::Alabama, "ckAlabama", "Alabama"},
-    {StateMethodId::Kentucky, "ckKentucky", "Kentucky"},
-    {StateMethodId::Wisconsin, "ckWiscon", "Wisconsin"},
-    {StateMethodId::NC, "ckNC", "N.C."},
+    {StateMethodId::Arizona, "ckAriz", "&Arizona"},
+    {StateMethodId::Louisiana, "ckLouis", "&Louisiana"},
+    {StateMethodId::Iowa, "ckIowa", "&Iowa"},
+    {StateMethodId::Missouri, "ckMissouri", "Missou&ri"},
+    {StateMethodId::Mass, "ckMass", "&Mass"},
+    {StateMethodId::Oregon, "ckOregon", "&Oregon"},
+    {StateMethodId::Utah, "ckUtah", "&Utah"},
+    {StateMethodId::Alabama, "ckAlabama", "Ala&bama"},
+    {StateMethodId::Kentucky, "ckKentucky", "&Kentucky"},
+    {StateMethodId::Wisconsin, "ckWiscon", "&Wisconsin"},
+    {StateMethodId::NC, "ckNC", "&N.C."},
 }};
 
 QLabel* wrapped(const QString& text, QWidget* parent) {
@@ -117,14 +119,18 @@ QWidget* StateDialog::buildMethods() {
         connect(box, &QCheckBox::clicked, this, [this, id = m.id] { selectMethod(id); });
         methodBoxes_[static_cast<int>(m.id)] = box;
     }
-    ckNoStateTax_ = addCheckBox(grid, 0, 2, "NO STATE TAX", "ckNoStateTax");
-    ckRoundOff_ = addCheckBox(grid, 1, 2, "Round State", "ckRoundOff");
+    ckNoStateTax_ = addCheckBox(grid, 0, 2, "NO STATE TA&X", "ckNoStateTax");
+    ckRoundOff_ = addCheckBox(grid, 1, 2, "Round S&tate", "ckRoundOff");
     spouseLabel_ = addLabel(grid, 3, 2, "For Married Persons");
-    ckSpouse_ = addCheckBox(grid, 4, 2, "Spouse Works", "ckSpouse");
+    ckSpouse_ = addCheckBox(grid, 4, 2, "S&pouse Works", "ckSpouse");
     lbStateRule_ = new QLabel(frame);
     lbStateRule_->setObjectName("lbStateRule");
     lbStateRule_->setWordWrap(true);
+    // Room for the longest rule, so the frame keeps its height whichever state is ticked.
+    lbStateRule_->setMinimumHeight(lbStateRule_->fontMetrics().lineSpacing() * 4);
+    lbStateRule_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(lbStateRule_, 6, 0, 1, 3);
+    grid->setRowStretch(7, 1);
     connect(ckNoStateTax_, &QCheckBox::clicked, this, [this](bool checked) {
         // The box changes the dialog only; the settings take it on "SAVE".
         const int stored = ctx_.state.NoStateTax;
@@ -143,8 +149,8 @@ QWidget* StateDialog::buildMethods() {
 }
 
 QWidget* StateDialog::buildInsurance(bool sdi) {
-    auto* frame = new QGroupBox(
-        sdi ? "&State &Disability &Insurance" : "&State &UnEmployment &Insurance", this);
+    auto* frame =
+        new QGroupBox(sdi ? "State Disability Insurance" : "State UnEmployment Insurance", this);
     auto* grid = new QGridLayout(frame);
     StateDialogModel& d = ctx_.stateDialog;
     QCheckBox* useBase = addCheckBox(grid, 0, 0, "Use Base", sdi ? "ckSDI" : "ckSUI");
@@ -178,16 +184,19 @@ QWidget* StateDialog::buildButtons() {
     auto* row = new QHBoxLayout(panel);
     auto button = [&](const QString& caption, const QString& name, auto slot) {
         QPushButton* b = addButton(row, caption, name);
+        b->setAutoDefault(true);  // Enter on a button presses that button
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
-    button("New York", "cmdDefault", [this] { runCommand(restoreNewYorkValues); });
-    button("Make Default", "cmdMkDefault", [this] { makeDefault(); });
-    button("Get Default", "cmdGetDefault", [this] { getDefault(); });
-    button("CLEAR ALL", "cmdClearAll", [this] { runCommand(clearAllStateCells); });
+    // CLEAR ALL first, away from SAVE, so a slip of Tab or the mouse does not reach the other.
+    button("&CLEAR ALL", "cmdClearAll", [this] { runCommand(clearAllStateCells); });
+    button("New &York", "cmdDefault", [this] { runCommand(restoreNewYorkValues); });
+    button("Make &Default", "cmdMkDefault", [this] { makeDefault(); });
+    button("&Get Default", "cmdGetDefault", [this] { getDefault(); });
     row->addStretch();
-    button("SAVE", "OKButton", [this] { save(); });
-    button("CANCEL", "CancelButton", [this] { close(); });
+    // Enter in a box saves; Escape cancels.
+    button("&SAVE", "OKButton", [this] { save(); })->setDefault(true);
+    button("CANC&EL", "CancelButton", [this] { close(); });
     return panel;
 }
 

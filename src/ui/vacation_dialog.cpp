@@ -12,10 +12,12 @@
 #include <QVBoxLayout>
 
 #include "ui/cell_factory.h"
+#include "ui/elided_label.h"
 #include "ui/help_file.h"
 #include "ui/help_window.h"
 #include "ui/message_box.h"
 #include "ui/numeric_key_filter.h"
+#include "ui/screen_fit.h"
 #include "ui/select_on_focus.h"
 
 namespace corvanta::ui {
@@ -47,9 +49,6 @@ const std::array<LeaveFrame, 3> kFrames{{
      &LeaveDialog::txtScnt},
 }};
 
-// Within a 1024 x 768 screen, title bar and task bar included.
-constexpr QSize kLargestSize(1000, 700);
-
 QLineEdit* addBox(QGridLayout* grid, const QString& name, int row, int column, int width) {
     auto* box = new QLineEdit(grid->parentWidget());
     box->setObjectName(name);
@@ -70,15 +69,14 @@ VacationDialog::VacationDialog(PayrollContext& ctx, QWidget* parent) : QDialog(p
         menu->addAction("&Help", this, [this] { showHelp(this, ctx_.folder, helpPageFor(this)); });
     help->setObjectName("mnuHelp");
     rows->setMenuBar(menu);
-    auto* scroll = new QScrollArea(this);
+    QScrollArea* scroll = wholeViewScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     QWidget* frames = buildFrames();
     scroll->setWidget(frames);
     rows->addWidget(scroll, 1);
     rows->addWidget(buildButtons());
-    const QSize wanted = frames->sizeHint() + QSize(40, 100);
-    resize(wanted.boundedTo(kLargestSize));
+    fitToScreen(this);
     if (!ctx_.leaveDialog.loaded) {
         runShowingErrors(this, [&] { loadLeaveDialog(ctx_); });
     }
@@ -109,10 +107,15 @@ QWidget* VacationDialog::buildFrame(int kind) {
     cells_.bind(start, &(d.*f.start));
     connect(start, &QLineEdit::textChanged, this, changed);
     grid->addWidget(new QLabel("Balance", frame), 1, 0);
-    balances_[kind] = new QLabel(frame);
-    balances_[kind]->setObjectName(f.balanceName);
-    balances_[kind]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    balances_[kind]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A fixed width: a long balance is cut (whole in its tooltip) instead of pushing the next
+    // frame out of view.
+    const int balanceWidth = frame->fontMetrics().horizontalAdvance("-99,999.99") + 8;
+    auto* balance = new ElidedLabel(balanceWidth, frame);
+    balance->setObjectName(f.balanceName);
+    balance->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    balance->setFixedWidth(balanceWidth);
+    balances_[kind] = balance;
     grid->addWidget(balances_[kind], 1, 1);
     grid->addWidget(new QLabel("Dates", frame), 2, 0);
     grid->addWidget(new QLabel("#Taken", frame), 2, 1);
@@ -136,21 +139,21 @@ QWidget* VacationDialog::buildButtons() {
     auto button = [&](const QString& caption, const QString& name, void (VacationDialog::*slot)()) {
         connect(addButton(row, caption, name), &QPushButton::clicked, this, slot);
     };
-    button("Clear All", "cmdClear", &VacationDialog::clearAll);
-    button("Save", "OKButton", &VacationDialog::save);
+    button("&Clear All", "cmdClear", &VacationDialog::clearAll);
+    button("&Save", "OKButton", &VacationDialog::save);
     return panel;
 }
 
 void VacationDialog::recompute(int kind) {
     // The box's binding has already written the typed text into the record.
     RecomputeBalance(ctx_.leaveDialog, kFrames[kind].kind);
-    balances_[kind]->setText(toQt(ctx_.leaveDialog.*kFrames[kind].balance));
+    balances_[kind]->setWholeText(toQt(ctx_.leaveDialog.*kFrames[kind].balance));
 }
 
 void VacationDialog::refresh() {
     cells_.show();
     for (int kind = 0; kind < static_cast<int>(kFrames.size()); ++kind) {
-        balances_[kind]->setText(toQt(ctx_.leaveDialog.*kFrames[kind].balance));
+        balances_[kind]->setWholeText(toQt(ctx_.leaveDialog.*kFrames[kind].balance));
     }
 }
 

@@ -7,9 +7,9 @@
 #include "session/side/leave_record.h"
 #include "ui/bound_cells.h"
 
-class QLabel;
-
 namespace corvanta::ui {
+
+class ElidedLabel;
 
 // The leave dialog `DialogVac`, "Vacation / Holiday / Sick" (not modal): start balance and
 // twenty dated entries per kind, each balance recomputed as the boxes are typed in. Creating
@@ -40,7 +40,7 @@ class VacationDialog : public QDialog {
 
     PayrollContext& ctx_;
     BoundCells cells_;
-    std::array<QLabel*, 3> balances_{};
+    std::array<ElidedLabel*, 3> balances_{};
 };
 
 }  // namespace corvanta::ui

@@ -156,8 +156,11 @@ TEST_F(KeyboardOnlyTest, EachMenuOfTheCalculatorOpensByItsAltLetter) {
         QMenu* menu = title->menu();
         EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000))
             << title->text().toStdString();
-        menu->close();
-        QApplication::processEvents();
+        // Escape closes the menu, and again leaves the menu bar.
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTest::keyClick(form->menuBar(), Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 1000));
+        activate(form.get());
     }
 }
 
@@ -259,12 +262,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(KeyboardOnlyTest, ClearAllAndSaveAreNotNeighboursInTheTabOrder) {
     form->openStateDialog();
     form->openCityDialog();
-    for (const auto& [name, clearAll] : {std::pair{"DialogState", "cmdClearAll"},
-                                         std::pair{"DialogCity", "cmdClearMe"}}) {
+    for (const auto& [name, clearAll] :
+         {std::pair{"DialogState", "cmdClearAll"}, std::pair{"DialogCity", "cmdClearMe"}}) {
         QWidget* dialog = window(name);
         activate(dialog);
-        QWidget* clear = find<QWidget>(dialog, clearAll);
-        QWidget* save = find<QWidget>(dialog, "OKButton");
+        auto* clear = find<QWidget>(dialog, clearAll);
+        auto* save = find<QWidget>(dialog, "OKButton");
         clear->setFocus(Qt::TabFocusReason);
         QTest::keyClick(clear, Qt::Key_Tab);
         EXPECT_NE(QApplication::focusWidget(), save) << name;
@@ -283,8 +286,8 @@ TEST_F(KeyboardOnlyTest, AltPInTheMemoOpensThePrintDialogAndTypesNothing) {
     QTest::keyClicks(memo, "Rent");
     QTest::keyClick(memo, Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(memo->text(), "Rent");
-    EXPECT_TRUE(QTest::qWaitFor([] { return corvanta::testing::visibleTopLevel("dlgPrintSet"); },
-                                1000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return corvanta::testing::visibleTopLevel("dlgPrintSet"); }, 1000));
 }
 
 struct PickerKey {
@@ -309,11 +312,10 @@ TEST_P(PickerKeyTest, TheKeyOpensThePayDatePickerFromItsBox) {
     EXPECT_TRUE(opened);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, PickerKeyTest,
-    ::testing::Values(PickerKey{"F4", Qt::Key_F4, Qt::NoModifier},
-                      PickerKey{"AltDown", Qt::Key_Down, Qt::AltModifier}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, PickerKeyTest,
+                         ::testing::Values(PickerKey{"F4", Qt::Key_F4, Qt::NoModifier},
+                                           PickerKey{"AltDown", Qt::Key_Down, Qt::AltModifier}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace corvanta::ui
