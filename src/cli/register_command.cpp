@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "base/files/file_io.h"
+#include "base/files/stale_locks.h"
 #include "cli/cli_args.h"
+#include "cli/command_env.h"
 #include "qtprint/pdf_output.h"
 #include "records/print/text_page.h"
 #include "session/payroll/register_report.h"
@@ -150,8 +152,9 @@ int registerCommand(const std::vector<std::string>& argv, CommandEnv& env) {
                        {"--text", "--json"});
     checkOutput(args);
     const RegisterPeriod period = periodOf(args);
-    const PayrollRegister reg =
-        buildRegister(readPayrollFolder(args.value("--dir").value_or(".")), period);
+    const std::filesystem::path folder = args.value("--dir").value_or(".");
+    recoverFolder(folder, env.err);
+    const PayrollRegister reg = buildRegister(readPayrollFolder(folder), period);
     if (args.has("--json")) {
         env.out << registerJson(reg) << "\n";
     } else if (const auto csv = args.value("--csv")) {

@@ -42,6 +42,7 @@ class EmployeeDialog : public QDialog {
     void showProfile();
     bool readProfile(EmployeeProfile& p);
     std::optional<float> strictBox(QLineEdit* box, const char* caption);
+    bool storableBoxes();
     std::optional<float> leadingBox(QLineEdit* box, const char* caption);
     void save();
 

@@ -138,6 +138,7 @@ class WageBaseCliTest : public FiguresCliTest,
 
 TEST_P(WageBaseCliTest, APeriodEndingOnTheBaseIsTaxedWhole) {
     const WageBaseCliCase& c = GetParam();
+    folder.write("Smith.use", formatUseFile(ctx));  // made, never saved since
     ASSERT_EQ(run("calc", {"--dollars", c.first, "--post", "1"}).exitCode, 0);
     ASSERT_EQ(run("calc", {"--dollars", c.second, "--post", "2"}).exitCode, 0);
     const auto r = calc({"--dollars", c.period});

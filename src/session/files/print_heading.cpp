@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/files/file_access.h"
 #include "base/files/file_io.h"
 #include "base/files/lock_file.h"
 #include "base/files/record_format.h"
@@ -40,15 +41,16 @@ PrintHeading parseHeadingFile(std::string_view content, const std::string& fileN
 
 void ReadHeading(PayrollContext& ctx) {
     const auto path = ctx.folder / kHeadingFile;
-    if (!canOpenForReading(path)) return;
+    if (!readableFileExists(path)) return;
     const auto content = readFileIfExists(path);
     if (content) ctx.heading = parseHeadingFile(*content, kHeadingFile);
 }
 
 void SaveHeader(PayrollContext& ctx) {
+    // Made before the lock: a text the file cannot hold refuses the save with nothing taken.
+    const std::string content = formatHeadingFile(ctx.heading);
     withFolderLock(ctx.folder, [&] {
-        writeFileAtomically(ctx.folder / kHeadingFile, formatHeadingFile(ctx.heading),
-                            ctx.durableWrites);
+        writeFileAtomically(ctx.folder / kHeadingFile, content, ctx.durableWrites);
     });
 }
 
