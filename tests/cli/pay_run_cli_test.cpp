@@ -369,6 +369,13 @@ TEST_F(PayRunTest, KilledRunLeavesEachEmployeeBeforeOrAfterAndTheBackupRestoresT
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);
+        // A clerk posts a period for the first employee right after the kill: the command
+        // completes the stopped move first, so the next backup and run keep her period.
+        const EmployeeBooks& clerks = staff_.front();
+        const std::string lastRow = clerks.profile.isBiWeekly() ? "26" : "52";
+        const CliResult posted = runCli({"calc", "--user", clerks.name, "--straight", "8", "--week",
+                                         "12/26/2008", "--post", lastRow, "--dir", run.path()});
+        ASSERT_EQ(posted.exitCode, 0) << posted.err;
         // The next backup first finishes an employee stopped between her files.
         ASSERT_EQ(runCli({"backup", "--dir", run.path(), "--to", (sheets_ / "x.tar.gz").string()})
                       .exitCode,
@@ -377,7 +384,10 @@ TEST_F(PayRunTest, KilledRunLeavesEachEmployeeBeforeOrAfterAndTheBackupRestoresT
         EXPECT_EQ(lockFilesIn(run.path()), std::vector<std::string>{}) << delayMs << " ms";
         const auto now = folderBytes(run.path());
         int done = 0;
+        const auto ledger = runCli({"ledger", "--user", clerks.name, "--dir", run.path()});
+        EXPECT_NE(ledger.out.find("12/26/2008"), std::string::npos) << delayMs << " ms";
         for (const EmployeeBooks& b : staff_) {
+            if (b.name == clerks.name) continue;  // her files hold the period posted since
             const auto mine = employeeFiles(now, b.name);
             const bool isBefore = mine == employeeFiles(before, b.name);
             const bool isAfter = mine == employeeFiles(after, b.name);
