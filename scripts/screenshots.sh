@@ -15,6 +15,7 @@ cp "$root/data/Federal08.dtt" "$work/"
 # Four employees paid for three weeks, for the register's picture.
 cli="$build/src/corvanta-cli"
 for name in Adams Baker Chen Diaz; do
+    "$cli" new "$name" --dir "$work" >/dev/null
     "$cli" calc --dir "$work" --user "$name" --straight 40 >/dev/null
 done
 printf 'employee,straight,ot\nAdams,40,2\nBaker,38,\nChen,40,5\nDiaz,32,\n' >"$work/hours.csv"

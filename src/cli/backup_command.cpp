@@ -5,6 +5,7 @@
 
 #include "backup/folder_backup.h"
 #include "backup/folder_restore.h"
+#include "base/files/stale_locks.h"
 #include "cli/cli_args.h"
 #include "session/payroll/employee_commit.h"
 
@@ -80,6 +81,8 @@ int backupCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     const auto verifyFile = args.value("--verify");
     const auto restoreFile = args.value("--restore");
     const auto to = args.value("--to");
+    // A restore recovers once the archive is found sound: a refused one changes nothing.
+    if (!verifyFile && !restoreFile) recoverFolder(folder, env.err);
     if (int(verifyFile.has_value()) + int(restoreFile.has_value()) + int(to.has_value()) > 1) {
         throw UsageError("give at most one of --to FILE, --verify FILE and --restore FILE");
     }

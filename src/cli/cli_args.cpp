@@ -5,6 +5,8 @@
 #include <ctime>
 #include <memory>
 
+#include "base/files/record_format.h"
+
 namespace corvanta {
 namespace {
 
@@ -127,6 +129,12 @@ CliArgs::CliArgs(const std::string& command, const std::vector<std::string>& arg
     }
     for (const auto& [name, option] : options) {
         if (option->count() != 0) values_[name] = given[name];
+    }
+    // Texts that end up in the employee files are refused here, not changed on the way.
+    for (const char* text : {"--week", "--memo", "--date"}) {
+        if (const auto it = values_.find(text); it != values_.end()) {
+            requireStorableText("option " + it->first, it->second);
+        }
     }
     for (const auto& [name, set] : flags) {
         if (set) switches_.insert(name);

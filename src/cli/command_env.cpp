@@ -1,14 +1,28 @@
 #include "cli/command_env.h"
 
+#include <filesystem>
+
+#include "base/files/stale_locks.h"
 #include "cli/cli_args.h"
 #include "session/files/employee_hold.h"
 #include "session/files/open_employee.h"
+#include "session/payroll/employee_commit.h"
 
 namespace corvanta {
 
 std::set<std::string> withEmployeeOptions(const CommandEnv& env, std::set<std::string> options) {
     if (env.held == nullptr) options.insert({"--dir", "--user"});
     return options;
+}
+
+void recoverFolder(const std::filesystem::path& folder, std::ostream& err) {
+    for (const StaleLock& lock : clearStaleLocks(folder)) {
+        const LockHolder& h = lock.holder;
+        err << "The lock on " << lock.name << " left by " << h.user << " on " << h.host << " since "
+            << lockTimeText(h.since) << " was taken over: that program is no longer running.\n";
+    }
+    const CommitRecovery recovery = recoverInterruptedCommit(folder);
+    if (const std::string kept = setAsideMessage(recovery); !kept.empty()) err << kept << "\n";
 }
 
 PayrollContext& commandEmployee(const CliArgs& args, CommandEnv& env,
@@ -18,6 +32,19 @@ PayrollContext& commandEmployee(const CliArgs& args, CommandEnv& env,
     ctx.showMessage = [&err = env.err](const UserMessage& m) { err << m.text << "\n"; };
     if (const auto dir = args.value("--dir")) ctx.folder = *dir;
     const std::string name = args.value("--user").value_or("");
+    // Before anything is read: nobody sees an employee half moved, or misses one being moved.
+    recoverFolder(ctx.folder, env.err);
+    // A mistyped name would otherwise become a new employee with the default values, and a
+    // posted week would be his. Only `new` makes an employee.
+    std::error_code ec;
+    if (!name.empty() && !std::filesystem::exists(ctx.folder / (name + ".use"), ec)) {
+        const auto word = [](const std::string& s) {
+            return s.find(' ') == std::string::npos ? s : "\"" + s + "\"";
+        };
+        throw UserError("There is no employee " + name + " (no file " + name + ".use in " +
+                        ctx.folder.string() + "). To create one: corvanta-cli new " + word(name) +
+                        " --dir " + word(ctx.folder.string()));
+    }
     // Held while the command runs; one another program holds is read only.
     ctx.hold = holdEmployee(ctx.folder, name, ctx.showMessage);
     OpenEmployee(ctx, name, todayText());

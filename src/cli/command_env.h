@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -23,6 +24,11 @@ struct CommandEnv {
 
 // The options every command takes to name its employee; a session's commands take neither.
 std::set<std::string> withEmployeeOptions(const CommandEnv& env, std::set<std::string> options);
+
+// What every command does first in its folder: the lock files of programs that ended go, and
+// a pay run or restore stopped part way is completed under the locks of the employees it
+// moves; files it had to keep aside are named on `err`.
+void recoverFolder(const std::filesystem::path& folder, std::ostream& err);
 
 // The employee the command works on: the session's, or `own` opened from --dir and --user
 // with its messages going to the command's error stream.

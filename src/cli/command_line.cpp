@@ -9,6 +9,7 @@
 #include "cli/company_command.h"
 #include "cli/forms_command.h"
 #include "cli/ledger_command.h"
+#include "cli/new_command.h"
 #include "cli/print_command.h"
 #include "cli/register_command.h"
 #include "cli/run_command.h"
@@ -28,6 +29,7 @@ const char* const kUsage =
     "                          [--date TEXT] (--pdf FILE | --text)\n"
     "       corvanta-cli report (--pdf FILE | --text) [--dir DIR] [--user NAME]\n"
     "       corvanta-cli export --xlsx FILE [--dir DIR] [--user NAME]\n"
+    "       corvanta-cli new NAME [--dir DIR]\n"
     "       corvanta-cli session [--dir DIR] [--script FILE]\n"
     "       corvanta-cli register (--week DATE | --quarter 2008Q1 | --year 2008)\n"
     "                             (--text | --pdf FILE | --csv FILE | --json) [--dir DIR]\n"
@@ -65,6 +67,7 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest, C
     }
     if (command == "export") return exportCommand(rest, env);
     if (command == "register") return registerCommand(rest, env);
+    if (command == "new" && env.held == nullptr) return newCommand(rest, env);
     if (command == "backup") return backupCommand(rest, env);
     if (command == "run") return runCommand(rest, env);
     if (command == "company") return companyCommand(rest, env);

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "base/core/user_error.h"
+#include "base/files/record_format.h"
 
 namespace corvanta {
 namespace {
@@ -93,7 +94,12 @@ std::map<std::string, std::size_t> headingColumns(const Record& heading,
 }  // namespace
 
 std::vector<HoursRow> readHoursSheet(const std::string& content, const std::string& fileName) {
-    const std::vector<Record> records = parseRecords(content, fileName);
+    // Spreadsheets saving "CSV UTF-8" start the file with a byte-order mark.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const std::string_view text = std::string_view(content).starts_with(kByteOrderMark)
+                                      ? std::string_view(content).substr(kByteOrderMark.size())
+                                      : std::string_view(content);
+    const std::vector<Record> records = parseRecords(std::string(text), fileName);
     if (records.empty()) throw UserError("The hours sheet " + fileName + " has no heading row.");
     const auto columns = headingColumns(records.front(), fileName);
     const auto cell = [&columns](const Record& r, const std::string& name) {
@@ -109,6 +115,18 @@ std::vector<HoursRow> readHoursSheet(const std::string& content, const std::stri
         row.employee = cell(r, "employee");
         for (int b = 0; b < kEntryBoxes; ++b) row.boxes[b] = cell(r, kHoursColumns[b]);
         row.twoX = cell(r, "2x");
+        const std::size_t columnCount = records.front().fields.size();
+        row.extraCells = r.fields.size() > columnCount ? r.fields.size() - columnCount : 0;
+        // The boxes' texts are the employee's entries: refused as typed, never changed.
+        for (const auto& [column, index] : columns) {
+            if (column == "employee" || index >= r.fields.size()) continue;
+            if (const auto character = unstorableCharacter(r.fields[index])) {
+                std::string field = "hours sheet " + fileName;
+                field.append(", line ").append(std::to_string(r.line));
+                field.append(", column \"").append(column).append("\",");
+                throw UnstorableTextError(field, *character);
+            }
+        }
         rows.push_back(row);
     }
     return rows;

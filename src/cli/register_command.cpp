@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "base/files/file_io.h"
+#include "base/files/stale_locks.h"
 #include "cli/cli_args.h"
+#include "cli/command_env.h"
 #include "qtprint/pdf_output.h"
 #include "records/print/text_page.h"
 #include "session/company/company_file.h"
@@ -192,6 +194,7 @@ int registerCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     checkOutput(args);
     const RegisterPeriod period = periodOf(args);
     const std::filesystem::path folder = args.value("--dir").value_or(".");
+    recoverFolder(folder, env.err);
     const PayrollRegister reg =
         buildRegister(readPayrollFolder(folder), period, companyOfFolder(folder).deposits);
     if (args.has("--json")) {

@@ -10,7 +10,9 @@
 #include "backup/folder_backup.h"
 #include "base/core/numeric_text.h"
 #include "base/files/file_io.h"
+#include "base/files/stale_locks.h"
 #include "cli/cli_args.h"
+#include "cli/command_env.h"
 #include "cli/hours_csv.h"
 #include "cli/run_document.h"
 #include "cli/week_option.h"
@@ -122,6 +124,14 @@ int runCommand(const std::vector<std::string>& argv, CommandEnv& env) {
     if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
         files.rlim_cur = files.rlim_max;
         ::setrlimit(RLIMIT_NOFILE, &files);
+    }
+    // Locks a killed run left behind go first; then the sheet is checked by itself, so a
+    // mistyped name never gets a lock file.
+    recoverFolder(request.folder, env.err);
+    if (!checkHoursSheet(request, rows).empty()) {
+        // Every bad row at once, the others read without their locks: nothing is written.
+        listProblems(checkPayRun(request, rows), env.err);
+        return 1;
     }
     // Every employee of the sheet is held from here to the end of the run.
     if (const auto inUse = holdPayRunEmployees(request, rows); !inUse.empty()) {

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "base/files/file_io.h"
+#include "base/files/stale_locks.h"
 #include "cli/cli_args.h"
 #include "cli/command_line.h"
 #include "cli/json_writer.h"
@@ -77,6 +78,7 @@ class ScriptSession {
     ScriptSession(const std::filesystem::path& folder, std::ostream& err)
         : session_(ctx_, prompts_, todayText) {
         ctx_.folder = folder;
+        recoverFolder(folder, err);
         ctx_.showMessage = [&err](const UserMessage& m) { err << m.text << "\n"; };
         // No employee is open yet: the default group, as a command without --user reads it.
         PayrollContext first = ctx_;
@@ -121,7 +123,8 @@ class ScriptSession {
                 err << *problem << "\n";
                 return 1;
             }
-            if (!canOpenForReading(ctx_.folder / (name + ".use"))) {
+            std::error_code ec;
+            if (!std::filesystem::exists(ctx_.folder / (name + ".use"), ec)) {
                 err << "There is no employee " << name << " (no file " << name << ".use).\n";
                 return 1;
             }

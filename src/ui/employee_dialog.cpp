@@ -10,6 +10,7 @@
 
 #include "base/core/money.h"
 #include "base/core/numeric_text.h"
+#include "base/files/record_format.h"
 #include "session/files/employee_files.h"
 #include "session/files/open_employee.h"
 #include "ui/message_box.h"
@@ -119,6 +120,29 @@ std::optional<int> EmployeeDialog::exemptionCount(QComboBox* box, const char* wh
     return std::nullopt;
 }
 
+bool EmployeeDialog::storableBoxes() {
+    const std::array<std::pair<QLineEdit*, std::string>, 9> texts{{
+        {txtName_, "Employee's Name"},
+        {txtAddress_, "Address"},
+        {txtStateCityZip_, "City, State, Zip"},
+        {txtSSnum_, "Social Security Number"},
+        {captionBoxes_[0], "caption of Deduction 1"},
+        {captionBoxes_[1], "caption of Deduction 2"},
+        {captionBoxes_[2], "caption of Deduction 3"},
+        {captionBoxes_[3], "caption of Deduction 4"},
+        {captionBoxes_[4], "caption of Deduction 5"},
+    }};
+    for (const auto& [box, field] : texts) {
+        // Refused here, where it was typed: the file would not keep it.
+        if (const auto character = unstorableCharacter(fromQt(box->text()))) {
+            showUserMessage(this, {UnstorableTextError(field, *character).what(), "User Info"});
+            box->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
 bool EmployeeDialog::readProfile(EmployeeProfile& p) {
     if (txtHourRate_->text().trimmed() == "0") txtHourRate_->setText(number(kShownRate));
     const auto rate = strictBox(txtHourRate_, "Hourly Rate 1");
@@ -147,6 +171,7 @@ bool EmployeeDialog::readProfile(EmployeeProfile& p) {
         if (!value) return false;
         amounts[i] = *value;
     }
+    if (!storableBoxes()) return false;
     p.EmployeeName = fromQt(txtName_->text());
     p.EmployeeAddress = fromQt(txtAddress_->text());
     p.EmployeeCityStateZip = fromQt(txtStateCityZip_->text());

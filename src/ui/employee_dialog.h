@@ -43,6 +43,7 @@ class EmployeeDialog : public QDialog {
     bool readProfile(EmployeeProfile& p);
     std::optional<int> exemptionCount(QComboBox* box, const char* which);
     std::optional<float> strictBox(QLineEdit* box, const char* caption);
+    bool storableBoxes();
     std::optional<float> leadingBox(QLineEdit* box, const char* caption);
     void save();
 

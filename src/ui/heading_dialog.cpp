@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/files/record_format.h"
 #include "session/files/print_heading.h"
 #include "ui/message_box.h"
 
@@ -38,6 +39,16 @@ std::array<std::string*, 4> HeadingDialog::fields() {
 }
 
 void HeadingDialog::save() {
+    // Refused before anything is taken over: the heading printed must be the one stored.
+    for (int i = 0; i < 4; ++i) {
+        if (const auto character = unstorableCharacter(fromQt(boxes_[i]->text()))) {
+            const std::string field = "heading line " + std::to_string(i + 1);
+            showUserMessage(this,
+                            {UnstorableTextError(field, *character).what(), fromQt(windowTitle())});
+            boxes_[i]->setFocus();
+            return;
+        }
+    }
     const auto texts = fields();
     for (int i = 0; i < 4; ++i) *texts[i] = fromQt(boxes_[i]->text());
     if (!runShowingErrors(this, [&] { SaveHeader(ctx_); })) return;

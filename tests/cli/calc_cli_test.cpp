@@ -23,6 +23,8 @@ class CalcCliTest : public ::testing::Test {
         ctx.UserFileBase = "Smith";
     }
     void save() { SaveUserFiles(ctx); }
+    // Smith exists, made but never saved since: her ".use" alone, a new employee's.
+    void makeEmployee() { folder.write("Smith.use", formatUseFile(ctx)); }
     testing::CliResult calc(std::vector<std::string> args) {
         args.insert(args.begin(), {"calc", "--dir", folder.path().string(), "--user", "Smith"});
         return runCli(args);
@@ -92,6 +94,7 @@ TEST_F(CalcCliTest, TwoTimesOvertimeAndTips) {
 }
 
 TEST_F(CalcCliTest, TheClosingSaveWritesTheWholeGroup) {
+    makeEmployee();
     const auto r = calc({"--straight", "40"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci"}) {
@@ -143,6 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest,
 
 // A script must not take a federal tax of .00 for a success.
 TEST_F(CalcCliTest, MissingFederalTableIsRefused) {
+    makeEmployee();
     std::filesystem::remove(folder / "Federal08.dtt");
     const auto r = calc({"--straight", "40", "--no-save"});
     EXPECT_EQ(r.exitCode, 1);

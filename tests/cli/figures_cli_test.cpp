@@ -154,6 +154,7 @@ class WageBaseCliTest : public FiguresCliTest,
 
 TEST_P(WageBaseCliTest, APeriodEndingOnTheBaseIsTaxedWhole) {
     const WageBaseCliCase& c = GetParam();
+    folder.write("Smith.use", formatUseFile(ctx));  // made, never saved since
     // Two weeks of the year: a week is posted once.
     ASSERT_EQ(run("calc", {"--dollars", c.first, "--week", "1/4/2008", "--post", "1"}).exitCode, 0);
     ASSERT_EQ(run("calc", {"--dollars", c.second, "--week", "1/11/2008", "--post", "2"}).exitCode,

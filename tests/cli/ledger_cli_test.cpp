@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "session/files/employee_files.h"
 #include "support/cli_runner.h"
 
 namespace corvanta {
@@ -10,7 +11,12 @@ using testing::TempFolder;
 
 class LedgerCliTest : public ::testing::Test {
   protected:
-    void SetUp() override { folder.copyFederalTable(); }
+    void SetUp() override {
+        folder.copyFederalTable();
+        // Smith exists, made but never saved since: her ".use" alone, a new employee's.
+        PayrollContext fresh = folder.context();
+        folder.write("Smith.use", formatUseFile(fresh));
+    }
     testing::CliResult run(const std::string& command, std::vector<std::string> args) {
         args.insert(args.begin(), {command, "--dir", folder.path().string(), "--user", "Smith"});
         return runCli(args);

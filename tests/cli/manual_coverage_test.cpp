@@ -15,9 +15,9 @@ namespace {
 
 using testing::runCli;
 
-const std::vector<std::string> kCommands{"calc",   "ledger", "stub",    "check",
-                                         "report", "export", "session", "register",
-                                         "backup", "run",    "company", "forms"};
+const std::vector<std::string> kCommands{"calc",    "ledger",  "stub",     "check",  "report",
+                                         "export",  "session", "register", "backup", "run",
+                                         "company", "forms",   "new"};
 
 std::string manualChapter(const std::string& name) {
     std::ifstream in(std::string(CORVANTA_MANUAL_DIR) + "/" + name);

@@ -274,6 +274,61 @@ TEST_F(PayRunTest, SheetsThatCannotBeReadAreRefused) {
     EXPECT_TRUE(folderBytes(folder_.path()) == before);
 }
 
+std::vector<std::string> lockFilesIn(const fs::path& folder) {
+    std::vector<std::string> locks;
+    for (const auto& [name, bytes] : folderBytes(folder)) {
+        if (isLockFileName(name)) locks.push_back(name);
+    }
+    return locks;
+}
+
+// A sheet saved as "CSV UTF-8" starts with a byte-order mark; it was an unknown column.
+TEST_F(PayRunTest, ASheetWithAByteOrderMarkIsRead) {
+    sheets_.write("bom.csv",
+                  "\xEF\xBB\xBF"
+                  "employee,straight\r\nemp1,40\r\n");
+    const CliResult r = runCli({"run", "--hours", (sheets_ / "bom.csv").string(), "--week",
+                                "4/4/2008", "--dir", folder_.path()});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err.find("unknown column"), std::string::npos) << r.err;
+}
+
+// Cells beyond the heading were dropped unseen; shifted, they would pay other entries.
+TEST_F(PayRunTest, ARowWithMoreCellsThanTheHeadingIsABadRow) {
+    const auto before = folderBytes(folder_.path());
+    sheets_.write("wide.csv", "employee,straight\nemp1,40\nemp2,40,4\nemp3,38,,1\n");
+    const CliResult r = runCli({"run", "--hours", (sheets_ / "wide.csv").string(), "--week",
+                                "4/4/2008", "--dir", folder_.path()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("line 3, emp2, cells: 1 cell more than the heading"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("line 4, emp3, cells: 2 cells more"), std::string::npos) << r.err;
+    EXPECT_TRUE(folderBytes(folder_.path()) == before);
+}
+
+// The names are checked before any lock is taken: a sheet of mistyped names, killed while it
+// is checked, leaves no lock file.
+TEST_F(PayRunTest, UnknownNamesNeverGetALockFile) {
+    std::string csv = "employee,straight\n";
+    for (int i = 0; i < 10000; ++i) csv += "nobody" + std::to_string(i) + ",40\n";
+    csv += "emp1,40\n";
+    sheets_.write("typos.csv", csv);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int devNull = ::open("/dev/null", O_WRONLY);
+        ::dup2(devNull, 1);
+        ::dup2(devNull, 2);
+        ::execl(CORVANTA_CLI, CORVANTA_CLI, "run", "--hours", (sheets_ / "typos.csv").c_str(),
+                "--week", "4/4/2008", "--dir", folder_.path().c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_EQ(lockFilesIn(folder_.path()), std::vector<std::string>{});
+}
+
 // Each employee's files: the set of them as bytes.
 std::map<std::string, std::string> employeeFiles(const std::map<std::string, std::string>& all,
                                                  const std::string& name) {
@@ -314,13 +369,25 @@ TEST_F(PayRunTest, KilledRunLeavesEachEmployeeBeforeOrAfterAndTheBackupRestoresT
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);
+        // A clerk posts a period for the first employee right after the kill: the command
+        // completes the stopped move first, so the next backup and run keep her period.
+        const EmployeeBooks& clerks = staff_.front();
+        const std::string lastRow = clerks.profile.isBiWeekly() ? "26" : "52";
+        const CliResult posted = runCli({"calc", "--user", clerks.name, "--straight", "8", "--week",
+                                         "12/26/2008", "--post", lastRow, "--dir", run.path()});
+        ASSERT_EQ(posted.exitCode, 0) << posted.err;
         // The next backup first finishes an employee stopped between her files.
         ASSERT_EQ(runCli({"backup", "--dir", run.path(), "--to", (sheets_ / "x.tar.gz").string()})
                       .exitCode,
                   0);
+        // And clears the locks the killed run left.
+        EXPECT_EQ(lockFilesIn(run.path()), std::vector<std::string>{}) << delayMs << " ms";
         const auto now = folderBytes(run.path());
         int done = 0;
+        const auto ledger = runCli({"ledger", "--user", clerks.name, "--dir", run.path()});
+        EXPECT_NE(ledger.out.find("12/26/2008"), std::string::npos) << delayMs << " ms";
         for (const EmployeeBooks& b : staff_) {
+            if (b.name == clerks.name) continue;  // her files hold the period posted since
             const auto mine = employeeFiles(now, b.name);
             const bool isBefore = mine == employeeFiles(before, b.name);
             const bool isAfter = mine == employeeFiles(after, b.name);

@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/files/record_format.h"
 #include "session/core/calculate.h"
 #include "session/files/new_employee.h"
 #include "session/ytd/ledger_file.h"
@@ -24,7 +25,8 @@ void writeEmployee(const TempFolder& folder, const std::string& name, const std:
                    int selfEmployed = 0) {
     PayrollContext ctx = folder.context();
     ctx.employee() = newEmployeeRecord(name);
-    ctx.profile.EmployeeName = name + " Clerk";
+    // A file name in another code page cannot be the stored name (the files refuse it).
+    ctx.profile.EmployeeName = unstorableCharacter(name) ? "Clerk" : name + " Clerk";
     ctx.profile.SelfEmployed = selfEmployed;
     SaveUserFiles(ctx);
     for (std::size_t i = 0; i < rows.size(); ++i) {

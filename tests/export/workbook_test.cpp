@@ -132,11 +132,14 @@ TEST(LedgerSheet, StylesAndWidths) {
     EXPECT_EQ(sheet.widths[0], 21 + 2);
 }
 
-TEST_F(WorkbookExport, NewFileIsOwnerOnlyAndAFailureNamesTheFile) {
+// As every file the program makes: what the umask allows the owner and the group, never others.
+TEST_F(WorkbookExport, NewFileIsNeverWorldReadableAndAFailureNamesTheFile) {
+    const mode_t previous = ::umask(002);
     ToExcel(ctx, folder / "ledger.xlsx");
+    ::umask(previous);
     struct stat st {};
     ASSERT_EQ(::stat((folder / "ledger.xlsx").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(st.st_mode & 0777, 0660u);
     try {
         ToExcel(ctx, folder / "no-such-folder" / "ledger.xlsx");
         FAIL() << "no error";

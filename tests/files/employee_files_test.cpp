@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "session/core/calculate.h"
+#include "session/files/employee_loader.h"
 #include "session/state/state_file.h"
+#include "session/ytd/ledger_file.h"
 #include "support/case_names.h"
 #include "support/temp_folder.h"
 
@@ -104,23 +106,59 @@ TEST(EmployeeFiles, RoundTripKeepsEveryFieldAndTheReservedOnes) {
     EXPECT_EQ(folder.read("Smith.use"), use);
 }
 
-TEST(EmployeeFiles, NeitherFrequencyIsReadAsWeeklyWithTheWeeklyRows) {
+// Stored with neither frequency, the group is read as not weekly: the bi-weekly rows and ledger.
+// Shown as the dialog shows it (weekly), the next save carries those rows into a weekly file.
+class NeitherFrequencyTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PayrollContext stored = folder.context();
+        stored.UserFileBase = "Smith";
+        std::string use = formatUseFile(stored);
+        use.replace(use.find("#TRUE#,#FALSE#"), 14, "#FALSE#,#FALSE#");
+        folder.write("Smith.use", use);
+        OvertimeSheet biWeekly;
+        biWeekly.WeekEnding[0] = "from ovb";
+        biWeekly.WeekOvertime[0] = "12.5";
+        biWeekly.WeekEnding[25] = "last of ovb";
+        folder.write("Smith.ovb", formatOvertimeRows(biWeekly, kOvertimeRows / 2));
+        OvertimeSheet weekly;
+        weekly.WeekEnding[0] = "from ovw";
+        folder.write("Smith.ovw", formatOvertimeRows(weekly, kOvertimeRows));
+        YtdLedger ledger;
+        ledger.grid[0].txtDate = "1/12/2008";
+        ledger.grid[0].grossText = "900";
+        ledger.totals.YtdGross = Currency::fromDouble(900);
+        folder.write("Smith.yrb", formatLedgerFile(ledger, kLedgerRows / 2));
+    }
     TempFolder folder;
-    PayrollContext ctx;
-    ctx.folder = folder.path();
-    std::string use = formatUseFile(ctx);
-    use.replace(use.find("#TRUE#,#FALSE#"), 14, "#FALSE#,#FALSE#");
-    folder.write(".use", use);
-    OvertimeSheet rows;
-    rows.WeekEnding[0] = "from ovw";
-    rows.WeekEnding[51] = "last week";
-    folder.write(".ovw", formatOvertimeRows(rows, kOvertimeRows));
+};
+
+TEST_F(NeitherFrequencyTest, TheRowsComeFromTheBiWeeklyFile) {
+    PayrollContext ctx = folder.context();
+    ctx.UserFileBase = "Smith";
     ReadEmployeeFiles(ctx);
-    EXPECT_EQ(ctx.profile.PayWeekly, kOptionSelected);
+    EXPECT_EQ(ctx.overtime.WeekEnding[0], "from ovb");
+    EXPECT_EQ(ctx.overtime.WeekEnding[25], "last of ovb");
+    EXPECT_EQ(ctx.profile.PayWeekly, kOptionSelected);  // as the dialog shows it
     EXPECT_EQ(ctx.profile.PayBiWeekly, 0);
-    EXPECT_EQ(ctx.overtime.WeekEnding[0], "from ovw");
-    EXPECT_EQ(ctx.overtime.WeekEnding[51], "last week");
-    EXPECT_EQ(ctx.window.lbTableNotice, "Weekly Tax Tables");
+}
+
+TEST_F(NeitherFrequencyTest, OpenTakesTheBiWeeklyLedgerAndTheSaveKeepsTheRows) {
+    PayrollContext ctx = folder.context();
+    ctx.employee() = loadEmployeeRecord(folder.path(), "Smith", [](const UserMessage&) {});
+    EXPECT_EQ(ctx.ledger.rows[0].WeekLabel, "1/12/2008");
+    EXPECT_EQ(ctx.ledger.totals.YtdGross, Currency::fromDouble(900));
+    EXPECT_EQ(ctx.ledger.grid[0].grossText, "900");
+    EXPECT_EQ(ctx.overtime.WeekEnding[0], "from ovb");
+    EXPECT_EQ(ctx.profile.PayWeekly, kOptionSelected);
+    saveEmployeeFileSet(ctx);
+    EXPECT_NE(folder.read("Smith.use").find("#TRUE#,#FALSE#"), std::string::npos);
+    PayrollContext reopened = folder.context();
+    reopened.UserFileBase = "Smith";
+    ReadEmployeeFiles(reopened);
+    EXPECT_EQ(reopened.overtime.WeekEnding[0], "from ovb");
+    EXPECT_EQ(reopened.overtime.WeekOvertime[0], "12.5");
+    EXPECT_EQ(reopened.overtime.WeekEnding[25], "last of ovb");
 }
 
 // The overtime file written is that of the frequency saveEmployeeFileSet has just chosen, with all

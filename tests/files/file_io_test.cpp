@@ -21,17 +21,38 @@ mode_t modeOf(const std::filesystem::path& p) {
     return st.st_mode & 07777;
 }
 
-TEST(AtomicWrite, NewFilesAreOwnerOnlyAndRewritesKeepTheirMode) {
+struct UmaskCase {
+    mode_t umask;
+    mode_t created;
+};
+
+class NewFileModeTest : public ::testing::TestWithParam<UmaskCase> {};
+
+// New files get what the umask allows the owner and the group, never anything for others
+// (they were owner-only, so a second account in a group folder could not read them); a
+// rewrite keeps the mode the file has.
+TEST_P(NewFileModeTest, FollowsTheUmaskWithinTheGroupAndRewritesKeepTheMode) {
     TempFolder folder;
+    const mode_t previous = ::umask(GetParam().umask);
     const auto file = folder / "Smith.use";
     writeFileAtomically(file, "one\r\n");
     EXPECT_EQ(folder.read("Smith.use"), "one\r\n");
-    EXPECT_EQ(modeOf(file), 0600u);
+    EXPECT_EQ(modeOf(file), GetParam().created);
     ::chmod(file.c_str(), 0640);
     writeFileAtomically(file, "two\r\n", false);
     EXPECT_EQ(folder.read("Smith.use"), "two\r\n");
     EXPECT_EQ(modeOf(file), 0640u);
+    ::umask(previous);
 }
+
+INSTANTIATE_TEST_SUITE_P(Umasks, NewFileModeTest,
+                         ::testing::Values(UmaskCase{077, 0600}, UmaskCase{027, 0640},
+                                           UmaskCase{022, 0640}, UmaskCase{002, 0660},
+                                           UmaskCase{000, 0660}),
+                         [](const auto& info) {
+                             return "umask0" + std::to_string(info.param.umask / 8) +
+                                    std::to_string(info.param.umask % 8);
+                         });
 
 ino_t inodeOf(const std::filesystem::path& p) {
     struct stat st {};

@@ -2,10 +2,15 @@
 // finished after a stop as a pay run's are, and a journal line never reaches a file that is
 // not one of the folder's own.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "base/files/file_io.h"
+#include "base/files/lock_file.h"
 #include "session/payroll/employee_commit.h"
 #include "session/payroll/folder_file_kind.h"
+#include "support/cli_runner.h"
 #include "support/folder_bytes.h"
 #include "support/temp_folder.h"
 
@@ -96,6 +101,127 @@ TEST(FolderCommit, AJournalLineNeverReachesAFileOfAnotherKind) {
     EXPECT_EQ(folder.read("notes.txt"), "the clerk's");
     EXPECT_EQ(folder.read("Alice.use"), "alice");
     EXPECT_EQ(outside.read("x.use"), "outside");
+}
+
+// A process holding the lock until it is killed; its id once it holds it.
+pid_t holdInAnotherProcess(const fs::path& lock) {
+    int ready[2];
+    if (::pipe(ready) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(ready[0]);
+        const auto attempt = LockFile::tryAcquire(lock);
+        const char held = attempt.lock ? 'y' : 'n';
+        (void)!::write(ready[1], &held, 1);
+        for (;;) ::pause();
+    }
+    ::close(ready[1]);
+    char held = 'n';
+    const bool told = ::read(ready[0], &held, 1) == 1;
+    ::close(ready[0]);
+    return told && held == 'y' ? pid : -1;
+}
+
+// A pay run stopped while it moved Fay's files in, and what happened to her afterwards.
+enum class AfterStop { Nothing, FirstFileMoved, PostedSince, InUse };
+
+struct StoppedRun {
+    const char* name;
+    AfterStop after;
+    bool movedIn;  // her staged files are hers now; otherwise they are kept aside
+};
+
+class RecoveryTest : public ::testing::TestWithParam<StoppedRun> {};
+
+TEST_P(RecoveryTest, MovesHerInOnlyWhileHerFilesAreThoseTheJournalFound) {
+    const StoppedRun& c = GetParam();
+    TempFolder folder;
+    folder.write("Fay.use", "fay before");
+    folder.write("Fay.yrw", "ledger before");
+    folder.write("Gus.use", "gus before");
+    stage(folder.path(), "Fay.use", "fay after");
+    stage(folder.path(), "Fay.yrw", "ledger after");
+    stage(folder.path(), "Gus.use", "gus after");
+    std::string journal;
+    for (const char* file : {"Fay.use", "Fay.yrw"}) {
+        journal += journalMoveLine(folder.path(), "Fay", file);
+    }
+    journal += journalMoveLine(folder.path(), "Gus", "Gus.use");
+    folder.write(".corvanta-run-journal", journal);
+    pid_t holder = 0;
+    switch (c.after) {
+        case AfterStop::Nothing:
+            break;
+        case AfterStop::FirstFileMoved:
+            fs::rename(stagedFilePath(folder.path(), "Fay.use"), folder / "Fay.use");
+            break;
+        case AfterStop::PostedSince:
+            // Written by a program that did not know of the journal: never overwritten.
+            folder.write("Fay.yrw", "ledger posted after the stop");
+            break;
+        case AfterStop::InUse:
+            // Another program holds her (it opened her before this recovery ran).
+            holder = holdInAnotherProcess(folder / "Fay.lck");
+            ASSERT_GT(holder, 0);
+            break;
+    }
+    const auto beforeRecovery = folderBytes(folder.path());
+    const CommitRecovery recovery = recoverInterruptedCommit(folder.path());
+    if (holder > 0) {
+        ::kill(holder, SIGKILL);
+        ::waitpid(holder, nullptr, 0);
+    }
+    EXPECT_TRUE(recovery.found);
+    EXPECT_FALSE(folder.exists(".corvanta-run-journal"));
+    EXPECT_EQ(folder.read("Gus.use"), "gus after");  // the others are moved in all the same
+    if (c.movedIn) {
+        EXPECT_EQ(folder.read("Fay.use"), "fay after");
+        EXPECT_EQ(folder.read("Fay.yrw"), "ledger after");
+        EXPECT_TRUE(recovery.setAside.empty());
+        EXPECT_EQ(setAsideMessage(recovery), "");
+        return;
+    }
+    EXPECT_EQ(folder.read("Fay.use"), beforeRecovery.at("Fay.use"));
+    EXPECT_EQ(folder.read("Fay.yrw"), beforeRecovery.at("Fay.yrw"));
+    ASSERT_EQ(recovery.setAside.size(), 2u);
+    for (const std::string& kept : recovery.setAside) {
+        EXPECT_TRUE(fs::exists(folder / kept)) << kept;
+        EXPECT_NE(setAsideMessage(recovery).find(kept), std::string::npos);
+    }
+    EXPECT_EQ(folder.read(recovery.setAside[1]), "ledger after");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stops, RecoveryTest,
+    ::testing::Values(StoppedRun{"NothingMovedYet", AfterStop::Nothing, true},
+                      StoppedRun{"StoppedBetweenHerFiles", AfterStop::FirstFileMoved, true},
+                      StoppedRun{"PostedAfterTheStop", AfterStop::PostedSince, false},
+                      StoppedRun{"HeldByAnotherProgram", AfterStop::InUse, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every command completes the stopped move before it reads: the ledger shows her whole.
+TEST(FolderCommit, EachCommandCompletesAStoppedMoveBeforeItReads) {
+    TempFolder folder;
+    folder.copyFederalTable();
+    ASSERT_EQ(runCli({"new", "Fay", "--dir", folder.path().string()}).exitCode, 0);
+    TempFolder after;
+    copyFolderFiles(folder.path(), after.path());
+    ASSERT_EQ(runCli({"calc", "--user", "Fay", "--straight", "40", "--week", "1/5/2008", "--post",
+                      "1", "--dir", after.path().string()})
+                  .exitCode,
+              0);
+    std::string journal;
+    for (const auto& [name, bytes] : folderBytes(after.path())) {
+        if (name.rfind("Fay.", 0) != 0 || isLockFileName(name)) continue;
+        stage(folder.path(), name, bytes);
+        journal += journalMoveLine(folder.path(), "Fay", name);
+    }
+    folder.write(".corvanta-run-journal", journal);
+    const CliResult r = runCli({"ledger", "--user", "Fay", "--dir", folder.path().string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("1/5/2008"), std::string::npos) << r.out;
+    EXPECT_FALSE(folder.exists(".corvanta-run-journal"));
+    EXPECT_EQ(folder.read("Fay.yrw"), after.read("Fay.yrw"));
 }
 
 }  // namespace

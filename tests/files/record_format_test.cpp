@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "support/case_names.h"
 
 namespace corvanta {
@@ -84,8 +86,30 @@ INSTANTIATE_TEST_SUITE_P(
         BadRecord{"letters_for_a_number", "1,2\r\nabc,4\r\n", 2, 1, "\"abc\" is not a number"},
         BadRecord{"dash_inside_a_number", "1,1-2,3,4", 1, 2, "\"1-2\" is not a number"},
         BadRecord{"number_too_large", "1,2,3,1e39", 1, 4, "too large"},
+        BadRecord{"quoted_number", "1,\"2\",3,4", 1, 2, "\"2\" is a text where a number belongs"},
         BadRecord{"empty_file", "", 1, 1, "the file ends"}),
     testing::CaseName());
+
+TEST(RecordReader, BlankLinesAfterTheLastRecordAreNothing) {
+    RecordReader in("1,2\r\n\r\n\n", "x");
+    in.readSingle();
+    in.readSingle();
+    EXPECT_NO_THROW(in.expectEnd());
+}
+
+TEST(RecordReader, AValueAfterTheLastRecordIsDamage) {
+    RecordReader in("1,2\r\n\r\n,7\r\n", "Smith.yrw");
+    in.readSingle();
+    in.readSingle();
+    try {
+        in.expectEnd();
+        FAIL() << "the rest of the file was ignored";
+    } catch (const RecordFormatError& e) {
+        EXPECT_EQ(e.line(), 3);
+        EXPECT_EQ(e.field(), 2);
+        EXPECT_NE(std::string(e.what()).find("\"7\""), std::string::npos) << e.what();
+    }
+}
 
 TEST(RecordReader, RawFieldsSurviveARewrite) {
     const std::string original = "\"a, b\",12.50,#TRUE#,\r\n,x y,,\"\"\r\n";
@@ -104,8 +128,52 @@ TEST(RecordText, NonAsciiLettersAreSingleByteInTheFile) {
     EXPECT_EQ(out.content(), "\"M\xFCller\"\r\n");
     RecordReader in(out.content(), "x");
     EXPECT_EQ(in.readText(), "Müller");
-    EXPECT_EQ(utf8ToLatin1("日本"), "??");
 }
+
+struct StorableCase {
+    const char* name;
+    std::string text;
+    std::optional<std::string> refused;  // the character named, or nothing when stored
+};
+
+class StorableTextTest : public ::testing::TestWithParam<StorableCase> {};
+
+// A text the single-byte files cannot hold is refused naming the character, never stored as "?".
+TEST_P(StorableTextTest, IsStoredWholeOrRefusedNamingTheCharacter) {
+    const StorableCase& c = GetParam();
+    EXPECT_EQ(unstorableCharacter(c.text), c.refused);
+    RecordWriter out;
+    if (!c.refused) {
+        out.text(c.text);
+        RecordReader in(out.content(), "x");
+        EXPECT_EQ(in.readText(), c.text);
+        return;
+    }
+    try {
+        out.text(c.text);
+        FAIL() << "stored as " << out.content();
+    } catch (const UnstorableTextError& e) {
+        EXPECT_EQ(e.character(), *c.refused);
+        EXPECT_NE(std::string(e.what()).find("\"" + *c.refused + "\""), std::string::npos);
+    }
+    try {
+        requireStorableText("Employee's Name", c.text);
+        FAIL() << "accepted";
+    } catch (const UnstorableTextError& e) {
+        EXPECT_NE(std::string(e.what()).find("Employee's Name"), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StorableTextTest,
+    ::testing::Values(StorableCase{"Ascii", "Smith, John", std::nullopt},
+                      StorableCase{"Latin1Letters", "Zoë Müller ÿ", std::nullopt},
+                      StorableCase{"PolishLetter", "Łukasz", "Ł"},
+                      StorableCase{"EuroSign", "5 € tip", "€"},
+                      StorableCase{"FourByteCharacter", "ok \xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+                      StorableCase{"NotUtf8", "M\xFCller", "byte FC"},
+                      StorableCase{"CutShort", "ab\xC3", "byte C3"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecordReader, AnUnclosedQuoteEndsAtTheLineEnd) {
     RecordReader in("\"open,1\r\n2\r\n", "x");

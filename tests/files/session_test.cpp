@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "session/core/calculate.h"
+#include "session/files/employee_name.h"
 #include "session/ytd/ledger_file.h"
 #include "session/ytd/ledger_ops.h"
+#include "support/folder_bytes.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
@@ -93,6 +95,28 @@ TEST_F(SessionTest, UnusableNamesAreRefused) {
         EXPECT_EQ(ctx.UserFileBase, "");
     }
     EXPECT_FALSE(dir.exists(".use"));
+}
+
+// A name starting with "." was made and then hidden from the open dialog; a name too long for
+// the saved period's file was made, and every save failed saying the disk copy was unchanged.
+TEST_F(SessionTest, NamesNoGroupCanBeMadeUnderAreRefusedByNewAndSave) {
+    PayrollContext ctx = dir.context();
+    const std::string tooLong(longestEmployeeName() + 1, 'x');
+    for (const std::string& bad : {std::string(".Smith"), tooLong}) {
+        prompts.messages.clear();
+        newEmployee(ctx, bad);
+        ASSERT_EQ(prompts.messages.size(), 1u) << bad;
+        EXPECT_EQ(ctx.UserFileBase, "");
+        prompts.messages.clear();
+        EXPECT_FALSE(session(ctx).saveAs(bad));
+        ASSERT_EQ(prompts.messages.size(), 1u) << bad;
+    }
+    EXPECT_NE(prompts.messages[0].text.find("too long"), std::string::npos);
+    EXPECT_EQ(testing::folderBytes(dir.path()).size(), 1u);  // the federal table alone
+    const std::string longest(longestEmployeeName(), 'x');
+    newEmployee(ctx, longest);
+    EXPECT_EQ(ctx.UserFileBase, longest);
+    EXPECT_TRUE(dir.exists(longest + ".use"));
 }
 
 TEST_F(SessionTest, CancelledNameStartsTheDefaultGroup) {

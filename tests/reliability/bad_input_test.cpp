@@ -206,9 +206,9 @@ INSTANTIATE_TEST_SUITE_P(EveryBox, BadNumericInput, ::testing::ValuesIn(numericF
                          });
 
 // The text a single-byte file gives back: double quotes become single quotes, line breaks
-// blanks, letters beyond Latin-1 a question mark.
+// blanks. A letter beyond Latin-1 is refused, never stored as something else.
 std::string storedForm(const std::string& text) {
-    std::string out = latin1ToUtf8(utf8ToLatin1(text));
+    std::string out = text;
     for (char& c : out) {
         if (c == '"') c = '\'';
     }
@@ -223,6 +223,11 @@ TEST(BadTextInput, EmployeeTextsSurviveASaveAndRead) {
         ctx.profile.EmployeeName = ctx.profile.EmployeeAddress = input;
         ctx.profile.EmployeeSsn = ctx.profile.CreditLabel = ctx.profile.MiscLabel = input;
         ctx.overtime.WeekEnding[3] = input;
+        if (unstorableCharacter(input)) {
+            EXPECT_THROW(saveEmployeeFileSet(ctx), UnstorableTextError) << input;
+            EXPECT_TRUE(testing::imageOf(folder.path()).empty()) << "refused but written";
+            continue;
+        }
         saveEmployeeFileSet(ctx);
         PayrollContext back = readBack(folder.path());
         const std::string expected = storedForm(input);
@@ -296,6 +301,11 @@ TEST(BadTextInput, HeadingTextsSurviveASaveAndRead) {
         TempFolder folder;
         PayrollContext ctx = testing::freshContext(folder.path());
         ctx.heading = {input, input, input, input};
+        if (unstorableCharacter(input)) {
+            EXPECT_THROW(SaveHeader(ctx), UnstorableTextError) << input;
+            EXPECT_TRUE(testing::imageOf(folder.path()).empty()) << "refused but written";
+            continue;
+        }
         SaveHeader(ctx);
         PayrollContext back = testing::freshContext(folder.path());
         ReadHeading(back);

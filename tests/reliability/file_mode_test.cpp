@@ -1,5 +1,6 @@
-// Payroll files hold pay and social security numbers: every save path creates them
-// owner-only, and a rewrite keeps whatever mode the operator gave a file.
+// Payroll files hold pay and social security numbers: every save path creates them readable
+// by no one outside the owner and the folder's group, and a rewrite keeps whatever mode the
+// operator gave a file.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -20,18 +21,18 @@ mode_t modeOf(const std::filesystem::path& p) {
 
 class FileModes : public ::testing::TestWithParam<SavePath> {};
 
-TEST_P(FileModes, NewFilesAreOwnerOnlyAndRewritesKeepTheMode) {
+TEST_P(FileModes, NewFilesAreNeverWorldReadableAndRewritesKeepTheMode) {
     const SavePath& path = GetParam();
     TempFolder folder;
     folder.copyFederalTable();
-    const mode_t previousMask = ::umask(022);  // a permissive mask must not widen new files
+    const mode_t previousMask = ::umask(0);  // even the most permissive mask gives others nothing
     auto ctx = testing::freshContext(folder.path());
     path.save(ctx, 0);
     int created = 0;
     for (const auto& [name, content] : testing::imageOf(folder.path())) {
         if (name == "Federal08.dtt") continue;
         ++created;
-        EXPECT_EQ(modeOf(folder / name), 0600u) << path.name << " created " << name;
+        EXPECT_EQ(modeOf(folder / name), 0660u) << path.name << " created " << name;
         ::chmod((folder / name).c_str(), 0640);
     }
     EXPECT_GT(created, 0) << path.name << " wrote nothing";

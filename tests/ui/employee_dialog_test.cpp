@@ -61,6 +61,26 @@ TEST_F(EmployeeDialogTest, ARateThatIsNotANumberIsRefusedNamingTheBox) {
     EXPECT_FALSE(folder.exists(".use"));
 }
 
+// The file would have kept "?" while the window showed the letter until the next Open.
+TEST_F(EmployeeDialogTest, ALetterTheFilesCannotHoldIsRefusedNamingTheBoxAndTheLetter) {
+    QLineEdit* name = box("txtName");
+    name->setFocus();
+    name->selectAll();
+    // A key whose text is a letter beyond Latin-1, as a Polish keyboard gives it.
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString::fromUtf8("Ł"),
+                        Qt::NoModifier);
+    QTest::keyClicks(name, "ukasz");
+    ASSERT_EQ(name->text(), QString::fromUtf8("Łukasz"));
+    MessageBoxAnswerer answerer({QMessageBox::Ok});
+    save();
+    ASSERT_EQ(answerer.seen().size(), 1u);
+    const std::string text = answerer.seen()[0].text.toStdString();
+    EXPECT_NE(text.find("Employee's Name"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Ł\""), std::string::npos) << text;
+    EXPECT_EQ(ctx.profile.EmployeeName, "Employee's Name");
+    EXPECT_FALSE(folder.exists(".and"));
+}
+
 TEST_F(EmployeeDialogTest, RateBoxesTakeOnlyNumericKeys) {
     QLineEdit* rate = box("txtHourRate");
     rate->setFocus();

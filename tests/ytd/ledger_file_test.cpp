@@ -161,6 +161,78 @@ TEST_F(LoadLedgerTest, MalformedNumberNamesTheLine) {
     }
 }
 
+// A ledger is damaged when it does not end where the rows of its frequency and the totals do,
+// or holds a text where a number belongs: refused with the file, the line and the value.
+struct DamagedLedger {
+    const char* name;
+    std::string content;
+    int rows;  // as the frequency reading it holds
+    int line;
+    int field;
+    const char* value;
+};
+
+std::string totalsLines() { return "0,0,0,0,0\r\n0,0,0,0,0\r\n0,104000,104000,0,0\r\n"; }
+
+std::string blocks(int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i) {
+        out += "\"" + std::to_string(i + 1) +
+               "/5/2008\",0,0,0,0\r\n0,0,0,0,0\r\n0,0,0,2000,0\r\n0,0,0,0\r\n";
+    }
+    return out;
+}
+
+std::string quotedNumber() {
+    std::string text = blocks(kLedgerRows) + totalsLines();
+    text.replace(text.find(",2000,"), 6, ",\"2000\",");
+    return text;
+}
+
+class DamagedLedgerTest : public ::testing::TestWithParam<DamagedLedger> {};
+
+TEST_P(DamagedLedgerTest, IsRefusedNamingFileLineAndValue) {
+    const DamagedLedger& c = GetParam();
+    try {
+        parseLedgerFile(c.content, "Smith.yrw", c.rows, {});
+        FAIL() << "a damaged ledger was read";
+    } catch (const RecordFormatError& e) {
+        EXPECT_EQ(e.fileName(), "Smith.yrw");
+        EXPECT_EQ(e.line(), c.line) << e.what();
+        EXPECT_EQ(e.field(), c.field) << e.what();
+        EXPECT_NE(std::string(e.what()).find(c.value), std::string::npos) << e.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ledgers, DamagedLedgerTest,
+    ::testing::Values(
+        // The 53rd block would be taken for the totals and the year's gross read as 0.
+        DamagedLedger{"SixtyWeeklyBlocks", blocks(60) + totalsLines(), kLedgerRows, 52 * 4 + 1, 1,
+                      "\"53/5/2008\""},
+        DamagedLedger{"WeeklyBlocksReadBiWeekly", blocks(52) + totalsLines(), kLedgerRows / 2,
+                      26 * 4 + 1, 1, "\"27/5/2008\""},
+        DamagedLedger{"ALineAfterTheTotals", blocks(52) + totalsLines() + "5\r\n", kLedgerRows,
+                      52 * 4 + 4, 1, "\"5\""},
+        DamagedLedger{"AValueAfterTheLastTotal",
+                      blocks(52) + "0,0,0,0,0\r\n0,0,0,0,0\r\n0,104000,104000,0,0,9\r\n",
+                      kLedgerRows, 52 * 4 + 3, 6, "\"9\""},
+        DamagedLedger{"QuotedNumber", quotedNumber(), kLedgerRows, 3, 4, "\"2000\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LedgerFile, BlankLinesAfterTheTotalsAreAccepted) {
+    const YtdLedger read =
+        parseLedgerFile(blocks(52) + totalsLines() + "\r\n", "Smith.yrw", kLedgerRows, {});
+    EXPECT_EQ(read.totals.YtdGross, Currency::fromDouble(104000));
+}
+
+TEST_F(LoadLedgerTest, ADamagedLedgerKeepsTheYearsGrossOutOfTheCalculation) {
+    dir.copyFederalTable();
+    dir.write("Smith.yrw", blocks(60) + totalsLines());
+    EXPECT_THROW(OpenEmployee(ctx, "Smith", "1/5/2008"), FileError);
+    EXPECT_EQ(dir.read("Smith.yrw"), blocks(60) + totalsLines());
+}
+
 TEST_F(LoadLedgerTest, LoadedYtdGrossLimitsTheNextSocialSecurityTax) {
     dir.copyFederalTable();
     YtdLedger ledger;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/core/user_error.h"
+#include "base/files/file_access.h"
 
 namespace corvanta {
 namespace {
@@ -23,16 +24,20 @@ std::string displayName(const std::filesystem::path& path) { return path.filenam
                     displayName(path));
 }
 
-// A temporary file beside the target, created owner-only; removed unless it became the target.
+// A temporary file beside the target, never readable by others; removed unless it became the
+// target.
 class TempFile {
   public:
     explicit TempFile(const std::filesystem::path& target) {
+        // longestEmployeeName() counts on what this adds to the target's name (11 bytes).
         std::string pattern =
             (target.parent_path() / ("." + target.filename().string() + ".tmpXXXXXX")).string();
         std::vector<char> buf(pattern.begin(), pattern.end());
         buf.push_back('\0');
         const int fd = ::mkstemp(buf.data());  // mode 0600
         if (fd >= 0) {
+            // As the umask allows, for the owner and the group: a folder shared by a group.
+            ::fchmod(fd, newFileMode());
             ::close(fd);
             name_ = buf.data();
         }
@@ -63,7 +68,7 @@ bool writeAll(int fd, std::string_view content) {
     return true;
 }
 
-// Gives the temporary file the target's mode (a new file stays owner-only) and flushes it.
+// Gives the temporary file the target's mode (a new file keeps newFileMode) and flushes it.
 void settle(const std::filesystem::path& path, const std::string& temp, bool durable) {
     const int fd = ::open(temp.c_str(), O_RDWR);
     if (fd < 0) failWrite(path, errno);

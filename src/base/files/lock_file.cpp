@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "base/core/user_error.h"
+#include "base/files/file_access.h"
 #include "base/files/record_format.h"
 
 namespace corvanta {
@@ -100,6 +101,8 @@ class FreshLock {
         buf.push_back('\0');
         fd_ = ::mkostemp(buf.data(), O_CLOEXEC);  // mode 0600
         if (fd_ < 0) failLock(target, errno);
+        // The other accounts of a shared folder read who holds it, and take it over when stale.
+        ::fchmod(fd_, newFileMode());
         name_ = buf.data();
         const int err = writeAll(fd_, formatHolder(thisProcess())) ? 0 : errno;
         // Where the file system has no advisory locks this fails and the holder's process id
@@ -195,7 +198,8 @@ LockFile::Attempt LockFile::tryAcquire(const fs::path& path) {
             // A file system without hard links: the exclusive create alone, holder written
             // straight after.
             if (err != EPERM && err != ENOTSUP && err != ENOSYS) failLock(path, err);
-            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                  static_cast<mode_t>(newFileMode()));
             if (fd >= 0) {
                 ::flock(fd, LOCK_EX | LOCK_NB);
                 writeAll(fd, formatHolder(thisProcess()));

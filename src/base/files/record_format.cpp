@@ -85,6 +85,9 @@ double RecordReader::number(const Field& f, const char* expected) const {
         if (t == "#TRUE#") return -1.0;
         if (t == "#FALSE#") return 0.0;
     }
+    // Quotes mark a text: a number written as one comes from something that is not a ledger
+    // or settings writer, and the fields around it are likely shifted.
+    if (f.raw.quoted) fail(f, "\"" + t + "\" is a text where a number belongs");
     const auto v = strictNumber(t);
     if (!v) fail(f, std::string("\"") + t + "\" is not " + expected);
     return *v;
@@ -120,6 +123,15 @@ std::string RecordReader::readTextOf(const char* expected, bool (*accepted)(std:
 }
 
 RawField RecordReader::readRaw() { return take("a value").raw; }
+
+void RecordReader::expectEnd() const {
+    for (std::size_t i = next_; i < fields_.size(); ++i) {
+        const Field& f = fields_[i];
+        if (f.raw.quoted || !f.raw.text.empty()) {
+            fail(f, "\"" + f.raw.text + "\" follows the end of the file's content");
+        }
+    }
+}
 
 void RecordWriter::separate() {
     if (!lineStart_) out_ += ',';
@@ -195,31 +207,72 @@ std::string latin1ToUtf8(std::string_view bytes) {
     return out;
 }
 
+namespace {
+
+// The length of the UTF-8 character at the start of `text` and its code point, or nothing
+// for bytes that are not UTF-8.
+std::optional<std::pair<std::size_t, unsigned>> utf8Character(std::string_view text) {
+    const auto c = static_cast<unsigned char>(text[0]);
+    if (c < 0x80) return std::pair{std::size_t{1}, static_cast<unsigned>(c)};
+    std::size_t len = 0;
+    unsigned code = 0;
+    if ((c & 0xE0) == 0xC0) {
+        len = 2;
+        code = c & 0x1Fu;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3;
+        code = c & 0x0Fu;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4;
+        code = c & 0x07u;
+    } else {
+        return std::nullopt;
+    }
+    if (text.size() < len) return std::nullopt;
+    for (std::size_t k = 1; k < len; ++k) {
+        const auto b = static_cast<unsigned char>(text[k]);
+        if ((b & 0xC0) != 0x80) return std::nullopt;
+        code = (code << 6) | (b & 0x3Fu);
+    }
+    return std::pair{len, code};
+}
+
+}  // namespace
+
+UnstorableTextError::UnstorableTextError(const std::string& field, const std::string& character)
+    : UserError("The " + field + " holds the character \"" + character +
+                "\", which the employee files cannot hold (they keep Western European "
+                "letters only). Type it without that character."),
+      character_(character) {}
+
+std::optional<std::string> unstorableCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto ch = utf8Character(text.substr(i));
+        if (!ch) {
+            constexpr std::string_view kHex = "0123456789ABCDEF";
+            const auto b = static_cast<unsigned char>(text[i]);
+            return std::string("byte ") + kHex[b >> 4] + kHex[b & 0xF];
+        }
+        if (ch->second > 0xFF) return std::string(text.substr(i, ch->first));
+        i += ch->first;
+    }
+    return std::nullopt;
+}
+
+void requireStorableText(const std::string& field, std::string_view text) {
+    if (const auto character = unstorableCharacter(text)) {
+        throw UnstorableTextError(field, *character);
+    }
+}
+
 std::string utf8ToLatin1(std::string_view text) {
+    requireStorableText("text", text);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        std::size_t len = 1;
-        if ((c & 0xE0) == 0xC0)
-            len = 2;
-        else if ((c & 0xF0) == 0xE0)
-            len = 3;
-        else if ((c & 0xF8) == 0xF0)
-            len = 4;
-        if (len == 2 && i + 1 < text.size()) {
-            const unsigned code =
-                ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
-            out += code <= 0xFF ? static_cast<char>(code) : '?';
-        } else {
-            out += '?';  // not representable in a single-byte file
-        }
-        i += len;
+        const auto ch = utf8Character(text.substr(i));
+        out += static_cast<char>(ch->second);
+        i += ch->first;
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,8 @@ class RecordReader {
     // file, line and text, saying it is not `expected`.
     std::string readTextOf(const char* expected, bool (*accepted)(std::string_view));
     RawField readRaw();
+    // Throws RecordFormatError at the first value left unread; blank lines are nothing.
+    void expectEnd() const;
 
     [[nodiscard]] bool atEnd() const { return next_ >= fields_.size(); }
     [[nodiscard]] int fieldsRead() const { return static_cast<int>(next_); }
@@ -82,9 +85,28 @@ class RecordWriter {
     bool lineStart_ = true;
 };
 
+// A text holding a character the single-byte files cannot hold. The message names the field
+// and the character; nothing is stored in its place.
+class UnstorableTextError : public UserError {
+  public:
+    UnstorableTextError(const std::string& field, const std::string& character);
+    [[nodiscard]] const std::string& character() const { return character_; }
+
+  private:
+    std::string character_;
+};
+
 // Text in the files is single-byte (Latin-1); in memory it is UTF-8.
 std::string latin1ToUtf8(std::string_view bytes);
+// Throws UnstorableTextError (field "a text") for a character beyond Latin-1.
 std::string utf8ToLatin1(std::string_view text);
+
+// The first character of a UTF-8 text that the files cannot hold (a character beyond
+// Latin-1, or a byte that is not UTF-8), or nothing when the whole text can be stored.
+std::optional<std::string> unstorableCharacter(std::string_view text);
+
+// Refuses a typed text the files cannot hold, naming the field ("Employee Name").
+void requireStorableText(const std::string& field, std::string_view text);
 
 // The number forms of the files: at most 7 (float) or 15 (double) significant digits,
 // no leading zero before the point (".5", "-.25").

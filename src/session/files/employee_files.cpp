@@ -1,12 +1,16 @@
 #include "session/files/employee_files.h"
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include "base/core/money.h"
 #include "base/core/numeric_text.h"
+#include "base/files/file_access.h"
 #include "base/files/file_io.h"
 #include "records/core/employee_profile.h"
 #include "session/files/employee_hold.h"
+#include "session/files/stored_employee_files.h"
 
 namespace corvanta {
 namespace {
@@ -117,7 +121,7 @@ double roundedToHundredths(double value) {
 }  // namespace
 
 bool EmployeeFileExists(const PayrollContext& ctx, const std::string& extension) {
-    return canOpenForReading(ctx.employeeFile(extension));
+    return readableFileExists(ctx.employeeFile(extension));
 }
 
 int rowsInUse(const EmployeeProfile& profile) {
@@ -128,16 +132,14 @@ std::string tableNotice(const EmployeeProfile& profile) {
     return profile.PayWeekly == kOptionSelected ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
 }
 
-void ReadEmployeeFiles(PayrollContext& ctx) {
+void readStoredEmployeeFiles(PayrollContext& ctx) {
     readIfExists(ctx, ".use", [&](RecordReader& in) { readUse(in, ctx); });
     readIfExists(ctx, ".and", [&](RecordReader& in) {
         readAnd(in, ctx);
         showAndSettings(ctx);
     });
     readIfExists(ctx, ".cfe", [&](RecordReader& in) { readCafeteria(in, ctx.profile); });
-    // What the files hold is read as the employee dialog would show it, before any
-    // calculation: an empty status is Single, no frequency is weekly, no K plan kind percent.
-    normaliseProfile(ctx.profile);
+    // Chosen by the frequency as stored: a group with neither frequency is not weekly.
     if (ctx.profile.PayWeekly == kOptionSelected) {
         readIfExists(ctx, ".ovw",
                      [&](RecordReader& in) { readOvertimeRows(in, ctx.overtime, kOvertimeRows); });
@@ -146,7 +148,18 @@ void ReadEmployeeFiles(PayrollContext& ctx) {
             readOvertimeRows(in, ctx.overtime, kOvertimeRows / 2);
         });
     }
+}
+
+void showEmployeeFileSet(PayrollContext& ctx) {
+    // What the files hold, as the employee dialog shows it before any calculation: an empty
+    // status is Single, no frequency is weekly, no K plan kind percent.
+    normaliseProfile(ctx.profile);
     ctx.window.lbTableNotice = tableNotice(ctx.profile);
+}
+
+void ReadEmployeeFiles(PayrollContext& ctx) {
+    readStoredEmployeeFiles(ctx);
+    showEmployeeFileSet(ctx);
 }
 
 std::string formatUseFile(const PayrollContext& ctx) {
@@ -215,14 +228,18 @@ void saveEmployeeFileSet(PayrollContext& ctx) {
     for (int i = 0; i < rows; ++i) {
         if (ctx.overtime.WeekOvertime[i].empty()) ctx.overtime.WeekOvertime[i] = "0";
     }
-    claimForWriting(ctx);
-    const bool durable = ctx.durableWrites;
-    writeFileAtomically(ctx.employeeFile(".use"), formatUseFile(ctx), durable);
-    writeFileAtomically(ctx.employeeFile(".and"), formatAndFile(ctx), durable);
-    writeFileAtomically(ctx.employeeFile(".cfe"), formatCafeteriaFile(p), durable);
+    // Every text made before the first is written: one the files cannot hold refuses them all.
     const bool weekly = p.PayWeekly == kOptionSelected;
-    writeFileAtomically(ctx.employeeFile(weekly ? ".ovw" : ".ovb"),
-                        formatOvertimeRows(ctx.overtime, rows), durable);
+    const std::array<std::pair<const char*, std::string>, 4> files{{
+        {".use", formatUseFile(ctx)},
+        {".and", formatAndFile(ctx)},
+        {".cfe", formatCafeteriaFile(p)},
+        {weekly ? ".ovw" : ".ovb", formatOvertimeRows(ctx.overtime, rows)},
+    }};
+    claimForWriting(ctx);
+    for (const auto& [extension, content] : files) {
+        writeFileAtomically(ctx.employeeFile(extension), content, ctx.durableWrites);
+    }
 }
 
 }  // namespace corvanta

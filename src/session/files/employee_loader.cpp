@@ -3,11 +3,13 @@
 #include "session/core/payroll_context.h"
 #include "session/files/employee_files.h"
 #include "session/files/new_employee.h"
+#include "session/files/stored_employee_files.h"
 #include "session/local/local_files.h"
 #include "session/side/leave_record.h"
 #include "session/side/overtime_sheet_ops.h"
 #include "session/state/state_file.h"
 #include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 
 namespace corvanta {
 
@@ -19,8 +21,10 @@ EmployeeRecord loadEmployeeRecord(const std::filesystem::path& folder, const std
     scratch.showMessage = showMessage;
     scratch.employee() = newEmployeeRecord(baseName);
     scratch.loaded = LoadedWindows{};
-    ReadEmployeeFiles(scratch);
+    readStoredEmployeeFiles(scratch);
     LoadLedger(scratch);
+    showEmployeeFileSet(scratch);
+    showLedgerGrid(scratch.ledger, scratch.profile);  // all its rows, if it became weekly
 
     scratch.stateDialog = StateDialogModel{};
     ReadStateFile(scratch, scratch.employeeFile(".sta"));

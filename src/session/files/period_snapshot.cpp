@@ -7,6 +7,7 @@
 
 #include "base/core/money.h"
 #include "base/core/numeric_text.h"
+#include "base/files/file_access.h"
 #include "base/files/file_io.h"
 #include "base/files/record_format.h"
 #include "session/core/calculate.h"
@@ -76,7 +77,7 @@ void LoadPeriodSnapshot(PayrollContext& ctx, const std::filesystem::path& chosen
     const std::string name = chosen.filename().string();
     if (chosen.has_parent_path()) ctx.folder = chosen.parent_path();
     const auto path = ctx.folder / name;
-    if (canOpenForReading(path)) {
+    if (readableFileExists(path)) {
         const auto content = readFileIfExists(path);
         if (content) {
             const Amounts amounts = parseSnapshot(*content, name);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/files/file_access.h"
 #include "base/files/file_io.h"
 #include "base/files/lock_file.h"
 #include "base/files/record_format.h"
@@ -46,7 +47,7 @@ void ReadHeading(PayrollContext& ctx) {
         return;
     }
     const auto path = ctx.folder / kHeadingFile;
-    if (!canOpenForReading(path)) return;
+    if (!readableFileExists(path)) return;
     const auto content = readFileIfExists(path);
     if (content) ctx.heading = parseHeadingFile(*content, kHeadingFile);
 }
@@ -56,9 +57,10 @@ void SaveHeader(PayrollContext& ctx) {
         saveCompany(ctx, companyFromHeading(*company, ctx.heading));
         return;
     }
+    // Made before the lock: a text the file cannot hold refuses the save with nothing taken.
+    const std::string content = formatHeadingFile(ctx.heading);
     withFolderLock(ctx.folder, [&] {
-        writeFileAtomically(ctx.folder / kHeadingFile, formatHeadingFile(ctx.heading),
-                            ctx.durableWrites);
+        writeFileAtomically(ctx.folder / kHeadingFile, content, ctx.durableWrites);
     });
 }
 

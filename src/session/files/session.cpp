@@ -6,8 +6,10 @@
 #include "session/core/calculate.h"
 #include "session/files/employee_files.h"
 #include "session/files/employee_hold.h"
+#include "session/files/employee_name.h"
 #include "session/files/new_employee.h"
 #include "session/files/open_employee.h"
+#include "session/payroll/employee_commit.h"
 
 namespace corvanta {
 namespace {
@@ -23,6 +25,23 @@ bool hasControlCharacter(const std::string& name) {
 }
 
 std::string quoted(const std::string& name) { return "\"" + name + "\""; }
+
+// Whether the employee's ".use" is there. Another account's file counts though this one cannot
+// read it: New and Save must not replace it unasked.
+bool groupExists(const std::filesystem::path& folder, const std::string& name) {
+    const auto use = folder / (name + ".use");
+    std::error_code ec;
+    return std::filesystem::exists(use, ec) && !std::filesystem::is_directory(use, ec);
+}
+
+// Before New or Open reads anything: a pay run or restore stopped part way is completed, so
+// no employee is seen half moved. Files it kept aside are named.
+void recoverFolder(const PayrollContext& ctx, const std::filesystem::path& folder) {
+    const CommitRecovery recovery = recoverInterruptedCommit(folder);
+    if (const std::string kept = setAsideMessage(recovery); !kept.empty() && ctx.showMessage) {
+        ctx.showMessage({kept, "Recovery", MessageIcon::Information});
+    }
+}
 
 }  // namespace
 
@@ -53,14 +72,20 @@ SessionOutcome Session::New() {
         return SessionOutcome::EndProgram;
     }
     const std::string name = prompts_.askText("File New", kNewUserPrompt).value_or("");
-    if (const auto problem = employeeNameProblem(name)) {
+    try {
+        recoverFolder(ctx_, ctx_.folder);
+    } catch (const UserError& e) {
+        report(e, "File New");
+        return SessionOutcome::Continue;
+    }
+    if (const auto problem = newEmployeeNameProblem(name)) {
         prompts_.showMessage({*problem, "File New"});
         return SessionOutcome::Continue;
     }
     // Checked before the name is taken over, so a refused name never becomes the one the
     // data in memory is saved under; checked again under her lock, which another program
     // making the same employee meanwhile holds.
-    const auto exists = [&] { return canOpenForReading(ctx_.folder / (name + ".use")); };
+    const auto exists = [&] { return groupExists(ctx_.folder, name); };
     if (exists()) {
         prompts_.showMessage({"........" + name + kAlreadyExistsSuffix});
         return SessionOutcome::Continue;
@@ -97,6 +122,12 @@ SessionOutcome Session::Open() {
     // the copy's record whole before it reads.
     PayrollContext next = ctx_;
     if (chosen->has_parent_path()) next.folder = chosen->parent_path();
+    try {
+        recoverFolder(ctx_, next.folder);
+    } catch (const UserError& e) {
+        report(e, "Open");
+        return SessionOutcome::Continue;
+    }
     // Opening her again keeps her lock; otherwise hers is taken, and the previous
     // employee's goes with the previous context.
     if (!ctx_.hold.isFor(next.folder, base) || ctx_.hold.readOnly()) {
@@ -133,12 +164,14 @@ SessionOutcome Session::runSaveWindow() {
 }
 
 bool Session::saveAs(const std::string& name) {
-    if (const auto problem = employeeNameProblem(name)) {
+    // A name with no group yet makes one, and must be a name every file of it can take.
+    const bool exists = groupExists(ctx_.folder, name);
+    if (const auto problem = exists ? employeeNameProblem(name) : newEmployeeNameProblem(name)) {
         prompts_.showMessage({*problem, "Save User"});
         return false;
     }
     // Another employee's name typed in the box would put this employee's settings over hers.
-    if (name != ctx_.UserFileBase && canOpenForReading(ctx_.folder / (name + ".use")) &&
+    if (name != ctx_.UserFileBase && exists &&
         !prompts_.askYesNoDefaultNo(
             "Save User", name + " already exists. Replace the files of " + name + " with these?")) {
         return false;

@@ -1,5 +1,6 @@
 #include "session/local/local_files.h"
 
+#include "base/files/file_access.h"
 #include "base/files/file_io.h"
 #include "session/files/settings_file.h"
 
@@ -10,7 +11,7 @@ namespace {
 template <typename Parse>
 bool readTableFile(const PayrollContext& ctx, const std::string& extension, Parse parse) {
     const auto path = ctx.employeeFile(extension);
-    if (!canOpenForReading(path)) return false;
+    if (!readableFileExists(path)) return false;
     const std::string name = ctx.UserFileBase + extension;
     try {
         const auto content = readFileIfExists(path);

@@ -1,10 +1,16 @@
 #include "session/payroll/employee_commit.h"
 
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <optional>
 #include <sstream>
+#include <utility>
 
 #include "base/core/user_error.h"
 #include "base/files/file_io.h"
 #include "base/files/lock_file.h"
+#include "session/files/employee_hold.h"
 #include "session/files/folder_sync.h"
 #include "session/payroll/folder_file_kind.h"
 
@@ -57,6 +63,65 @@ void moveStagedFile(const fs::path& folder, const std::string& dir, const std::s
     if (ec) throw FileError("The file " + file + " could not be replaced.", file);
 }
 
+// A file's size and 64-bit FNV-1a hash of its bytes, or "-" when there is none: what the
+// journal compares to tell whether a file changed after it was written.
+std::string contentMark(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return "-";
+    const auto content = readFileIfExists(path);
+    if (!content) return "-";
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : *content) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    std::ostringstream mark;
+    mark << content->size() << ':' << std::hex << hash;
+    return mark.str();
+}
+
+struct JournalMove {
+    std::string dir;
+    std::string file;
+    std::optional<std::pair<std::string, std::string>> marks;  // none in an older journal
+};
+
+// The staged files of one employee kept aside under a dated folder; their paths.
+std::vector<std::string> setAside(const fs::path& folder, const std::string& dir,
+                                  const std::vector<JournalMove>& moves) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::array<char, 32> stamp{};
+    std::strftime(stamp.data(), stamp.size(), "%Y-%m-%d_%H%M%S", &local);
+    fs::path target = fs::path(kSetAsideFolder) / stamp.data() / dir;
+    for (int n = 2; fs::exists(folder / target); ++n) {
+        target =
+            fs::path(kSetAsideFolder) / (std::string(stamp.data()) + "-" + std::to_string(n)) / dir;
+    }
+    std::vector<std::string> kept;
+    for (const JournalMove& m : moves) {
+        const fs::path staged = folder / kStagingFolder / dir / m.file;
+        if (!fs::exists(staged)) continue;
+        std::error_code ec;
+        fs::create_directories(folder / target, ec);
+        fs::rename(staged, folder / target / m.file, ec);
+        if (ec) throw FileError("The file " + m.file + " could not be set aside.", m.file);
+        kept.push_back((target / m.file).string());
+    }
+    return kept;
+}
+
+// Whether every file of hers is as the journal found it, or already the staged one.
+bool unchangedSince(const fs::path& folder, const std::vector<JournalMove>& moves) {
+    for (const JournalMove& m : moves) {
+        if (!m.marks) continue;
+        const std::string now = contentMark(folder / m.file);
+        if (now != m.marks->first && now != m.marks->second) return false;
+    }
+    return true;
+}
+
 void removeFolderFile(const fs::path& folder, const std::string& file) {
     if (!isFolderDataName(file)) return;
     std::error_code ec;
@@ -107,8 +172,7 @@ void commitEmployees(const fs::path& folder, const std::vector<std::string>& nam
     for (const std::string& name : names) {
         for (const auto& e : fs::directory_iterator(staging / name)) {
             const std::string file = e.path().filename().string();
-            if (employeeOf(file) == name)
-                journal.append(name).append("/").append(file).append("\n");
+            if (employeeOf(file) == name) journal += journalMoveLine(folder, name, file);
         }
     }
     // The staged files and the journal reach the disk before any original is replaced.
@@ -125,7 +189,7 @@ void commitFolderFiles(const fs::path& folder, const std::vector<std::string>& s
                        const std::vector<std::string>& removed) {
     std::string journal;
     for (const std::string& file : staged) {
-        if (isFolderDataName(file)) journal.append(stagingDirOf(file)).append("/" + file + "\n");
+        if (isFolderDataName(file)) journal += journalMoveLine(folder, stagingDirOf(file), file);
     }
     for (const std::string& file : removed) {
         if (isFolderDataName(file)) journal.append(kRemoveLine).append(file + "\n");
@@ -136,27 +200,68 @@ void commitFolderFiles(const fs::path& folder, const std::vector<std::string>& s
     finishInterruptedCommit(folder);
 }
 
-bool finishInterruptedCommit(const fs::path& folder) {
+std::string journalMoveLine(const fs::path& folder, const std::string& dir,
+                            const std::string& file) {
+    return dir + "/" + file + "\t" + contentMark(folder / file) + "\t" +
+           contentMark(folder / kStagingFolder / dir / file) + "\n";
+}
+
+CommitRecovery recoverInterruptedCommit(const fs::path& folder) {
+    CommitRecovery recovery;
     const auto journal = readFileIfExists(folder / kRunJournal);
-    if (!journal) return false;
+    if (!journal) return recovery;
+    recovery.found = true;
+    std::map<std::string, std::vector<JournalMove>> moves;  // by employee
+    std::vector<std::string> removals;
     std::istringstream lines(*journal);
     std::string entry;
     while (std::getline(lines, entry)) {
         const auto slash = entry.find('/');
         if (slash == std::string::npos) {
-            if (entry.starts_with(kRemoveLine)) {
-                removeFolderFile(folder, entry.substr(kRemoveLine.size()));
-            }
+            if (entry.starts_with(kRemoveLine))
+                removals.push_back(entry.substr(kRemoveLine.size()));
             continue;
         }
-        const std::string dir = entry.substr(0, slash);
-        const std::string file = entry.substr(slash + 1);
-        if (mayMoveIn(dir, file)) moveStagedFile(folder, dir, file);
+        JournalMove m{entry.substr(0, slash), entry.substr(slash + 1), std::nullopt};
+        if (const auto tab = m.file.find('\t'); tab != std::string::npos) {
+            const std::string marks = m.file.substr(tab + 1);
+            m.file.resize(tab);
+            const auto second = marks.find('\t');
+            if (second != std::string::npos) {
+                m.marks = std::pair{marks.substr(0, second), marks.substr(second + 1)};
+            }
+        }
+        if (mayMoveIn(m.dir, m.file)) moves[m.dir].push_back(m);
     }
+    // Each one held while she is moved: nobody opens her half moved.
+    std::vector<EmployeeHold> holds;
+    for (const auto& [dir, mine] : moves) {
+        holds.push_back(holdEmployee(folder, dir, {}));
+        if (holds.back().readOnly() || !unchangedSince(folder, mine)) {
+            const auto kept = setAside(folder, dir, mine);
+            recovery.setAside.insert(recovery.setAside.end(), kept.begin(), kept.end());
+            continue;
+        }
+        for (const JournalMove& m : mine) moveStagedFile(folder, m.dir, m.file);
+    }
+    for (const std::string& file : removals) removeFolderFile(folder, file);
     syncFolderEntries(folder);
     fs::remove(folder / kRunJournal);
     syncFolderEntries(folder);
-    return true;
+    return recovery;
+}
+
+bool finishInterruptedCommit(const fs::path& folder) {
+    return recoverInterruptedCommit(folder).found;
+}
+
+std::string setAsideMessage(const CommitRecovery& recovery) {
+    if (recovery.setAside.empty()) return "";
+    std::string names;
+    for (const std::string& file : recovery.setAside) names += (names.empty() ? "" : ", ") + file;
+    return "An interrupted pay run or restore was finished. Files of employees changed since, "
+           "or in use, were not moved in but kept aside: " +
+           names + ".";
 }
 
 void removeStaging(const fs::path& folder) {

@@ -14,7 +14,8 @@ namespace corvanta {
 //
 // The journal has one line per file: "DIR/FILE" moves the staged file DIR/FILE over FILE
 // (DIR is the employee's name, or FILE's name before its extension), "remove FILE" removes
-// FILE from the folder.
+// FILE from the folder. A move line goes on, after a tab each, with the marks of FILE in the
+// folder and of the staged file when the journal was written ("-" for no file).
 inline constexpr const char* kStagingFolder = ".corvanta-run";
 inline constexpr const char* kRunJournal = ".corvanta-run-journal";
 
@@ -48,8 +49,33 @@ std::filesystem::path stagedFilePath(const std::filesystem::path& folder,
 void commitFolderFiles(const std::filesystem::path& folder, const std::vector<std::string>& staged,
                        const std::vector<std::string>& removed);
 
-// Finishes a commit that was stopped part way; true when there was one.
+// The journal's line moving the staged DIR/FILE over FILE, with the marks of both as they are
+// now.
+std::string journalMoveLine(const std::filesystem::path& folder, const std::string& dir,
+                            const std::string& file);
+
+// Where the staged files of an employee whose files changed after the journal was written
+// are kept instead of being moved in.
+inline constexpr const char* kSetAsideFolder = ".corvanta-set-aside";
+
+// What the recovery of a stopped commit did.
+struct CommitRecovery {
+    bool found = false;                 // there was a journal
+    std::vector<std::string> setAside;  // files kept aside, as paths inside the folder
+};
+
+// Completes a commit that was stopped part way, holding the lock of each employee it moves:
+// her staged files are moved in when her files in the folder are still those the journal
+// found (or the staged ones already moved). When they changed since, or another program holds
+// her, her staged files are kept under kSetAsideFolder instead, so work done after the stop
+// is never overwritten.
+CommitRecovery recoverInterruptedCommit(const std::filesystem::path& folder);
+
+// recoverInterruptedCommit; true when there was a journal.
 bool finishInterruptedCommit(const std::filesystem::path& folder);
+
+// "Files set aside ...: A, B." naming them, or nothing when none was.
+std::string setAsideMessage(const CommitRecovery& recovery);
 
 // Removes the staging folder.
 void removeStaging(const std::filesystem::path& folder);

@@ -1,5 +1,6 @@
 #include "session/payroll/pay_run.h"
 
+#include <algorithm>
 #include <set>
 
 #include "base/core/numeric_text.h"
@@ -117,11 +118,18 @@ void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& r
 
 }  // namespace
 
-std::vector<RunProblem> checkPayRun(const PayRunRequest& request,
-                                    const std::vector<HoursRow>& rows) {
+std::vector<RunProblem> checkHoursSheet(const PayRunRequest& request,
+                                        const std::vector<HoursRow>& rows) {
     std::vector<RunProblem> problems;
     std::set<std::string> seen;
     for (const HoursRow& row : rows) {
+        if (row.extraCells > 0) {
+            // Shifted cells would be paid as other entries, or a cell dropped unseen.
+            problems.push_back({row.line, row.employee, "cells",
+                                std::to_string(row.extraCells) +
+                                    (row.extraCells == 1 ? " cell" : " cells") +
+                                    " more than the heading has columns"});
+        }
         if (row.employee.empty()) {
             problems.push_back({row.line, row.employee, "employee", "no employee is named"});
             continue;
@@ -130,14 +138,28 @@ std::vector<RunProblem> checkPayRun(const PayRunRequest& request,
             problems.push_back({row.line, row.employee, "employee", "listed twice"});
             continue;
         }
-        if (row.employee.find_first_of("/\\") != std::string::npos ||
-            !std::filesystem::exists(request.folder / (row.employee + ".use"))) {
+        std::error_code ec;
+        if (employeeNameProblem(row.employee) ||
+            !std::filesystem::exists(request.folder / (row.employee + ".use"), ec)) {
             problems.push_back(
                 {row.line, row.employee, "employee", "no such employee (no \".use\" file)"});
-            continue;
         }
-        checkEmployee(request, row, problems);
     }
+    return problems;
+}
+
+std::vector<RunProblem> checkPayRun(const PayRunRequest& request,
+                                    const std::vector<HoursRow>& rows) {
+    std::vector<RunProblem> problems = checkHoursSheet(request, rows);
+    std::set<int> unnamed;  // rows naming no employee the run could open
+    for (const RunProblem& p : problems) {
+        if (p.field == "employee") unnamed.insert(p.line);
+    }
+    for (const HoursRow& row : rows) {
+        if (unnamed.count(row.line) == 0) checkEmployee(request, row, problems);
+    }
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const RunProblem& a, const RunProblem& b) { return a.line < b.line; });
     return problems;
 }
 

@@ -19,7 +19,8 @@ struct HoursRow {
     int line = 0;  // in the sheet, the heading being line 1
     std::string employee;
     std::array<std::string, kEntryBoxes> boxes{};
-    std::string twoX;  // "", "0" or "1"
+    std::string twoX;            // "", "0" or "1"
+    std::size_t extraCells = 0;  // cells beyond the heading's columns
 };
 
 // The sheet's column names of the entry boxes, in the boxes' order.
@@ -49,9 +50,14 @@ struct PayRunRequest {
 std::vector<RunProblem> holdPayRunEmployees(PayRunRequest& request,
                                             const std::vector<HoursRow>& rows);
 
-// Checks every row as the run would take it, writing nothing: the employee exists and her
-// files can be read, each entry is one the entry boxes take, no employee is listed twice,
-// and the ledger row to post into is free.
+// Checks the sheet's rows by themselves, before any lock is taken or file read: each names
+// an employee of the folder (her ".use" exists) once, and has no cells beyond the heading.
+std::vector<RunProblem> checkHoursSheet(const PayRunRequest& request,
+                                        const std::vector<HoursRow>& rows);
+
+// Checks every row as the run would take it, writing nothing (checkHoursSheet first): the employee
+// exists and her files can be read, each entry is one the entry boxes take, no employee is listed
+// twice, and the ledger row to post into is free.
 std::vector<RunProblem> checkPayRun(const PayRunRequest& request,
                                     const std::vector<HoursRow>& rows);
 

@@ -6,6 +6,7 @@
 #include "session/files/employee_files.h"
 #include "session/files/employee_loader.h"
 #include "session/files/new_employee.h"
+#include "session/payroll/employee_commit.h"
 #include "session/ytd/ledger_file.h"
 
 namespace corvanta {
@@ -15,8 +16,10 @@ std::vector<std::string> folderEmployees(const std::filesystem::path& folder) {
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         const std::filesystem::path& p = entry.path();
-        // The default file group (".use" alone) is the window's scratch employee, not one paid.
-        if (p.extension() == ".use" && !p.stem().empty() && p.stem().string()[0] != '.') {
+        // The default file group (".use" alone) is the window's scratch employee, not one paid;
+        // files of a group without a ".use" are no employee either.
+        if (p.extension() == ".use" && !p.stem().empty() && p.stem().string()[0] != '.' &&
+            entry.is_regular_file(ec)) {
             names.push_back(p.stem().string());
         }
     }
@@ -36,6 +39,8 @@ EmployeeBooks readEmployeeBooks(const std::filesystem::path& folder, const std::
 }
 
 std::vector<EmployeeBooks> readPayrollFolder(const std::filesystem::path& folder) {
+    // The register never adds up an employee half moved by a stopped pay run or restore.
+    recoverInterruptedCommit(folder);
     std::vector<EmployeeBooks> all;
     for (const std::string& name : folderEmployees(folder)) {
         all.push_back(readEmployeeBooks(folder, name));

@@ -5,6 +5,7 @@
 #include "base/core/money.h"
 #include "base/core/numeric_text.h"
 #include "base/core/user_error.h"
+#include "base/files/file_access.h"
 #include "base/files/file_io.h"
 #include "base/files/record_format.h"
 #include "session/core/payroll_context.h"
@@ -164,7 +165,7 @@ LeaveRecord parseLeaveFile(std::string_view content, const std::string& fileName
 
 void GetVac(PayrollContext& ctx) {
     const auto path = ctx.employeeFile(kExtension);
-    if (canOpenForReading(path)) {
+    if (readableFileExists(path)) {
         const auto content = readFileIfExists(path);
         if (content) ctx.leave = parseLeaveFile(*content, ctx.UserFileBase + kExtension, ctx.leave);
     }

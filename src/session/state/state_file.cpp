@@ -1,5 +1,6 @@
 #include "session/state/state_file.h"
 
+#include "base/files/file_access.h"
 #include "base/files/file_io.h"
 #include "records/core/employee_profile.h"
 #include "session/files/settings_file.h"
@@ -71,7 +72,7 @@ void parseStateFile(std::string_view content, const std::string& fileName, State
 bool ReadStateFile(PayrollContext& ctx, const std::filesystem::path& file) {
     const std::string name = file.filename().string();
     bool existed = false;
-    if (canOpenForReading(file)) {
+    if (readableFileExists(file)) {
         try {
             const auto content = readFileIfExists(file);
             existed = content.has_value();

@@ -88,6 +88,8 @@ YtdLedger parseLedgerFile(std::string_view content, const std::string& fileName,
     RecordReader in(content, fileName);
     for (int i = 0; i < rows; ++i) readRow(in, ledger.rows[i]);
     readTotals(in, ledger.totals);
+    // More blocks than the frequency holds would otherwise be taken for the totals or dropped.
+    in.expectEnd();
     return ledger;
 }
 
