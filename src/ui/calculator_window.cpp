@@ -47,6 +47,7 @@ constexpr std::array<const char*, kTaxLines> kTaxTags{
 
 // The most room the employee's name takes beside the results.
 constexpr int kWidestName = 320;
+constexpr int kYearNoticeWidth = 150;
 
 QLabel* valueLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
@@ -195,14 +196,14 @@ QWidget* CalculatorForm::buildHeader() {
     txtWeek_->setMaxLength(10);
     txtWeek_->setMaximumWidth(110);
     txtWeek_->installEventFilter(this);
-    lbYearNotice_ = new QLabel(panel);
+    // One line beside the date box, cut to its room, the whole notice its tooltip: a wrapped
+    // notice made the window taller than a 1024x768 screen.
+    lbYearNotice_ = new ElidedLabel(kYearNoticeWidth, panel);
     lbYearNotice_->setObjectName("lbYearNotice");
-    lbYearNotice_->setWordWrap(true);
-    lbYearNotice_->setMaximumWidth(260);
     lbYearNotice_->setStyleSheet("color: #a00000;");
     connect(txtWeek_, &QLineEdit::textChanged, this, [this](const QString& text) {
         ctx_.window.txtWeek = fromQt(text);
-        lbYearNotice_->setText(toQt(taxYearNotice(ctx_.window.txtWeek)));
+        lbYearNotice_->setWholeText(toQt(taxYearNotice(ctx_.window.txtWeek)));
     });
     lbTableNotice_ = new QLabel(panel);
     lbTableNotice_->setObjectName("lbTableNotice");

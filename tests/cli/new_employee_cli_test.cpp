@@ -31,6 +31,8 @@ struct TypoCase {
     std::vector<std::string> args;
 };
 
+void PrintTo(const TypoCase& c, std::ostream* os) { *os << c.name; }
+
 class MistypedUserTest : public NewEmployeeCli, public ::testing::WithParamInterface<TypoCase> {};
 
 // Before, each of these made "Nguyn" with the default rate, and calc posted the week for him.
@@ -84,6 +86,8 @@ struct RefusedNewCase {
     std::string employee;
     const char* says;
 };
+
+void PrintTo(const RefusedNewCase& c, std::ostream* os) { *os << c.name; }
 
 class RefusedNewTest : public NewEmployeeCli,
                        public ::testing::WithParamInterface<RefusedNewCase> {};

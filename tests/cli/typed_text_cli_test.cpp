@@ -18,6 +18,8 @@ struct TypedTextCase {
     std::vector<std::string> says;
 };
 
+void PrintTo(const TypedTextCase& c, std::ostream* os) { *os << c.name; }
+
 class TypedTextCli : public ::testing::TestWithParam<TypedTextCase> {};
 
 TEST_P(TypedTextCli, IsRefusedNamingTheFieldAndTheCharacter) {

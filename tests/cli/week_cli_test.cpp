@@ -12,7 +12,10 @@ using testing::TempFolder;
 
 class WeekCliTest : public ::testing::Test {
   protected:
-    WeekCliTest() { folder.copyFederalTable(); }
+    WeekCliTest() {
+        folder.copyFederalTable();
+        EXPECT_EQ(runCli({"new", "Smith", "--dir", folder.path().string()}).exitCode, 0);
+    }
     testing::CliResult calc(std::vector<std::string> args) {
         args.insert(args.begin(), {"calc", "--dir", folder.path().string(), "--user", "Smith",
                                    "--straight", "40"});
@@ -26,6 +29,8 @@ struct WeekRefusal {
     std::vector<std::string> args;
     const char* says;
 };
+
+void PrintTo(const WeekRefusal& c, std::ostream* os) { *os << c.label; }
 
 class RefusedWeek : public WeekCliTest, public ::testing::WithParamInterface<WeekRefusal> {};
 

@@ -15,6 +15,8 @@ struct DueCase {
     year_month_day due;
 };
 
+void PrintTo(const DueCase& c, std::ostream* os) { *os << c.what; }
+
 class MonthlyDeposit : public ::testing::TestWithParam<DueCase> {};
 
 TEST_P(MonthlyDeposit, IsDueOnTheFifteenthOfTheNextMonth) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_names.h"
+
 namespace corvanta {
 namespace {
 
@@ -9,6 +11,8 @@ struct YearCase {
     const char* week;
     PayDateYear year;
 };
+
+void PrintTo(const YearCase& c, std::ostream* os) { *os << '"' << c.week << '"'; }
 
 class PayDateYearTest : public ::testing::TestWithParam<YearCase> {};
 
@@ -28,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(Dates, PayDateYearTest,
                                            YearCase{"13/45/2008", PayDateYear::NotADate},
                                            YearCase{"2/30/2008", PayDateYear::NotADate},
                                            YearCase{"Week 1", PayDateYear::NotADate},
-                                           YearCase{"", PayDateYear::NotADate}));
+                                           YearCase{"", PayDateYear::NotADate}),
+                         [](const auto& info) { return testing::testNameOf(info.param.week); });
 
 TEST(TaxYearNotice, SaysTheYearAndWhatItMeans) {
     EXPECT_EQ(taxYearNotice("12/9/2026"),

@@ -100,6 +100,8 @@ struct Refusal {
     const char* field;
 };
 
+void PrintTo(const Refusal& c, std::ostream* os) { *os << c.label; }
+
 class CompanyRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(CompanyRefusal, IsNamedAndNothingIsWritten) {

@@ -131,6 +131,8 @@ struct StoppedRun {
     bool movedIn;  // her staged files are hers now; otherwise they are kept aside
 };
 
+void PrintTo(const StoppedRun& c, std::ostream* os) { *os << c.name; }
+
 class RecoveryTest : public ::testing::TestWithParam<StoppedRun> {};
 
 TEST_P(RecoveryTest, MovesHerInOnlyWhileHerFilesAreThoseTheJournalFound) {

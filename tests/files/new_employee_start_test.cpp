@@ -79,6 +79,8 @@ struct CompanyStart {
     const char* says;
 };
 
+void PrintTo(const CompanyStart& c, std::ostream* os) { *os << c.label; }
+
 class NewFromCompany : public ::testing::TestWithParam<CompanyStart> {};
 
 TEST_P(NewFromCompany, TakesTheHomeStateAndLocalTax) {

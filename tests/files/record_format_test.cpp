@@ -136,6 +136,8 @@ struct StorableCase {
     std::optional<std::string> refused;  // the character named, or nothing when stored
 };
 
+void PrintTo(const StorableCase& c, std::ostream* os) { *os << c.name; }
+
 class StorableTextTest : public ::testing::TestWithParam<StorableCase> {};
 
 // A text the single-byte files cannot hold is refused naming the character, never stored as "?".

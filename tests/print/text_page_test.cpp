@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_names.h"
+
 namespace corvanta {
 namespace {
 
@@ -67,6 +69,8 @@ struct CutCase {
     const char* line;
 };
 
+void PrintTo(const CutCase& c, std::ostream* os) { *os << c.text << " up to " << c.limit; }
+
 class WriteUpTo : public ::testing::TestWithParam<CutCase> {};
 
 // A field starting at column 3 and cut where the next one begins: never wrapped.
@@ -86,7 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
                       CutCase{"abcdefgh", 8, "  abcde|\n"},
                       CutCase{"Jos\xC3\xA9 Mar\xC3\xAD", 7, "  Jos\xC3\xA9|\n"},
                       // The page's edge: a text page has none, so nothing is cut.
-                      CutCase{"abcdefgh", 0, "  abcdefgh\n|\n"}));
+                      CutCase{"abcdefgh", 0, "  abcdefgh\n|\n"}),
+    [](const auto& info) {
+        return testing::testNameOf(std::string(info.param.text) + " " +
+                                   std::to_string(info.param.limit));
+    });
 
 }  // namespace
 }  // namespace corvanta

@@ -14,6 +14,7 @@
 
 #include "modal_dialog.h"
 #include "session/company/company_file.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 #include "ui/calculator_window.h"
 #include "ui/checks_window.h"
@@ -182,6 +183,10 @@ struct YearAnswer {
     int printerRequests;
 };
 
+void PrintTo(const YearAnswer& c, std::ostream* os) {
+    *os << c.week << (c.answer == QMessageBox::Yes ? " Yes" : " No");
+}
+
 class PrintOutsideTheYear : public FirstDayTest,
                             public ::testing::WithParamInterface<YearAnswer> {};
 
@@ -203,7 +208,12 @@ TEST_P(PrintOutsideTheYear, AsksFirst) {
 INSTANTIATE_TEST_SUITE_P(Answers, PrintOutsideTheYear,
                          ::testing::Values(YearAnswer{"12/9/2026", QMessageBox::No, 1, 0},
                                            YearAnswer{"12/9/2026", QMessageBox::Yes, 1, 1},
-                                           YearAnswer{"1/4/2008", QMessageBox::No, 0, 1}));
+                                           YearAnswer{"1/4/2008", QMessageBox::No, 0, 1}),
+                         [](const auto& info) {
+                             return corvanta::testing::testNameOf(
+                                 std::string(info.param.week) +
+                                 (info.param.answer == QMessageBox::Yes ? " Yes" : " No"));
+                         });
 
 TEST_F(FirstDayTest, AnOffsetThatPutsTheCheckOffItsSheetIsRefusedWithTheLargestThatFits) {
     ctx.profile.EmployeeName = "Jane Doe";
@@ -263,6 +273,8 @@ struct ExemptionCase {
     const char* text;
 };
 
+void PrintTo(const ExemptionCase& c, std::ostream* os) { *os << c.box << " " << c.text; }
+
 class SavedExemption : public EntriesTest, public ::testing::WithParamInterface<ExemptionCase> {};
 
 TEST_P(SavedExemption, OutsideZeroToNineIsRefusedAndNothingChanges) {
@@ -278,12 +290,14 @@ TEST_P(SavedExemption, OutsideZeroToNineIsRefusedAndNothingChanges) {
     EXPECT_FALSE(folder.exists(".use"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, SavedExemption,
-                         ::testing::Values(ExemptionCase{"cboDepend", "1.5"},
-                                           ExemptionCase{"cboDepend", "12"},
-                                           ExemptionCase{"cboDepend", "-1"},
-                                           ExemptionCase{"cboDepend2", "1.5"},
-                                           ExemptionCase{"cboDepend2", "10"}));
+INSTANTIATE_TEST_SUITE_P(
+    Counts, SavedExemption,
+    ::testing::Values(ExemptionCase{"cboDepend", "1.5"}, ExemptionCase{"cboDepend", "12"},
+                      ExemptionCase{"cboDepend", "-1"}, ExemptionCase{"cboDepend2", "1.5"},
+                      ExemptionCase{"cboDepend2", "10"}),
+    [](const auto& info) {
+        return corvanta::testing::testNameOf(std::string(info.param.box) + " " + info.param.text);
+    });
 
 TEST_F(EntriesTest, AWholeExemptionCountIsSavedAsTyped) {
     type(in<QComboBox>(&dialog, "cboDepend")->lineEdit(), "3");
@@ -296,6 +310,8 @@ struct PasteCase {
     bool taken;
     const char* shown;
 };
+
+void PrintTo(const PasteCase& c, std::ostream* os) { *os << '"' << c.pasted << '"'; }
 
 class PastedNumber : public FirstDayTest, public ::testing::WithParamInterface<PasteCase> {};
 
@@ -319,7 +335,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PasteCase{"40,5 hrs", false, "8"}, PasteCase{"$80", false, "8"},
                       PasteCase{"1 2", false, "8"}, PasteCase{"ten", false, "8"},
                       PasteCase{"40.5", true, "40.5"}, PasteCase{"  -3 ", true, "-3"},
-                      PasteCase{".5", true, ".5"}));
+                      PasteCase{".5", true, ".5"}),
+    [](const auto& info) {
+        return corvanta::testing::testNameOf(std::string("paste ") + info.param.pasted);
+    });
 
 }  // namespace
 }  // namespace corvanta::ui

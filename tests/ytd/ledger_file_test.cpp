@@ -172,6 +172,8 @@ struct DamagedLedger {
     const char* value;
 };
 
+void PrintTo(const DamagedLedger& c, std::ostream* os) { *os << c.name; }
+
 std::string totalsLines() { return "0,0,0,0,0\r\n0,0,0,0,0\r\n0,104000,104000,0,0\r\n"; }
 
 std::string blocks(int count) {
