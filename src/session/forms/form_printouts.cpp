@@ -80,6 +80,26 @@ std::string box12Entry(const std::vector<std::pair<std::string, Currency>>& entr
     return entry;
 }
 
+// Boxes 1 to 8, the same on the W-2 and the W-3.
+void federalBoxes(PrintColumnModel& out, const FormW2& w) {
+    boxPair(out, "1 Wages, tips, other comp.", amount(w.box1), "2 Federal income tax withheld",
+            amount(w.box2));
+    boxPair(out, "3 Social security wages", amount(w.box3), "4 Social security tax withheld",
+            amount(w.box4));
+    boxPair(out, "5 Medicare wages and tips", amount(w.box5), "6 Medicare tax withheld",
+            amount(w.box6));
+    boxPair(out, "7 Social security tips", amount(w.box7), "8 Allocated tips", "");
+}
+
+// Boxes 15 to 19, the same on the W-2 and the W-3.
+void stateAndLocalBoxes(PrintColumnModel& out, const Company& c, const FormW2& w) {
+    line(out, "15 State  Employer's state ID number: " + c.stateCode + "  " + c.stateEmployerId);
+    boxPair(out, "16 State wages, tips, etc.", amount(w.box16), "17 State income tax",
+            amount(w.box17));
+    boxPair(out, "18 Local wages, tips, etc.", amount(w.box18), "19 Local income tax",
+            amount(w.box19));
+}
+
 }  // namespace
 
 void printW2Copy(const EmployeeW2& w2, const YearFilings& filings, W2Copy copy,
@@ -101,13 +121,7 @@ void printW2Copy(const EmployeeW2& w2, const YearFilings& filings, W2Copy copy,
     line(out, "   " + w2.person.street);
     line(out, "   " + w2.person.cityLine);
     out.endLine();
-    boxPair(out, "1 Wages, tips, other comp.", amount(w.box1), "2 Federal income tax withheld",
-            amount(w.box2));
-    boxPair(out, "3 Social security wages", amount(w.box3), "4 Social security tax withheld",
-            amount(w.box4));
-    boxPair(out, "5 Medicare wages and tips", amount(w.box5), "6 Medicare tax withheld",
-            amount(w.box6));
-    boxPair(out, "7 Social security tips", amount(w.box7), "8 Allocated tips", "");
+    federalBoxes(out, w);
     boxPair(out, "9 Advance EIC payment", "", "10 Dependent care benefits", "");
     const auto entries = box12(w);
     boxPair(out, "11 Nonqualified plans", "", "12a", box12Entry(entries, 0));
@@ -117,11 +131,7 @@ void printW2Copy(const EmployeeW2& w2, const YearFilings& filings, W2Copy copy,
     boxPair(out, "14 Other", pension, "12c", box12Entry(entries, 2));
     boxPair(out, "", "", "12d", "");
     out.endLine();
-    line(out, "15 State  Employer's state ID number: " + c.stateCode + "  " + c.stateEmployerId);
-    boxPair(out, "16 State wages, tips, etc.", amount(w.box16), "17 State income tax",
-            amount(w.box17));
-    boxPair(out, "18 Local wages, tips, etc.", amount(w.box18), "19 Local income tax",
-            amount(w.box19));
+    stateAndLocalBoxes(out, c, w);
     line(out, "20 Locality name");
     out.endLine();
     line(out, "Department of the Treasury - Internal Revenue Service");
@@ -154,21 +164,11 @@ void printW3(const YearFilings& filings, PrintColumnModel& out) {
     line(out, "   " + c.street);
     line(out, "   " + c.cityStateZip());
     out.endLine();
-    boxPair(out, "1 Wages, tips, other comp.", amount(w.box1), "2 Federal income tax withheld",
-            amount(w.box2));
-    boxPair(out, "3 Social security wages", amount(w.box3), "4 Social security tax withheld",
-            amount(w.box4));
-    boxPair(out, "5 Medicare wages and tips", amount(w.box5), "6 Medicare tax withheld",
-            amount(w.box6));
-    boxPair(out, "7 Social security tips", amount(w.box7), "8 Allocated tips", "");
+    federalBoxes(out, w);
     boxPair(out, "9 Advance EIC payments", "", "10 Dependent care benefits", "");
     boxPair(out, "11 Nonqualified plans", "", "12 Deferred compensation", amount(w.box12D));
     out.endLine();
-    line(out, "15 State  Employer's state ID number: " + c.stateCode + "  " + c.stateEmployerId);
-    boxPair(out, "16 State wages, tips, etc.", amount(w.box16), "17 State income tax",
-            amount(w.box17));
-    boxPair(out, "18 Local wages, tips, etc.", amount(w.box18), "19 Local income tax",
-            amount(w.box19));
+    stateAndLocalBoxes(out, c, w);
     out.endLine();
     line(out, "Contact person: " + c.contact.name + "  Telephone: " + c.contact.phone);
     line(out, "E-mail address: " + c.contact.email);
