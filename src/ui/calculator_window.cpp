@@ -196,14 +196,16 @@ QWidget* CalculatorForm::buildHeader() {
     txtWeek_->setMaxLength(10);
     txtWeek_->setMaximumWidth(110);
     txtWeek_->installEventFilter(this);
-    // One line beside the date box, cut to its room, the whole notice its tooltip: a wrapped
-    // notice made the window taller than a 1024x768 screen.
-    lbYearNotice_ = new ElidedLabel(kYearNoticeWidth, panel);
+    // A few words beside the date box and the whole notice as its tooltip: the whole notice,
+    // wrapped, made the window taller than a 1024x768 screen.
+    lbYearNotice_ = new QLabel(panel);
+    lbYearNotice_->setMaximumWidth(kYearNoticeWidth);
     lbYearNotice_->setObjectName("lbYearNotice");
     lbYearNotice_->setStyleSheet("color: #a00000;");
     connect(txtWeek_, &QLineEdit::textChanged, this, [this](const QString& text) {
         ctx_.window.txtWeek = fromQt(text);
-        lbYearNotice_->setWholeText(toQt(taxYearNotice(ctx_.window.txtWeek)));
+        lbYearNotice_->setText(toQt(taxYearShortNotice(ctx_.window.txtWeek)));
+        lbYearNotice_->setToolTip(toQt(taxYearNotice(ctx_.window.txtWeek)));
     });
     lbTableNotice_ = new QLabel(panel);
     lbTableNotice_->setObjectName("lbTableNotice");

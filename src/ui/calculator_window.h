@@ -123,7 +123,7 @@ class CalculatorForm : public QMainWindow {
     QLineEdit* txtWeek_ = nullptr;
     ElidedLabel* lbUser_ = nullptr;
     QLabel* lbTableNotice_ = nullptr;
-    ElidedLabel* lbYearNotice_ = nullptr;  // while the pay date is not in the tables' year
+    QLabel* lbYearNotice_ = nullptr;  // while the pay date is not in the tables' year
     QLabel* lbTaxVer_ = nullptr;
     QLabel* label13_ = nullptr;
     QLabel *lbTaxes_ = nullptr, *lbDeduct_ = nullptr, *lbNet_ = nullptr;

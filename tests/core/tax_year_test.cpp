@@ -42,5 +42,11 @@ TEST(TaxYearNotice, SaysTheYearAndWhatItMeans) {
     EXPECT_NE(taxYearNotice("13/45/2008").find("is not a date"), std::string::npos);
 }
 
+TEST(TaxYearNotice, InAFewWordsBesideTheDateBox) {
+    EXPECT_EQ(taxYearShortNotice("12/9/2026"), "Pay date not in 2008");
+    EXPECT_EQ(taxYearShortNotice("13/45/2008"), "Pay date: not a date");
+    EXPECT_EQ(taxYearShortNotice("1/4/2008"), "");
+}
+
 }  // namespace
 }  // namespace corvanta

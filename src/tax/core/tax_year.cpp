@@ -28,4 +28,16 @@ std::string taxYearNotice(std::string_view weekText) {
            " register and forms leave it out.";
 }
 
+std::string taxYearShortNotice(std::string_view weekText) {
+    switch (payDateYear(weekText)) {
+        case PayDateYear::InTablesYear:
+            return "";
+        case PayDateYear::OtherYear:
+            return "Pay date not in " + std::to_string(kTablesYear);
+        case PayDateYear::NotADate:
+            break;
+    }
+    return "Pay date: not a date";
+}
+
 }  // namespace corvanta
