@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <filesystem>
 
-#include "cli/run_document.h"
+#include "qtprint/run_document.h"
 #include "session/payroll/pay_run.h"
 #include "session/payroll/register_figures.h"
 #include "session/print/amount_words.h"

@@ -7,7 +7,7 @@ layers=(base tax records session)
 status=0
 for i in "${!layers[@]}"; do
     layer=${layers[$i]}
-    above=("${layers[@]:$((i + 1))}" app backup cli export qtprint ui)
+    above=("${layers[@]:$((i + 1))}" app backup cli export payrun qtprint ui)
     pattern="#include \"($(IFS='|'; echo "${above[*]}"))/"
     if grep -rnE "$pattern" "$root/src/$layer"; then status=1; fi
 done

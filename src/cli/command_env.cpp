@@ -2,11 +2,10 @@
 
 #include <filesystem>
 
-#include "base/files/stale_locks.h"
 #include "cli/cli_args.h"
 #include "session/files/employee_hold.h"
 #include "session/files/open_employee.h"
-#include "session/payroll/employee_commit.h"
+#include "session/payroll/folder_recovery.h"
 
 namespace corvanta {
 
@@ -16,13 +15,7 @@ std::set<std::string> withEmployeeOptions(const CommandEnv& env, std::set<std::s
 }
 
 void recoverFolder(const std::filesystem::path& folder, std::ostream& err) {
-    for (const StaleLock& lock : clearStaleLocks(folder)) {
-        const LockHolder& h = lock.holder;
-        err << "The lock on " << lock.name << " left by " << h.user << " on " << h.host << " since "
-            << lockTimeText(h.since) << " was taken over: that program is no longer running.\n";
-    }
-    const CommitRecovery recovery = recoverInterruptedCommit(folder);
-    if (const std::string kept = setAsideMessage(recovery); !kept.empty()) err << kept << "\n";
+    for (const std::string& notice : recoverFolderState(folder)) err << notice << "\n";
 }
 
 PayrollContext& commandEmployee(const CliArgs& args, CommandEnv& env,

@@ -8,7 +8,7 @@
 #include "base/files/file_io.h"
 #include "cli/cli_args.h"
 #include "cli/register_command.h"
-#include "cli/run_document.h"
+#include "qtprint/run_document.h"
 #include "qtprint/pdf_output.h"
 #include "session/company/company_file.h"
 #include "session/forms/efw2_file.h"

@@ -109,6 +109,12 @@ void QtPagePrinter::newPage() {
     painter_.setFont(font_);
 }
 
+void QtPagePrinter::pageBreak() {
+    if (!painter_.isActive()) return;
+    newPage();
+    x_ = 0;
+}
+
 void QtPagePrinter::tab(int column) {
     start();
     const double target = (std::max(column, 1) - 1) * columnWidth_;

@@ -31,6 +31,9 @@ class QtPagePrinter : public PrintColumnModel {
     void endLine() override;
     void endDocument() override;
 
+    // What follows starts at the top of a new page; nothing before the first page.
+    void pageBreak();
+
     [[nodiscard]] int pageCount() const { return pages_; }
     // How far right the printout reached, and the printable width, in device pixels.
     [[nodiscard]] double rightmostEdge() const { return rightmost_; }

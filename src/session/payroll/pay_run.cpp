@@ -93,6 +93,11 @@ void checkEmployee(const PayRunRequest& request, const HoursRow& row,
     }
 }
 
+void tellProgress(const PayRunProgress& progress, PayRunStage stage, std::size_t done,
+                  std::size_t total) {
+    if (progress && !progress(stage, done, total)) throw PayRunCancelled();
+}
+
 void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& row,
             const std::vector<std::string>& files, const PayRunPrinters& printers) {
     // Her files are written in the staging folder under the lock of her own folder.
@@ -148,15 +153,17 @@ std::vector<RunProblem> checkHoursSheet(const PayRunRequest& request,
     return problems;
 }
 
-std::vector<RunProblem> checkPayRun(const PayRunRequest& request,
-                                    const std::vector<HoursRow>& rows) {
+std::vector<RunProblem> checkPayRun(const PayRunRequest& request, const std::vector<HoursRow>& rows,
+                                    const PayRunProgress& progress) {
     std::vector<RunProblem> problems = checkHoursSheet(request, rows);
     std::set<int> unnamed;  // rows naming no employee the run could open
     for (const RunProblem& p : problems) {
         if (p.field == "employee") unnamed.insert(p.line);
     }
+    std::size_t done = 0;
     for (const HoursRow& row : rows) {
         if (unnamed.count(row.line) == 0) checkEmployee(request, row, problems);
+        tellProgress(progress, PayRunStage::Checking, ++done, rows.size());
     }
     std::stable_sort(problems.begin(), problems.end(),
                      [](const RunProblem& a, const RunProblem& b) { return a.line < b.line; });
@@ -188,7 +195,7 @@ std::vector<RunProblem> holdPayRunEmployees(PayRunRequest& request,
 }
 
 PayRunOutcome runPayPeriod(const PayRunRequest& given, const std::vector<HoursRow>& rows,
-                           const PayRunPrinters& printers) {
+                           const PayRunPrinters& printers, const PayRunProgress& progress) {
     PayRunOutcome outcome;
     PayRunRequest request = given;
     // The whole run is refused, before anything is written, while one of them is in use.
@@ -210,6 +217,13 @@ PayRunOutcome runPayPeriod(const PayRunRequest& given, const std::vector<HoursRo
             const auto files = index.find(row.employee);
             runRow(ctx, request, row,
                    files == index.end() ? std::vector<std::string>{} : files->second, printers);
+            tellProgress(progress, PayRunStage::Paying, outcome.done.size() + 1, rows.size());
+        } catch (const PayRunCancelled&) {
+            // Only staged files were written: the folder is as it was.
+            removeStaging(request.folder);
+            outcome.done.clear();
+            outcome.cancelled = true;
+            return outcome;
         } catch (const std::exception& e) {
             outcome.failedEmployee = row.employee;
             outcome.failure = e.what();

@@ -55,11 +55,26 @@ std::vector<RunProblem> holdPayRunEmployees(PayRunRequest& request,
 std::vector<RunProblem> checkHoursSheet(const PayRunRequest& request,
                                         const std::vector<HoursRow>& rows);
 
+enum class PayRunStage { Checking, Paying };
+
+// Told after each employee of a check or a run: the stage, the employees done and their
+// number. Returns false to stop while nothing is written.
+using PayRunProgress = std::function<bool(PayRunStage, std::size_t done, std::size_t total)>;
+
+// The check or the run stopped on request: nothing of the folder was changed.
+class PayRunCancelled : public std::exception {
+  public:
+    [[nodiscard]] const char* what() const noexcept override {
+        return "The pay run was cancelled; no employee was paid.";
+    }
+};
+
 // Checks every row as the run would take it, writing nothing (checkHoursSheet first): the employee
 // exists and her files can be read, each entry is one the entry boxes take, no employee is listed
 // twice, and the ledger row to post into is free.
-std::vector<RunProblem> checkPayRun(const PayRunRequest& request,
-                                    const std::vector<HoursRow>& rows);
+// Stops a long check or run between two employees when it returns false.
+std::vector<RunProblem> checkPayRun(const PayRunRequest& request, const std::vector<HoursRow>& rows,
+                                    const PayRunProgress& progress = {});
 
 // What is printed for each employee, while her files are those of the new period.
 struct PayRunPrinters {
@@ -71,13 +86,15 @@ struct PayRunOutcome {
     std::vector<std::string> done;  // employees whose period is written, in order
     std::string failedEmployee;     // empty when every row ran
     std::string failure;
+    bool cancelled = false;  // stopped on request before any file of the folder was replaced
 };
 
 // Runs the rows in order in one session, as a clerk would: open, type the entries, Calculate
 // with its closing save, post, print. The files are written aside and, once the rows ran
 // (or one failed), those of the employees done replace the old ones together, so each
-// employee is wholly before or wholly after her period. Stops at the first failure.
+// employee is wholly before or wholly after her period. Stops at the first failure. Asked to
+// stop through `progress`, it replaces nothing.
 PayRunOutcome runPayPeriod(const PayRunRequest& request, const std::vector<HoursRow>& rows,
-                           const PayRunPrinters& printers);
+                           const PayRunPrinters& printers, const PayRunProgress& progress = {});
 
 }  // namespace corvanta

@@ -5,24 +5,31 @@
 #include <QPdfWriter>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "qtprint/qt_page_printer.h"
+#include "records/print/recorded_document.h"
+
+class QPrinter;
 
 namespace corvanta {
 
-// One PDF of many printouts, each starting on a page of its own: the stubs or the checks of
-// a pay run. Each printout's own end of document only ends its part.
+// One document of many printouts, each starting on a page of its own: the stubs or the checks
+// of a pay run. Each printout's own end of document only ends its part.
 class RunDocument : public PrintColumnModel {
   public:
-    RunDocument();
+    RunDocument();                                    // a PDF, kept in memory until saved
+    explicit RunDocument(QPagedPaintDevice& device);  // a printer the operator chose
     ~RunDocument() override;
     RunDocument(const RunDocument&) = delete;
     RunDocument& operator=(const RunDocument&) = delete;
 
     // The next printout starts on a new page.
     void startPrintout();
-    [[nodiscard]] int pages() const { return printer_->pageCount(); }
-    // Ends the document and writes it atomically. Throws FileError naming the file.
+    [[nodiscard]] int pages() const { return printer_ ? printer_->pageCount() : pages_; }
+    // Ends the document: a printer starts printing.
+    void finish();
+    // Ends the PDF and writes it atomically. Throws FileError naming the file.
     void save(const std::filesystem::path& file);
 
     void setFontName(std::string_view name) override { printer_->setFontName(name); }
@@ -39,7 +46,14 @@ class RunDocument : public PrintColumnModel {
     QBuffer buffer_;
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QtPagePrinter> printer_;
-    bool ended_ = false;
+    int pages_ = 0;
 };
+
+// The printouts into one PDF file, each from a page of its own, written atomically.
+void savePrintoutsAsPdf(const std::vector<RecordedDocument>& printouts,
+                        const std::filesystem::path& file);
+
+// The printouts on the printer the operator chose (a PDF file when it prints into one).
+void printPrintouts(const std::vector<RecordedDocument>& printouts, QPrinter& printer);
 
 }  // namespace corvanta

@@ -1,4 +1,4 @@
-#include "cli/hours_csv.h"
+#include "payrun/hours_csv.h"
 
 #include <csv.h>
 

@@ -1,0 +1,120 @@
+#include "payrun/week_pay_run.h"
+
+#include <sys/resource.h>
+
+#include "backup/folder_backup.h"
+#include "session/company/company_file.h"
+#include "session/payroll/employee_commit.h"
+#include "session/payroll/folder_recovery.h"
+#include "session/payroll/register_report.h"
+#include "session/print/amount_words.h"
+#include "session/print/check_print.h"
+#include "session/print/pay_stub.h"
+
+namespace corvanta {
+namespace {
+
+PayRunPrinters printersFor(const PayRunPrintouts& wanted, const std::string& today,
+                           WeekPayRun& run) {
+    PayRunPrinters printers;
+    if (wanted.stubs) {
+        printers.stub = [&run, today](PayrollContext& ctx) {
+            ctx.check = CheckWindow{};
+            PrintText(ctx, run.stubs.emplace_back(), today);
+        };
+    }
+    if (wanted.checks) {
+        printers.check = [&run, date = wanted.checkDate](PayrollContext& ctx) {
+            const auto stored = [](float v) { return std::to_string(roundHalfEven(v)); };
+            const CheckOffsetTexts offsets{stored(ctx.CheckOffsetHorz),
+                                           stored(ctx.CheckOffsetVert)};
+            ctx.check = CheckWindow{};
+            loadCheckWindow(ctx);
+            if (date) ctx.check.txtCheckDate = *date;
+            PrintCheck(ctx, run.checks.emplace_back(), offsets);
+        };
+    }
+    return printers;
+}
+
+// Every row to mend at once, the others read without their locks: nothing is written.
+bool refused(WeekPayRun& run, std::vector<RunProblem> problems) {
+    if (problems.empty()) return false;
+    run.ending = PayRunEnding::Refused;
+    run.problems = std::move(problems);
+    return true;
+}
+
+}  // namespace
+
+WeekPayRun payWeek(PayRunRequest request, const std::vector<HoursRow>& rows,
+                   const PayRunPrintouts& printouts, const PayRunProgress& progress,
+                   std::time_t now) {
+    WeekPayRun run;
+    // One open lock file per employee: a large staff needs more than the usual 1,024.
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+    }
+    // Locks a killed run left behind go first; then the sheet is checked by itself, so a
+    // mistyped name never gets a lock file.
+    run.notices = recoverFolderState(request.folder);
+    try {
+        if (!checkHoursSheet(request, rows).empty()) {
+            refused(run, checkPayRun(request, rows, progress));
+            return run;
+        }
+        // Every employee of the sheet is held from here to the end of the run.
+        if (refused(run, holdPayRunEmployees(request, rows))) return run;
+        if (finishInterruptedCommit(request.folder)) {
+            run.notices.emplace_back(
+                "An employee left part way by an earlier run was finished first.");
+        }
+        if (refused(run, checkPayRun(request, rows, progress))) return run;
+    } catch (const PayRunCancelled&) {
+        run.ending = PayRunEnding::Cancelled;
+        return run;
+    }
+    const BackupWritten written = writeDatedBackup(request.folder, now);
+    run.backup = written.archive;
+    for (const std::string& link : written.skippedLinks) {
+        run.notices.push_back("Not backed up: " + link + " is a symbolic link.");
+    }
+    run.outcome = runPayPeriod(request, rows, printersFor(printouts, request.today, run), progress);
+    if (run.outcome.cancelled) {
+        run.ending = PayRunEnding::Cancelled;
+        run.stubs.clear();
+        run.checks.clear();
+    } else {
+        run.ending =
+            run.outcome.failedEmployee.empty() ? PayRunEnding::Paid : PayRunEnding::Stopped;
+        // The employee the run stopped at may have printed before failing: she is not paid.
+        const auto paid = [&run](std::vector<RecordedDocument>& printed) {
+            if (printed.size() > run.outcome.done.size()) printed.resize(run.outcome.done.size());
+        };
+        paid(run.stubs);
+        paid(run.checks);
+    }
+    return run;
+}
+
+std::vector<std::string> problemLines(const std::vector<RunProblem>& problems) {
+    std::vector<std::string> lines;
+    for (const RunProblem& p : problems) {
+        lines.push_back("line " + std::to_string(p.line) + ", " +
+                        (p.employee.empty() ? "(no employee)" : p.employee) + ", " + p.field +
+                        ": " + p.reason);
+    }
+    return lines;
+}
+
+void printWeekRegister(const std::filesystem::path& folder, const std::string& week,
+                       PrintColumnModel& out) {
+    const PayrollRegister reg =
+        buildRegister(readPayrollFolder(folder), registerPeriod(RegisterSpan::Week, week),
+                      companyOfFolder(folder).deposits);
+    printRegister(reg, out);
+}
+
+}  // namespace corvanta
