@@ -51,7 +51,9 @@ QString fromUtf8(std::string_view text) {
 
 QString printFamily(std::string_view name) {
     QString family = fromUtf8(name);
-    if (family.compare("Arial", Qt::CaseInsensitive) == 0 && !QFontDatabase::hasFamily(family)) {
+    // Asking the font database resolves aliases through fontconfig: once is enough.
+    static const bool hasArial = QFontDatabase::hasFamily(QStringLiteral("Arial"));
+    if (family.compare("Arial", Qt::CaseInsensitive) == 0 && !hasArial) {
         return QStringLiteral("Liberation Sans");
     }
     return family;
@@ -92,14 +94,24 @@ void QtPagePrinter::start() {
 }
 
 void QtPagePrinter::applyFont() {
-    QFont font(family_);
-    font.setPointSizeF(points_);
-    font_ = QFont(font, &device_);
+    // A printout switches between a few fonts many times: each is measured once.
+    const auto key = std::make_pair(family_, points_);
+    auto known = fonts_.find(key);
+    if (known == fonts_.end()) {
+        QFont font(family_);
+        font.setPointSizeF(points_);
+        const QFont onDevice(font, &device_);
+        const QFontMetricsF metrics(onDevice, &device_);
+        known =
+            fonts_.emplace(key, MeasuredFont{onDevice, metrics, averageCharWidth(metrics)}).first;
+    }
+    const MeasuredFont& measured = known->second;
+    font_ = measured.font;
     painter_.setFont(font_);
-    const QFontMetricsF metrics(font_, &device_);
-    columnWidth_ = averageCharWidth(metrics);
-    lineHeight_ = metrics.height();
-    ascent_ = metrics.ascent();
+    metrics_ = measured.metrics;
+    columnWidth_ = measured.columnWidth;
+    lineHeight_ = metrics_->height();
+    ascent_ = metrics_->ascent();
 }
 
 void QtPagePrinter::newPage() {
@@ -125,9 +137,10 @@ void QtPagePrinter::tab(int column) {
 void QtPagePrinter::write(std::string_view text) {
     start();
     if (y_ > 0 && y_ + lineHeight_ > device_.height()) newPage();
+    if (text.empty()) return;
     const QString line = fromUtf8(text);
     painter_.drawText(QPointF(x_, y_ + ascent_), line);
-    x_ += QFontMetricsF(font_, &device_).horizontalAdvance(line);
+    x_ += metrics_->horizontalAdvance(line);
     rightmost_ = std::max(rightmost_, x_);
 }
 
@@ -136,9 +149,8 @@ void QtPagePrinter::writeUpTo(std::string_view text, int limit) {
     const double end = limit > 0 ? (limit - 1) * columnWidth_ : device_.width();
     // A blank's width is left before the next field, as a typed column would leave it.
     const double room = end - x_ - (limit > 0 ? columnWidth_ / 2 : 0);
-    const QFontMetricsF metrics(font_, &device_);
     QString line = fromUtf8(text);
-    while (!line.isEmpty() && metrics.horizontalAdvance(line) > room) line.chop(1);
+    while (!line.isEmpty() && metrics_->horizontalAdvance(line) > room) line.chop(1);
     write(line.toStdString());
 }
 

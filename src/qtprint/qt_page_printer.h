@@ -5,7 +5,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QString>
+#include <map>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "records/print/print_column_model.h"
 
@@ -44,7 +47,15 @@ class QtPagePrinter : public PrintColumnModel {
     void applyFont();
     void newPage();
 
+    struct MeasuredFont {
+        QFont font;
+        QFontMetricsF metrics;
+        double columnWidth = 0;
+    };
+
     QPagedPaintDevice& device_;
+    std::map<std::pair<QString, double>, MeasuredFont> fonts_;
+    std::optional<QFontMetricsF> metrics_;
     QPainter painter_;
     QString family_;
     double points_ = 10;
