@@ -132,4 +132,31 @@ std::vector<HoursRow> readHoursSheet(const std::string& content, const std::stri
     return rows;
 }
 
+namespace {
+
+void appendCell(std::string& line, const std::string& cell) {
+    if (!line.empty() && line.back() != '\n') line += ',';
+    // Quoted, a cell may hold anything; its quotes are doubled.
+    std::string quoted(2 * cell.size() + 2, '\0');
+    quoted.resize(csv_write(quoted.data(), quoted.size(), cell.data(), cell.size()));
+    line += quoted;
+}
+
+}  // namespace
+
+std::string writeHoursSheet(const std::vector<HoursRow>& rows) {
+    std::string sheet;
+    appendCell(sheet, "employee");
+    for (const char* column : kHoursColumns) appendCell(sheet, column);
+    appendCell(sheet, "2x");
+    sheet += "\r\n";
+    for (const HoursRow& row : rows) {
+        appendCell(sheet, row.employee);
+        for (const std::string& box : row.boxes) appendCell(sheet, box);
+        appendCell(sheet, row.twoX);
+        sheet += "\r\n";
+    }
+    return sheet;
+}
+
 }  // namespace corvanta

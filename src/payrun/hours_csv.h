@@ -12,4 +12,8 @@ namespace corvanta {
 // no "employee" column, an unknown or repeated column, or broken quoting.
 std::vector<HoursRow> readHoursSheet(const std::string& content, const std::string& fileName);
 
+// The sheet the reader takes back: the heading "employee", the eight boxes' columns and "2x",
+// then a row per employee, every cell quoted.
+std::string writeHoursSheet(const std::vector<HoursRow>& rows);
+
 }  // namespace corvanta

@@ -67,6 +67,9 @@ void CalculatorForm::buildFormsMenu() {
     menu->addSeparator();
     addAction(menu, "mnuRegister", "Payroll &Register", &CalculatorForm::openRegister);
     addAction(menu, "mnuYearEnd", "Year-End &Forms...", &CalculatorForm::openYearEnd);
+    menu->addSeparator();
+    addAction(menu, "mnuPayRun", "Pay &Run...", &CalculatorForm::openPayRun,
+              Qt::CTRL | Qt::Key_R);
 }
 
 void CalculatorForm::buildOptionsMenu() {

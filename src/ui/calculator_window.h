@@ -29,6 +29,7 @@ class VacationDialog;
 class OvertimeSheetForm;
 class RegisterWindow;
 class YearEndWindow;
+class PayRunWindow;
 class ElidedLabel;
 
 // The calculator window `Form1`: the eight entry boxes, Calculate and Clear, every result
@@ -64,6 +65,7 @@ class CalculatorForm : public QMainWindow {
     void openOvertimeSheet();
     void openRegister();
     void openYearEnd();
+    void openPayRun();
     void backupFolder();
     void restoreFolder();
     void printStub();
@@ -98,6 +100,8 @@ class CalculatorForm : public QMainWindow {
                        void (CalculatorForm::*slot)(), const QKeySequence& keys = {});
 
     void afterCommand(SessionOutcome outcome = SessionOutcome::Continue);
+    // After a pay run: the employee shown is read again when it paid her; the week's register.
+    void afterPayRun(const std::vector<std::string>& names);
     void closeUnloadedDialogs();
     void refreshOpenWindows();
     void closeSideWindows();
@@ -141,6 +145,7 @@ class CalculatorForm : public QMainWindow {
     QPointer<OvertimeSheetForm> overtimeSheet_;
     QPointer<RegisterWindow> registerWindow_;
     QPointer<YearEndWindow> yearEndWindow_;
+    QPointer<PayRunWindow> payRunWindow_;
     bool ended_ = false;
 };
 

@@ -9,6 +9,7 @@
 
 #include "base/core/user_error.h"
 #include "qtprint/printer_output.h"
+#include "qtprint/run_document.h"
 #include "ui/message_box.h"
 
 namespace corvanta::ui {
@@ -40,6 +41,12 @@ QString askForWageFile(QWidget* parent, const QString& proposed) {
     return QFileDialog::getSaveFileName(parent, "Wage File", proposed);
 }
 
+QString askForHoursSheet(QWidget* parent, const QString& proposed, bool saving) {
+    constexpr const char* kFilter = "Hours sheets (*.csv)";
+    return saving ? QFileDialog::getSaveFileName(parent, "Export", proposed, kFilter)
+                  : QFileDialog::getOpenFileName(parent, "Import", proposed, kFilter);
+}
+
 bool openWithDesktop(const QString& file) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
@@ -63,7 +70,8 @@ bool reported(QWidget* parent, Print print) {
 
 DesktopServices realDesktopServices() {
     return DesktopServices{askForPrinter,    askForWorkbookFile,    openWithDesktop,
-                           askForBackupFile, askForBackupToRestore, askForWageFile};
+                           askForBackupFile, askForBackupToRestore, askForWageFile,
+                           askForHoursSheet};
 }
 
 void showWrittenWorkbook(QWidget* parent, const DesktopServices& desktop, const QString& path) {
@@ -78,6 +86,13 @@ bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintP
     const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent, proposedPdf);
     if (printer == nullptr) return false;
     return reported(parent, [&] { printOnPrinter(*printer, produce); });
+}
+
+bool printPrintoutsOn(QWidget* parent, const DesktopServices& desktop,
+                      const std::vector<RecordedDocument>& printouts, const QString& proposedPdf) {
+    const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent, proposedPdf);
+    if (printer == nullptr) return false;
+    return reported(parent, [&] { printPrintouts(printouts, *printer); });
 }
 
 bool printWindowImage(QWidget* parent, const DesktopServices& desktop, QWidget* window,

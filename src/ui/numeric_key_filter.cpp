@@ -67,9 +67,13 @@ bool isNumericKeyText(const QString& text) {
 }
 
 void NumericKeyFilter::install(QLineEdit* box) {
+    installInCell(box);
+    SelectOnFocus::install(box);
+}
+
+void NumericKeyFilter::installInCell(QLineEdit* box) {
     box->installEventFilter(new NumericKeyFilter(box));
     box->setValidator(new NumericTextValidator(box));
-    SelectOnFocus::install(box);
 }
 
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {

@@ -19,6 +19,9 @@ class NumericKeyFilter : public QObject {
     using QObject::QObject;
     // Installs the filter on the box (owned by the box) and selects its text on entry.
     static void install(QLineEdit* box);
+    // The same for a grid cell's box, which opens on a typed key: selecting its text on entry
+    // would let the next key replace the first.
+    static void installInCell(QLineEdit* box);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -64,9 +64,11 @@ void checkEntries(const HoursRow& row, std::vector<RunProblem>& problems) {
     }
 }
 
-// Opens the employee and calculates in memory, as the run will; nothing is written.
+// Opens the employee and calculates in memory, as the run will; nothing is written. Posts
+// the period into her ledger in memory when `posted` is given and the row can be paid.
 void checkEmployee(const PayRunRequest& request, const HoursRow& row,
-                   std::vector<RunProblem>& problems) {
+                   std::vector<RunProblem>& problems,
+                   std::vector<EmployeeBooks>* posted = nullptr) {
     PayrollContext ctx;
     ctx.folder = request.folder;
     try {
@@ -76,21 +78,31 @@ void checkEmployee(const PayRunRequest& request, const HoursRow& row,
         problems.push_back({row.line, row.employee, "files", e.what()});
         return;
     }
-    if (const auto posted = rowPostedFor(ctx, request.week)) {
+    const std::size_t before = problems.size();
+    const auto target = postingRow(ctx, request.postRow);
+    if (const auto already = rowPostedFor(ctx, request.week)) {
         problems.push_back(
-            {row.line, row.employee, "week", alreadyPostedText(request.week, *posted)});
-    } else if (!postingRow(ctx, request.postRow)) {
+            {row.line, row.employee, "week", alreadyPostedText(request.week, *already)});
+    } else if (!target) {
         problems.push_back({row.line, row.employee, "post", postProblem(ctx, request.postRow)});
     }
-    const std::size_t before = problems.size();
+    const std::size_t entriesFrom = problems.size();
     checkEntries(row, problems);
-    if (problems.size() != before) return;
+    if (problems.size() != entriesFrom) return;
     typeEntries(ctx, row, request.week);
     try {
         Calcu_late(ctx, CalculateOptions{.save = false});
     } catch (const UserError& e) {
         problems.push_back({row.line, row.employee, "entries", e.what()});
     }
+    if (posted == nullptr || problems.size() != before) return;
+    PasteMe(ctx, *target);
+    Update(ctx);
+    AddAnnual(ctx);
+    EmployeeBooks& books = posted->emplace_back();
+    books.name = row.employee;
+    books.profile = ctx.profile;
+    books.rows.assign(ctx.ledger.rows.begin(), ctx.ledger.rows.begin() + rowsInUse(ctx.profile));
 }
 
 void tellProgress(const PayRunProgress& progress, PayRunStage stage, std::size_t done,
@@ -168,6 +180,26 @@ std::vector<RunProblem> checkPayRun(const PayRunRequest& request, const std::vec
     std::stable_sort(problems.begin(), problems.end(),
                      [](const RunProblem& a, const RunProblem& b) { return a.line < b.line; });
     return problems;
+}
+
+PayRunPreview previewPayRun(const PayRunRequest& request, const std::vector<HoursRow>& rows,
+                            DepositSchedule schedule, const PayRunProgress& progress) {
+    PayRunPreview preview;
+    preview.problems = checkHoursSheet(request, rows);
+    std::set<int> unnamed;
+    for (const RunProblem& p : preview.problems) {
+        if (p.field == "employee") unnamed.insert(p.line);
+    }
+    std::vector<EmployeeBooks> posted;
+    std::size_t done = 0;
+    for (const HoursRow& row : rows) {
+        if (unnamed.count(row.line) == 0) checkEmployee(request, row, preview.problems, &posted);
+        tellProgress(progress, PayRunStage::Checking, ++done, rows.size());
+    }
+    std::stable_sort(preview.problems.begin(), preview.problems.end(),
+                     [](const RunProblem& a, const RunProblem& b) { return a.line < b.line; });
+    preview.reg = buildRegister(posted, registerPeriod(RegisterSpan::Week, request.week), schedule);
+    return preview;
 }
 
 std::vector<RunProblem> holdPayRunEmployees(PayRunRequest& request,

@@ -11,6 +11,7 @@
 #include "records/core/calculator_window.h"
 #include "session/core/payroll_context.h"
 #include "session/files/employee_hold.h"
+#include "session/payroll/register_figures.h"
 
 namespace corvanta {
 
@@ -75,6 +76,17 @@ class PayRunCancelled : public std::exception {
 // Stops a long check or run between two employees when it returns false.
 std::vector<RunProblem> checkPayRun(const PayRunRequest& request, const std::vector<HoursRow>& rows,
                                     const PayRunProgress& progress = {});
+
+// The week as the run would post it, written nowhere: the rows to mend, and the register of
+// the employees whose rows can be paid (their figures, the totals, the employer's share).
+struct PayRunPreview {
+    std::vector<RunProblem> problems;
+    PayrollRegister reg;
+};
+
+// Calculates and posts every row in memory, as the run will, from the folder as it is.
+PayRunPreview previewPayRun(const PayRunRequest& request, const std::vector<HoursRow>& rows,
+                            DepositSchedule schedule, const PayRunProgress& progress = {});
 
 // What is printed for each employee, while her files are those of the new period.
 struct PayRunPrinters {
