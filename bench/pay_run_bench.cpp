@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <filesystem>
 
+#include "backup/folder_backup.h"
+#include "payrun/week_pay_run.h"
 #include "qtprint/run_document.h"
 #include "session/payroll/pay_run.h"
 #include "session/payroll/register_figures.h"
@@ -110,6 +112,49 @@ void BM_PayRun500WithoutPrintouts(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PayRun500WithoutPrintouts)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// What `corvanta-cli run` and the window's Pay do: the checks of every row, the backup, the
+// run, and the stubs and checks, each into one PDF.
+void BM_WeekPayRun500(benchmark::State& state) {
+    startGui();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const fs::path run = freshCopy("corvanta-week-bench");
+        state.ResumeTiming();
+        const PayRunRequest request{run, "4/4/2008", std::nullopt, "4/4/2008", {}};
+        const WeekPayRun paid =
+            payWeek(request, weekRows(), PayRunPrintouts{true, true, std::nullopt}, {}, 0);
+        savePrintoutPdfs({{&paid.stubs, run / "stubs.pdf"}, {&paid.checks, run / "checks.pdf"}});
+        if (paid.ending != PayRunEnding::Paid) state.SkipWithError("the run did not pay");
+    }
+}
+BENCHMARK(BM_WeekPayRun500)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Its parts: the checks alone, the backup alone, the printouts alone.
+void BM_WeekPayRun500Checks(benchmark::State& state) {
+    const fs::path run = freshCopy("corvanta-week-bench");
+    const PayRunRequest request{run, "4/4/2008", std::nullopt, "4/4/2008", {}};
+    for (auto _ : state) benchmark::DoNotOptimize(checkPayRun(request, weekRows()));
+}
+BENCHMARK(BM_WeekPayRun500Checks)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_WeekPayRun500Backup(benchmark::State& state) {
+    const fs::path run = freshCopy("corvanta-week-bench");
+    for (auto _ : state) benchmark::DoNotOptimize(writeDatedBackup(run, 0));
+}
+BENCHMARK(BM_WeekPayRun500Backup)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_WeekPayRun500Printouts(benchmark::State& state) {
+    startGui();
+    const fs::path run = freshCopy("corvanta-week-bench");
+    const PayRunRequest request{run, "4/4/2008", std::nullopt, "4/4/2008", {}};
+    const WeekPayRun paid =
+        payWeek(request, weekRows(), PayRunPrintouts{true, true, std::nullopt}, {}, 0);
+    for (auto _ : state) {
+        savePrintoutPdfs({{&paid.stubs, run / "stubs.pdf"}, {&paid.checks, run / "checks.pdf"}});
+    }
+}
+BENCHMARK(BM_WeekPayRun500Printouts)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_YearRegister500(benchmark::State& state) {
     startGui();

@@ -81,8 +81,10 @@ int runCommand(const std::vector<std::string>& argv, CommandEnv& env) {
         return 1;
     }
     env.out << "Backup written: " << run.backup.string() << "\n";
-    if (stubsFile && !run.stubs.empty()) savePrintoutsAsPdf(run.stubs, *stubsFile);
-    if (checksFile && !run.checks.empty()) savePrintoutsAsPdf(run.checks, *checksFile);
+    std::vector<PrintoutsPdf> pdfs;
+    if (stubsFile && !run.stubs.empty()) pdfs.push_back({&run.stubs, *stubsFile});
+    if (checksFile && !run.checks.empty()) pdfs.push_back({&run.checks, *checksFile});
+    savePrintoutPdfs(pdfs);
     const PayRunOutcome& outcome = run.outcome;
     if (!outcome.failedEmployee.empty()) {
         env.err << "The pay run stopped at " << outcome.failedEmployee << ": " << outcome.failure

@@ -2,6 +2,8 @@
 
 #include <QPageSize>
 #include <QPrinter>
+#include <exception>
+#include <future>
 
 #include "base/files/file_io.h"
 
@@ -55,9 +57,41 @@ void savePrintoutsAsPdf(const std::vector<RecordedDocument>& printouts,
     document.save(file);
 }
 
+void savePrintoutPdfs(const std::vector<PrintoutsPdf>& pdfs) {
+    if (pdfs.empty()) return;
+    // Qt paints PDFs and measures fonts in any thread; each document is its own.
+    std::vector<std::future<void>> others;
+    for (std::size_t i = 1; i < pdfs.size(); ++i) {
+        others.push_back(std::async(std::launch::async, [&pdf = pdfs[i]] {
+            savePrintoutsAsPdf(*pdf.printouts, pdf.file);
+        }));
+    }
+    std::exception_ptr failure;
+    try {
+        savePrintoutsAsPdf(*pdfs.front().printouts, pdfs.front().file);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    for (auto& other : others) {
+        try {
+            other.get();
+        } catch (...) {
+            if (!failure) failure = std::current_exception();
+        }
+    }
+    if (failure) std::rethrow_exception(failure);
+}
+
+std::optional<std::filesystem::path> pdfFileOf(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(printer.outputFileName().toStdString());
+}
+
 void printPrintouts(const std::vector<RecordedDocument>& printouts, QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        savePrintoutsAsPdf(printouts, printer.outputFileName().toStdString());
+    if (const auto file = pdfFileOf(printer)) {
+        savePrintoutsAsPdf(printouts, *file);
         return;
     }
     RunDocument document(printer);

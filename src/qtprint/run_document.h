@@ -5,6 +5,7 @@
 #include <QPdfWriter>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "qtprint/qt_page_printer.h"
@@ -53,7 +54,20 @@ class RunDocument : public PrintColumnModel {
 void savePrintoutsAsPdf(const std::vector<RecordedDocument>& printouts,
                         const std::filesystem::path& file);
 
+// Printouts bound for one PDF file.
+struct PrintoutsPdf {
+    const std::vector<RecordedDocument>* printouts = nullptr;
+    std::filesystem::path file;
+};
+
+// Several such PDFs at once, each on a core of its own: a pay run's stubs and its checks.
+// Throws the first failure once every one has finished; a failed file is unchanged.
+void savePrintoutPdfs(const std::vector<PrintoutsPdf>& pdfs);
+
 // The printouts on the printer the operator chose (a PDF file when it prints into one).
 void printPrintouts(const std::vector<RecordedDocument>& printouts, QPrinter& printer);
+
+// The PDF file the printer writes into, or nothing for a real printer.
+std::optional<std::filesystem::path> pdfFileOf(const QPrinter& printer);
 
 }  // namespace corvanta

@@ -9,7 +9,6 @@
 
 #include "base/core/user_error.h"
 #include "qtprint/printer_output.h"
-#include "qtprint/run_document.h"
 #include "ui/message_box.h"
 
 namespace corvanta::ui {
@@ -86,13 +85,6 @@ bool printDocument(QWidget* parent, const DesktopServices& desktop, const PrintP
     const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent, proposedPdf);
     if (printer == nullptr) return false;
     return reported(parent, [&] { printOnPrinter(*printer, produce); });
-}
-
-bool printPrintoutsOn(QWidget* parent, const DesktopServices& desktop,
-                      const std::vector<RecordedDocument>& printouts, const QString& proposedPdf) {
-    const std::unique_ptr<QPrinter> printer = desktop.choosePrinter(parent, proposedPdf);
-    if (printer == nullptr) return false;
-    return reported(parent, [&] { printPrintouts(printouts, *printer); });
 }
 
 bool printWindowImage(QWidget* parent, const DesktopServices& desktop, QWidget* window,

@@ -3,10 +3,8 @@
 #include <QString>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "qtprint/pdf_output.h"
-#include "records/print/recorded_document.h"
 
 class QPrinter;
 class QWidget;
@@ -35,11 +33,6 @@ struct DesktopServices {
     // empty when cancelled.
     std::function<QString(QWidget* parent, const QString& proposed, bool saving)> chooseHoursSheet;
 };
-
-// The printouts (the stubs or the checks of a pay run) through the printer selection dialog,
-// each from a page of its own. True when printed.
-bool printPrintoutsOn(QWidget* parent, const DesktopServices& desktop,
-                      const std::vector<RecordedDocument>& printouts, const QString& proposedPdf);
 
 // The printer selection dialog, the save dialog and the desktop's default applications.
 DesktopServices realDesktopServices();

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
@@ -19,6 +20,7 @@
 #include "base/files/file_io.h"
 #include "payrun/hours_csv.h"
 #include "payrun/week_pay_run.h"
+#include "qtprint/run_document.h"
 #include "session/company/company_file.h"
 #include "session/files/open_employee.h"
 #include "session/payroll/payroll_folder.h"
@@ -342,16 +344,33 @@ bool PayRunWindow::pay() {
     lblStatus_->setText(said.join("\n"));
     if (!run.outcome.done.empty()) {
         emit paid(run.outcome.done, week);
-        if (!run.stubs.empty()) {
-            printPrintoutsOn(this, desktop_, run.stubs, proposedPdf("Stubs"));
-        }
-        if (!run.checks.empty()) {
-            printPrintoutsOn(this, desktop_, run.checks, proposedPdf("Checks"));
-        }
+        printRun(run);
     }
     reloadEmployees();
     lblStatus_->setText(said.join("\n"));
     return !stopped;
+}
+
+void PayRunWindow::printRun(const WeekPayRun& run) {
+    std::unique_ptr<QPrinter> stubs;
+    std::unique_ptr<QPrinter> checks;
+    if (!run.stubs.empty()) stubs = desktop_.choosePrinter(this, proposedPdf("Stubs"));
+    if (!run.checks.empty()) checks = desktop_.choosePrinter(this, proposedPdf("Checks"));
+    runShowingErrors(this, [&] {
+        // PDF files are written side by side; a printer takes its pages in turn.
+        std::vector<PrintoutsPdf> pdfs;
+        const std::pair<QPrinter*, const std::vector<RecordedDocument>*> jobs[] = {
+            {stubs.get(), &run.stubs}, {checks.get(), &run.checks}};
+        for (const auto& [printer, printouts] : jobs) {
+            if (printer == nullptr) continue;
+            if (const auto file = pdfFileOf(*printer)) {
+                pdfs.push_back({printouts, *file});
+            } else {
+                printPrintouts(*printouts, *printer);
+            }
+        }
+        savePrintoutPdfs(pdfs);
+    });
 }
 
 void PayRunWindow::copyLastPeriod() {

@@ -13,6 +13,10 @@ class QLineEdit;
 class QTableWidget;
 class QTableWidgetItem;
 
+namespace corvanta {
+struct WeekPayRun;
+}
+
 namespace corvanta::ui {
 
 // "Pay Run": the week's payroll of the whole folder in one sitting. A row per employee with
@@ -53,6 +57,8 @@ class PayRunWindow : public QWidget {
     void markEntry(QTableWidgetItem* item);
     void showProblems(const QStringList& lines);
     [[nodiscard]] QString proposedPdf(const QString& what) const;
+    // The stubs and the checks, each through the printer dialog.
+    void printRun(const WeekPayRun& run);
 
     const PayrollContext& ctx_;
     const DesktopServices& desktop_;
