@@ -18,6 +18,7 @@
 #include "ui/calculator_window.h"
 #include "ui/employee_dialog.h"
 #include "ui/help_window.h"
+#include "ui/pay_run_window.h"
 #include "ui/register_window.h"
 #include "ui/state_dialog.h"
 
@@ -109,6 +110,21 @@ bool grabRegister(ui::CalculatorForm& form, const QString& dir) {
     return ok;
 }
 
+// The pay run of the next week: every employee chosen with her last entries, previewed.
+bool grabPayRun(ui::CalculatorForm& form, const QString& dir) {
+    form.openPayRun();
+    auto* run = qobject_cast<ui::PayRunWindow*>(shownWindow("frmPayRun"));
+    if (run == nullptr) return false;
+    run->findChild<QLineEdit*>("txtRunWeek")->setText("1/25/2008");
+    run->findChild<QPushButton*>("cmdChooseAll")->click();
+    run->copyLastPeriod();
+    run->preview();
+    run->resize(1000, 600);
+    const bool ok = grab(run, dir + "/pay-run-window.png");
+    run->close();
+    return ok;
+}
+
 // The stub, the check and the ledger report printed from the windows into PDFs.
 void printSamples(ui::CalculatorForm& form, const QString& dir) {
     QString target;
@@ -163,6 +179,7 @@ int takeScreenshots(PayrollContext& ctx, const QString& dir) {
     ok = grabLedger(form, dir) && ok;
     ok = grabSideWindows(form, dir) && ok;
     ok = grabRegister(form, dir) && ok;
+    ok = grabPayRun(form, dir) && ok;
     printSamples(form, dir);
     if (ui::HelpWindow* help = ui::showManual(&form, "getting-started.html")) {
         help->resize(900, 640);
