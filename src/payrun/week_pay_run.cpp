@@ -2,7 +2,11 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
+
 #include "backup/folder_backup.h"
+#include "base/files/file_io.h"
+#include "payrun/hours_csv.h"
 #include "session/company/company_file.h"
 #include "session/payroll/employee_commit.h"
 #include "session/payroll/folder_recovery.h"
@@ -35,6 +39,24 @@ PayRunPrinters printersFor(const PayRunPrintouts& wanted, const std::string& tod
         };
     }
     return printers;
+}
+
+// The rows of the employees paid become the folder's last pay run. Losing it loses only a
+// convenience: the run is told, not undone.
+void keepLastPayRun(const std::filesystem::path& folder, const std::vector<HoursRow>& rows,
+                    WeekPayRun& run) {
+    std::vector<HoursRow> paid;
+    for (const HoursRow& row : rows) {
+        const auto& done = run.outcome.done;
+        if (std::find(done.begin(), done.end(), row.employee) != done.end()) paid.push_back(row);
+    }
+    if (paid.empty()) return;
+    try {
+        writeFileAtomically(folder / kLastPayRunSheet, writeHoursSheet(paid));
+    } catch (const std::exception& e) {
+        run.notices.push_back(std::string("The entries of this run were not kept for the next: ") +
+                              e.what());
+    }
 }
 
 // Every row to mend at once, the others read without their locks: nothing is written.
@@ -95,8 +117,19 @@ WeekPayRun payWeek(PayRunRequest request, const std::vector<HoursRow>& rows,
         };
         paid(run.stubs);
         paid(run.checks);
+        keepLastPayRun(request.folder, rows, run);
     }
     return run;
+}
+
+std::map<std::string, HoursRow> lastPaidEntries(const std::filesystem::path& folder) {
+    std::map<std::string, HoursRow> entries;
+    const auto sheet = readFileIfExists(folder / kLastPayRunSheet);
+    if (!sheet) return entries;
+    for (HoursRow& row : readHoursSheet(*sheet, kLastPayRunSheet)) {
+        entries.emplace(row.employee, std::move(row));
+    }
+    return entries;
 }
 
 std::vector<std::string> problemLines(const std::vector<RunProblem>& problems) {

@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,14 @@
 #include "session/payroll/pay_run.h"
 
 namespace corvanta {
+
+// The entries of the employees the folder's last pay run paid, as an hours sheet: what "Copy
+// Last Period" gives each of them. A convenience, not part of the employees' files.
+inline constexpr const char* kLastPayRunSheet = "Last pay run.csv";
+
+// The last pay run's entries by employee; none when no run was made. Throws UserError naming
+// the sheet when it cannot be read.
+std::map<std::string, HoursRow> lastPaidEntries(const std::filesystem::path& folder);
 
 // What a pay run prints for each employee it pays.
 struct PayRunPrintouts {

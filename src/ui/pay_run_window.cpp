@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <ctime>
+#include <map>
 
 #include "base/core/numeric_text.h"
 #include "base/files/file_io.h"
@@ -22,7 +23,6 @@
 #include "payrun/week_pay_run.h"
 #include "qtprint/run_document.h"
 #include "session/company/company_file.h"
-#include "session/files/open_employee.h"
 #include "session/payroll/payroll_folder.h"
 #include "session/payroll/register_report.h"
 #include "ui/message_box.h"
@@ -146,6 +146,7 @@ PayRunWindow::PayRunWindow(const PayrollContext& ctx, const DesktopServices& des
     grdTotals_->setColumnCount(2);
     grdTotals_->horizontalHeader()->hide();
     grdTotals_->verticalHeader()->hide();
+    grdTotals_->verticalHeader()->setDefaultSectionSize(grdTotals_->fontMetrics().height() + 4);
     grdTotals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdTotals_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdTotals_->setMaximumHeight(grdTotals_->fontMetrics().height() * 9);
@@ -374,6 +375,8 @@ void PayRunWindow::printRun(const WeekPayRun& run) {
 }
 
 void PayRunWindow::copyLastPeriod() {
+    std::map<std::string, HoursRow> last;
+    if (!runShowingErrors(this, [&] { last = lastPaidEntries(ctx_.folder); })) return;
     std::vector<int> targets;
     for (int r = 0; r < grid_->rowCount(); ++r) {
         if (grid_->item(r, kPayColumn)->checkState() == Qt::Checked) targets.push_back(r);
@@ -381,24 +384,20 @@ void PayRunWindow::copyLastPeriod() {
     if (targets.empty()) {
         for (int r = 0; r < grid_->rowCount(); ++r) targets.push_back(r);
     }
-    QStringList unread;
+    QStringList unpaid;
     for (const int r : targets) {
-        const std::string name = fromQt(grid_->item(r, kEmployeeColumn)->text());
-        try {
-            PayrollContext her;
-            her.folder = ctx_.folder;
-            OpenEmployee(her, name, todayText());
-            HoursRow entries;
-            entries.boxes = her.window.txtAmount;
-            entries.twoX = her.window.opt1x ? "0" : "1";
-            putEntries(grid_, r, entries);
-        } catch (const UserError& e) {
-            unread << QString("%1: %2").arg(toQt(name)).arg(toQt(e.what()));
+        const QString name = grid_->item(r, kEmployeeColumn)->text();
+        const auto found = last.find(fromQt(name));
+        if (found == last.end()) {
+            unpaid << name;
+        } else {
+            putEntries(grid_, r, found->second);
         }
     }
-    if (!unread.isEmpty()) {
-        showUserMessage(this, {"Not copied:\r\n" + fromQt(unread.join("\r\n")), kTitle});
-    }
+    lblStatus_->setText(
+        unpaid.isEmpty()
+            ? QString("The entries of the last pay run were copied.")
+            : QString("Not in the last pay run, left as they were: %1.").arg(unpaid.join(", ")));
 }
 
 void PayRunWindow::importSheet() {

@@ -200,6 +200,15 @@ TEST_F(PayRunWindowTest, AnImportedSheetIsPaidAsTheCommandLinePaysIt) {
     expectSameAsCommandLine();
     // The register of the week is shown.
     EXPECT_NE(t::visibleTopLevel("frmRegister"), nullptr);
+    // The next week starts from this one's entries.
+    QTest::mouseClick(w->findChild<QPushButton*>("cmdCopyLast"), Qt::LeftButton);
+    std::vector<HoursRow> copied = chosenHoursRows(gridOf(w));
+    for (HoursRow& r : copied) r.line = 0;
+    ASSERT_EQ(copied.size(), weekSheet().size());
+    for (std::size_t i = 0; i < copied.size(); ++i) {
+        EXPECT_EQ(copied[i].boxes, weekSheet()[i].boxes) << copied[i].employee;
+        EXPECT_EQ(copied[i].twoX, weekSheet()[i].twoX) << copied[i].employee;
+    }
 }
 
 TEST_F(PayRunWindowTest, ABadCellIsNamedAndNothingIsWritten) {
