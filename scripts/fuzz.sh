@@ -12,7 +12,7 @@ build="${2:-$root/build-fuzz}"
 if [ ! -f "$build/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S "$root/fuzz" -B "$build" -G Ninja >/dev/null
 fi
-nice ninja -C "$build" -j"${FUZZ_JOBS:-1}" >/dev/null
+nice ninja -C "$build" -j"${FUZZ_JOBS:-2}" >/dev/null
 
 corpus="$build/corpus"
 "$build/seed_generator" "$corpus" "$root/data/Federal08.dtt"
