@@ -28,6 +28,7 @@ class ChecksWindow;
 class VacationDialog;
 class OvertimeSheetForm;
 class RegisterWindow;
+class CheckRegisterWindow;
 class YearEndWindow;
 class ElidedLabel;
 
@@ -63,6 +64,7 @@ class CalculatorForm : public QMainWindow {
     void openVacation();
     void openOvertimeSheet();
     void openRegister();
+    void openCheckRegister();
     void openYearEnd();
     void backupFolder();
     void restoreFolder();
@@ -140,6 +142,7 @@ class CalculatorForm : public QMainWindow {
     QPointer<VacationDialog> vacationDialog_;
     QPointer<OvertimeSheetForm> overtimeSheet_;
     QPointer<RegisterWindow> registerWindow_;
+    QPointer<CheckRegisterWindow> checkRegisterWindow_;
     QPointer<YearEndWindow> yearEndWindow_;
     bool ended_ = false;
 };

@@ -40,6 +40,10 @@ QString askForWageFile(QWidget* parent, const QString& proposed) {
     return QFileDialog::getSaveFileName(parent, "Wage File", proposed);
 }
 
+QString askForCsvFile(QWidget* parent, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent, "Export", proposed, "CSV (*.csv)");
+}
+
 bool openWithDesktop(const QString& file) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
@@ -63,7 +67,8 @@ bool reported(QWidget* parent, Print print) {
 
 DesktopServices realDesktopServices() {
     return DesktopServices{askForPrinter,    askForWorkbookFile,    openWithDesktop,
-                           askForBackupFile, askForBackupToRestore, askForWageFile};
+                           askForBackupFile, askForBackupToRestore, askForWageFile,
+                           askForCsvFile};
 }
 
 void showWrittenWorkbook(QWidget* parent, const DesktopServices& desktop, const QString& path) {

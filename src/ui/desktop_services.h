@@ -29,6 +29,8 @@ struct DesktopServices {
     // Where to write the year's wage file, starting from the proposed path; empty when
     // cancelled.
     std::function<QString(QWidget* parent, const QString& proposed)> chooseWageFile;
+    // Where to write a CSV list, starting from the proposed path; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& proposed)> chooseCsvFile;
 };
 
 // The printer selection dialog, the save dialog and the desktop's default applications.
