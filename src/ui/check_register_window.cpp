@@ -22,8 +22,10 @@ namespace {
 constexpr int kAmountColumn = 4;
 constexpr int kStateColumn = 6;
 
-QPushButton* addButton(QBoxLayout* row, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption);
+QPushButton* addButton(QWidget* window, QBoxLayout* row, const QString& name,
+                       const QString& caption) {
+    // Made in its window, so its Alt letter is the window's from the start.
+    auto* button = new QPushButton(caption, window);
     button->setObjectName(name);
     row->addWidget(button);
     return button;
@@ -58,12 +60,12 @@ CheckRegisterWindow::CheckRegisterWindow(PayrollContext& ctx, const DesktopServi
     layout->addWidget(grdChecks_, 1);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* voidButton = addButton(buttons, "cmdVoid", "&Void...");
+    QPushButton* voidButton = addButton(this, buttons, "cmdVoid", "&Void...");
     buttons->addStretch();
-    QPushButton* refresh = addButton(buttons, "cmdRefresh", "Re&fresh");
-    QPushButton* print = addButton(buttons, "cmdPrint", "&Print");
-    QPushButton* csv = addButton(buttons, "cmdExport", "E&xport CSV...");
-    QPushButton* close = addButton(buttons, "cmdClose", "Cl&ose");
+    QPushButton* refresh = addButton(this, buttons, "cmdRefresh", "Re&fresh");
+    QPushButton* print = addButton(this, buttons, "cmdPrint", "&Print");
+    QPushButton* csv = addButton(this, buttons, "cmdExport", "E&xport CSV...");
+    QPushButton* close = addButton(this, buttons, "cmdClose", "Cl&ose");
     layout->addLayout(buttons);
 
     connect(voidButton, &QPushButton::clicked, this, [this] { voidChosen(); });

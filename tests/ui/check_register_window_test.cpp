@@ -64,7 +64,12 @@ class CheckRegisterWindowTest : public ::testing::Test {
 
     QWidget* openRegister() {
         EXPECT_TRUE(t::triggerAction(form.get(), "mnuCheckRegister"));
-        return t::visibleTopLevel("frmCheckRegister");
+        QWidget* window = t::visibleTopLevel("frmCheckRegister");
+        if (window != nullptr) {
+            QApplication::setActiveWindow(window);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        }
+        return window;
     }
     static std::vector<std::vector<std::string>> listed(const QWidget* window) {
         const auto* table = window->findChild<QTableWidget*>("grdChecks");
@@ -83,11 +88,16 @@ class CheckRegisterWindowTest : public ::testing::Test {
     // Chooses the check's row and voids it from the keyboard, answering the question.
     std::vector<t::SeenBox> voidByKeyboard(QWidget* window, int row,
                                            QMessageBox::StandardButton answer) {
+        // The message box of the last void gave the keyboard back elsewhere.
+        QApplication::setActiveWindow(window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         auto* table = window->findChild<QTableWidget*>("grdChecks");
         table->setFocus();
         table->selectRow(row);
         t::MessageBoxAnswerer answerer({answer});
-        QTest::keyClick(window, Qt::Key_V, Qt::AltModifier);
+        QTest::keyClick(table, Qt::Key_V, Qt::AltModifier);
+        // An Alt letter clicks its button a moment later, as a click shown on screen.
+        QTest::qWaitFor([&answerer] { return !answerer.seen().empty(); }, 1000);
         return answerer.seen();
     }
     float firstRowGross(const std::string& employee) const {
@@ -157,7 +167,8 @@ TEST_F(CheckRegisterWindowTest, PrintsAndExportsTheList) {
     QWidget* window = openRegister();
     ASSERT_NE(window, nullptr);
     csv = toQt((folder / "checks.csv").string());
-    QTest::keyClick(window, Qt::Key_X, Qt::AltModifier);
+    QTest::keyClick(window->findChild<QTableWidget*>("grdChecks"), Qt::Key_X, Qt::AltModifier);
+    QTest::qWaitFor([this] { return folder.exists("checks.csv"); }, 1000);
     EXPECT_EQ(folder.read("checks.csv"), checkRegisterCsv(readCheckRegister(folder.path())));
     if (!t::havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
     pdf = folder / "checks.pdf";
