@@ -85,6 +85,8 @@ TEST(CheckBook, TheSameCheckPrintedAgainKeepsItsNumberAndIsMarkedAReprint) {
     // Another amount for the week is another check; so is another week.
     EXPECT_EQ(book.issue(paycheck("ann", "1/5/2008", 40000)).number, 1003);
     EXPECT_EQ(book.issue(paycheck("ann", "1/12/2008")).number, 1004);
+    // The first check printed again after the second still keeps its own number.
+    EXPECT_EQ(book.issue(paycheck("ann", "1/5/2008")).number, 1001);
     book.save();
     const CheckRegister reg = readCheckRegister(dir.path());
     ASSERT_EQ(reg.checks.size(), 4U);

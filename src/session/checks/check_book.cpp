@@ -43,17 +43,17 @@ std::optional<IssuedCheck> CheckBook::printedFor(const std::string& employee,
 }
 
 IssuedCheck CheckBook::issue(const CheckToPrint& check) {
-    if (const auto earlier = printedFor(check.employee, check.week);
-        earlier && earlier->cents == check.cents) {
-        for (IssuedCheck& c : register_.checks) {
-            if (c.number == earlier->number && c.state != CheckState::Reprint) {
-                c.state = CheckState::Reprint;
-                changed_ = true;
-            }
+    auto& checks = register_.checks;
+    const auto earlier = std::find_if(checks.rbegin(), checks.rend(), [&](const IssuedCheck& c) {
+        return !c.isVoid() && c.employee == check.employee && c.week == check.week &&
+               c.cents == check.cents;
+    });
+    if (earlier != checks.rend()) {
+        if (earlier->state != CheckState::Reprint) {
+            earlier->state = CheckState::Reprint;
+            changed_ = true;
         }
-        IssuedCheck again = *earlier;
-        again.state = CheckState::Reprint;
-        return again;
+        return *earlier;
     }
     const std::int64_t number = nextNumber();
     if (number > kLargestCheckNumber) {
