@@ -39,7 +39,7 @@ CheckToPrint checkToPrint(const PayrollContext& ctx) {
 
 IssuedCheck takeCheckNumber(PayrollContext& ctx) {
     CheckBook book(ctx.folder, ctx.durableWrites);
-    const IssuedCheck issued = book.issue(checkToPrint(ctx));
+    IssuedCheck issued = book.issue(checkToPrint(ctx));
     book.save();
     ctx.check.checkNumber = std::to_string(issued.number);
     return issued;
@@ -54,7 +54,7 @@ void releaseCheckNumber(PayrollContext& ctx, const IssuedCheck& taken) {
 }
 
 IssuedCheck printNumberedCheck(PayrollContext& ctx, const std::function<void()>& print) {
-    const IssuedCheck taken = takeCheckNumber(ctx);
+    IssuedCheck taken = takeCheckNumber(ctx);
     try {
         print();
     } catch (const UserError&) {
