@@ -22,8 +22,9 @@ class ChecksCli : public ::testing::Test {
         args.insert(args.begin() + 1, {"--dir", folder.path().string()});
         return runCli(args);
     }
-    std::vector<std::string> checkArgs(const std::string& user, const std::string& week,
-                                       const std::string& hours = "40") const {
+    [[nodiscard]] std::vector<std::string> checkArgs(const std::string& user,
+                                                     const std::string& week,
+                                                     const std::string& hours = "40") const {
         return {CORVANTA_CLI, "check", "--dir",      folder.path().string(),
                 "--user",     user,    "--straight", hours,
                 "--week",     week,    "--text",     "--force"};

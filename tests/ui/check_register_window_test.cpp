@@ -100,10 +100,10 @@ class CheckRegisterWindowTest : public ::testing::Test {
         QTest::qWaitFor([&answerer] { return !answerer.seen().empty(); }, 1000);
         return answerer.seen();
     }
-    float firstRowGross(const std::string& employee) const {
+    [[nodiscard]] float firstRowGross(const std::string& employee) const {
         return readEmployeeBooks(folder.path(), employee).rows[0].Gross;
     }
-    CheckState stateOf(std::int64_t number) const {
+    [[nodiscard]] CheckState stateOf(std::int64_t number) const {
         return readCheckRegister(folder.path()).find(number)->state;
     }
 
