@@ -5,6 +5,7 @@
 #include "base/core/user_error.h"
 #include "cli/backup_command.h"
 #include "cli/calc_command.h"
+#include "cli/checks_command.h"
 #include "cli/cli_args.h"
 #include "cli/company_command.h"
 #include "cli/forms_command.h"
@@ -42,6 +43,8 @@ const char* const kUsage =
     "                            [--home-state NAME|table] [--local none|nyc|table]\n"
     "                            [--deposits monthly|semiweekly] [--contact-name TEXT]\n"
     "                            [--contact-phone TEXT] [--contact-email TEXT]\n"
+    "                            [--next-check N]\n"
+    "       corvanta-cli checks (--json | --csv FILE | --void N [--zero-ledger]) [--dir DIR]\n"
     "       corvanta-cli forms [--dir DIR] [--year 2008 [--w2 FILE.pdf] [--w3 FILE.pdf]\n"
     "                          [--940 FILE.pdf] [--efw2 FILE --user-id ID]]\n"
     "                          [--quarter 2008Q1 [--941 FILE.pdf]] [--json]\n"
@@ -71,6 +74,7 @@ int dispatch(const std::string& command, const std::vector<std::string>& rest, C
     if (command == "backup") return backupCommand(rest, env);
     if (command == "run") return runCommand(rest, env);
     if (command == "company") return companyCommand(rest, env);
+    if (command == "checks") return checksCommand(rest, env);
     if (command == "forms") return formsCommand(rest, env);
     if (command == "session" && env.held == nullptr) return sessionCommand(rest, env);
     env.err << "unknown command " << command << "\n" << kUsage;

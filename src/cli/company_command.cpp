@@ -5,6 +5,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/json_writer.h"
+#include "session/checks/check_book.h"
 #include "session/company/company_checks.h"
 #include "session/company/company_file.h"
 
@@ -30,11 +31,15 @@ const std::map<std::string, Setter>& fieldOptions() {
         {"--contact-name", [](Company& c, const std::string& v) { c.contact.name = v; }},
         {"--contact-phone", [](Company& c, const std::string& v) { c.contact.phone = v; }},
         {"--contact-email", [](Company& c, const std::string& v) { c.contact.email = v; }},
+        {"--next-check",
+         [](Company& c, const std::string& v) { c.nextCheckNumber = checkedCheckNumber(v); }},
     };
     return options;
 }
 
-std::string companyJson(const Company& c) {
+// `nextCheck`: the number the next check takes, which the register may have moved past the
+// company's own.
+std::string companyJson(const Company& c, std::int64_t nextCheck) {
     JsonWriter j;
     j.beginObject();
     j.text("file", kCompanyFile);
@@ -47,7 +52,7 @@ std::string companyJson(const Company& c) {
     j.beginObject("contact");
     j.text("name", c.contact.name).text("phone", c.contact.phone).text("email", c.contact.email);
     j.endObject();
-    j.number("nextCheckNumber", static_cast<double>(c.nextCheckNumber));
+    j.number("nextCheckNumber", static_cast<double>(nextCheck));
     j.endObject();
     return j.str();
 }
@@ -74,13 +79,15 @@ int companyCommand(const std::vector<std::string>& argv, CommandEnv& env) {
         }
     }
     if (changed) {
+        if (args.value("--next-check"))
+            requireUnusedCheckNumber(ctx.folder, edited.nextCheckNumber);
         company = saveCompany(ctx, edited);
     } else if (!company) {
         throw UserError("The folder has no company yet (" + std::string(kCompanyFile) +
                         "). Set it with corvanta-cli company --name TEXT --street TEXT "
                         "--city TEXT --state XX --zip TEXT --ein NN-NNNNNNN.");
     }
-    env.out << companyJson(*company) << "\n";
+    env.out << companyJson(*company, nextCheckNumber(ctx.folder)) << "\n";
     return 0;
 }
 

@@ -15,6 +15,8 @@
 #include "qtprint/pdf_output.h"
 #include "records/print/payee_name.h"
 #include "records/print/text_page.h"
+#include "session/checks/check_register_file.h"
+#include "session/checks/numbered_check.h"
 #include "session/core/calculate.h"
 #include "session/files/employee_hold.h"
 #include "session/files/print_heading.h"
@@ -134,6 +136,8 @@ int printCommand(const std::string& command, const std::vector<std::string>& arg
     PayrollContext& ctx = commandEmployee(args, env, own);
     // The stub reads the check window's date; each printout starts from a freshly loaded one.
     ctx.check = CheckWindow{};
+    // A register that cannot be read stops the check before anything is saved or posted.
+    if (check) readCheckRegister(ctx.folder);
     calculated(ctx, args);
     if (!check) {
         printOut(
@@ -147,8 +151,16 @@ int printCommand(const std::string& command, const std::vector<std::string>& arg
         const GuiSession gui;  // the fonts, as printing needs them
         requireCheckFits(ctx, offsets);
     }
-    printOut(
-        args, [&](PrintColumnModel& page) { PrintCheck(ctx, page, offsets); }, out);
+    // Each check printed takes its number from the folder's register (a reprint keeps its own),
+    // recorded before the paper comes out: a failed printout voids it, never reuses it.
+    const IssuedCheck taken = printNumberedCheck(ctx, [&] {
+        printOut(
+            args, [&](PrintColumnModel& page) { PrintCheck(ctx, page, offsets); }, out);
+    });
+    ctx.check.checkNumber.clear();
+    if (taken.state == CheckState::Reprint) {
+        env.err << "Printed again as check " << taken.number << ", marked as a reprint.\n";
+    }
     return 0;
 }
 

@@ -3,10 +3,14 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 #include "backup/folder_backup.h"
 #include "base/files/file_io.h"
 #include "payrun/hours_csv.h"
+#include "session/checks/check_book.h"
+#include "session/checks/numbered_check.h"
 #include "session/company/company_file.h"
 #include "session/payroll/employee_commit.h"
 #include "session/payroll/folder_recovery.h"
@@ -18,8 +22,8 @@
 namespace corvanta {
 namespace {
 
-PayRunPrinters printersFor(const PayRunPrintouts& wanted, const std::string& today,
-                           WeekPayRun& run) {
+PayRunPrinters printersFor(const PayRunPrintouts& wanted, const std::string& today, WeekPayRun& run,
+                           CheckBook* book, std::vector<std::int64_t>& numbers) {
     PayRunPrinters printers;
     if (wanted.stubs) {
         printers.stub = [&run, today](PayrollContext& ctx) {
@@ -28,14 +32,20 @@ PayRunPrinters printersFor(const PayRunPrintouts& wanted, const std::string& tod
         };
     }
     if (wanted.checks) {
-        printers.check = [&run, date = wanted.checkDate](PayrollContext& ctx) {
+        printers.check = [&run, book, &numbers, date = wanted.checkDate](PayrollContext& ctx) {
             const auto stored = [](float v) { return std::to_string(roundHalfEven(v)); };
             const CheckOffsetTexts offsets{stored(ctx.CheckOffsetHorz),
                                            stored(ctx.CheckOffsetVert)};
             ctx.check = CheckWindow{};
             loadCheckWindow(ctx);
             if (date) ctx.check.txtCheckDate = *date;
+            // The number is the register's: taken as the check is printed, saved with the run.
+            if (book != nullptr) {
+                numbers.push_back(book->issue(checkToPrint(ctx)).number);
+                ctx.check.checkNumber = std::to_string(numbers.back());
+            }
             PrintCheck(ctx, run.checks.emplace_back(), offsets);
+            ctx.check.checkNumber.clear();
         };
     }
     return printers;
@@ -94,6 +104,15 @@ WeekPayRun payWeek(PayRunRequest request, const std::vector<HoursRow>& rows,
                 "An employee left part way by an earlier run was finished first.");
         }
         if (refused(run, checkPayRun(request, rows, progress))) return run;
+        if (printouts.checks) {
+            // A register that cannot be read refuses the run before its backup.
+            try {
+                (void)nextCheckNumber(request.folder);
+            } catch (const UserError& e) {
+                refused(run, {RunProblem{0, "", "checks", e.what()}});
+                return run;
+            }
+        }
     } catch (const PayRunCancelled&) {
         run.ending = PayRunEnding::Cancelled;
         return run;
@@ -103,8 +122,15 @@ WeekPayRun payWeek(PayRunRequest request, const std::vector<HoursRow>& rows,
     for (const std::string& link : written.skippedLinks) {
         run.notices.push_back("Not backed up: " + link + " is a symbolic link.");
     }
-    run.outcome = runPayPeriod(request, rows, printersFor(printouts, request.today, run), progress);
+    // Opened once nothing but a failing employee can stop the run; it holds the folder's lock.
+    std::optional<CheckBook> book;
+    if (printouts.checks) book.emplace(request.folder);
+    std::vector<std::int64_t> numbers;
+    run.outcome = runPayPeriod(
+        request, rows, printersFor(printouts, request.today, run, book ? &*book : nullptr, numbers),
+        progress);
     if (run.outcome.cancelled) {
+        // Dropped unsaved: no number was used.
         run.ending = PayRunEnding::Cancelled;
         run.stubs.clear();
         run.checks.clear();
@@ -117,6 +143,14 @@ WeekPayRun payWeek(PayRunRequest request, const std::vector<HoursRow>& rows,
         };
         paid(run.stubs);
         paid(run.checks);
+        if (book) {
+            // A check numbered for the employee the run stopped at is never handed out.
+            for (std::size_t i = run.checks.size(); i < numbers.size(); ++i) {
+                book->markVoid(numbers[i]);
+            }
+            // Saved before any check reaches paper or a file.
+            book->save();
+        }
         keepLastPayRun(request.folder, rows, run);
     }
     return run;

@@ -66,6 +66,7 @@ void CalculatorForm::buildFormsMenu() {
     addAction(menu, "mnuCompany", "&Company...", &CalculatorForm::openCompanyDialog);
     menu->addSeparator();
     addAction(menu, "mnuRegister", "Payroll &Register", &CalculatorForm::openRegister);
+    addAction(menu, "mnuCheckRegister", "Chec&k Register...", &CalculatorForm::openCheckRegister);
     addAction(menu, "mnuYearEnd", "Year-End &Forms...", &CalculatorForm::openYearEnd);
     menu->addSeparator();
     addAction(menu, "mnuPayRun", "Pay &Run...", &CalculatorForm::openPayRun,

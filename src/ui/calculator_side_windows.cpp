@@ -6,6 +6,7 @@
 #include "session/print/pay_stub.h"
 #include "session/ytd/ledger_file.h"
 #include "ui/calculator_window.h"
+#include "ui/check_register_window.h"
 #include "ui/checks_window.h"
 #include "ui/city_dialog.h"
 #include "ui/heading_dialog.h"
@@ -72,6 +73,20 @@ void CalculatorForm::openRegister() {
         registerWindow_->showRegister();
     }
     present(registerWindow_);
+}
+
+void CalculatorForm::openCheckRegister() {
+    if (checkRegisterWindow_ == nullptr) {
+        checkRegisterWindow_ = new CheckRegisterWindow(
+            ctx_, desktop_,
+            [this] {
+                if (ledgerWindow_ != nullptr) ledgerWindow_->refresh();
+            },
+            this);
+    } else {
+        checkRegisterWindow_->showChecks();
+    }
+    present(checkRegisterWindow_);
 }
 
 void CalculatorForm::openYearEnd() {

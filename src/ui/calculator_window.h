@@ -28,6 +28,7 @@ class ChecksWindow;
 class VacationDialog;
 class OvertimeSheetForm;
 class RegisterWindow;
+class CheckRegisterWindow;
 class YearEndWindow;
 class PayRunWindow;
 class ElidedLabel;
@@ -64,6 +65,7 @@ class CalculatorForm : public QMainWindow {
     void openVacation();
     void openOvertimeSheet();
     void openRegister();
+    void openCheckRegister();
     void openYearEnd();
     void openPayRun();
     void backupFolder();
@@ -144,6 +146,7 @@ class CalculatorForm : public QMainWindow {
     QPointer<VacationDialog> vacationDialog_;
     QPointer<OvertimeSheetForm> overtimeSheet_;
     QPointer<RegisterWindow> registerWindow_;
+    QPointer<CheckRegisterWindow> checkRegisterWindow_;
     QPointer<YearEndWindow> yearEndWindow_;
     QPointer<PayRunWindow> payRunWindow_;
     bool ended_ = false;

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "session/checks/check_book.h"
 #include "session/print/amount_words.h"
 #include "ui/print_offset_dialog.h"
 
@@ -50,6 +51,17 @@ ChecksWindow::ChecksWindow(PayrollContext& ctx, const DesktopServices& desktop,
     print->setObjectName("mnuPrintCheck");
     loadCheck();
     cells_.show();
+    showNextNumber();
+}
+
+// The number the check will carry unless it is a reprint, which keeps its own.
+void ChecksWindow::showNextNumber() {
+    try {
+        lblCheckNumber_->setText(QString("No. %1").arg(nextCheckNumber(ctx_.folder)));
+    } catch (const UserError&) {
+        // A damaged register is named when the check is printed.
+        lblCheckNumber_->clear();
+    }
 }
 
 // The window's load: a new check, dated with the pay period, without the memo of another.
@@ -76,6 +88,8 @@ QWidget* ChecksWindow::buildFace() {
     grid->setVerticalSpacing(12);
     CheckWindow& c = ctx_.check;
     addBox(grid, "txtCheckCompany", &c.txtCheckCompany, 0, 0, 2);
+    lblCheckNumber_ = caption(grid, QString(), 0, 2);
+    lblCheckNumber_->setObjectName("lblCheckNumber");
     caption(grid, "DATE", 0, 3);
     addBox(grid, "txtCheckDate", &c.txtCheckDate, 0, 4);
     caption(grid, "PAY TO THE ORDER OF", 1, 0, Qt::AlignLeft | Qt::AlignVCenter);
@@ -110,6 +124,7 @@ void ChecksWindow::refresh() {
         loadCheck();
     }
     cells_.show();
+    showNextNumber();
     if (offsetDialog_ != nullptr) offsetDialog_->refresh();
 }
 

@@ -10,6 +10,7 @@
 #include "ui/desktop_services.h"
 
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 
 namespace corvanta::ui {
@@ -20,7 +21,8 @@ class PrintOffsetDialog;
 // the paper form, every box editable. A click on the window or its activation fills the payee,
 // words and amount again from the profile and the last net pay. The date and the memo are
 // filled when the window is created and again after each calculation, which makes a new check.
-// Its "Print" opens the printer offset dialog, which prints.
+// Its "Print" opens the printer offset dialog, which prints. Beside the date it shows the
+// number the check will take from the folder's check register.
 class ChecksWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -41,6 +43,7 @@ class ChecksWindow : public QMainWindow {
 
   private:
     void loadCheck();
+    void showNextNumber();
     QWidget* buildFace();
     QLineEdit* addBox(QGridLayout* grid, const QString& name, std::string* text, int row,
                       int column, int columnSpan = 1);
@@ -49,6 +52,7 @@ class ChecksWindow : public QMainWindow {
     const DesktopServices& desktop_;
     std::function<bool()> prepareLedger_;
     BoundCells cells_;
+    QLabel* lblCheckNumber_ = nullptr;
     QPointer<PrintOffsetDialog> offsetDialog_;
 };
 

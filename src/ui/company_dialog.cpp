@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "session/checks/check_book.h"
 #include "session/company/company_checks.h"
 #include "session/company/company_file.h"
 #include "ui/message_box.h"
@@ -111,6 +112,16 @@ CompanyDialog::CompanyDialog(PayrollContext& ctx, QWidget* parent) : QDialog(par
     addCombo("&Home state", homeState_);
     addCombo("&Local tax", localTax_);
     addCombo("&Federal deposits", deposits_);
+    shownNextCheck_ = company_.nextCheckNumber;
+    try {
+        shownNextCheck_ = nextCheckNumber(ctx_.folder);
+    } catch (const UserError&) {
+        // A damaged register is named where checks are printed or listed; here the company's
+        // own number is shown.
+    }
+    taxForm->addRow("Ne&xt check number", addLine(kNextCheckField, "Ne&xt check number",
+                                                  "txtNextCheck", std::to_string(shownNextCheck_)));
+    lines_[kNextCheckField]->setMaxLength(8);
 
     auto* contact = new QGroupBox("Contact for the year-end filings", this);
     auto* contactForm = new QFormLayout(contact);
@@ -168,12 +179,19 @@ Company CompanyDialog::edited() const {
     c.contact.name = text(kContactNameField);
     c.contact.phone = text(kContactPhoneField);
     c.contact.email = text(kContactEmailField);
+    // Left as shown, the number stays the company's own: the register numbers on past it.
+    const std::string next = text(kNextCheckField);
+    if (next != std::to_string(shownNextCheck_)) c.nextCheckNumber = checkedCheckNumber(next);
     return c;
 }
 
 void CompanyDialog::save() {
     try {
-        company_ = saveCompany(ctx_, edited());
+        const Company company = edited();
+        if (fromQt(lines_.at(kNextCheckField)->text()) != std::to_string(shownNextCheck_)) {
+            requireUnusedCheckNumber(ctx_.folder, company.nextCheckNumber);
+        }
+        company_ = saveCompany(ctx_, company);
     } catch (const CompanyFieldError& e) {
         showUserError(this, e);
         if (const auto it = lines_.find(e.field()); it != lines_.end()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -13,9 +14,9 @@ class QLineEdit;
 namespace corvanta::ui {
 
 // Forms, "&Company...": the employer's name, address and numbers (the heading's four lines),
-// the home state and local tax new employees start with, the deposit schedule and the
-// year-end filings' contact. "&Save" checks and writes "Company.sav"; a field it refuses is
-// named in the message and takes the focus, and nothing is written. "S&kip" closes it.
+// the home state and local tax new employees start with, the deposit schedule, the next check
+// number and the year-end filings' contact. "&Save" checks and writes "Company.sav"; a field it
+// refuses is named in the message and takes the focus, and nothing is written. "S&kip" closes it.
 class CompanyDialog : public QDialog {
     Q_OBJECT
   public:
@@ -33,6 +34,7 @@ class CompanyDialog : public QDialog {
 
     PayrollContext& ctx_;
     Company company_;
+    std::int64_t shownNextCheck_ = 1001;       // the next check number as the dialog opened
     std::map<std::string, QLineEdit*> lines_;  // by the field names the checks use
     QComboBox* homeState_ = nullptr;
     QComboBox* localTax_ = nullptr;

@@ -46,6 +46,10 @@ QString askForHoursSheet(QWidget* parent, const QString& proposed, bool saving) 
                   : QFileDialog::getOpenFileName(parent, "Import", proposed, kFilter);
 }
 
+QString askForCsvFile(QWidget* parent, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent, "Export", proposed, "CSV (*.csv)");
+}
+
 bool openWithDesktop(const QString& file) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
@@ -70,7 +74,7 @@ bool reported(QWidget* parent, Print print) {
 DesktopServices realDesktopServices() {
     return DesktopServices{askForPrinter,    askForWorkbookFile,    openWithDesktop,
                            askForBackupFile, askForBackupToRestore, askForWageFile,
-                           askForHoursSheet};
+                           askForHoursSheet, askForCsvFile};
 }
 
 void showWrittenWorkbook(QWidget* parent, const DesktopServices& desktop, const QString& path) {

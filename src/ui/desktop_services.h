@@ -32,6 +32,8 @@ struct DesktopServices {
     // The hours sheet to read, or to write when `saving`, starting from the proposed path;
     // empty when cancelled.
     std::function<QString(QWidget* parent, const QString& proposed, bool saving)> chooseHoursSheet;
+    // Where to write a CSV list, starting from the proposed path; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& proposed)> chooseCsvFile;
 };
 
 // The printer selection dialog, the save dialog and the desktop's default applications.

@@ -248,6 +248,7 @@ QString helpPageFor(const QWidget* window) {
         {"frmDate", "leave-and-overtime.html"},
         {"frmRegister", "register-window.html"},
         {"frmPayRun", "payroll.html"},
+        {"frmCheckRegister", "printing.html"},
     };
     // A window without a page of its own is explained with the window it was opened from.
     for (const QWidget* w = window != nullptr ? window->window() : nullptr; w != nullptr;

@@ -7,11 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "base/core/money.h"
 #include "base/core/numeric_text.h"
 #include "qtprint/check_fit.h"
 #include "records/print/payee_name.h"
+#include "session/checks/check_register_file.h"
+#include "session/checks/numbered_check.h"
 #include "session/files/employee_files.h"
 #include "session/print/check_print.h"
 #include "ui/cell_factory.h"
@@ -154,13 +157,24 @@ void PrintOffsetDialog::printCheck() {
         return;
     }
     if (prepareLedger_ && !prepareLedger_()) return;
+    // A check register that cannot be read is named before the printer is chosen.
+    if (!runShowingErrors(this, [this] { readCheckRegister(ctx_.folder); })) return;
     // The printout takes the offsets as the boxes show them now.
     const CheckOffsetTexts offsets{fromQt(cboHorz_->currentText()),
                                    fromQt(cboVert_->currentText())};
     PayrollContext& ctx = ctx_;
-    printDocument(
-        this, desktop_, [&ctx, offsets](PrintColumnModel& out) { PrintCheck(ctx, out, offsets); },
+    // The number is taken once the printer is chosen (a cancelled dialog takes none) and
+    // recorded before the printout is made; a printout that fails voids it.
+    std::optional<IssuedCheck> taken;
+    const bool printed = printDocument(
+        this, desktop_,
+        [&ctx, &taken, offsets](PrintColumnModel& out) {
+            taken = takeCheckNumber(ctx);
+            PrintCheck(ctx, out, offsets);
+        },
         proposedPdf(ctx, "check"));
+    if (taken && !printed) runShowingErrors(this, [&] { releaseCheckNumber(ctx, *taken); });
+    ctx.check.checkNumber.clear();
     close();
 }
 

@@ -24,7 +24,8 @@ class PrintOffsetDialog : public QDialog {
     // Stores both offsets and writes the employee's files; false (after a message) when a
     // box does not hold a usable offset or a file could not be written.
     bool apply();
-    // As apply, then the check on the printer the operator chooses, then the dialog closes.
+    // As apply, then the check on the printer the operator chooses, numbered from the folder's
+    // check register, then the dialog closes.
     void printCheck();
     // The pay period shown again; the offset boxes keep what the operator typed.
     void refresh();

@@ -144,6 +144,21 @@ TEST(BackupContents, TheCompanyIsBackedUpAndRestored) {
     EXPECT_EQ(folder.read("Company.sav"), company);
 }
 
+// The check register too: a restore without it would print its numbers again.
+TEST(BackupContents, TheCheckRegisterIsBackedUpAndRestored) {
+    TempFolder folder;
+    const std::string checks =
+        "1002\r\n1001,\"1/9/2008\",\"Alice\",\"Alice Ames\",512.3,\"1/5/2008\",\"issued\"\r\n";
+    folder.write("Checks.sav", checks);
+    folder.write("Alice.use", "alice");
+    const fs::path archive = folder / "Backups" / "b.tar.gz";
+    writeBackup(folder.path(), archive);
+    folder.write("Checks.sav", "1001\r\n");
+    EXPECT_EQ(restoreBackup(archive, folder.path()),
+              (std::vector<std::string>{"Alice.use", "Checks.sav"}));
+    EXPECT_EQ(folder.read("Checks.sav"), checks);
+}
+
 // A folder of a backed-up file's name would stop the move half way, past the point of return.
 TEST(BackupContents, ARestoreIsRefusedBeforeAnythingChangesWhenAFolderIsInTheWay) {
     TempFolder folder;

@@ -17,7 +17,7 @@ using testing::runCli;
 
 const std::vector<std::string> kCommands{"calc",    "ledger",  "stub",     "check",  "report",
                                          "export",  "session", "register", "backup", "run",
-                                         "company", "forms",   "new"};
+                                         "company", "forms",   "new",      "checks"};
 
 std::string manualChapter(const std::string& name) {
     std::ifstream in(std::string(CORVANTA_MANUAL_DIR) + "/" + name);

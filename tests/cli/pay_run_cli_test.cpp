@@ -94,9 +94,13 @@ CliResult runWeek(const TempFolder& sheets, const fs::path& folder,
 }
 
 // The names of the files that differ between two folders, or that only one has.
+// The files that differ, leaving out the entries a run keeps for the next one ("Last pay
+// run.csv"): no employee's, and no backup holds or restores it.
 std::vector<std::string> differingFiles(const fs::path& a, const fs::path& b) {
-    const auto x = folderBytes(a);
-    const auto y = folderBytes(b);
+    auto x = folderBytes(a);
+    auto y = folderBytes(b);
+    x.erase("Last pay run.csv");
+    y.erase("Last pay run.csv");
     std::vector<std::string> names;
     for (const auto& [name, bytes] : x) {
         const auto it = y.find(name);

@@ -77,6 +77,8 @@ struct CancelCase {
     std::size_t after;  // employees done when the stop is asked for
 };
 
+void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
+
 class CancelledRun : public WeekPayRunTest, public ::testing::WithParamInterface<CancelCase> {};
 
 TEST_P(CancelledRun, LeavesEveryEmployeeAsSheWas) {
@@ -118,6 +120,8 @@ struct SheetCase {
     std::string name;
     HoursRow row;
 };
+
+void PrintTo(const SheetCase& c, std::ostream* os) { *os << c.name; }
 
 class HoursSheetRoundTrip : public ::testing::TestWithParam<SheetCase> {};
 

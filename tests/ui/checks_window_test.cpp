@@ -11,6 +11,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "session/checks/check_register_file.h"
 #include "session/files/employee_files.h"
 #include "support/pdf_text.h"
 #include "support/temp_folder.h"
@@ -242,6 +243,67 @@ TEST_F(ChecksWindowTest, ADamagedEmployeeFileIsReportedAndTheDialogStillOpens) {
         << answerer.seen()[0].text.toStdString();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(combo(dialog, "cboVert")->currentText(), "-3");
+}
+
+TEST_F(ChecksWindowTest, EachPrintTakesTheNextNumberACancelNoneAndAReprintItsOwn) {
+    const auto print = [this] {
+        QPointer<PrintOffsetDialog> dialog = openOffsets();
+        click(dialog, "OKButton");
+        settle();
+    };
+    const auto numberShown = [this] {
+        window->refresh();
+        return window->findChild<QLabel*>("lblCheckNumber")->text().toStdString();
+    };
+    EXPECT_EQ(numberShown(), "No. 1001");
+    printToPdf = false;
+    print();
+    EXPECT_FALSE(folder.exists("Checks.sav"));
+    printToPdf = true;
+    print();
+    EXPECT_EQ(numberShown(), "No. 1002");
+    const auto numbers = [this] {
+        std::vector<std::pair<std::int64_t, CheckState>> out;
+        for (const IssuedCheck& c : readCheckRegister(folder.path()).checks) {
+            out.emplace_back(c.number, c.state);
+        }
+        return out;
+    };
+    ASSERT_EQ(numbers(),
+              (std::vector<std::pair<std::int64_t, CheckState>>{{1001, CheckState::Issued}}));
+    const IssuedCheck first = readCheckRegister(folder.path()).checks[0];
+    EXPECT_EQ(first.employee, "Ann");
+    EXPECT_EQ(first.payee, "Ann Smith");
+    EXPECT_EQ(first.cents, 123450);
+    EXPECT_EQ(first.week, "01/04/2008");
+    if (havePdfToText()) {
+        EXPECT_NE(pdfText(folder / "check.pdf", "-layout").find("No. 1001"), std::string::npos);
+    }
+    // The same check again keeps its number; the next week's takes the next one.
+    print();
+    ctx.window.txtWeek = "01/11/2008";
+    ctx.check.loaded = false;
+    window->refresh();
+    print();
+    EXPECT_EQ(numbers(), (std::vector<std::pair<std::int64_t, CheckState>>{
+                             {1001, CheckState::Reprint}, {1002, CheckState::Issued}}));
+    if (havePdfToText()) {
+        EXPECT_NE(pdfText(folder / "check.pdf", "-layout").find("No. 1002"), std::string::npos);
+    }
+}
+
+TEST_F(ChecksWindowTest, ADamagedRegisterIsNamedAndNothingIsPrinted) {
+    folder.write("Checks.sav", "1001\r\nnot a check\r\n");
+    MessageBoxAnswerer answerer({QMessageBox::Ok});
+    QPointer<PrintOffsetDialog> dialog = openOffsets();
+    click(dialog, "OKButton");
+    settle();
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_TRUE(answerer.seen()[0].text.contains("Checks.sav"))
+        << answerer.seen()[0].text.toStdString();
+    EXPECT_EQ(printerRequests, 0);
+    EXPECT_FALSE(folder.exists("check.pdf"));
+    EXPECT_EQ(folder.read("Checks.sav"), "1001\r\nnot a check\r\n");
 }
 
 }  // namespace

@@ -130,6 +130,29 @@ TEST_F(FirstDayTest, ABadZipIsNamedTakesTheFocusAndNothingIsWritten) {
     EXPECT_TRUE(dialog.isVisible());
 }
 
+TEST_F(FirstDayTest, TheNextCheckNumberFollowsTheRegisterAndNeverGoesBackToAPrintedOne) {
+    folder.write("Checks.sav",
+                 "1006\r\n1005,\"1/9/2008\",\"ann\",\"Ann Lee\",512.3,\"1/5/2008\",\"issued\"\r\n");
+    CompanyDialog dialog(ctx, form.get());
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_EQ(in(&dialog, "txtNextCheck")->text(), "1006");
+    fillDesMoines(dialog, "50309");
+    type(in(&dialog, "txtNextCheck"), "1003");
+    MessageBoxAnswerer answerer({QMessageBox::Ok});
+    QTest::mouseClick(in<QPushButton>(&dialog, "OKButton"), Qt::LeftButton);
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_TRUE(answerer.seen()[0].text.contains("1006 or more"))
+        << answerer.seen()[0].text.toStdString();
+    EXPECT_EQ(dialog.focusWidget(), in(&dialog, "txtNextCheck"));
+    EXPECT_FALSE(folder.exists("Company.sav"));
+    type(in(&dialog, "txtNextCheck"), "2000");
+    QTest::mouseClick(in<QPushButton>(&dialog, "OKButton"), Qt::LeftButton);
+    const auto company = readCompany(folder.path());
+    ASSERT_TRUE(company);
+    EXPECT_EQ(company->nextCheckNumber, 2000);
+}
+
 TEST_F(FirstDayTest, TheFirstStartInAnEmptyFolderAsksAndMayBeSkipped) {
     bool asked = false;
     corvanta::testing::onNextModalDialog("DialogCompany", [&](QDialog* dialog) {

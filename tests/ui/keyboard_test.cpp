@@ -138,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
         TopicCase{"frmChecks", &CalculatorForm::openChecks, "printing.html"},
         TopicCase{"DialogVac", &CalculatorForm::openVacation, "leave-and-overtime.html"},
         TopicCase{"Form2", &CalculatorForm::openOvertimeSheet, "leave-and-overtime.html"},
-        TopicCase{"frmRegister", &CalculatorForm::openRegister, "register-window.html"}),
+        TopicCase{"frmRegister", &CalculatorForm::openRegister, "register-window.html"},
+        TopicCase{"frmCheckRegister", &CalculatorForm::openCheckRegister, "printing.html"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KeyboardTest, TabGoesThroughTheCalculatorInReadingOrder) {

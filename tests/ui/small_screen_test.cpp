@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"MDIForm1", &CalculatorForm::openLedger},
                       WindowCase{"frmChecks", &CalculatorForm::openChecks},
                       WindowCase{"DialogVac", &CalculatorForm::openVacation},
-                      WindowCase{"Form2", &CalculatorForm::openOvertimeSheet}),
+                      WindowCase{"Form2", &CalculatorForm::openOvertimeSheet},
+                      WindowCase{"frmCheckRegister", &CalculatorForm::openCheckRegister}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SmallScreenDialogTest, EmployeeDialogFits) {

@@ -242,7 +242,7 @@ void LockFile::release() noexcept {
     fd_ = -1;
 }
 
-void withFolderLock(const fs::path& folder, const std::function<void()>& write) {
+std::optional<LockFile> holdFolderLock(const fs::path& folder) {
     using namespace std::chrono_literals;
     const auto deadline = std::chrono::steady_clock::now() + 5s;
     for (;;) {
@@ -251,14 +251,10 @@ void withFolderLock(const fs::path& folder, const std::function<void()>& write) 
             tried = LockFile::tryAcquire(folder / kFolderLockFile);
         } catch (const FileError&) {
             // No lock file can be made there: the write goes on and reports its own failure.
-            write();
-            return;
+            return std::nullopt;
         }
         auto& attempt = *tried;
-        if (attempt.lock) {
-            write();
-            return;
-        }
+        if (attempt.lock) return std::move(attempt.lock);
         if (std::chrono::steady_clock::now() > deadline) {
             const LockHolder& h = attempt.holder;
             throw FileError("The shared files of the folder are being written by " + h.user +
@@ -268,6 +264,11 @@ void withFolderLock(const fs::path& folder, const std::function<void()>& write) 
         }
         std::this_thread::sleep_for(5ms);
     }
+}
+
+void withFolderLock(const fs::path& folder, const std::function<void()>& write) {
+    const std::optional<LockFile> lock = holdFolderLock(folder);
+    write();
 }
 
 std::string lockTimeText(std::time_t since) {

@@ -63,6 +63,12 @@ struct LockFile::Attempt {
     bool tookOver = false;  // a stale lock was taken over
 };
 
+// The folder's lock for shared files, held until the result is dropped, waiting a few seconds
+// at most while another process holds it. Nothing when no lock file can be made there (a
+// folder that cannot be written: its writes report their own failure). Throws FileError
+// naming the holder when the wait ends. Not reentrant: a process holding it must not ask again.
+std::optional<LockFile> holdFolderLock(const std::filesystem::path& folder);
+
 // Runs `write` holding the folder's lock for shared files, waiting a few seconds at most
 // while another process writes one. Throws FileError naming the holder when the wait ends.
 void withFolderLock(const std::filesystem::path& folder, const std::function<void()>& write);

@@ -122,6 +122,16 @@ std::string RecordReader::readTextOf(const char* expected, bool (*accepted)(std:
     return f.raw.text;
 }
 
+void RecordReader::refuseLast(const std::string& what) const {
+    if (next_ == 0) {
+        Field start;
+        start.line = 1;
+        start.column = 1;
+        fail(start, what);
+    }
+    fail(fields_[next_ - 1], what);
+}
+
 RawField RecordReader::readRaw() { return take("a value").raw; }
 
 void RecordReader::expectEnd() const {

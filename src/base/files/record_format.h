@@ -47,6 +47,13 @@ class RecordReader {
     // Throws RecordFormatError at the first value left unread; blank lines are nothing.
     void expectEnd() const;
 
+    // The line of the next value to read (0 at the end) and of the value read last (0 before
+    // the first), for files whose lines are records of their own.
+    [[nodiscard]] int nextLine() const { return atEnd() ? 0 : fields_[next_].line; }
+    [[nodiscard]] int lastLine() const { return next_ == 0 ? 0 : fields_[next_ - 1].line; }
+    // Throws RecordFormatError at the value read last: it was read but cannot be taken.
+    [[noreturn]] void refuseLast(const std::string& what) const;
+
     [[nodiscard]] bool atEnd() const { return next_ >= fields_.size(); }
     [[nodiscard]] int fieldsRead() const { return static_cast<int>(next_); }
     [[nodiscard]] const std::string& fileName() const { return fileName_; }

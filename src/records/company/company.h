@@ -16,6 +16,9 @@ enum class DepositSchedule { Monthly, SemiWeekly };
 // The local tax new employees start with.
 enum class CompanyLocalTax { None, NewYorkCity, CityTable };
 
+// Check numbers run from 1 to eight digits.
+inline constexpr std::int64_t kLargestCheckNumber = 99999999;
+
 // Who the year-end filings name as the person to ask.
 struct CompanyContact {
     std::string name;
@@ -38,6 +41,7 @@ struct Company {
     CompanyLocalTax localTax = CompanyLocalTax::None;
     DepositSchedule deposits = DepositSchedule::Monthly;
     CompanyContact contact;
+    // The number the next check takes, unless the check register has gone past it.
     std::int64_t nextCheckNumber = 1001;
 
     [[nodiscard]] std::string cityStateZip() const {

@@ -18,6 +18,8 @@ struct CheckWindow {
     std::string txtMemo;
     std::string txtCheckCompany;
     std::string AmountWords;
+    // The check's number from the register, printed beside the date; empty prints none.
+    std::string checkNumber;
     bool loaded = false;  // the window's load has run
 };
 

@@ -47,6 +47,10 @@ std::string lower(std::string text) {
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+std::string checkNumberRange() {
+    return "a whole number from 1 to " + std::to_string(kLargestCheckNumber);
+}
+
 bool allDigits(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(),
                                         [](unsigned char c) { return std::isdigit(c) != 0; });
@@ -118,7 +122,24 @@ Company checkedCompany(const Company& company) {
                                                         " is not an address such as "
                                                         "payroll@example.com.");
     }
+    if (c.nextCheckNumber < 1 || c.nextCheckNumber > kLargestCheckNumber) {
+        throw CompanyFieldError(kNextCheckField, std::string(kNextCheckField) + " " +
+                                                     std::to_string(c.nextCheckNumber) +
+                                                     " is not " + checkNumberRange() + ".");
+    }
     return c;
+}
+
+std::int64_t checkedCheckNumber(std::string_view text) {
+    const std::string typed = trimmed(std::string(text));
+    const bool digits = !typed.empty() && typed.size() <= 8 &&
+                        typed.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || std::stoll(typed) < 1) {
+        throw CompanyFieldError(kNextCheckField, std::string(kNextCheckField) + " " +
+                                                     quoted(typed) + " is not " +
+                                                     checkNumberRange() + ".");
+    }
+    return std::stoll(typed);
 }
 
 std::string homeStateName(const std::optional<StateMethodId>& method) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,11 @@ inline constexpr const char* kStateField = "State";
 inline constexpr const char* kZipField = "ZIP code";
 inline constexpr const char* kEinField = "EIN";
 inline constexpr const char* kContactEmailField = "Contact e-mail";
+inline constexpr const char* kNextCheckField = "Next check number";
+
+// The next check number as typed: a whole number from 1 to kLargestCheckNumber, or
+// CompanyFieldError naming the field.
+std::int64_t checkedCheckNumber(std::string_view text);
 
 // Each check returns the field as stored (trimmed; a state in capitals, an EIN as
 // NN-NNNNNNN) or throws CompanyFieldError.

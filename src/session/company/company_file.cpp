@@ -1,6 +1,7 @@
 #include "session/company/company_file.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/files/file_io.h"
 #include "base/files/lock_file.h"
@@ -48,12 +49,15 @@ Company parseCompanyFile(std::string_view content, const std::string& fileName) 
     } catch (const CompanyFieldError& e) {
         throw FileError(fileName + ": " + e.what(), fileName);
     }
-    const double next = in.readDouble();
-    if (next < 1 || next > 99999999) {
-        throw FileError(fileName + ": the next check number is not a whole number from 1.",
-                        fileName);
+    // Files written before checks were numbered end the line here: they start at 1001.
+    if (in.nextLine() == in.lastLine()) {
+        const double next = in.readDouble();
+        if (next < 1 || next > kLargestCheckNumber || next != std::floor(next)) {
+            in.refuseLast("the next check number is not a whole number from 1 to " +
+                          std::to_string(kLargestCheckNumber));
+        }
+        c.nextCheckNumber = static_cast<std::int64_t>(next);
     }
-    c.nextCheckNumber = static_cast<std::int64_t>(next);
     c.contact.name = in.readText();
     c.contact.phone = in.readText();
     c.contact.email = in.readText();

@@ -10,8 +10,8 @@ namespace {
 
 constexpr std::array<std::string_view, 11> kEmployeeExtensions{
     ".use", ".and", ".cfe", ".ovw", ".ovb", ".sta", ".cti", ".nci", ".yrw", ".yrb", ".hol"};
-constexpr std::array<std::string_view, 3> kSharedFiles{"Header.sav", "Federal08.dtt",
-                                                       "Company.sav"};
+constexpr std::array<std::string_view, 4> kSharedFiles{"Header.sav", "Federal08.dtt", "Company.sav",
+                                                       "Checks.sav"};
 constexpr std::string_view kPeriodExtension = ".prv";
 constexpr std::string_view kPeriodSeparator = "  ";
 constexpr std::string_view kBackupsFolder = "Backups";

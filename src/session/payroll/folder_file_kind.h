@@ -11,7 +11,7 @@ namespace corvanta {
 enum class FolderFileKind {
     kEmployeeFile,  // "NAME.use", "NAME.and", ... "NAME.hol"
     kSavedPeriod,   // "<date>  NAME.prv"
-    kSharedFile,    // "Header.sav", "Federal08.dtt", "Company.sav"
+    kSharedFile,    // "Header.sav", "Federal08.dtt", "Company.sav", "Checks.sav"
     kNotData,
 };
 

@@ -63,7 +63,10 @@ void writeFace(const CheckWindow& c, int v, ShiftedPage& page) {
     page.model().setFontSize(kFaceFontSize);
     if (v >= 0) page.end(v + 1);
     page.at(107, c.txtCheckDate);
-    page.end(3);
+    page.end();
+    // The first of the two blank lines under the date carries the check's number.
+    if (!c.checkNumber.empty()) page.at(107, "No. " + c.checkNumber, kToEdge);
+    page.end(2);
     page.at(15, c.txtPayTo, 102);
     page.at(102, c.txtCheckAmt);
     page.end(2);
