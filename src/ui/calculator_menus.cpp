@@ -9,6 +9,7 @@
 #include "ui/calculator_keys.h"
 #include "ui/calculator_window.h"
 #include "ui/city_dialog.h"
+#include "ui/claim_shortcuts.h"
 #include "ui/company_dialog.h"
 #include "ui/employee_dialog.h"
 #include "ui/heading_dialog.h"
@@ -59,10 +60,16 @@ void CalculatorForm::buildFileMenu() {
 void CalculatorForm::buildFormsMenu() {
     QMenu* menu = menuBar()->addMenu("Fo&rms");
     menu->setObjectName("mnuForms");
+    // Ctrl+E from anywhere in the window, an entry box included (which keeps it otherwise).
+    addAction(menu, "mnuEmployees", "&Employees...", &CalculatorForm::openEmployeeList,
+              Qt::CTRL | Qt::Key_E);
+    claimShortcuts(this, {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    menu->addSeparator();
     addAction(menu, "mnuVac", "&Vacation", &CalculatorForm::openVacation);
     addAction(menu, "mnuOtItem", "OT %", &CalculatorForm::openOvertimeSheet);
     addAction(menu, "mnuYear", "&Year to Date", &CalculatorForm::openLedger);
-    addAction(menu, "mnuHeader", "H&eader", &CalculatorForm::openHeadingDialog);
+    // "&Header": E is the employee list's.
+    addAction(menu, "mnuHeader", "&Header", &CalculatorForm::openHeadingDialog);
     addAction(menu, "mnuCompany", "&Company...", &CalculatorForm::openCompanyDialog);
     menu->addSeparator();
     addAction(menu, "mnuRegister", "Payroll &Register", &CalculatorForm::openRegister);

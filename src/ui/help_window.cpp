@@ -247,6 +247,7 @@ QString helpPageFor(const QWidget* window) {
         {"Form2", "leave-and-overtime.html"},
         {"frmDate", "leave-and-overtime.html"},
         {"frmRegister", "register-window.html"},
+        {"frmEmployees", "employee-list.html"},
     };
     // A window without a page of its own is explained with the window it was opened from.
     for (const QWidget* w = window != nullptr ? window->window() : nullptr; w != nullptr;

@@ -138,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
         TopicCase{"frmChecks", &CalculatorForm::openChecks, "printing.html"},
         TopicCase{"DialogVac", &CalculatorForm::openVacation, "leave-and-overtime.html"},
         TopicCase{"Form2", &CalculatorForm::openOvertimeSheet, "leave-and-overtime.html"},
-        TopicCase{"frmRegister", &CalculatorForm::openRegister, "register-window.html"}),
+        TopicCase{"frmRegister", &CalculatorForm::openRegister, "register-window.html"},
+        TopicCase{"frmEmployees", &CalculatorForm::openEmployeeList, "employee-list.html"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KeyboardTest, TabGoesThroughTheCalculatorInReadingOrder) {
@@ -233,7 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WalkCase{"MDIForm1", &CalculatorForm::openLedger},
                       WalkCase{"frmChecks", &CalculatorForm::openChecks},
                       WalkCase{"DialogVac", &CalculatorForm::openVacation},
-                      WalkCase{"Form2", &CalculatorForm::openOvertimeSheet}),
+                      WalkCase{"Form2", &CalculatorForm::openOvertimeSheet},
+                      WalkCase{"frmEmployees", &CalculatorForm::openEmployeeList}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

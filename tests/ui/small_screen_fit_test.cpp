@@ -118,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"frmChecks", &CalculatorForm::openChecks},
                       WindowCase{"DialogVac", &CalculatorForm::openVacation},
                       WindowCase{"Form2", &CalculatorForm::openOvertimeSheet},
-                      WindowCase{"frmRegister", &CalculatorForm::openRegister}),
+                      WindowCase{"frmRegister", &CalculatorForm::openRegister},
+                      WindowCase{"frmEmployees", &CalculatorForm::openEmployeeList}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SmallScreenFitTest, UserInfoFitsWithALongName) {
@@ -217,7 +218,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"frmChecks", &CalculatorForm::openChecks},
                       WindowCase{"DialogVac", &CalculatorForm::openVacation},
                       WindowCase{"Form2", &CalculatorForm::openOvertimeSheet},
-                      WindowCase{"frmRegister", &CalculatorForm::openRegister}),
+                      WindowCase{"frmRegister", &CalculatorForm::openRegister},
+                      WindowCase{"frmEmployees", &CalculatorForm::openEmployeeList}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
