@@ -241,6 +241,11 @@ std::vector<std::string> EmployeeListWindow::shownFiles() const {
     return files;
 }
 
+void EmployeeListWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) refresh();
+}
+
 bool EmployeeListWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);

@@ -42,6 +42,9 @@ class EmployeeListWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Coming back to the list reads the folder again: a ledger saved in its window, or a pay
+    // run of another program, changes what the list shows without a command of this window.
+    void changeEvent(QEvent* event) override;
 
   private:
     void fill(const std::vector<RosterEntry>& roster);

@@ -12,6 +12,8 @@
 
 #include "session/files/employee_loader.h"
 #include "session/files/open_employee.h"
+#include "session/ytd/ledger_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "support/temp_folder.h"
 #include "ui/calculator_window.h"
 #include "ui/employee_list_window.h"
@@ -168,6 +170,31 @@ TEST_F(EmployeeListTest, ASaveUnderAnotherNameIsListedAtOnce) {
     prompts->saveWindows = {{SaveChoice::Save, "Evans"}};
     form->saveEmployee();
     EXPECT_EQ(shown->shownFiles(), (std::vector<std::string>{"Adams", "Baker", "Cole", "Evans"}));
+}
+
+// Another program (the command line's pay run) posts a week for Baker: coming back to the
+// list shows it, the filter and the choice kept.
+TEST_F(EmployeeListTest, AWeekPostedElsewhereShowsWhenTheListIsComeBackTo) {
+    EmployeeListWindow* shown = ctrlEFromTheHoursBox();
+    ASSERT_NE(shown, nullptr);
+    QTest::keyClicks(QApplication::focusWidget(), "a");
+    {
+        PayrollContext other = folder.context();
+        other.employee() = loadEmployeeRecord(folder.path(), "Baker", [](const UserMessage&) {});
+        other.ledger.rows[0].WeekLabel = "1/4/2008";
+        other.ledger.rows[0].Gross = 640.5f;
+        other.ledger.rows[0].Net = 500.0f;
+        showLedgerGrid(other.ledger, other.profile);
+        SaveAnnual(other);
+    }
+    activate(form.get());
+    activate(shown);
+    auto* rows = shown->findChild<QTreeWidget*>("lstEmployees");
+    const auto found = rows->findItems("Baker", Qt::MatchExactly, 1);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0]->text(5), "1/4/2008");
+    EXPECT_EQ(found[0]->text(6), "640.50");
+    EXPECT_EQ(shown->findChild<QLineEdit*>("txtFilter")->text(), "a");
 }
 
 struct StartCase {
