@@ -1,6 +1,7 @@
 // The employee list as the calculator opens it, and the open it asks the calculator for.
 #include <QLineEdit>
 
+#include "base/core/user_error.h"
 #include "session/payroll/payroll_folder.h"
 #include "ui/calculator_window.h"
 #include "ui/employee_list_window.h"
