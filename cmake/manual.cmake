@@ -7,9 +7,9 @@ set(help_out "${CMAKE_BINARY_DIR}/share/corvanta/help")
 set(man_out "${CMAKE_BINARY_DIR}/share/man/man1")
 
 # Chapters in reading order; the help window's contents follow index.md.
-set(CORVANTA_CHAPTERS index getting-started calculator-window employee-dialog state-tax
-  local-tax ledger printing leave-and-overtime register-window files starting command-line
-  payroll)
+set(CORVANTA_CHAPTERS index getting-started calculator-window employee-list employee-dialog
+  state-tax local-tax ledger printing leave-and-overtime register-window files starting
+  command-line payroll)
 # Pictures the chapters show, taken by scripts/screenshots.sh into docs/.
 file(GLOB manual_pictures CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/docs/*.png")
 

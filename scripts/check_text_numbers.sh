@@ -20,6 +20,7 @@ declare -A allowed=(
     [src/session/files/period_snapshot.cpp]="the saved period file, from the entry boxes"
     [src/session/payroll/pay_run.cpp]="the hours sheet's cells"
     [src/session/payroll/register_figures.cpp]="the week labels of the ledger files, the period typed"
+    [src/session/payroll/employee_roster.cpp]="the week labels of the ledger files, for the latest posted"
     [src/session/print/check_print.cpp]="the printer offsets typed in the offset dialog"
     [src/session/checks/numbered_check.cpp]="the check window's amount box, which the clerk may edit"
     [src/session/company/company_checks.cpp]="the next check number typed in the company dialog"

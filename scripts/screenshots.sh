@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's pictures under a virtual display: the calculator window after a sample
 # calculation, the state and employee dialogs, the year-to-date ledger with two weeks posted,
-# the check window, the leave dialog, the overtime sheet and the payroll register, the help
-# window, the state dialog on a whole 1024x768 screen, and the first page of the stub, check
-# and ledger report printed from the windows into PDFs, as PNG files in docs/.
+# the check window, the leave dialog, the overtime sheet, the payroll register, the employee
+# list, the help window, the state dialog on a whole 1024x768 screen, and the first page of the
+# stub, check and ledger report printed from the windows into PDFs, as PNG files in docs/.
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -73,6 +73,8 @@ int main(int argc, char* argv[]) {
     corvanta::startWithDefaultGroup(ctx);
     corvanta::ui::CalculatorForm form(ctx);
     form.show();
+    // The clerk starts by choosing whom to pay; an empty folder starts at the calculator.
+    form.listEmployeesAtStart();
     // A folder without its employer asks for it once the window is up; it may be skipped.
     if (!options.startupTime) {
         QTimer::singleShot(0, &form, [&] { corvanta::ui::askForCompanyIfMissing(ctx, &form); });

@@ -125,6 +125,16 @@ bool grabPayRun(ui::CalculatorForm& form, const QString& dir) {
     return ok;
 }
 
+// The employee list over the sample folder's employees.
+bool grabEmployeeList(ui::CalculatorForm& form, const QString& dir) {
+    form.openEmployeeList();
+    QWidget* list = shownWindow("frmEmployees");
+    if (list == nullptr) return false;
+    const bool ok = grab(list, dir + "/employee-list.png");
+    list->close();
+    return ok;
+}
+
 // The stub, the check and the ledger report printed from the windows into PDFs.
 void printSamples(ui::CalculatorForm& form, const QString& dir) {
     QString target;
@@ -180,6 +190,7 @@ int takeScreenshots(PayrollContext& ctx, const QString& dir) {
     ok = grabSideWindows(form, dir) && ok;
     ok = grabRegister(form, dir) && ok;
     ok = grabPayRun(form, dir) && ok;
+    ok = grabEmployeeList(form, dir) && ok;
     printSamples(form, dir);
     if (ui::HelpWindow* help = ui::showManual(&form, "getting-started.html")) {
         help->resize(900, 640);

@@ -7,6 +7,7 @@
 #include "session/files/period_snapshot.h"
 #include "ui/calculator_window.h"
 #include "ui/city_dialog.h"
+#include "ui/employee_list_window.h"
 #include "ui/heading_dialog.h"
 #include "ui/message_box.h"
 #include "ui/non_city_dialog.h"
@@ -61,8 +62,8 @@ void CalculatorForm::closeEvent(QCloseEvent* event) {
     }
     closeUnloadedDialogs();
     closeSideWindows();
-    for (QWidget* dialog : std::initializer_list<QWidget*>{stateDialog_, cityDialog_,
-                                                           nonCityDialog_, headingDialog_}) {
+    for (QWidget* dialog : std::initializer_list<QWidget*>{
+             stateDialog_, cityDialog_, nonCityDialog_, headingDialog_, employeeList_}) {
         if (dialog != nullptr) dialog->close();
     }
     event->accept();
@@ -91,7 +92,11 @@ void CalculatorForm::afterCommand(SessionOutcome outcome) {
     showContext();
     closeUnloadedDialogs();
     refreshOpenWindows();
-    if (outcome == SessionOutcome::EndProgram) endProgram();
+    if (outcome == SessionOutcome::EndProgram) {
+        endProgram();
+        return;
+    }
+    refreshEmployeeList();
 }
 
 void CalculatorForm::closeUnloadedDialogs() {

@@ -9,6 +9,7 @@
 #include "ui/calculator_keys.h"
 #include "ui/calculator_window.h"
 #include "ui/city_dialog.h"
+#include "ui/claim_shortcuts.h"
 #include "ui/company_dialog.h"
 #include "ui/employee_dialog.h"
 #include "ui/heading_dialog.h"
@@ -59,18 +60,25 @@ void CalculatorForm::buildFileMenu() {
 void CalculatorForm::buildFormsMenu() {
     QMenu* menu = menuBar()->addMenu("Fo&rms");
     menu->setObjectName("mnuForms");
+    // Ctrl+E and Ctrl+R from anywhere in the window, an entry box included (which keeps them
+    // otherwise).
+    addAction(menu, "mnuEmployees", "&Employees...", &CalculatorForm::openEmployeeList,
+              Qt::CTRL | Qt::Key_E);
+    claimShortcuts(this, {QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::CTRL | Qt::Key_R)});
+    menu->addSeparator();
     addAction(menu, "mnuVac", "&Vacation", &CalculatorForm::openVacation);
     addAction(menu, "mnuOtItem", "OT %", &CalculatorForm::openOvertimeSheet);
     addAction(menu, "mnuYear", "&Year to Date", &CalculatorForm::openLedger);
-    addAction(menu, "mnuHeader", "H&eader", &CalculatorForm::openHeadingDialog);
+    // "&Header": E is the employee list's.
+    addAction(menu, "mnuHeader", "&Header", &CalculatorForm::openHeadingDialog);
     addAction(menu, "mnuCompany", "&Company...", &CalculatorForm::openCompanyDialog);
     menu->addSeparator();
-    addAction(menu, "mnuRegister", "Payroll &Register", &CalculatorForm::openRegister);
+    // "Re&gister": R is the pay run's.
+    addAction(menu, "mnuRegister", "Payroll Re&gister", &CalculatorForm::openRegister);
     addAction(menu, "mnuCheckRegister", "Chec&k Register...", &CalculatorForm::openCheckRegister);
     addAction(menu, "mnuYearEnd", "Year-End &Forms...", &CalculatorForm::openYearEnd);
     menu->addSeparator();
-    addAction(menu, "mnuPayRun", "Pay &Run...", &CalculatorForm::openPayRun,
-              Qt::CTRL | Qt::Key_R);
+    addAction(menu, "mnuPayRun", "Pay &Run...", &CalculatorForm::openPayRun, Qt::CTRL | Qt::Key_R);
 }
 
 void CalculatorForm::buildOptionsMenu() {

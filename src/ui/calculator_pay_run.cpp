@@ -41,6 +41,7 @@ void CalculatorForm::afterPayRun(const std::vector<std::string>& names) {
         }
         afterCommand();
     }
+    refreshEmployeeList();
     openRegister();
     if (payRunWindow_ != nullptr) present(payRunWindow_);
 }

@@ -32,6 +32,7 @@ class CheckRegisterWindow;
 class YearEndWindow;
 class PayRunWindow;
 class ElidedLabel;
+class EmployeeListWindow;
 
 // The calculator window `Form1`: the eight entry boxes, Calculate and Clear, every result
 // and the menus. It shows the engine's window texts and calls the engine's commands; the
@@ -48,6 +49,15 @@ class CalculatorForm : public QMainWindow {
     void clear();
     void newEmployee();
     void openEmployee();
+    // Open as File, Open does, with the employee's file already chosen (from the list).
+    void openEmployeeNamed(const std::string& fileName);
+    // "&Employees...": the folder's employees, to open one or start a new one.
+    void openEmployeeList();
+    // At start: the employee list beside the calculator when the folder holds employees.
+    void listEmployeesAtStart();
+    // The open employee list reads the folder again: after any command that may have written
+    // an employee's files (a save, New, a calculation, a pay run).
+    void refreshEmployeeList();
     void saveEmployee();
     void exitProgram();
     void savePeriod();
@@ -149,6 +159,7 @@ class CalculatorForm : public QMainWindow {
     QPointer<CheckRegisterWindow> checkRegisterWindow_;
     QPointer<YearEndWindow> yearEndWindow_;
     QPointer<PayRunWindow> payRunWindow_;
+    QPointer<EmployeeListWindow> employeeList_;
     bool ended_ = false;
 };
 

@@ -249,6 +249,7 @@ QString helpPageFor(const QWidget* window) {
         {"frmRegister", "register-window.html"},
         {"frmPayRun", "payroll.html"},
         {"frmCheckRegister", "printing.html"},
+        {"frmEmployees", "employee-list.html"},
     };
     // A window without a page of its own is explained with the window it was opened from.
     for (const QWidget* w = window != nullptr ? window->window() : nullptr; w != nullptr;

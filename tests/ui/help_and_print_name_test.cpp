@@ -145,6 +145,7 @@ TEST_P(HelpPictureTest, PicturesFitThePaneWidth) {
 INSTANTIATE_TEST_SUITE_P(Pages, HelpPictureTest,
                          ::testing::Values(PictureCase{"ledger.html", 700},
                                            PictureCase{"calculator-window.html", 940},
+                                           PictureCase{"employee-list.html", 700},
                                            PictureCase{"printing.html", 1600}),
                          [](const auto& info) {
                              std::string name = info.param.page;

@@ -138,7 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"DialogVac", &CalculatorForm::openVacation},
                       WindowCase{"Form2", &CalculatorForm::openOvertimeSheet},
                       WindowCase{"frmRegister", &CalculatorForm::openRegister},
-                      WindowCase{"frmCheckRegister", &CalculatorForm::openCheckRegister}),
+                      WindowCase{"frmCheckRegister", &CalculatorForm::openCheckRegister},
+                      WindowCase{"frmPayRun", &CalculatorForm::openPayRun},
+                      WindowCase{"frmEmployees", &CalculatorForm::openEmployeeList}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KeyboardOnlyTest, UserInfoHasUniqueAltLetters) {

@@ -139,7 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
         TopicCase{"DialogVac", &CalculatorForm::openVacation, "leave-and-overtime.html"},
         TopicCase{"Form2", &CalculatorForm::openOvertimeSheet, "leave-and-overtime.html"},
         TopicCase{"frmRegister", &CalculatorForm::openRegister, "register-window.html"},
-        TopicCase{"frmCheckRegister", &CalculatorForm::openCheckRegister, "printing.html"}),
+        TopicCase{"frmCheckRegister", &CalculatorForm::openCheckRegister, "printing.html"},
+        TopicCase{"frmPayRun", &CalculatorForm::openPayRun, "payroll.html"},
+        TopicCase{"frmEmployees", &CalculatorForm::openEmployeeList, "employee-list.html"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KeyboardTest, TabGoesThroughTheCalculatorInReadingOrder) {
@@ -234,7 +236,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WalkCase{"MDIForm1", &CalculatorForm::openLedger},
                       WalkCase{"frmChecks", &CalculatorForm::openChecks},
                       WalkCase{"DialogVac", &CalculatorForm::openVacation},
-                      WalkCase{"Form2", &CalculatorForm::openOvertimeSheet}),
+                      WalkCase{"Form2", &CalculatorForm::openOvertimeSheet},
+                      WalkCase{"frmEmployees", &CalculatorForm::openEmployeeList}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

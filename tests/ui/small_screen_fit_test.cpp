@@ -119,7 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"DialogVac", &CalculatorForm::openVacation},
                       WindowCase{"Form2", &CalculatorForm::openOvertimeSheet},
                       WindowCase{"frmRegister", &CalculatorForm::openRegister},
-                      WindowCase{"frmCheckRegister", &CalculatorForm::openCheckRegister}),
+                      WindowCase{"frmCheckRegister", &CalculatorForm::openCheckRegister},
+                      WindowCase{"frmPayRun", &CalculatorForm::openPayRun},
+                      WindowCase{"frmEmployees", &CalculatorForm::openEmployeeList}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SmallScreenFitTest, UserInfoFitsWithALongName) {
@@ -219,7 +221,9 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"DialogVac", &CalculatorForm::openVacation},
                       WindowCase{"Form2", &CalculatorForm::openOvertimeSheet},
                       WindowCase{"frmRegister", &CalculatorForm::openRegister},
-                      WindowCase{"frmCheckRegister", &CalculatorForm::openCheckRegister}),
+                      WindowCase{"frmCheckRegister", &CalculatorForm::openCheckRegister},
+                      WindowCase{"frmPayRun", &CalculatorForm::openPayRun},
+                      WindowCase{"frmEmployees", &CalculatorForm::openEmployeeList}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

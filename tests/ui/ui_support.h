@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QTest>
@@ -49,6 +51,29 @@ class MessageBoxAnswerer {
     std::deque<QMessageBox::StandardButton> answers_;
     std::vector<SeenBox> seen_;
     QTimer timer_;
+};
+
+// Makes a widget ask to keep these keys before the shortcuts see them, as a line edit does
+// under the desktop's key bindings (Ctrl+E, the end of the line); the test platform's own
+// bindings let them through, which would hide a window that never claimed them.
+class KeepsKeys : public QObject {
+  public:
+    KeepsKeys(QWidget* widget, QList<QKeySequence> keys) : QObject(widget), keys_(std::move(keys)) {
+        widget->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        if (!keys_.contains(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()))) {
+            return false;
+        }
+        event->accept();
+        return true;
+    }
+
+  private:
+    QList<QKeySequence> keys_;
 };
 
 // A double click as the window system delivers it: press, release, the second press as a

@@ -115,13 +115,22 @@ SessionOutcome Session::Open() {
     if (runSaveWindow() == SessionOutcome::EndProgram) return SessionOutcome::EndProgram;
     const auto chosen = prompts_.chooseFile("Saved Files (*.use)|*.use");
     if (!chosen) return SessionOutcome::Continue;
-    const std::string file = chosen->filename().string();
+    return openChosen(*chosen);
+}
+
+SessionOutcome Session::Open(const std::filesystem::path& chosen) {
+    if (runSaveWindow() == SessionOutcome::EndProgram) return SessionOutcome::EndProgram;
+    return openChosen(chosen);
+}
+
+SessionOutcome Session::openChosen(const std::filesystem::path& chosen) {
+    const std::string file = chosen.filename().string();
     const std::string base = file.substr(0, file.size() - std::min(file.size(), kExtensionLength));
     // Read into a copy: an employee that cannot be read leaves the current one whole, so a
     // later save cannot write a half-read employee under either name. OpenEmployee replaces
     // the copy's record whole before it reads.
     PayrollContext next = ctx_;
-    if (chosen->has_parent_path()) next.folder = chosen->parent_path();
+    if (chosen.has_parent_path()) next.folder = chosen.parent_path();
     try {
         recoverFolder(ctx_, next.folder);
     } catch (const UserError& e) {

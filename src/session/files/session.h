@@ -67,6 +67,9 @@ class Session {
 
     SessionOutcome New();
     SessionOutcome Open();
+    // Open with the employee's ".use" already chosen (from the employee list): the save window
+    // first, then the same reading as Open.
+    SessionOutcome Open(const std::filesystem::path& chosen);
     SessionOutcome Save();
     SessionOutcome Exit();  // also the main window's close box
 
@@ -79,6 +82,7 @@ class Session {
 
   private:
     void resetToNewEmployee();
+    SessionOutcome openChosen(const std::filesystem::path& chosen);
     void report(const std::exception& e, const std::string& title);
 
     PayrollContext& ctx_;
