@@ -9,6 +9,9 @@
 #include <cstdlib>
 
 #include "payrun/hours_csv.h"
+#include "records/print/text_page.h"
+#include "session/checks/check_book.h"
+#include "session/checks/check_register_file.h"
 #include "session/payroll/payroll_folder.h"
 #include "session/payroll/register_report.h"
 #include "support/case_names.h"
@@ -114,6 +117,49 @@ TEST_F(WeekPayRunTest, TheEntriesPaidAreKeptForTheNextWeek) {
         EXPECT_EQ(kept.at(r.employee).boxes, r.boxes) << r.employee;
         EXPECT_EQ(kept.at(r.employee).twoX, r.twoX) << r.employee;
     }
+}
+
+std::string printedText(const RecordedDocument& printout) {
+    TextPage page;
+    printout.replay(page);
+    return page.text();
+}
+
+// Week after week the run's checks carry the register's numbers, one after another, each
+// recorded with her week and amount.
+TEST_F(WeekPayRunTest, ChecksAreNumberedOnFromRunToRun) {
+    std::int64_t expected = 1001;
+    for (const char* week : {"4/4/2008", "4/11/2008"}) {
+        const PayRunRequest req{folder.path(), week, std::nullopt, week, {}};
+        const WeekPayRun run =
+            payWeek(req, weekRows(), PayRunPrintouts{false, true, std::nullopt}, {}, 0);
+        ASSERT_EQ(run.ending, PayRunEnding::Paid) << run.outcome.failure;
+        ASSERT_EQ(run.checks.size(), static_cast<std::size_t>(kStaff));
+        for (const RecordedDocument& check : run.checks) {
+            EXPECT_NE(printedText(check).find("No. " + std::to_string(expected)), std::string::npos)
+                << week;
+            ++expected;
+        }
+    }
+    const CheckRegister reg = readCheckRegister(folder.path());
+    ASSERT_EQ(reg.checks.size(), static_cast<std::size_t>(2 * kStaff));
+    for (std::size_t i = 0; i < reg.checks.size(); ++i) {
+        EXPECT_EQ(reg.checks[i].number, 1001 + static_cast<std::int64_t>(i));
+        EXPECT_EQ(reg.checks[i].week, i < kStaff ? "4/4/2008" : "4/11/2008");
+        EXPECT_EQ(reg.checks[i].state, CheckState::Issued);
+    }
+}
+
+// A run stopped before its files move in uses no number.
+TEST_F(WeekPayRunTest, ACancelledRunTakesNoCheckNumber) {
+    const PayRunProgress stop = [](PayRunStage stage, std::size_t done, std::size_t) {
+        return !(stage == PayRunStage::Paying && done == 2);
+    };
+    ASSERT_EQ(
+        payWeek(request(), weekRows(), PayRunPrintouts{false, true, std::nullopt}, stop, 0).ending,
+        PayRunEnding::Cancelled);
+    EXPECT_TRUE(readCheckRegister(folder.path()).checks.empty());
+    EXPECT_EQ(nextCheckNumber(folder.path()), 1001);
 }
 
 struct SheetCase {
