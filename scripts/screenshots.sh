@@ -20,9 +20,10 @@ for name in Adams Baker Chen Diaz; do
 done
 printf 'employee,straight,ot\nAdams,40,2\nBaker,38,\nChen,40,5\nDiaz,32,\n' >"$work/hours.csv"
 for week in 1/4/2008 1/11/2008 1/18/2008; do
-    "$cli" run --dir "$work" --hours "$work/hours.csv" --week "$week" --post next >/dev/null
+    "$cli" run --dir "$work" --hours "$work/hours.csv" --week "$week" --post next \
+        --checks "$work/checks.pdf" >/dev/null
 done
-rm "$work/hours.csv"
+rm "$work/hours.csv" "$work/checks.pdf"
 mkdir -p "$root/docs"
 # A 1024x768 screen, the smallest the windows are made for.
 (cd "$work" && xvfb-run -a -s "-screen 0 1024x768x24" "$build/src/corvanta" --screenshot "$root/docs" \

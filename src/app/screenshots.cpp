@@ -125,6 +125,16 @@ bool grabPayRun(ui::CalculatorForm& form, const QString& dir) {
     return ok;
 }
 
+// The check register once the sample check was printed.
+bool grabCheckRegister(ui::CalculatorForm& form, const QString& dir) {
+    form.openCheckRegister();
+    QWidget* checks = shownWindow("frmCheckRegister");
+    if (checks == nullptr) return false;
+    const bool ok = grab(checks, dir + "/check-register.png");
+    checks->close();
+    return ok;
+}
+
 // The employee list over the sample folder's employees.
 bool grabEmployeeList(ui::CalculatorForm& form, const QString& dir) {
     form.openEmployeeList();
@@ -192,6 +202,7 @@ int takeScreenshots(PayrollContext& ctx, const QString& dir) {
     ok = grabPayRun(form, dir) && ok;
     ok = grabEmployeeList(form, dir) && ok;
     printSamples(form, dir);
+    ok = grabCheckRegister(form, dir) && ok;
     if (ui::HelpWindow* help = ui::showManual(&form, "getting-started.html")) {
         help->resize(900, 640);
         ok = grab(help, dir + "/help-window.png") && ok;
