@@ -8,5 +8,5 @@ set(CORVANTA_MAKER_WEB "www.quorvell-software.example")
 set(CORVANTA_MAKER_EMAIL "support@quorvell-software.example")
 
 set(CORVANTA_GENERATED_INCLUDE "${CMAKE_BINARY_DIR}/generated")
-configure_file("${PROJECT_SOURCE_DIR}/cmake/program_info.h.in"
+configure_file("${CMAKE_CURRENT_LIST_DIR}/program_info.h.in"
   "${CORVANTA_GENERATED_INCLUDE}/base/core/program_info.h" @ONLY)
