@@ -168,6 +168,7 @@ std::map<std::string, HoursRow> lastPaidEntries(const std::filesystem::path& fol
 
 std::vector<std::string> problemLines(const std::vector<RunProblem>& problems) {
     std::vector<std::string> lines;
+    lines.reserve(problems.size());
     for (const RunProblem& p : problems) {
         lines.push_back("line " + std::to_string(p.line) + ", " +
                         (p.employee.empty() ? "(no employee)" : p.employee) + ", " + p.field +

@@ -296,6 +296,7 @@ bool PayRunWindow::pay() {
     if (!entriesReadable()) return false;
     const std::vector<HoursRow> rows = chosenHoursRows(grid_);
     std::vector<std::string> names;
+    names.reserve(rows.size());
     for (const HoursRow& r : rows) names.push_back(r.employee);
     const QString week = txtWeek_->text().trimmed();
     if (!askYesNo(this, kTitle,
@@ -431,6 +432,7 @@ void PayRunWindow::importSheet() {
     // The sheet's rows first and in its order, as the command line would pay them; the
     // others after them, unchosen.
     std::vector<std::string> employees;
+    employees.reserve(static_cast<std::size_t>(grid_->rowCount()));
     for (const HoursRow& r : rows) employees.push_back(r.employee);
     for (int r = 0; r < grid_->rowCount(); ++r) {
         const std::string name = fromQt(grid_->item(r, kEmployeeColumn)->text());
