@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <future>
 #include <optional>
 
 #include "backup/folder_backup.h"
+#include "base/core/user_error.h"
 #include "base/files/file_io.h"
 #include "payrun/hours_csv.h"
 #include "session/checks/check_book.h"
@@ -69,6 +71,31 @@ void keepLastPayRun(const std::filesystem::path& folder, const std::vector<Hours
     }
 }
 
+// A register of checks that cannot be read refuses a run that prints checks, before it writes.
+std::vector<RunProblem> checkRegisterReadable(const std::filesystem::path& folder,
+                                              const PayRunPrintouts& printouts) {
+    if (!printouts.checks) return {};
+    try {
+        (void)nextCheckNumber(folder);
+    } catch (const UserError& e) {
+        return {RunProblem{0, "", "checks", e.what()}};
+    }
+    return {};
+}
+
+// The backup of a run that will not run: waited for, then removed, so a refused run leaves
+// nothing behind. A backup that failed has nothing to remove.
+void discardBackup(std::future<BackupWritten>& backup, bool hadBackupsFolder) {
+    try {
+        const BackupWritten written = backup.get();
+        std::error_code ec;
+        std::filesystem::remove(written.archive, ec);
+        // Removed only when the run made it and it is empty.
+        if (!hadBackupsFolder) std::filesystem::remove(written.archive.parent_path(), ec);
+    } catch (const std::exception&) {
+    }
+}
+
 // Every row to mend at once, the others read without their locks: nothing is written.
 bool refused(WeekPayRun& run, std::vector<RunProblem> problems) {
     if (problems.empty()) return false;
@@ -97,27 +124,42 @@ WeekPayRun payWeek(PayRunRequest request, const std::vector<HoursRow>& rows,
             refused(run, checkPayRun(request, rows, progress));
             return run;
         }
-        // Every employee of the sheet is held from here to the end of the run.
-        if (refused(run, holdPayRunEmployees(request, rows))) return run;
-        if (finishInterruptedCommit(request.folder)) {
-            run.notices.emplace_back(
-                "An employee left part way by an earlier run was finished first.");
-        }
-        if (refused(run, checkPayRun(request, rows, progress))) return run;
-        if (printouts.checks) {
-            // A register that cannot be read refuses the run before its backup.
-            try {
-                (void)nextCheckNumber(request.folder);
-            } catch (const UserError& e) {
-                refused(run, {RunProblem{0, "", "checks", e.what()}});
-                return run;
-            }
-        }
     } catch (const PayRunCancelled&) {
         run.ending = PayRunEnding::Cancelled;
         return run;
     }
-    const BackupWritten written = writeDatedBackup(request.folder, now);
+    // Every employee of the sheet is held from here to the end of the run.
+    if (refused(run, holdPayRunEmployees(request, rows))) return run;
+    if (finishInterruptedCommit(request.folder)) {
+        run.notices.emplace_back("An employee left part way by an earlier run was finished first.");
+    }
+    // The backup is written while the rows are checked: both only read the folder, which is
+    // held whole. A run refused or cancelled then takes its backup back.
+    std::error_code ec;
+    const bool hadBackups = std::filesystem::exists(request.folder / kBackupsFolder, ec);
+    auto backup = std::async(std::launch::async,
+                             [&request, now] { return writeDatedBackup(request.folder, now); });
+    std::vector<RunProblem> problems;
+    bool cancelled = false;
+    try {
+        problems = checkPayRun(request, rows, progress);
+        if (problems.empty()) problems = checkRegisterReadable(request.folder, printouts);
+    } catch (const PayRunCancelled&) {
+        cancelled = true;
+    } catch (...) {
+        discardBackup(backup, hadBackups);
+        throw;
+    }
+    if (cancelled || !problems.empty()) {
+        discardBackup(backup, hadBackups);
+        if (cancelled) {
+            run.ending = PayRunEnding::Cancelled;
+        } else {
+            refused(run, std::move(problems));
+        }
+        return run;
+    }
+    const BackupWritten written = backup.get();
     run.backup = written.archive;
     for (const std::string& link : written.skippedLinks) {
         run.notices.push_back("Not backed up: " + link + " is a symbolic link.");
