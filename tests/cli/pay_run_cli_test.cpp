@@ -94,13 +94,23 @@ CliResult runWeek(const TempFolder& sheets, const fs::path& folder,
 }
 
 // The names of the files that differ between two folders, or that only one has.
-// The files that differ, leaving out the entries a run keeps for the next one ("Last pay
-// run.csv"): no employee's, and no backup holds or restores it.
+// Not the folder's data: the entries a run keeps for the next one ("Last pay run.csv"), which
+// no backup holds or restores, and the temporary file of a write killed half way
+// (".NAME.tmpXXXXXX"), which never replaced anything.
+void leaveOutNonData(std::map<std::string, std::string>& files) {
+    std::erase_if(files, [](const auto& file) {
+        const std::string& name = file.first;
+        return name == "Last pay run.csv" ||
+               (name.starts_with(".") && name.find(".tmp") != std::string::npos);
+    });
+}
+
+// The files that differ, the folder's data only.
 std::vector<std::string> differingFiles(const fs::path& a, const fs::path& b) {
     auto x = folderBytes(a);
     auto y = folderBytes(b);
-    x.erase("Last pay run.csv");
-    y.erase("Last pay run.csv");
+    leaveOutNonData(x);
+    leaveOutNonData(y);
     std::vector<std::string> names;
     for (const auto& [name, bytes] : x) {
         const auto it = y.find(name);
