@@ -220,7 +220,9 @@ TEST_P(EmployeeListAtStart, TheListOpensBesideTheCalculatorOnlyWhenThereAreEmplo
     QWidget* shown = t::visibleTopLevel("frmEmployees");
     EXPECT_EQ(shown != nullptr, c.listed);
     EXPECT_TRUE(form.isVisible());
-    if (shown != nullptr) EXPECT_FALSE(shown->isModal()) << "the calculator must stay usable";
+    if (shown != nullptr) {
+        EXPECT_FALSE(shown->isModal()) << "the calculator must stay usable";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, EmployeeListAtStart,
