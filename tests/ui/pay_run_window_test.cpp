@@ -16,6 +16,7 @@
 #include "base/files/file_io.h"
 #include "payrun/hours_csv.h"
 #include "session/company/company_file.h"
+#include "session/ytd/ledger_ops.h"
 #include "support/cli_runner.h"
 #include "support/employee_folder.h"
 #include "support/folder_bytes.h"
@@ -147,7 +148,9 @@ class PayRunWindowTest : public ::testing::Test {
                        "--week", kWeek, "--stubs", (out / "cli-stubs.pdf").string(), "--checks",
                        (out / "cli-checks.pdf").string()});
         ASSERT_EQ(cli.exitCode, 0) << cli.err;
-        const auto window = t::folderBytes(folder.path());
+        auto window = t::folderBytes(folder.path());
+        // The lock of the employee the calculator holds is the window's, not the run's.
+        std::erase_if(window, [](const auto& file) { return file.first.ends_with(".lck"); });
         const auto command = t::folderBytes(cliFolder.path());
         for (const auto& [name, bytes] : command) {
             const auto it = window.find(name);
@@ -229,6 +232,21 @@ TEST_F(PayRunWindowTest, ABadCellIsNamedAndNothingIsWritten) {
         << ok.seen()[0].text.toStdString();
     EXPECT_EQ(t::folderBytes(folder.path()), before);
     EXPECT_FALSE(fs::exists(folder / "Backups"));
+}
+
+// The employee the calculator holds is paid under its own lock, not refused as in use, and
+// the calculator then shows her week posted.
+TEST_F(PayRunWindowTest, TheEmployeeTheCalculatorHoldsIsPaidAndShownPosted) {
+    form->openEmployeeNamed("emp3");
+    ASSERT_EQ(ctx.UserFileBase, "emp3");
+    QWidget* w = openWindow();
+    ASSERT_NE(w, nullptr);
+    QTest::mouseClick(w->findChild<QPushButton*>("cmdImport"), Qt::LeftButton);
+    setWeek(w, kWeek);
+    payFromWindow(w);
+    EXPECT_EQ(rowPostedFor(ctx, kWeek).has_value(), true)
+        << w->findChild<QLabel*>("lblRunStatus")->text().toStdString();
+    expectSameAsCommandLine();
 }
 
 TEST_F(PayRunWindowTest, PreviewShowsEachRowsFiguresAndTheEmployersTaxesWritingNothing) {
