@@ -13,6 +13,7 @@
 
 #include "base/core/user_error.h"
 #include "session/payroll/register_figures.h"
+#include "ui/cell_factory.h"
 #include "ui/claim_shortcuts.h"
 #include "ui/message_box.h"
 #include "ui/shown_path.h"
@@ -24,13 +25,6 @@ enum Column { kName, kFile, kPay, kState, kExempt, kLastPosted, kYtdGross, kColu
 
 constexpr int kFileRole = Qt::UserRole;
 constexpr int kNameWidth = 220;
-
-QPushButton* addButton(QBoxLayout* row, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    row->addWidget(button);
-    return button;
-}
 
 QTreeWidgetItem* rowOf(const RosterEntry& e) {
     auto* item = new QTreeWidgetItem;
@@ -114,14 +108,14 @@ EmployeeListWindow::EmployeeListWindow(const PayrollContext& ctx, Commands comma
     layout->addWidget(lblCount_);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* open = addButton(buttons, "cmdOpen", "&Open");
+    QPushButton* open = addButton(buttons, "&Open", "cmdOpen");
     open->setToolTip("Open the chosen employee in the calculator (Enter, or a double click)");
-    QPushButton* newEmployee = addButton(buttons, "cmdNew", "&New");
+    QPushButton* newEmployee = addButton(buttons, "&New", "cmdNew");
     newEmployee->setToolTip("Start a new employee, as File, New");
-    QPushButton* again = addButton(buttons, "cmdRefresh", "&Refresh");
+    QPushButton* again = addButton(buttons, "&Refresh", "cmdRefresh");
     again->setToolTip("Read the folder's employees again");
     buttons->addStretch();
-    QPushButton* close = addButton(buttons, "cmdClose", "&Close");
+    QPushButton* close = addButton(buttons, "&Close", "cmdClose");
     layout->addLayout(buttons);
 
     connect(txtFilter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });

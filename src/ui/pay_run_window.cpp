@@ -25,6 +25,7 @@
 #include "session/company/company_file.h"
 #include "session/payroll/payroll_folder.h"
 #include "session/payroll/register_report.h"
+#include "ui/cell_factory.h"
 #include "ui/message_box.h"
 #include "ui/pay_date_picker.h"
 #include "ui/pay_run_grid.h"
@@ -36,14 +37,6 @@ namespace corvanta::ui {
 namespace {
 
 constexpr const char* kTitle = "Pay Run";
-
-QPushButton* addButton(QBoxLayout* row, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
-}
 
 // F4 or Alt+Down in the week box opens its picker.
 class WeekBoxKeys : public QObject {
@@ -123,9 +116,9 @@ PayRunWindow::PayRunWindow(const PayrollContext& ctx, const DesktopServices& des
     top->addWidget(weekCaption);
     top->addWidget(txtWeek_);
     top->addWidget(pick);
-    QPushButton* last = addButton(top, "cmdCopyLast", "Copy &Last Period");
+    QPushButton* last = addButton(top, "Copy &Last Period", "cmdCopyLast");
     last->setToolTip("The chosen rows (or all rows) take their employee's last entries");
-    QPushButton* all = addButton(top, "cmdChooseAll", "Choose &All");
+    QPushButton* all = addButton(top, "Choose &All", "cmdChooseAll");
     top->addStretch();
     layout->addLayout(top);
 
@@ -154,12 +147,12 @@ PayRunWindow::PayRunWindow(const PayrollContext& ctx, const DesktopServices& des
     layout->addWidget(grdTotals_);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* import = addButton(buttons, "cmdImport", "&Import...");
-    QPushButton* exportButton = addButton(buttons, "cmdExport", "E&xport...");
+    QPushButton* import = addButton(buttons, "&Import...", "cmdImport");
+    QPushButton* exportButton = addButton(buttons, "E&xport...", "cmdExport");
     buttons->addStretch();
-    QPushButton* previewButton = addButton(buttons, "cmdPreview", "Pre&view");
-    QPushButton* payButton = addButton(buttons, "cmdPay", "&Pay");
-    QPushButton* close = addButton(buttons, "cmdClose", "&Close");
+    QPushButton* previewButton = addButton(buttons, "Pre&view", "cmdPreview");
+    QPushButton* payButton = addButton(buttons, "&Pay", "cmdPay");
+    QPushButton* close = addButton(buttons, "&Close", "cmdClose");
     layout->addLayout(buttons);
 
     connect(pick, &QPushButton::clicked, this,
