@@ -133,6 +133,13 @@ void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& r
     if (printers.check) printers.check(ctx);
 }
 
+// Every row as the run would take it, in line order; each row that can be paid is posted
+// into `posted` (when given) in memory.
+std::vector<RunProblem> checkEveryRow(const PayRunRequest& request,
+                                      const std::vector<HoursRow>& rows,
+                                      const PayRunProgress& progress,
+                                      std::vector<EmployeeBooks>* posted);
+
 }  // namespace
 
 std::vector<RunProblem> checkHoursSheet(const PayRunRequest& request,
@@ -165,8 +172,12 @@ std::vector<RunProblem> checkHoursSheet(const PayRunRequest& request,
     return problems;
 }
 
-std::vector<RunProblem> checkPayRun(const PayRunRequest& request, const std::vector<HoursRow>& rows,
-                                    const PayRunProgress& progress) {
+namespace {
+
+std::vector<RunProblem> checkEveryRow(const PayRunRequest& request,
+                                      const std::vector<HoursRow>& rows,
+                                      const PayRunProgress& progress,
+                                      std::vector<EmployeeBooks>* posted) {
     std::vector<RunProblem> problems = checkHoursSheet(request, rows);
     std::set<int> unnamed;  // rows naming no employee the run could open
     for (const RunProblem& p : problems) {
@@ -174,7 +185,7 @@ std::vector<RunProblem> checkPayRun(const PayRunRequest& request, const std::vec
     }
     std::size_t done = 0;
     for (const HoursRow& row : rows) {
-        if (unnamed.count(row.line) == 0) checkEmployee(request, row, problems);
+        if (unnamed.count(row.line) == 0) checkEmployee(request, row, problems, posted);
         tellProgress(progress, PayRunStage::Checking, ++done, rows.size());
     }
     std::stable_sort(problems.begin(), problems.end(),
@@ -182,22 +193,18 @@ std::vector<RunProblem> checkPayRun(const PayRunRequest& request, const std::vec
     return problems;
 }
 
+}  // namespace
+
+std::vector<RunProblem> checkPayRun(const PayRunRequest& request, const std::vector<HoursRow>& rows,
+                                    const PayRunProgress& progress) {
+    return checkEveryRow(request, rows, progress, nullptr);
+}
+
 PayRunPreview previewPayRun(const PayRunRequest& request, const std::vector<HoursRow>& rows,
                             DepositSchedule schedule, const PayRunProgress& progress) {
     PayRunPreview preview;
-    preview.problems = checkHoursSheet(request, rows);
-    std::set<int> unnamed;
-    for (const RunProblem& p : preview.problems) {
-        if (p.field == "employee") unnamed.insert(p.line);
-    }
     std::vector<EmployeeBooks> posted;
-    std::size_t done = 0;
-    for (const HoursRow& row : rows) {
-        if (unnamed.count(row.line) == 0) checkEmployee(request, row, preview.problems, &posted);
-        tellProgress(progress, PayRunStage::Checking, ++done, rows.size());
-    }
-    std::stable_sort(preview.problems.begin(), preview.problems.end(),
-                     [](const RunProblem& a, const RunProblem& b) { return a.line < b.line; });
+    preview.problems = checkEveryRow(request, rows, progress, &posted);
     preview.reg = buildRegister(posted, registerPeriod(RegisterSpan::Week, request.week), schedule);
     return preview;
 }
