@@ -139,6 +139,18 @@ TEST(ManualCoverage, EveryOptionIsExplainedInTheChapter) {
     }
 }
 
+// Every option's --help line says what it does: a bare name leaves the clerk guessing.
+TEST(ManualCoverage, EveryOptionSaysWhatItDoes) {
+    static const std::regex bare(R"(^\s+(?:-[a-z],)?(--[a-z0-9][a-z0-9-]*)(?: [A-Z]+)?\s*$)");
+    for (const std::string& command : kCommands) {
+        std::istringstream lines(runCli({command, "--help"}).out);
+        for (std::string l; std::getline(lines, l);) {
+            std::smatch m;
+            EXPECT_FALSE(std::regex_match(l, m, bare)) << command << " " << m[1] << " says nothing";
+        }
+    }
+}
+
 struct OptionHelpCase {
     const char* command;
     const char* option;
