@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures under a virtual display: the calculator window after a sample
-# calculation, the state and employee dialogs, the year-to-date ledger with two weeks posted,
-# the check window, the leave dialog, the overtime sheet, the payroll register, the employee
-# list, the help window, the state dialog on a whole 1024x768 screen, and the first page of the
+# calculation, the state, employee and company dialogs, the year-to-date ledger with two weeks
+# posted, the check window, the leave dialog, the overtime sheet, the payroll register, the
+# employee list, the pay run window, the check register, the help window, the state dialog on a whole 1024x768 screen, and the first page of the
 # stub, check and ledger report printed from the windows into PDFs, as PNG files in docs/.
 # Usage: scripts/screenshots.sh [BUILD_DIR]
 set -euo pipefail
@@ -12,8 +12,12 @@ build=$(realpath -m "${1:-$root/build}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root/data/Federal08.dtt" "$work/"
-# Four employees paid for three weeks, for the register's picture.
 cli="$build/src/corvanta-cli"
+# An employer in Iowa, as "Getting started" sets one up.
+"$cli" company --dir "$work" --name "Prairie Feed & Seed" --street "12 Grand Avenue" \
+    --city "Des Moines" --state IA --zip 50309 --ein 42-1234567 --home-state Iowa --local none \
+    --contact-name "Ruth Olsen" --contact-phone "515-555-0142" >/dev/null
+# Four employees paid for three weeks, for the register's picture.
 for name in Adams Baker Chen Diaz; do
     "$cli" new "$name" --dir "$work" >/dev/null
     "$cli" calc --dir "$work" --user "$name" --straight 40 >/dev/null

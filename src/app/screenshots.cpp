@@ -16,6 +16,7 @@
 
 #include "app/window_steps.h"
 #include "ui/calculator_window.h"
+#include "ui/company_dialog.h"
 #include "ui/employee_dialog.h"
 #include "ui/help_window.h"
 #include "ui/pay_run_window.h"
@@ -196,6 +197,8 @@ int takeScreenshots(PayrollContext& ctx, const QString& dir) {
     ui::EmployeeDialog employee(
         ctx, [] { return false; }, &form);
     ok = grab(&employee, dir + "/employee-dialog.png") && ok;
+    ui::CompanyDialog company(ctx, &form);
+    ok = grab(&company, dir + "/company-dialog.png") && ok;
     ok = grabLedger(form, dir) && ok;
     ok = grabSideWindows(form, dir) && ok;
     ok = grabRegister(form, dir) && ok;
