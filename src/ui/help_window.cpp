@@ -248,6 +248,7 @@ QString helpPageFor(const QWidget* window) {
         {"frmDate", "leave-and-overtime.html"},
         {"frmRegister", "register-window.html"},
         {"frmPayRun", "payroll.html"},
+        {"frmYearEnd", "payroll.html"},
         {"frmCheckRegister", "printing.html"},
         {"frmEmployees", "employee-list.html"},
     };

@@ -141,6 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
         TopicCase{"frmRegister", &CalculatorForm::openRegister, "register-window.html"},
         TopicCase{"frmCheckRegister", &CalculatorForm::openCheckRegister, "printing.html"},
         TopicCase{"frmPayRun", &CalculatorForm::openPayRun, "payroll.html"},
+        TopicCase{"frmYearEnd", &CalculatorForm::openYearEnd, "payroll.html"},
         TopicCase{"frmEmployees", &CalculatorForm::openEmployeeList, "employee-list.html"}),
     [](const auto& info) { return std::string(info.param.name); });
 
