@@ -72,5 +72,59 @@ TEST_F(LiabilitiesTest, ASemiWeeklyDepositorDepositsEachPaydayByItsOwnDay) {
     EXPECT_EQ(d[2]["due"], "3/19/2008");
 }
 
+// Three employees whose every payday gathers 60,000.00 of taxes (18,470.00 withheld, and
+// twice 620.00 and 145.00 of Social Security and Medicare each).
+class NextDayDepositTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"x", "y", "z"}) {
+            writeLedgerEmployee(folder_, name,
+                                {{"1/4/2008", 10000, 18470, 620, 145},
+                                 {"2/1/2008", 10000, 18470, 620, 145},
+                                 {"2/8/2008", 10000, 18470, 620, 145},
+                                 {"2/15/2008", 10000, 18470, 620, 145}});
+        }
+    }
+    void useSchedule(DepositSchedule s) const {
+        Company company;
+        company.name = "Corvanta Test Co";
+        company.deposits = s;
+        writeCompany(folder_.path(), company);
+    }
+    TempFolder folder_;
+};
+
+TEST_F(NextDayDepositTest, AMonthlyDepositorReachingAHundredThousandDepositsNextDayThenSemiWeekly) {
+    useSchedule(DepositSchedule::Monthly);
+    const auto reg = folderRegister(folder_, "--quarter", "2008Q1");
+    const auto d = reg["deposits"];
+    ASSERT_EQ(d.size(), 3U) << d.dump();
+    EXPECT_EQ(d[0]["for"], "January 2008");
+    EXPECT_DOUBLE_EQ(d[0]["amount"], 60000.0);
+    EXPECT_EQ(d[0]["due"], "2/15/2008");
+    // February's first two paydays gather 120,000.00 on 2/8: due Monday 2/11.
+    EXPECT_EQ(d[1]["for"], "payday 2/8/2008 (taxes of $100,000 or more)");
+    EXPECT_DOUBLE_EQ(d[1]["amount"], 120000.0);
+    EXPECT_EQ(d[1]["due"], "2/11/2008");
+    // Semi-weekly from then on: Friday's taxes on the Wednesday after, a day later for
+    // Presidents' Day.
+    EXPECT_EQ(d[2]["for"], "payday 2/15/2008");
+    EXPECT_DOUBLE_EQ(d[2]["amount"], 60000.0);
+    EXPECT_EQ(d[2]["due"], "2/21/2008");
+    double total = 0;
+    for (const auto& deposit : d) total += deposit["amount"].get<double>();
+    EXPECT_DOUBLE_EQ(total, reg["form941"]["line8"].get<double>());
+}
+
+TEST_F(NextDayDepositTest, ASemiWeeklyDepositorBelowAHundredThousandAPaydayKeepsItsDays) {
+    useSchedule(DepositSchedule::SemiWeekly);
+    const auto d = folderRegister(folder_, "--quarter", "2008Q1")["deposits"];
+    ASSERT_EQ(d.size(), 4U) << d.dump();
+    EXPECT_EQ(d[0]["due"], "1/9/2008");
+    EXPECT_EQ(d[1]["due"], "2/6/2008");
+    EXPECT_EQ(d[2]["due"], "2/13/2008");
+    EXPECT_EQ(d[3]["due"], "2/21/2008");
+}
+
 }  // namespace
 }  // namespace corvanta::testing

@@ -48,7 +48,14 @@ INSTANTIATE_TEST_SUITE_P(
                       DueCase{"TuesdayToFriday", 2008y / 1 / 8, 2008y / 1 / 11},
                       DueCase{"EmancipationDayToThursday", 2008y / 4 / 11, 2008y / 4 / 17},
                       DueCase{"IndependenceDayToMonday", 2008y / 7 / 1, 2008y / 7 / 7},
-                      DueCase{"ThanksgivingWeek", 2008y / 11 / 25, 2008y / 11 / 28},
+                      DueCase{"ThanksgivingAmongTheThreeDaysAddsOne", 2008y / 11 / 25,
+                              2008y / 12 / 1},
+                      DueCase{"KingDayOnTheMondayAddsOne", 2008y / 1 / 18, 2008y / 1 / 24},
+                      DueCase{"PresidentsDayAddsOne", 2008y / 2 / 15, 2008y / 2 / 21},
+                      DueCase{"LaborDayAddsOne", 2008y / 8 / 29, 2008y / 9 / 4},
+                      DueCase{"VeteransDayOnTheTuesdayAddsOne", 2008y / 11 / 7, 2008y / 11 / 13},
+                      DueCase{"ChristmasAddsOne", 2008y / 12 / 23, 2008y / 12 / 29},
+                      DueCase{"MemorialDayAfterAThursdayAddsOne", 2008y / 5 / 22, 2008y / 5 / 29},
                       DueCase{"NewYearsEveIntoTheNextYear", 2008y / 12 / 31, 2009y / 1 / 7}),
     [](const auto& info) { return std::string(info.param.what); });
 
@@ -59,6 +66,9 @@ TEST(BankingDays, WeekendsAndTheLegalHolidaysAreNot) {
     EXPECT_FALSE(isBankingDay(2008y / 3 / 15));
     EXPECT_TRUE(isBankingDay(2008y / 12 / 26));
     EXPECT_EQ(onOrAfterBankingDay(2008y / 12 / 25), 2008y / 12 / 26);
+    EXPECT_EQ(nextBankingDay(2008y / 12 / 24), 2008y / 12 / 26);
+    EXPECT_EQ(nextBankingDay(2008y / 1 / 18), 2008y / 1 / 22);
+    EXPECT_EQ(nextBankingDay(2008y / 3 / 12), 2008y / 3 / 13);
 }
 
 }  // namespace

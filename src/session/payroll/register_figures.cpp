@@ -4,6 +4,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <map>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "base/core/user_error.h"
 #include "tax/core/deposit_dates.h"
@@ -427,28 +430,97 @@ void addMonthlyLiability(PayrollRegister& reg) {
     }
 }
 
+// Taxes gathered up to a payday that reach this are due the next banking day, and a monthly
+// depositor is a semi-weekly one from then on.
+constexpr Currency kNextDayDeposit = Currency::fromUnits(100000LL * 10000);
+
+// The last day of the semi-weekly period a payday falls in: the Friday for a payday from
+// Wednesday to Friday, the Tuesday for one from Saturday to Tuesday.
+std::chrono::sys_days semiWeeklyPeriodEnd(std::chrono::sys_days day) {
+    using namespace std::chrono;
+    const weekday wd{day};
+    const bool midWeek = wd == Wednesday || wd == Thursday || wd == Friday;
+    const weekday end = midWeek ? Friday : Tuesday;
+    while (weekday(day) != end) day += days(1);
+    return day;
+}
+
+// Walks the paydays in order, gathering their taxes until the deposit they belong to is
+// made: a month's for a monthly depositor, a semi-weekly period's otherwise. Taxes gathered
+// to $100,000 are deposited the next banking day, and the employer deposits semi-weekly from
+// then on. Returns whether that happened.
+bool depositsByPayday(PayrollRegister& reg, const std::map<std::chrono::sys_days, Currency>& days) {
+    using namespace std::chrono;
+    bool semiWeekly = reg.schedule == DepositSchedule::SemiWeekly;
+    bool reached = false;
+    std::vector<std::pair<sys_days, Currency>> pending;  // gathered, not yet deposited
+    std::optional<year_month> pendingMonth;
+    const auto flushMonth = [&] {
+        Currency sum;
+        for (const auto& [day, amount] : pending) sum = sum + amount;
+        if (pendingMonth)
+            reg.deposits.push_back(
+                {monthText(*pendingMonth), sum, monthlyDepositDue(*pendingMonth)});
+        pending.clear();
+    };
+    const auto flushSemiWeekly = [&] {
+        for (const auto& [day, amount] : pending) {
+            reg.deposits.push_back({"payday " + dateText(year_month_day(day)), amount,
+                                    semiWeeklyDepositDue(year_month_day(day))});
+        }
+        pending.clear();
+    };
+    std::optional<sys_days> periodEnd;
+    for (const auto& [day, amount] : days) {
+        const year_month_day d(day);
+        if (!semiWeekly && pendingMonth && *pendingMonth != d.year() / d.month()) flushMonth();
+        if (semiWeekly && periodEnd && semiWeeklyPeriodEnd(day) != *periodEnd) flushSemiWeekly();
+        pendingMonth = d.year() / d.month();
+        periodEnd = semiWeeklyPeriodEnd(day);
+        pending.emplace_back(day, amount);
+        Currency gathered;
+        for (const auto& p : pending) gathered = gathered + p.second;
+        if (gathered >= kNextDayDeposit) {
+            reg.deposits.push_back({"payday " + dateText(d) + " (taxes of $100,000 or more)",
+                                    gathered, nextBankingDay(d)});
+            pending.clear();
+            semiWeekly = true;
+            reached = true;
+        }
+    }
+    if (semiWeekly) {
+        flushSemiWeekly();
+    } else {
+        flushMonth();
+    }
+    return reached;
+}
+
 void addDeposits(PayrollRegister& reg) {
     using namespace std::chrono;
     const auto days = paydays(reg);
-    if (reg.schedule == DepositSchedule::SemiWeekly) {
-        for (const auto& [day, amount] : days) {
-            const year_month_day d(day);
-            reg.deposits.push_back({"payday " + dateText(d), amount, semiWeeklyDepositDue(d)});
+    const bool reached = depositsByPayday(reg, days);
+    if (reg.schedule == DepositSchedule::SemiWeekly || !reg.form941) return;
+    if (reached) {
+        // The quarter's deposits add up to its 941 liabilities: the paychecks' rounding goes
+        // with the last deposit.
+        Currency total;
+        for (const TaxDeposit& d : reg.deposits) total = total + d.amount;
+        Currency months;
+        for (const Currency c : reg.monthlyLiability) months = months + c;
+        if (!reg.deposits.empty()) {
+            reg.deposits.back().amount = reg.deposits.back().amount + months - total;
         }
         return;
     }
-    std::map<year_month, Currency> months;
+    // The quarter's deposits are its months' liabilities as the 941 shows them.
+    reg.deposits.clear();
+    std::map<year_month, Currency> byMonth;
     for (const auto& [day, amount] : days) {
         const year_month_day d(day);
-        months[d.year() / d.month()] = months[d.year() / d.month()] + amount;
+        byMonth[d.year() / d.month()] = reg.monthlyLiability.at((unsigned(d.month()) - 1) % 3);
     }
-    if (reg.form941) {
-        // The quarter's deposits are its months' liabilities as the 941 shows them.
-        for (auto& [ym, amount] : months) {
-            amount = reg.monthlyLiability.at((static_cast<unsigned>(ym.month()) - 1) % 3);
-        }
-    }
-    for (const auto& [ym, amount] : months) {
+    for (const auto& [ym, amount] : byMonth) {
         reg.deposits.push_back({monthText(ym), amount, monthlyDepositDue(ym)});
     }
 }

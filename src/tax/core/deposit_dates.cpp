@@ -36,14 +36,22 @@ Date monthlyDepositDue(year_month month) {
 }
 
 Date semiWeeklyDepositDue(Date payday) {
+    // The payday's semi-weekly period ends on the Friday (paydays Wednesday to Friday) or the
+    // Tuesday (Saturday to Tuesday) after it; the deposit is due three banking days later, so
+    // a holiday among those days adds a day, as the deposit rules give it.
     const sys_days d(payday);
     const weekday wd{d};
-    // Wednesday to Friday: the next Wednesday; Saturday to Tuesday: the next Friday.
     const bool midWeek = wd == Wednesday || wd == Thursday || wd == Friday;
-    const weekday target = midWeek ? Wednesday : Friday;
-    sys_days due = d + days(1);
-    while (weekday(due) != target) due += days(1);
-    return onOrAfterBankingDay(Date(due));
+    const weekday periodEnd = midWeek ? Friday : Tuesday;
+    sys_days due = d;
+    while (weekday(due) != periodEnd) due += days(1);
+    for (int banking = 0; banking < 3;) {
+        due += days(1);
+        if (isBankingDay(Date(due))) ++banking;
+    }
+    return Date(due);
 }
+
+Date nextBankingDay(Date day) { return onOrAfterBankingDay(Date(sys_days(day) + days(1))); }
 
 }  // namespace corvanta

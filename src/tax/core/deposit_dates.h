@@ -18,8 +18,12 @@ Date onOrAfterBankingDay(Date day);
 Date monthlyDepositDue(std::chrono::year_month month);
 
 // A semi-weekly depositor's deposit of a payday's taxes: the Wednesday after a payday from
-// Wednesday to Friday, the Friday after one from Saturday to Tuesday, moved past weekends
-// and holidays.
+// Wednesday to Friday, the Friday after one from Saturday to Tuesday; a legal holiday among
+// the three weekdays after the semi-weekly period adds a day for each.
 Date semiWeeklyDepositDue(Date payday);
+
+// The first banking day after the day: when taxes of $100,000 or more gathered by a payday
+// are due.
+Date nextBankingDay(Date day);
 
 }  // namespace corvanta
