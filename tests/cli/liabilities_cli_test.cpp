@@ -2,7 +2,10 @@
 // the deposits of the week and the quarter and when each is due by the company's schedule.
 #include <gtest/gtest.h>
 
+#include "records/print/text_page.h"
 #include "session/company/company_file.h"
+#include "session/forms/form_printouts.h"
+#include "session/payroll/payroll_folder.h"
 #include "support/ledger_writer.h"
 
 namespace corvanta::testing {
@@ -114,6 +117,18 @@ TEST_F(NextDayDepositTest, AMonthlyDepositorReachingAHundredThousandDepositsNext
     double total = 0;
     for (const auto& deposit : d) total += deposit["amount"].get<double>();
     EXPECT_DOUBLE_EQ(total, reg["form941"]["line8"].get<double>());
+
+    // The 941 goes with Schedule B, not with line 15's months.
+    Company company;
+    company.name = "Corvanta Test Co";
+    const PayrollRegister quarter =
+        buildRegister(readPayrollFolder(folder_.path()),
+                      registerPeriod(RegisterSpan::Quarter, "2008Q1"), DepositSchedule::Monthly);
+    EXPECT_TRUE(quarter.becameSemiWeekly);
+    TextPage page;
+    print941Worksheet(quarter, company, page);
+    EXPECT_NE(page.text().find("Schedule B"), std::string::npos) << page.text();
+    EXPECT_EQ(page.text().find("Month 1"), std::string::npos) << page.text();
 }
 
 TEST_F(NextDayDepositTest, ASemiWeeklyDepositorBelowAHundredThousandAPaydayKeepsItsDays) {

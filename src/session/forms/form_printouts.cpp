@@ -254,7 +254,7 @@ void print941Worksheet(const PayrollRegister& quarter, const Company& company,
     worksheetLine(out, "11", "Total deposits for this quarter", "(your records)");
     worksheetLine(out, "14", "State abbreviation where deposits were made", company.stateCode);
     out.endLine();
-    if (quarter.schedule == DepositSchedule::Monthly) {
+    if (quarter.schedule == DepositSchedule::Monthly && !quarter.becameSemiWeekly) {
         line(out, "15  Monthly schedule depositor: tax liability for each month");
         Currency total;
         for (std::size_t m = 0; m < quarter.monthlyLiability.size(); ++m) {
@@ -265,6 +265,9 @@ void print941Worksheet(const PayrollRegister& quarter, const Company& company,
         worksheetLine(out, "", "Total liability for quarter (equals line 10)", amount(total));
     } else {
         line(out, "15  Semiweekly schedule depositor: liabilities by payday on Schedule B");
+        if (quarter.becameSemiWeekly) {
+            line(out, "    (taxes of $100,000 or more on a payday made you one this quarter)");
+        }
     }
     out.endLine();
     line(out, "Deposits and when they are due:");

@@ -500,6 +500,7 @@ void addDeposits(PayrollRegister& reg) {
     using namespace std::chrono;
     const auto days = paydays(reg);
     const bool reached = depositsByPayday(reg, days);
+    reg.becameSemiWeekly = reached && reg.schedule == DepositSchedule::Monthly;
     if (reg.schedule == DepositSchedule::SemiWeekly || !reg.form941) return;
     if (reached) {
         // The quarter's deposits add up to its 941 liabilities: the paychecks' rounding goes

@@ -126,6 +126,9 @@ struct PayrollRegister {
     DepositSchedule schedule = DepositSchedule::Monthly;
     std::array<Currency, 3> monthlyLiability{};  // a quarter's months, as on the 941
     std::vector<TaxDeposit> deposits;            // of a week or a quarter, by the schedule
+    // A monthly depositor whose taxes reached $100,000 by a payday of the period deposits
+    // semi-weekly from then on, and reports the quarter on Schedule B.
+    bool becameSemiWeekly = false;
 };
 
 inline constexpr double kFutaWageBase = 7000.0;
