@@ -201,6 +201,47 @@ INSTANTIATE_TEST_SUITE_P(
                       StoppedRun{"HeldByAnotherProgram", AfterStop::InUse, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A pay run moving its files in, in another process: it holds the folder and Fay while it
+// moves her staged file in, then removes its journal. Returns its id once it holds both.
+pid_t liveMoveInAnotherProcess(const fs::path& folder) {
+    int ready[2];
+    if (::pipe(ready) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(ready[0]);
+        auto folderLock = LockFile::tryAcquire(folder / kFolderLockFile);
+        auto fay = LockFile::tryAcquire(folder / "Fay.lck");
+        const char held = folderLock.lock && fay.lock ? 'y' : 'n';
+        (void)!::write(ready[1], &held, 1);
+        ::usleep(300000);
+        std::error_code ec;
+        fs::rename(stagedFilePath(folder, "Fay.use"), folder / "Fay.use", ec);
+        fs::remove(folder / kRunJournal, ec);
+        ::_exit(0);  // the locks go with the process
+    }
+    ::close(ready[1]);
+    char held = 'n';
+    const bool told = ::read(ready[0], &held, 1) == 1;
+    ::close(ready[0]);
+    return told && held == 'y' ? pid : -1;
+}
+
+// A command that starts while a live run moves its files waits for the run instead of taking
+// its journal for an interrupted one and setting its employee's files aside.
+TEST(FolderCommit, ALiveMoveIsLeftToItsWriter) {
+    TempFolder folder;
+    folder.write("Fay.use", "fay before");
+    stage(folder.path(), "Fay.use", "fay after");
+    folder.write(kRunJournal, journalMoveLine(folder.path(), "Fay", "Fay.use"));
+    const pid_t writer = liveMoveInAnotherProcess(folder.path());
+    ASSERT_GT(writer, 0);
+    const CommitRecovery recovery = recoverInterruptedCommit(folder.path());
+    ::waitpid(writer, nullptr, 0);
+    EXPECT_TRUE(recovery.setAside.empty()) << setAsideMessage(recovery);
+    EXPECT_EQ(folder.read("Fay.use"), "fay after");
+    EXPECT_FALSE(folder.exists(kRunJournal));
+}
+
 // Every command completes the stopped move before it reads: the ledger shows her whole.
 TEST(FolderCommit, EachCommandCompletesAStoppedMoveBeforeItReads) {
     TempFolder folder;

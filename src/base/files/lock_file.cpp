@@ -12,6 +12,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -232,10 +234,53 @@ LockFile& LockFile::operator=(LockFile&& other) noexcept {
     return *this;
 }
 
+namespace {
+
+// The folder locks each thread of this process holds: a routine that needs the lock while its
+// caller already holds it goes on under the caller's.
+class FolderLocksHeld {
+  public:
+    bool heldByThisThread(const std::string& path) {
+        const std::lock_guard<std::mutex> guard(mutex_);
+        const auto it = owners_.find(path);
+        return it != owners_.end() && it->second == std::this_thread::get_id();
+    }
+    void taken(const std::string& path) {
+        const std::lock_guard<std::mutex> guard(mutex_);
+        owners_[path] = std::this_thread::get_id();
+    }
+    void released(const std::string& path) noexcept {
+        const std::lock_guard<std::mutex> guard(mutex_);
+        owners_.erase(path);
+    }
+
+  private:
+    std::mutex mutex_;
+    std::map<std::string, std::thread::id> owners_;
+};
+
+FolderLocksHeld& folderLocksHeld() {
+    static FolderLocksHeld held;
+    return held;
+}
+
+std::string folderLockKey(const fs::path& lockFile) {
+    return fs::absolute(lockFile).lexically_normal().string();
+}
+
+}  // namespace
+
 LockFile::~LockFile() { release(); }
 
 void LockFile::release() noexcept {
     if (fd_ < 0) return;
+    if (path_.filename() == kFolderLockFile) {
+        try {
+            folderLocksHeld().released(folderLockKey(path_));
+        } catch (...) {
+            // Only the current directory's failure can throw here; the lock goes regardless.
+        }
+    }
     // Removed while still locked, and only while it is still this lock's file.
     if (sameFile(fd_, path_)) ::unlink(path_.c_str());
     ::close(fd_);
@@ -244,6 +289,8 @@ void LockFile::release() noexcept {
 
 std::optional<LockFile> holdFolderLock(const fs::path& folder) {
     using namespace std::chrono_literals;
+    const std::string key = folderLockKey(folder / kFolderLockFile);
+    if (folderLocksHeld().heldByThisThread(key)) return std::nullopt;
     const auto deadline = std::chrono::steady_clock::now() + 5s;
     for (;;) {
         std::optional<LockFile::Attempt> tried;
@@ -254,7 +301,10 @@ std::optional<LockFile> holdFolderLock(const fs::path& folder) {
             return std::nullopt;
         }
         auto& attempt = *tried;
-        if (attempt.lock) return std::move(attempt.lock);
+        if (attempt.lock) {
+            folderLocksHeld().taken(key);
+            return std::move(attempt.lock);
+        }
         if (std::chrono::steady_clock::now() > deadline) {
             const LockHolder& h = attempt.holder;
             throw FileError("The shared files of the folder are being written by " + h.user +

@@ -64,9 +64,10 @@ struct LockFile::Attempt {
 };
 
 // The folder's lock for shared files, held until the result is dropped, waiting a few seconds
-// at most while another process holds it. Nothing when no lock file can be made there (a
-// folder that cannot be written: its writes report their own failure). Throws FileError
-// naming the holder when the wait ends. Not reentrant: a process holding it must not ask again.
+// at most while another process (or another thread) holds it. Nothing when this thread holds
+// it already (the outer hold keeps it), or when no lock file can be made there (a folder that
+// cannot be written: its writes report their own failure). Throws FileError naming the
+// holder when the wait ends.
 std::optional<LockFile> holdFolderLock(const std::filesystem::path& folder);
 
 // Runs `write` holding the folder's lock for shared files, waiting a few seconds at most

@@ -167,6 +167,9 @@ fs::path stageEmployee(const fs::path& folder, const std::string& name,
 
 void commitEmployees(const fs::path& folder, const std::vector<std::string>& names) {
     if (names.empty()) return;
+    // Held from the journal's first byte to its removal, so no other command takes a live
+    // move for an interrupted one.
+    const std::optional<LockFile> lock = holdFolderLock(folder);
     const fs::path staging = folder / kStagingFolder;
     std::string journal;
     for (const std::string& name : names) {
@@ -208,6 +211,11 @@ std::string journalMoveLine(const fs::path& folder, const std::string& dir,
 
 CommitRecovery recoverInterruptedCommit(const fs::path& folder) {
     CommitRecovery recovery;
+    std::error_code ec;
+    if (!fs::exists(folder / kRunJournal, ec)) return recovery;
+    // One command finishes a journal, and only once its writer is gone: the writer holds the
+    // folder lock until the journal is removed.
+    const std::optional<LockFile> lock = holdFolderLock(folder);
     const auto journal = readFileIfExists(folder / kRunJournal);
     if (!journal) return recovery;
     recovery.found = true;
