@@ -21,10 +21,6 @@
 namespace corvanta::ui {
 namespace {
 
-constexpr const char* kStateIdField = "State employer number";
-constexpr const char* kContactNameField = "Contact name";
-constexpr const char* kContactPhoneField = "Contact phone";
-
 // The home states in the order of the state dialog's methods; the first entry is the table.
 const std::array<std::optional<StateMethodId>, kStateMethodCount + 1>& homeStates() {
     static const std::array<std::optional<StateMethodId>, kStateMethodCount + 1> states{

@@ -137,7 +137,17 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NoName", [](Company& c) { c.name = "  "; }, kCompanyNameField},
         Refusal{"NoStreet", [](Company& c) { c.street = ""; }, kStreetField},
         Refusal{"NoCity", [](Company& c) { c.city = ""; }, kCityField},
-        Refusal{"EmailWithoutAt", [](Company& c) { c.contact.email = "ann"; }, kContactEmailField}),
+        Refusal{"EmailWithoutAt", [](Company& c) { c.contact.email = "ann"; }, kContactEmailField},
+        // Characters the single-byte files cannot hold, refused by the field that holds them.
+        Refusal{"NameWithAEuroSign", [](Company& c) { c.name = "Feed \u20ac Seed"; },
+                kCompanyNameField},
+        Refusal{"StreetWithAnArrow", [](Company& c) { c.street = "12 Grand \u2192 Ave"; },
+                kStreetField},
+        Refusal{"CityInPolish", [](Company& c) { c.city = "\u0141\u00f3d\u017a"; }, kCityField},
+        Refusal{"ContactWithAnEmoji", [](Company& c) { c.contact.name = "Ann \U0001F600"; },
+                kContactNameField},
+        Refusal{"StateIdWithABadByte", [](Company& c) { c.stateEmployerId = "12\xff"; },
+                kStateIdField}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(CompanyChecks, AcceptedFormsAreStoredPlainly) {

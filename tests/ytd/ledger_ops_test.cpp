@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/files/record_format.h"
+#include "session/core/calculate.h"
 #include "session/core/payroll_context.h"
 #include "support/case_names.h"
 
@@ -50,6 +52,41 @@ TEST(LedgerPosting, FillsTheGridRowWithCellTexts) {
     EXPECT_FLOAT_EQ(ctx.ledger.rows[2].Cafeteria, 10.0f);
     // The rows wait for Update.
     EXPECT_FLOAT_EQ(ctx.ledger.rows[2].Gross, 0.0f);
+}
+
+// A pay period text the ledger file cannot hold is refused by name where it is read, and
+// leaves the ledger as it was.
+TEST(LedgerPosting, APeriodTextTheFileCannotHoldIsRefusedByName) {
+    struct Path {
+        const char* what;
+        void (*run)(PayrollContext&);
+        const char* field;
+    };
+    const std::vector<Path> paths{
+        {"posting", [](PayrollContext& ctx) { PasteMe(ctx, 2); }, "pay period"},
+        {"the entry boxes", [](PayrollContext& ctx) { (void)readEntryBoxes(ctx.window); },
+         "pay period"},
+        {"a typed ledger cell",
+         [](PayrollContext& ctx) {
+             ctx.ledger.grid[1].txtDate = ctx.window.txtWeek;
+             Update(ctx);
+         },
+         "pay period of row 2"},
+    };
+    for (const Path& p : paths) {
+        PayrollContext ctx = calculated();
+        ctx.window.txtWeek = "1/5/2008 \u2013 week 1";
+        const YtdLedger before = ctx.ledger;
+        try {
+            p.run(ctx);
+            ADD_FAILURE() << p.what << " took the text";
+        } catch (const UnstorableTextError& e) {
+            EXPECT_NE(std::string(e.what()).find(p.field), std::string::npos) << e.what();
+            EXPECT_EQ(e.character(), "\u2013") << p.what;
+        }
+        EXPECT_EQ(ctx.ledger.rows[1].WeekLabel, before.rows[1].WeekLabel) << p.what;
+        EXPECT_EQ(ctx.ledger.grid[2].txtDate, before.grid[2].txtDate) << p.what;
+    }
 }
 
 TEST(LedgerPosting, RowOutsideTheGridIsRefused) {

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <utility>
+
+#include "base/files/record_format.h"
 
 namespace corvanta {
 namespace {
@@ -62,6 +65,16 @@ std::string required(std::string_view text, const char* field) {
     return value;
 }
 
+// The company's texts are kept single-byte: a character beyond that is refused by its field.
+void requireStorable(const std::string& text, const char* field) {
+    if (const auto character = unstorableCharacter(text)) {
+        throw CompanyFieldError(field, std::string(field) + " holds the character \"" + *character +
+                                           "\", which the folder's files cannot hold (they keep "
+                                           "Western European letters only). Type it without "
+                                           "that character.");
+    }
+}
+
 }  // namespace
 
 std::string checkedStateCode(std::string_view text) {
@@ -103,6 +116,15 @@ std::string checkedEin(std::string_view text) {
 
 Company checkedCompany(const Company& company) {
     Company c = company;
+    for (const auto& [text, field] : {std::pair{&c.name, kCompanyNameField},
+                                      {&c.street, kStreetField},
+                                      {&c.city, kCityField},
+                                      {&c.stateEmployerId, kStateIdField},
+                                      {&c.contact.name, kContactNameField},
+                                      {&c.contact.phone, kContactPhoneField},
+                                      {&c.contact.email, kContactEmailField}}) {
+        requireStorable(*text, field);
+    }
     c.name = required(c.name, kCompanyNameField);
     c.street = required(c.street, kStreetField);
     c.city = required(c.city, kCityField);

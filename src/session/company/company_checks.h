@@ -29,6 +29,9 @@ inline constexpr const char* kCityField = "City";
 inline constexpr const char* kStateField = "State";
 inline constexpr const char* kZipField = "ZIP code";
 inline constexpr const char* kEinField = "EIN";
+inline constexpr const char* kStateIdField = "State employer number";
+inline constexpr const char* kContactNameField = "Contact name";
+inline constexpr const char* kContactPhoneField = "Contact phone";
 inline constexpr const char* kContactEmailField = "Contact e-mail";
 inline constexpr const char* kNextCheckField = "Next check number";
 

@@ -4,6 +4,7 @@
 
 #include "base/core/numeric_text.h"
 #include "base/files/file_io.h"
+#include "base/files/record_format.h"
 #include "session/core/calculator_texts.h"
 #include "session/files/employee_files.h"
 #include "session/local/local_files.h"
@@ -59,6 +60,8 @@ PeriodEntries readEntryBoxes(const CalculatorWindow& w) {
         entries.boxes[i] = *number;
     }
     entries.overtimeAtDouble = !w.opt1x;
+    // The period's text goes into the ledger and the saved period's name as it is.
+    requireStorableText("pay period", w.txtWeek);
     entries.payDate = readPayDate(w.txtWeek);
     return entries;
 }

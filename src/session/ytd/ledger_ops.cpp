@@ -4,6 +4,7 @@
 
 #include "base/core/numeric_text.h"
 #include "base/core/user_error.h"
+#include "base/files/record_format.h"
 #include "session/files/employee_files.h"
 
 namespace corvanta {
@@ -153,6 +154,10 @@ bool AddAnnual(PayrollContext& ctx) {
 void Update(PayrollContext& ctx) {
     YtdLedger& ledger = ctx.ledger;
     const int rows = rowsInUse(ctx.profile);
+    // Checked before any row changes: the ledger file keeps single-byte text only.
+    for (int i = 0; i < rows; ++i) {
+        requireStorableText("pay period of row " + std::to_string(i + 1), ledger.grid[i].txtDate);
+    }
     for (int i = 0; i < rows; ++i) copyGridRow(ledger.grid[i], ledger.rows[i]);
     copyTotalBoxes(ledger.totalBoxes, ledger.totals);
 }
@@ -160,6 +165,7 @@ void Update(PayrollContext& ctx) {
 void PasteMe(PayrollContext& ctx, int row) {
     checkRow(row);
     const CalculatorWindow& w = ctx.window;
+    requireStorableText("pay period", w.txtWeek);
     const PayResult& r = ctx.result;
     LedgerGridRow& g = ctx.ledger.grid[row];
     g.txtDate = w.txtWeek;
