@@ -15,6 +15,7 @@
 #include "support/cli_runner.h"
 #include "support/employee_folder.h"
 #include "support/folder_bytes.h"
+#include "support/reads_at_once.h"
 #include "support/temp_folder.h"
 #include "tax/core/fica.h"
 #include "tax/state/pay_date.h"
@@ -343,46 +344,70 @@ TEST_F(PayRunTest, UnknownNamesNeverGetALockFile) {
     EXPECT_EQ(lockFilesIn(folder_.path()), std::vector<std::string>{});
 }
 
-// Each employee's files: the set of them as bytes.
-std::map<std::string, std::string> employeeFiles(const std::map<std::string, std::string>& all,
-                                                 const std::string& name) {
-    std::map<std::string, std::string> mine;
-    for (const auto& [file, bytes] : all) {
-        // A killed run leaves its locks behind; they are no part of her data.
-        if (file.rfind(name + ".", 0) == 0 && !isLockFileName(file)) mine[file] = bytes;
+// The pay run in another process, killed after `delay` (never, if none).
+void runKilledAfter(const fs::path& sheet, const fs::path& folder,
+                    std::optional<std::chrono::steady_clock::duration> delay) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int devNull = ::open("/dev/null", O_WRONLY);
+        ::dup2(devNull, 1);
+        ::dup2(devNull, 2);
+        ::execl(CORVANTA_CLI, CORVANTA_CLI, "run", "--hours", sheet.c_str(), "--week",
+                weekOf(0).c_str(), "--post", "next", "--dir", folder.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
     }
-    return mine;
+    if (delay) {
+        std::this_thread::sleep_for(*delay);
+        ::kill(pid, SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
 }
 
 TEST_F(PayRunTest, KilledRunLeavesEachEmployeeBeforeOrAfterAndTheBackupRestoresTheFolder) {
     const auto entries = weekEntries(staff_, 0);
     sheets_.write("week.csv", hoursCsv(entries));
-    // The figures of a whole run, on a copy.
+    // The figures of a whole run, on a copy, and how long it takes.
     TempFolder whole;
     copyFolderFiles(folder_.path(), whole.path());
-    ASSERT_EQ(runWeek(sheets_, whole.path(), entries, 0).exitCode, 0);
+    const auto start = std::chrono::steady_clock::now();
+    runKilledAfter(sheets_ / "week.csv", whole.path(), std::nullopt);
+    const auto took = std::chrono::steady_clock::now() - start;
     const auto after = folderBytes(whole.path());
     const auto before = folderBytes(folder_.path());
     TempFolder original;
     copyFolderFiles(folder_.path(), original.path());
+    // Whoever the run pays, these two are read while the folder recovers.
+    const std::string ledgerOf = staff_.at(3).name;
+    const std::string calcOf = staff_.at(7).name;
+    const SeenAtOnce seenBefore = readAtOnce(original.path(), ledgerOf, calcOf, "2008Q2");
+    const SeenAtOnce seenAfter = readAtOnce(whole.path(), ledgerOf, calcOf, "2008Q2");
+    ASSERT_NE(seenBefore.ledger, seenAfter.ledger);
 
-    for (const int delayMs : {60, 150, 300}) {
+    // Kill moments spread over the whole run: its checks, its backup, its employees and the
+    // moving of their files.
+    constexpr int kMoments = 8;
+    for (int k = 1; k <= kMoments; ++k) {
+        const auto delay = took * k / (kMoments + 1);
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(delay).count();
         TempFolder run;
         copyFolderFiles(folder_.path(), run.path());
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            const int devNull = ::open("/dev/null", O_WRONLY);
-            ::dup2(devNull, 1);
-            ::dup2(devNull, 2);
-            ::execl(CORVANTA_CLI, CORVANTA_CLI, "run", "--hours", (sheets_ / "week.csv").c_str(),
-                    "--week", weekOf(0).c_str(), "--post", "next", "--dir", run.path().c_str(),
-                    static_cast<char*>(nullptr));
-            ::_exit(127);
+        runKilledAfter(sheets_ / "week.csv", run.path(), delay);
+
+        // Three commands at once, each finishing what the run left before it reads.
+        const SeenAtOnce seen = readAtOnce(run.path(), ledgerOf, calcOf, "2008Q2");
+        EXPECT_TRUE(seen.ledger == seenBefore.ledger || seen.ledger == seenAfter.ledger)
+            << "killed after " << ms << " ms: " << seen.ledger;
+        EXPECT_TRUE(seen.calc == seenBefore.calc || seen.calc == seenAfter.calc)
+            << "killed after " << ms << " ms: " << seen.calc;
+        ASSERT_EQ(seen.registerEmployees.size(), seenBefore.registerEmployees.size()) << ms;
+        for (std::size_t i = 0; i < seen.registerEmployees.size(); ++i) {
+            const auto& e = seen.registerEmployees[i];
+            EXPECT_TRUE(e == seenBefore.registerEmployees[i] || e == seenAfter.registerEmployees[i])
+                << "killed after " << ms << " ms: " << e.dump();
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+
         // A clerk posts a period for the first employee right after the kill: the command
         // completes the stopped move first, so the next backup and run keep her period.
         const EmployeeBooks& clerks = staff_.front();
@@ -390,22 +415,21 @@ TEST_F(PayRunTest, KilledRunLeavesEachEmployeeBeforeOrAfterAndTheBackupRestoresT
         const CliResult posted = runCli({"calc", "--user", clerks.name, "--straight", "8", "--week",
                                          "12/26/2008", "--post", lastRow, "--dir", run.path()});
         ASSERT_EQ(posted.exitCode, 0) << posted.err;
-        // The next backup first finishes an employee stopped between her files.
         ASSERT_EQ(runCli({"backup", "--dir", run.path(), "--to", (sheets_ / "x.tar.gz").string()})
                       .exitCode,
                   0);
         // And clears the locks the killed run left.
-        EXPECT_EQ(lockFilesIn(run.path()), std::vector<std::string>{}) << delayMs << " ms";
+        EXPECT_EQ(lockFilesIn(run.path()), std::vector<std::string>{}) << ms << " ms";
         const auto now = folderBytes(run.path());
         int done = 0;
         const auto ledger = runCli({"ledger", "--user", clerks.name, "--dir", run.path()});
-        EXPECT_NE(ledger.out.find("12/26/2008"), std::string::npos) << delayMs << " ms";
+        EXPECT_NE(ledger.out.find("12/26/2008"), std::string::npos) << ms << " ms";
         for (const EmployeeBooks& b : staff_) {
             if (b.name == clerks.name) continue;  // her files hold the period posted since
-            const auto mine = employeeFiles(now, b.name);
-            const bool isBefore = mine == employeeFiles(before, b.name);
-            const bool isAfter = mine == employeeFiles(after, b.name);
-            EXPECT_TRUE(isBefore || isAfter) << b.name << " after " << delayMs << " ms";
+            const auto mine = employeeFileBytes(run.path(), b.name);
+            const bool isBefore = mine == employeeFileBytes(original.path(), b.name);
+            const bool isAfter = mine == employeeFileBytes(whole.path(), b.name);
+            EXPECT_TRUE(isBefore || isAfter) << b.name << " after " << ms << " ms";
             done += isAfter && !isBefore ? 1 : 0;
         }
         // Restoring the run's own backup gives the folder back as it was.

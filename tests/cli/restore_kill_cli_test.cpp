@@ -6,13 +6,12 @@
 #include <signal.h>
 
 #include <chrono>
-#include <nlohmann/json.hpp>
 #include <thread>
 
-#include "base/files/lock_file.h"
 #include "support/cli_runner.h"
 #include "support/employee_folder.h"
 #include "support/folder_bytes.h"
+#include "support/reads_at_once.h"
 #include "support/temp_folder.h"
 
 namespace corvanta::testing {
@@ -37,41 +36,8 @@ void payWeek(const fs::path& folder, const TempFolder& sheets, const std::string
     ASSERT_EQ(r.exitCode, 0) << r.err;
 }
 
-// What three commands started together print: one employee's ledger, another's calculation
-// and the quarter's register. (Their notices of locks a killed restore left are not kept.)
-struct Seen {
-    std::string ledger;
-    std::string calc;
-    nlohmann::json registerEmployees;
-};
-
-Seen seenAtOnce(const fs::path& folder) {
-    TempFolder out;
-    const std::string cli = CORVANTA_CLI;
-    const std::string dir = shellQuote(folder.string());
-    const std::string command =
-        "(" + cli + " ledger --user " + shellQuote(employeeName(3)) + " --dir " + dir + " >" +
-        (out / "ledger").string() + " 2>/dev/null & " + cli + " calc --user " +
-        shellQuote(employeeName(7)) + " --straight 1 --week 4/4/2008 --dir " + dir + " >" +
-        (out / "calc").string() + " 2>/dev/null & " + cli +
-        " register --quarter 2008Q2 --json --dir " + dir + " >" + (out / "register").string() +
-        " 2>/dev/null & wait)";
-    const CliResult r = runShell(command);
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    Seen seen{out.read("ledger"), out.read("calc"), nlohmann::json::array()};
-    const auto reg = nlohmann::json::parse(out.read("register"), nullptr, false);
-    EXPECT_FALSE(reg.is_discarded()) << out.read("register");
-    if (!reg.is_discarded()) seen.registerEmployees = reg["employees"];
-    return seen;
-}
-
-// An employee's files, locks and the files a killed write leaves aside.
-std::map<std::string, std::string> filesOf(const fs::path& folder, const std::string& name) {
-    std::map<std::string, std::string> mine;
-    for (const auto& [file, bytes] : folderBytes(folder)) {
-        if (file.rfind(name + ".", 0) == 0 && !isLockFileName(file)) mine[file] = bytes;
-    }
-    return mine;
+SeenAtOnce seenAtOnce(const fs::path& folder) {
+    return readAtOnce(folder, employeeName(3), employeeName(7), "2008Q2");
 }
 
 class RestoreKillTest : public ::testing::Test {
@@ -126,8 +92,8 @@ TEST_F(RestoreKillTest, CommandsAfterAKillSeeEachEmployeeWhollyBeforeOrAfterAndK
     const auto start = Clock::now();
     ASSERT_NO_FATAL_FAILURE(restoreInto(after.path(), std::nullopt));
     const auto whole = Clock::now() - start;
-    const Seen seenBefore = seenAtOnce(before.path());
-    const Seen seenAfter = seenAtOnce(after.path());
+    const SeenAtOnce seenBefore = seenAtOnce(before.path());
+    const SeenAtOnce seenAfter = seenAtOnce(after.path());
     ASSERT_NE(seenBefore.ledger, seenAfter.ledger) << "the restore must change the ledger";
 
     // Kill moments spread over the whole restore, from its start to its last file.
@@ -140,7 +106,7 @@ TEST_F(RestoreKillTest, CommandsAfterAKillSeeEachEmployeeWhollyBeforeOrAfterAndK
         copyFolderFiles(folder_.path(), run.path());
         ASSERT_NO_FATAL_FAILURE(restoreInto(run.path(), delay));
 
-        const Seen seen = seenAtOnce(run.path());
+        const SeenAtOnce seen = seenAtOnce(run.path());
         EXPECT_TRUE(seen.ledger == seenBefore.ledger || seen.ledger == seenAfter.ledger)
             << "killed after " << ms << " ms: " << seen.ledger;
         EXPECT_TRUE(seen.calc == seenBefore.calc || seen.calc == seenAfter.calc)
@@ -155,9 +121,9 @@ TEST_F(RestoreKillTest, CommandsAfterAKillSeeEachEmployeeWhollyBeforeOrAfterAndK
         // however many commands reach for the folder at once.
         int restored = 0;
         for (int i = 0; i < kEmployees; ++i) {
-            const auto mine = filesOf(run.path(), employeeName(i));
-            const bool wasBefore = mine == filesOf(before.path(), employeeName(i));
-            const bool isAfter = mine == filesOf(after.path(), employeeName(i));
+            const auto mine = employeeFileBytes(run.path(), employeeName(i));
+            const bool wasBefore = mine == employeeFileBytes(before.path(), employeeName(i));
+            const bool isAfter = mine == employeeFileBytes(after.path(), employeeName(i));
             EXPECT_TRUE(wasBefore || isAfter) << employeeName(i) << " after " << ms << " ms";
             restored += isAfter && !wasBefore ? 1 : 0;
         }
