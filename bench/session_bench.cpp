@@ -30,8 +30,7 @@ std::filesystem::path sessionFolder() {
         ctx.profile.EmployeeName = "Employee " + std::to_string(i);
         ctx.profile.HourlyRate = 10.0f + static_cast<float>(i);
         if (i % 2 != 0) {
-            ctx.profile.PayWeekly = 0;
-            ctx.profile.PayBiWeekly = kOptionSelected;
+            ctx.profile.frequency = PayFrequency::BiWeekly;
         }
         SaveUserFiles(ctx);
     }

@@ -15,8 +15,7 @@ namespace {
 // A bi-weekly single employee with two exemptions whose record holds the method's values.
 PayrollContext preparedContext(StateMethodId id) {
     PayrollContext ctx;
-    ctx.profile.PayWeekly = 0;
-    ctx.profile.PayBiWeekly = kOptionSelected;
+    ctx.profile.frequency = PayFrequency::BiWeekly;
     ctx.profile.StateExemptions = 2;
     ctx.window.txtWeek = "3/7/2008";   // Utah's 2008 formula
     ctx.state.SingleAllowance[0] = 1;  // Louisiana: one personal exemption

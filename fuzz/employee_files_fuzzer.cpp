@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PayrollContext ctx;
     ctx.folder = fuzz::scratchFolder();
     ctx.UserFileBase = "F";
-    ctx.profile.PayWeekly = pick == 4 ? 0 : kOptionSelected;
+    ctx.profile.frequency = pick == 4 ? PayFrequency::Neither : PayFrequency::Weekly;
     try {
         ReadEmployeeFiles(ctx);
         (void)formatUseFile(ctx);

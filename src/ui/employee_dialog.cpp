@@ -201,8 +201,8 @@ bool EmployeeDialog::readProfile(EmployeeProfile& p) {
     p.NonCityResident = flag(ckNonCity_);
     p.CafeteriaReducesState = flag(ckCafeState_);
     p.KPlan = kPlanKindOfFlags(flag(ckKpPer_), flag(ckKpFix_));
-    p.PayWeekly = optWeek_->isChecked() ? kOptionSelected : 0;
-    p.PayBiWeekly = optBiWeek_->isChecked() ? kOptionSelected : 0;
+    p.frequency =
+        payFrequencyOfFlags(optWeek_->isChecked() ? 1 : 0, optBiWeek_->isChecked() ? 1 : 0);
     std::array<std::string*, 5> captions{&p.CreditLabel, &p.BondLabel, &p.DuesLabel,
                                          &p.PensionLabel, &p.MiscLabel};
     for (int i = 0; i < 5; ++i) *captions[i] = fromQt(captionBoxes_[i]->text());

@@ -56,8 +56,7 @@ TEST_F(CalcCliTest, HandWrittenFilesGiveTheWeeklyExample) {
 }
 
 TEST_F(CalcCliTest, BiWeeklyExamplesOfEveryTable) {
-    ctx.profile.PayWeekly = 0;
-    ctx.profile.PayBiWeekly = -1;
+    ctx.profile.frequency = PayFrequency::BiWeekly;
     ctx.profile.FedExemptions = "4";
     ctx.state.SingleTable = {};
     save();

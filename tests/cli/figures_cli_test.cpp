@@ -173,8 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FiguresCliTest, LocalAndStateTaxesRoundHalvesUp) {
     ctx.profile.NonCityResident = 1;
-    ctx.profile.PayWeekly = 0;
-    ctx.profile.PayBiWeekly = kOptionSelected;
+    ctx.profile.frequency = PayFrequency::BiWeekly;
     ctx.nonCity = nonCityDefaults();
     save();
     const auto r = calc({"--dollars", "1170"});
@@ -199,8 +198,7 @@ class YearTotalCliTest : public FiguresCliTest,
 TEST_P(YearTotalCliTest, LedgerTotalsAreTheSumOfThePostedCents) {
     const YearTotalCase& c = GetParam();
     if (c.biWeekly) {
-        ctx.profile.PayWeekly = 0;
-        ctx.profile.PayBiWeekly = kOptionSelected;
+        ctx.profile.frequency = PayFrequency::BiWeekly;
     }
     save();
     for (int row = 1; row <= c.periods; ++row) {

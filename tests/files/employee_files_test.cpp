@@ -40,8 +40,7 @@ TEST(EmployeeFiles, FilledProfileLayout) {
     p.PensionPercent = 3;
     p.CreditDeduction = 10.25f;
     p.NonCityResident = 1;
-    p.PayWeekly = 0;
-    p.PayBiWeekly = -1;
+    p.frequency = PayFrequency::BiWeekly;
     p.CreditLabel = "Credit, Union";
     ctx.overtime.OtEarned = 120.5f;
     ctx.overtime.OtMaximum = 2000;
@@ -97,7 +96,7 @@ TEST(EmployeeFiles, RoundTripKeepsEveryFieldAndTheReservedOnes) {
     EXPECT_EQ(in.stateDialog.methodBox(StateMethodId::Utah), 1);
     EXPECT_EQ(in.state.RoundState, 1);
     EXPECT_FLOAT_EQ(in.CheckOffsetVert, -1);
-    EXPECT_EQ(in.profile.PayWeekly, -1);
+    EXPECT_EQ(in.profile.frequency, PayFrequency::Weekly);
     EXPECT_EQ(in.overtime.WeekEnding[0], "1/5/2008");
     EXPECT_EQ(in.overtime.WeekOvertime[0], "12.5");
     EXPECT_EQ(in.overtime.WeekOvertime[1], "0");
@@ -139,8 +138,7 @@ TEST_F(NeitherFrequencyTest, TheRowsComeFromTheBiWeeklyFile) {
     ReadEmployeeFiles(ctx);
     EXPECT_EQ(ctx.overtime.WeekEnding[0], "from ovb");
     EXPECT_EQ(ctx.overtime.WeekEnding[25], "last of ovb");
-    EXPECT_EQ(ctx.profile.PayWeekly, kOptionSelected);  // as the dialog shows it
-    EXPECT_EQ(ctx.profile.PayBiWeekly, 0);
+    EXPECT_EQ(ctx.profile.frequency, PayFrequency::Weekly);  // as the dialog shows it
 }
 
 TEST_F(NeitherFrequencyTest, OpenTakesTheBiWeeklyLedgerAndTheSaveKeepsTheRows) {
@@ -150,7 +148,7 @@ TEST_F(NeitherFrequencyTest, OpenTakesTheBiWeeklyLedgerAndTheSaveKeepsTheRows) {
     EXPECT_EQ(ctx.ledger.totals.YtdGross, Currency::fromDouble(900));
     EXPECT_EQ(ctx.ledger.grid[0].grossText, "900");
     EXPECT_EQ(ctx.overtime.WeekEnding[0], "from ovb");
-    EXPECT_EQ(ctx.profile.PayWeekly, kOptionSelected);
+    EXPECT_EQ(ctx.profile.frequency, PayFrequency::Weekly);
     saveEmployeeFileSet(ctx);
     EXPECT_NE(folder.read("Smith.use").find("#TRUE#,#FALSE#"), std::string::npos);
     PayrollContext reopened = folder.context();
@@ -168,8 +166,7 @@ TEST(EmployeeFiles, SaveWithNeitherFrequencyWritesEveryWeeklyRow) {
     PayrollContext ctx;
     ctx.folder = folder.path();
     ctx.UserFileBase = "Smith";
-    ctx.profile.PayWeekly = 0;
-    ctx.profile.PayBiWeekly = 0;
+    ctx.profile.frequency = PayFrequency::Neither;
     ctx.overtime.WeekEnding[40] = "week 41";
     saveEmployeeFileSet(ctx);
     EXPECT_FALSE(folder.exists("Smith.ovb"));
@@ -235,7 +232,7 @@ TEST_P(ProfileFromFiles, IsReadAsTheDialogWouldShowItOrRefused) {
     EXPECT_EQ(p.FedStatus, c.fedRead);
     EXPECT_EQ(p.FedExemptions, c.exemptionsRead);
     EXPECT_EQ(p.StateStatus, c.stateRead);
-    EXPECT_EQ(p.PayWeekly, kOptionSelected);
+    EXPECT_EQ(p.frequency, PayFrequency::Weekly);
     EXPECT_EQ(p.KPlan, KPlanKind::PercentOfGross);
 }
 
@@ -333,16 +330,36 @@ INSTANTIATE_TEST_SUITE_P(
                       KPlanFlagsCase{"true_as_percent", "-1,0", KPlanKind::FixedAmount, "0,1"}),
     testing::CaseName());
 
+// The ".use" keeps the frequency as two flags; every pair reads as one frequency and is
+// written back as the same pair.
+TEST(EmployeeProfile, FrequencyFlagsReadAndWriteBackAsThePair) {
+    struct Flags {
+        int weekly, biWeekly;
+        PayFrequency read;
+        const char* written;
+    };
+    for (const Flags& f : std::vector<Flags>{{-1, 0, PayFrequency::Weekly, "#TRUE#,#FALSE#"},
+                                             {0, -1, PayFrequency::BiWeekly, "#FALSE#,#TRUE#"},
+                                             {0, 0, PayFrequency::Neither, "#FALSE#,#FALSE#"},
+                                             {-1, -1, PayFrequency::Both, "#TRUE#,#TRUE#"},
+                                             {1, 0, PayFrequency::Weekly, "#TRUE#,#FALSE#"}}) {
+        PayrollContext ctx;
+        ctx.profile.frequency = payFrequencyOfFlags(f.weekly, f.biWeekly);
+        EXPECT_EQ(ctx.profile.frequency, f.read) << f.weekly << "," << f.biWeekly;
+        EXPECT_NE(formatUseFile(ctx).find(f.written), std::string::npos) << f.written;
+    }
+}
+
 TEST(EmployeeProfile, NormaliseFillsWhatALoadedDialogWould) {
     EmployeeProfile p;
     p.FedExemptions = "";
     p.EmployeeName = "";
-    p.PayWeekly = 0;
+    p.frequency = PayFrequency::Neither;
     p.BondLabel = "";
     normaliseProfile(p);
     EXPECT_EQ(p.FedExemptions, "0");
     EXPECT_EQ(p.EmployeeName, "Employee's Name");
-    EXPECT_EQ(p.PayWeekly, -1);
+    EXPECT_EQ(p.frequency, PayFrequency::Weekly);
     EXPECT_EQ(p.BondLabel, "Bond");
 }
 

@@ -33,8 +33,7 @@ class EmployeeIsolationTest : public ::testing::Test {
         session().New();
         ctx.profile.HourlyRate = rate;
         if (biWeekly) {
-            ctx.profile.PayWeekly = 0;
-            ctx.profile.PayBiWeekly = kOptionSelected;
+            ctx.profile.frequency = PayFrequency::BiWeekly;
         }
         SaveUserFiles(ctx);
     }

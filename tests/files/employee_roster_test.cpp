@@ -37,8 +37,7 @@ void makeEmployee(const TempFolder& folder, const Employee& e) {
     ctx.employee() = newEmployeeRecord(e.file);
     ctx.profile.EmployeeName = e.name;
     if (e.biWeekly) {
-        ctx.profile.PayWeekly = 0;
-        ctx.profile.PayBiWeekly = kOptionSelected;
+        ctx.profile.frequency = PayFrequency::BiWeekly;
     }
     ctx.profile.FedExempt = e.exempt.federal ? 1 : 0;
     ctx.profile.SocSecMedExempt = e.exempt.socSecMedicare ? 1 : 0;

@@ -15,10 +15,7 @@ class OvertimeSheetTest : public ::testing::Test {
     OvertimeSheetTest() {
         ctx.showMessage = [this](const UserMessage& m) { messages.push_back(m); };
     }
-    void biWeekly() {
-        ctx.profile.PayWeekly = 0;
-        ctx.profile.PayBiWeekly = kOptionSelected;
-    }
+    void biWeekly() { ctx.profile.frequency = PayFrequency::BiWeekly; }
     OvertimeSheetWindow& sheet() { return ctx.overtimeWindow; }
 
     TempFolder dir;

@@ -30,8 +30,7 @@ inline const char* methodName(StateMethodId id) {
 enum class Pay { Weekly, BiWeekly };
 
 inline void setPay(EmployeeProfile& p, Pay pay) {
-    p.PayWeekly = pay == Pay::Weekly ? kOptionSelected : 0;
-    p.PayBiWeekly = pay == Pay::BiWeekly ? kOptionSelected : 0;
+    p.frequency = pay == Pay::Weekly ? PayFrequency::Weekly : PayFrequency::BiWeekly;
 }
 
 // A context for one pay frequency, status and exemption count.

@@ -44,8 +44,7 @@ class EmployeeFolderMaker {
         p.HourlyRate2 = pick({0.0f, 9.0f});
         p.TipsRate = pick({0.0f, 2.13f});
         if (chance(0.5)) {
-            p.PayWeekly = 0;
-            p.PayBiWeekly = kOptionSelected;
+            p.frequency = PayFrequency::BiWeekly;
         }
         p.FedStatus = pick<FilingStatus>({FilingStatus::Single, FilingStatus::Married});
         p.FedExemptions = pick<const char*>({"0", "1", "2", "4"});

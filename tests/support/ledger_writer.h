@@ -51,10 +51,7 @@ inline void writeLedgerEmployee(const TempFolder& folder, const std::string& nam
     SaveAnnual(ctx);
 }
 
-inline void makeBiWeekly(EmployeeProfile& p) {
-    p.PayWeekly = 0;
-    p.PayBiWeekly = kOptionSelected;
-}
+inline void makeBiWeekly(EmployeeProfile& p) { p.frequency = PayFrequency::BiWeekly; }
 
 // The register of the folder as JSON.
 inline nlohmann::json folderRegister(const TempFolder& folder, const std::string& span,

@@ -38,10 +38,7 @@ class PayrollFixture : public ::testing::Test {
     }
     void calculateStraight(const char* hours) { calculate({hours, "", "", "", "", "", "", ""}); }
 
-    void setBiWeekly() {
-        ctx.profile.PayWeekly = 0;
-        ctx.profile.PayBiWeekly = kOptionSelected;
-    }
+    void setBiWeekly() { ctx.profile.frequency = PayFrequency::BiWeekly; }
 
     TempFolder folder;
     PayrollContext ctx;

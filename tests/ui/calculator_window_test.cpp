@@ -162,8 +162,7 @@ void writeSmith(TempFolder& folder) {
     pr.FedExemptions = "2";
     pr.StateStatus = FilingStatus::Married;
     pr.StateExemptions = 1;
-    pr.PayWeekly = 0;
-    pr.PayBiWeekly = kOptionSelected;
+    pr.frequency = PayFrequency::BiWeekly;
     pr.KPlanValue = 3;
     pr.CreditDeduction = 12.5f;
     pr.TipsRate = 2;

@@ -434,8 +434,7 @@ TEST_F(LedgerWindowTest, BiWeeklyPayShowsTwentySixRows) {
     EXPECT_FALSE(window().findChild<QLabel*>("Label226")->isVisible());
     EXPECT_FALSE(box("txtNet51")->isVisible());
 
-    ctx.profile.PayWeekly = kOptionSelected;
-    ctx.profile.PayBiWeekly = 0;
+    ctx.profile.frequency = PayFrequency::Weekly;
     ASSERT_TRUE(open());
     EXPECT_TRUE(window().findChild<QLabel*>("Label251")->isVisible());
     EXPECT_TRUE(box("txtNet51")->isVisible());

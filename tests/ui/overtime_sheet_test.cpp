@@ -53,10 +53,7 @@ class OvertimeSheetFormTest : public ::testing::Test {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    void biWeekly() {
-        ctx.profile.PayWeekly = 0;
-        ctx.profile.PayBiWeekly = kOptionSelected;
-    }
+    void biWeekly() { ctx.profile.frequency = PayFrequency::BiWeekly; }
     void savedSalary(float annual, float percent) {
         ctx.overtime.AnnualSalary = annual;
         ctx.overtime.ApprovedPercent = percent;

@@ -78,8 +78,7 @@ class SettingsDialogTest : public ::testing::Test {
             Session session(e, p, [] { return today(); });
             session.New();
             e.profile.StateStatus = FilingStatus::Married;
-            e.profile.PayWeekly = 0;
-            e.profile.PayBiWeekly = kOptionSelected;
+            e.profile.frequency = PayFrequency::BiWeekly;
             e.state.UseMissouri = 1;
             e.state.SpouseWorks = 1;
             SaveUserFiles(e);
@@ -156,7 +155,7 @@ TEST_F(SettingsDialogTest, TheOpenStateDialogFollowsUserInfo) {
     });
     prompts->saveWindows = {{SaveChoice::Save, "Moore"}};
     ASSERT_TRUE(triggerAction(form.get(), "mnuTaxInfoItem"));
-    ASSERT_EQ(ctx.profile.PayWeekly, kOptionSelected);
+    ASSERT_EQ(ctx.profile.frequency, PayFrequency::Weekly);
     EXPECT_EQ(standard->text(), "104.81");
 }
 

@@ -123,8 +123,7 @@ TEST_F(LoadLedgerTest, ShowsLoadedRowsInGeneralForm) {
 
 TEST_F(LoadLedgerTest, WeeklyFileIsNotFoundForBiWeeklyPay) {
     dir.write(".yrw", formatLedgerFile(postedLedger(), kLedgerRows));
-    ctx.profile.PayWeekly = 0;
-    ctx.profile.PayBiWeekly = kOptionSelected;
+    ctx.profile.frequency = PayFrequency::BiWeekly;
     ctx.ledger.rows[0].Gross = 7;
     LoadLedger(ctx);
     EXPECT_FLOAT_EQ(ctx.ledger.rows[0].Gross, 7.0f);

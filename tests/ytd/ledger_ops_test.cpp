@@ -113,8 +113,7 @@ TEST(LedgerTotals, SamePeriodInTwoRowsCountsTwice) {
 
 TEST(LedgerTotals, BiWeeklyIgnoresLateRowsExceptInsuranceAndCafeteria) {
     PayrollContext ctx = calculated();
-    ctx.profile.PayWeekly = 0;
-    ctx.profile.PayBiWeekly = kOptionSelected;
+    ctx.profile.frequency = PayFrequency::BiWeekly;
     ctx.ledger.rows[30].Gross = 500;
     ctx.ledger.rows[30].Sdi = 3;
     ctx.ledger.rows[30].Sui = 4;
@@ -174,8 +173,7 @@ TEST(LedgerEdits, DeleteRowZeroesEveryCellAndTheWeekText) {
 
 TEST(LedgerEdits, ClearLedgerZeroesRowsAndTotalsOfAllRows) {
     PayrollContext ctx = calculated();
-    ctx.profile.PayWeekly = 0;
-    ctx.profile.PayBiWeekly = kOptionSelected;
+    ctx.profile.frequency = PayFrequency::BiWeekly;
     PasteMe(ctx, 0);
     ctx.ledger.rows[40].Sdi = 9;
     Update(ctx);
@@ -203,8 +201,7 @@ TEST_P(LedgerCentTotals, AddEachAmountAsItWasPosted) {
     const CentTotalCase& c = GetParam();
     PayrollContext ctx;
     if (!c.weekly) {
-        ctx.profile.PayWeekly = 0;
-        ctx.profile.PayBiWeekly = kOptionSelected;
+        ctx.profile.frequency = PayFrequency::BiWeekly;
     }
     const int rows = c.weekly ? kLedgerRows : kLedgerRows / 2;
     for (int i = 0; i < rows; ++i) {

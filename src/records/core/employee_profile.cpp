@@ -32,6 +32,12 @@ KPlanKind kPlanKindOfFlags(int isPercent, int isFixed) {
     return KPlanKind::FixedAmount;
 }
 
+PayFrequency payFrequencyOfFlags(int weekly, int biWeekly) {
+    if (weekly != 0 && biWeekly != 0) return PayFrequency::Both;
+    if (weekly != 0) return PayFrequency::Weekly;
+    return biWeekly != 0 ? PayFrequency::BiWeekly : PayFrequency::Neither;
+}
+
 void normaliseProfile(EmployeeProfile& p) {
     const EmployeeProfile fresh;
     defaultIfEmpty(p.FedExemptions, "0");
@@ -39,7 +45,7 @@ void normaliseProfile(EmployeeProfile& p) {
     defaultIfEmpty(p.EmployeeAddress, fresh.EmployeeAddress.c_str());
     defaultIfEmpty(p.EmployeeCityStateZip, fresh.EmployeeCityStateZip.c_str());
     defaultIfEmpty(p.EmployeeSsn, fresh.EmployeeSsn.c_str());
-    if (p.PayWeekly == 0 && p.PayBiWeekly == 0) p.PayWeekly = kOptionSelected;
+    if (p.frequency == PayFrequency::Neither) p.frequency = PayFrequency::Weekly;
     defaultIfEmpty(p.CreditLabel, fresh.CreditLabel.c_str());
     defaultIfEmpty(p.BondLabel, fresh.BondLabel.c_str());
     defaultIfEmpty(p.DuesLabel, fresh.DuesLabel.c_str());

@@ -10,6 +10,14 @@ namespace corvanta {
 // What the K plan amount means.
 enum class KPlanKind { PercentOfGross, FixedAmount };
 
+// How often the employee is paid. The ".use" keeps it as two flags: a file may hold neither
+// (read so until the next save writes weekly) or both (both sets of tables apply, as such a
+// file has always been calculated).
+enum class PayFrequency { Weekly, BiWeekly, Neither, Both };
+
+// The frequency two flags of the ".use" name: any value but 0 sets a flag.
+PayFrequency payFrequencyOfFlags(int weekly, int biWeekly);
+
 // Check-box flags hold 0 or 1; option flags hold -1 (selected) or 0.
 inline constexpr int kOptionSelected = -1;
 
@@ -36,8 +44,7 @@ struct EmployeeProfile {
     int CafeteriaReducesState = 0;
     int SelfEmployed = 0;
     int NonCityResident = 0;
-    int PayWeekly = kOptionSelected;
-    int PayBiWeekly = 0;
+    PayFrequency frequency = PayFrequency::Weekly;
     float CreditDeduction = 0;
     float BondDeduction = 0;
     float DuesDeduction = 0;
@@ -48,8 +55,13 @@ struct EmployeeProfile {
     std::string PensionLabel = "Pension";
     std::string MiscLabel = "Misc.";
 
-    [[nodiscard]] bool isBiWeekly() const { return PayBiWeekly != 0; }
-    [[nodiscard]] bool isWeekly() const { return PayWeekly != 0; }
+    // The weekly and bi-weekly flags: both are set for a file that holds both.
+    [[nodiscard]] bool isBiWeekly() const {
+        return frequency == PayFrequency::BiWeekly || frequency == PayFrequency::Both;
+    }
+    [[nodiscard]] bool isWeekly() const {
+        return frequency == PayFrequency::Weekly || frequency == PayFrequency::Both;
+    }
 };
 
 // The federal status as the ".use" holds it: an empty text is Single. Any text but the two

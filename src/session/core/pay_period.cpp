@@ -136,7 +136,7 @@ void computeFederal(PayWork& w) {
     if (p.isBiWeekly()) {
         r.FedWithholding =
             federalBrackets(single ? t.singleBiWeekly : t.marriedBiWeekly, r.FedTaxableWage);
-    } else if (p.PayWeekly != 0) {
+    } else if (p.isWeekly()) {
         r.FedWithholding =
             federalBrackets(single ? t.singleWeekly : t.marriedWeekly, r.FedTaxableWage);
     }
@@ -157,12 +157,12 @@ void stateTable(PayWork& w) {
     PayResult& r = w.r;
     const auto& table = w.employee.state.tableFor(w.p.StateStatus);
     float withholding = 0;
-    if (w.p.PayBiWeekly != 0) {
+    if (w.p.isBiWeekly()) {
         r.StateWage = r.TaxableGross - r.StateAllowance - r.StateCafeteriaReduction;
         if (applyStateLines(table, r.StateWage, false, withholding))
             r.StateWithholding = withholding;
     }
-    if (w.p.PayWeekly != 0) {
+    if (w.p.isWeekly()) {
         r.StateWage = r.TaxableGross - r.StateAllowance / 2 - r.StateCafeteriaReduction;
         if (applyStateLines(table, r.StateWage, true, withholding))
             r.StateWithholding = withholding;

@@ -40,8 +40,9 @@ void readUse(RecordReader& in, PayrollContext& ctx) {
     p.DuesDeduction = in.readSingle();
     p.KPlanValue = in.readSingle();
     p.NonCityResident = in.readInteger();
-    p.PayWeekly = in.readFlag();
-    p.PayBiWeekly = in.readFlag();
+    const int weekly = in.readFlag();
+    const int biWeekly = in.readFlag();
+    p.frequency = payFrequencyOfFlags(weekly, biWeekly);
     p.CreditLabel = in.readText();
     p.BondLabel = in.readText();
     p.DuesLabel = in.readText();
@@ -125,11 +126,11 @@ bool EmployeeFileExists(const PayrollContext& ctx, const std::string& extension)
 }
 
 int rowsInUse(const EmployeeProfile& profile) {
-    return profile.PayWeekly == kOptionSelected ? kOvertimeRows : kOvertimeRows / 2;
+    return profile.isWeekly() ? kOvertimeRows : kOvertimeRows / 2;
 }
 
 std::string tableNotice(const EmployeeProfile& profile) {
-    return profile.PayWeekly == kOptionSelected ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
+    return profile.isWeekly() ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
 }
 
 void readStoredEmployeeFiles(PayrollContext& ctx) {
@@ -140,7 +141,7 @@ void readStoredEmployeeFiles(PayrollContext& ctx) {
     });
     readIfExists(ctx, ".cfe", [&](RecordReader& in) { readCafeteria(in, ctx.profile); });
     // Chosen by the frequency as stored: a group with neither frequency is not weekly.
-    if (ctx.profile.PayWeekly == kOptionSelected) {
+    if (ctx.profile.isWeekly()) {
         readIfExists(ctx, ".ovw",
                      [&](RecordReader& in) { readOvertimeRows(in, ctx.overtime, kOvertimeRows); });
     } else {
@@ -176,7 +177,7 @@ std::string formatUseFile(const PayrollContext& ctx) {
         .endLine();
     out.single(p.CreditDeduction).single(p.BondDeduction).single(p.MiscDeduction).endLine();
     out.single(p.DuesDeduction).single(p.KPlanValue).integer(p.NonCityResident).endLine();
-    out.boolean(p.PayWeekly != 0).boolean(p.PayBiWeekly != 0).text(p.CreditLabel).endLine();
+    out.boolean(p.isWeekly()).boolean(p.isBiWeekly()).text(p.CreditLabel).endLine();
     out.text(p.BondLabel).text(p.DuesLabel).text(p.PensionLabel).text(p.MiscLabel).endLine();
     for (int i = 0; i < 16; ++i) {
         out.raw(ctx.reserved.useLines9to12[i]);
@@ -222,14 +223,14 @@ std::string formatOvertimeRows(const OvertimeSheet& sheet, int rows) {
 
 void saveEmployeeFileSet(PayrollContext& ctx) {
     EmployeeProfile& p = ctx.profile;
-    if (p.PayWeekly == 0 && p.PayBiWeekly == 0) p.PayWeekly = kOptionSelected;
+    if (p.frequency == PayFrequency::Neither) p.frequency = PayFrequency::Weekly;
     // Counted after the frequency is chosen, so the rows written are those of the file named.
     const int rows = rowsInUse(p);
     for (int i = 0; i < rows; ++i) {
         if (ctx.overtime.WeekOvertime[i].empty()) ctx.overtime.WeekOvertime[i] = "0";
     }
     // Every text made before the first is written: one the files cannot hold refuses them all.
-    const bool weekly = p.PayWeekly == kOptionSelected;
+    const bool weekly = p.isWeekly();
     const std::array<std::pair<const char*, std::string>, 4> files{{
         {".use", formatUseFile(ctx)},
         {".and", formatAndFile(ctx)},

@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "base/core/money.h"
+#include "records/core/employee_profile.h"
 
 namespace corvanta {
-
-enum class PayFrequency { Weekly, BiWeekly };
 
 // What an employee is spared or paid outside of: each mark is one the calculation honours.
 struct ExemptMarks {

@@ -26,8 +26,8 @@ StateMethodInputs stateMethodInputs(const EmployeeRecord& employee, const PayRes
     in.FedStatus = p.FedStatus;
     in.StateStatus = p.StateStatus;
     in.StateExemptions = p.StateExemptions;
-    in.biWeekly = p.PayBiWeekly != 0;
-    in.weekly = p.PayWeekly != 0;
+    in.biWeekly = p.isBiWeekly();
+    in.weekly = p.isWeekly();
     in.payDate = payDate;
     in.settings = employee.state;
     in.StateWithholding = r.StateWithholding;

@@ -73,7 +73,7 @@ void readTotals(RecordReader& in, YtdTotals& t) {
 }  // namespace
 
 std::string ledgerExtension(const EmployeeProfile& profile) {
-    return profile.PayWeekly == kOptionSelected ? ".yrw" : ".yrb";
+    return profile.isWeekly() ? ".yrw" : ".yrb";
 }
 
 std::string formatLedgerFile(const YtdLedger& ledger, int rows) {

@@ -49,7 +49,7 @@ Date semiWeeklyDepositDue(Date payday) {
         due += days(1);
         if (isBankingDay(Date(due))) ++banking;
     }
-    return Date(due);
+    return Date{due};
 }
 
 Date nextBankingDay(Date day) { return onOrAfterBankingDay(Date(sys_days(day) + days(1))); }

@@ -17,8 +17,8 @@ struct LineText {
 
 using AllowanceTexts = std::array<std::string_view, kTableLines>;
 
-inline bool biWeeklySelected(const PayrollContext& ctx) { return ctx.profile.PayBiWeekly != 0; }
-inline bool weeklySelected(const PayrollContext& ctx) { return ctx.profile.PayWeekly != 0; }
+inline bool biWeeklySelected(const PayrollContext& ctx) { return ctx.profile.isBiWeekly(); }
+inline bool weeklySelected(const PayrollContext& ctx) { return ctx.profile.isWeekly(); }
 inline bool singleStatus(const PayrollContext& ctx) {
     return ctx.profile.StateStatus == FilingStatus::Single;
 }
