@@ -2,23 +2,15 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QMarginsF>
 #include <QPageLayout>
 #include <algorithm>
 #include <array>
 
 #include "base/core/user_error.h"
+#include "qtprint/page_layout_rules.h"
 
 namespace corvanta {
 namespace {
-
-// Side margins of a quarter inch, what printers reach: the check's date sits at column 107 of
-// Arial 11 points, which the stock expects 0.25 inch from the edge. Above and below 0.3 inch,
-// so that the weekly ledger report (57 lines at 8 points and the notice, 560 points) fits
-// one landscape Letter page.
-constexpr double kSideMargin = 0.25 * 72;
-constexpr double kEndMargin = 0.3 * 72;
-constexpr double kTabSlack = 0.5;  // device pixels of rounding at a tab stop
 
 // The classic average character width: lowercase letters and the blank weighted by their
 // frequency in English text (per thousand). Newer fonts record an average over all their
@@ -61,8 +53,7 @@ QString printFamily(std::string_view name) {
 
 QtPagePrinter::QtPagePrinter(QPagedPaintDevice& device)
     : device_(device), family_(printFamily("Arial")) {
-    device_.setPageMargins(QMarginsF(kSideMargin, kEndMargin, kSideMargin, kEndMargin),
-                           QPageLayout::Point);
+    device_.setPageMargins(printMargins(), QPageLayout::Point);
 }
 
 QtPagePrinter::~QtPagePrinter() {
