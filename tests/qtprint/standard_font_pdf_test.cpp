@@ -21,6 +21,7 @@
 #include "session/print/pay_stub.h"
 #include "support/case_names.h"
 #include "support/payroll_fixture.h"
+#include "support/pdf_layout.h"
 #include "support/pdf_text.h"
 #include "support/print_scenario.h"
 
@@ -32,90 +33,6 @@ void startGui() {
     static char name[] = "output_tests";
     static char* argv[] = {name, nullptr};
     static const QGuiApplication instance(argc, argv);
-}
-
-// What a command prints on its standard output and error, and whether it succeeded.
-struct CommandOutput {
-    bool ok = false;
-    std::string text;
-};
-
-CommandOutput run(const std::string& command) {
-    CommandOutput out;
-    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen((command + " 2>&1").c_str(), "r"),
-                                                     ::pclose);
-    if (!pipe) return out;
-    std::array<char, 4096> chunk{};
-    while (const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), pipe.get())) {
-        out.text.append(chunk.data(), n);
-    }
-    FILE* const raw = pipe.get();
-    out.ok = ::pclose(raw) == 0;
-    (void)const_cast<std::unique_ptr<FILE, int (*)(FILE*)>&>(pipe).release();
-    return out;
-}
-
-void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string asText(const QByteArray& bytes) {
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
-// A word as pdftotext -bbox finds it: its page, text and box in points.
-struct Word {
-    int page = 0;
-    std::string text;
-    double xMin = 0;
-    double yMin = 0;
-    double xMax = 0;
-    double yMax = 0;
-};
-
-struct Sheet {
-    double width = 0;
-    double height = 0;
-};
-
-struct PdfLayout {
-    std::vector<Sheet> pages;
-    std::vector<Word> words;
-};
-
-PdfLayout layoutOf(const std::filesystem::path& pdf) {
-    const std::string html = pdfText(pdf, "-bbox");
-    static const std::regex item(
-        R"re(<page width="([0-9.]+)" height="([0-9.]+)">|<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
-    PdfLayout layout;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), item);
-         it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        if (m[1].matched) {
-            layout.pages.push_back({std::stod(m[1]), std::stod(m[2])});
-        } else {
-            layout.words.push_back({static_cast<int>(layout.pages.size()), m[7], std::stod(m[3]),
-                                    std::stod(m[4]), std::stod(m[5]), std::stod(m[6])});
-        }
-    }
-    return layout;
-}
-
-// The Qt printer's PDF of the printout, as every PDF was made before.
-std::string qtPdf(const PrintProducer& produce) {
-    return asText(letterPdf(
-        [&](QPagedPaintDevice& device) {
-            QtPagePrinter page(device);
-            produce(page);
-        },
-        1200));
-}
-
-// Fonts embedded: the Qt printer's PDF; the standard fonts name themselves.
-bool embedsFont(const std::string& pdf) { return pdf.find("/FontFile2") != std::string::npos; }
-bool usesStandardFont(const std::string& pdf) {
-    return pdf.find("/BaseFont /Helvetica") != std::string::npos ||
-           pdf.find("/BaseFont /Courier") != std::string::npos;
 }
 
 CheckRegister manyChecks(int count) {
