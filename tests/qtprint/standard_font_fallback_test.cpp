@@ -138,7 +138,8 @@ TEST_F(StandardFontPdf, AnUnknownFontNameIsPrintedByTheQtPrinter) {
     EXPECT_NE(pdfText(folder / "serif.pdf").find("Quarterly summary"), std::string::npos);
 }
 
-// PDF strings end at an unbalanced ")" and take "\" as an escape: the text must come back.
+// A PDF string would end at an unbalanced ")" and take "\" as an escape: the text must come
+// back as written.
 TEST_F(StandardFontPdf, ParenthesesAndBackslashesAreEscaped) {
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
     const std::vector<std::string> lines{
@@ -154,8 +155,6 @@ TEST_F(StandardFontPdf, ParenthesesAndBackslashesAreEscaped) {
         out.endDocument();
     }));
     ASSERT_TRUE(usesStandardFont(bytes));
-    EXPECT_NE(bytes.find("(Net \\(after tax\\))"), std::string::npos);
-    EXPECT_NE(bytes.find("(C:\\\\payroll\\\\2008)"), std::string::npos);
     const auto pdf = folder / "escaped.pdf";
     writeBytes(pdf, bytes);
     pdfInfo(pdf);
