@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "qtprint/check_fit.h"
 #include "qtprint/pdf_output.h"
 #include "qtprint/run_document.h"
 #include "records/print/recorded_document.h"
@@ -123,6 +124,22 @@ TEST_F(StandardFontPdf, OneNameOutsideWinAnsiPrintsTheWholeRunWithTheQtPrinter) 
     EXPECT_NE(pdfInfo(pdf).find("Pages:           3"), std::string::npos);
     const std::string text = pdfText(pdf);
     for (const char* payee : payees) EXPECT_NE(text.find(payee), std::string::npos) << payee;
+}
+
+// The offsets of a check the standard fonts cannot print are judged on the Qt printer's
+// layout: as for any payee, the plain check fits and the farthest offsets do not.
+TEST_F(StandardFontPdf, OffsetsOfACheckOutsideWinAnsiAreJudgedAsAnyOther) {
+    for (const char* payee : {"Dana Whitfield", "Zoë Łukasiewicz"}) {
+        SCOPED_TRACE(payee);
+        ctx.profile.EmployeeName = payee;
+        ctx.check = CheckWindow{};
+        EXPECT_TRUE(checkFit(ctx, {"0", "0"}).fits());
+        const CheckFit far = checkFit(ctx, {"+5", "+5"});
+        EXPECT_FALSE(far.fits());
+        EXPECT_TRUE(checkFit(ctx, {std::to_string(far.largestHorizontal),
+                                   std::to_string(far.largestVertical)})
+                        .fits());
+    }
 }
 
 // A font the standard fonts do not stand for is printed as the Qt printer prints it.
