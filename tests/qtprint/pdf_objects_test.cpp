@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -60,6 +61,8 @@ struct NumberCase {
     const char* written;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
+
 class PdfNumbers : public ::testing::TestWithParam<NumberCase> {};
 
 // No exponents, no "-0", no trailing zeros: every reader takes these.
@@ -85,6 +88,8 @@ struct EncodingCase {
     const char* utf8;
     std::optional<std::string> winAnsi;
 };
+
+void PrintTo(const EncodingCase& c, std::ostream* os) { *os << c.name; }
 
 class WinAnsiText : public ::testing::TestWithParam<EncodingCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,8 @@ struct PayeeCase {
     bool standardFonts;
     const char* read = nullptr;  // what a reader takes the text for, when not as typed
 };
+
+void PrintTo(const PayeeCase& c, std::ostream* os) { *os << c.name; }
 
 class PayeeNames : public StandardFontPdf, public ::testing::WithParamInterface<PayeeCase> {};
 
@@ -187,6 +190,8 @@ struct PagingCase {
     PageOrientation orientation;
     const char* pageSize;
 };
+
+void PrintTo(const PagingCase& c, std::ostream* os) { *os << c.name; }
 
 class Paging : public StandardFontPdf, public ::testing::WithParamInterface<PagingCase> {};
 
