@@ -45,6 +45,22 @@ const PageFrame& frameOf(PageOrientation orientation) {
     return frames[orientation == PageOrientation::Landscape ? 1 : 0];
 }
 
+// The font at its size: the widths are Qt's for the size, so a reader places every glyph
+// where the Qt printer would.
+std::string fontDictionary(const StandardFontSize& font) {
+    std::string dictionary = "<< /Type /Font /Subtype /Type1 /BaseFont /";
+    dictionary += baseFontName(font.font());
+    dictionary += " /Encoding /WinAnsiEncoding /FirstChar " + std::to_string(kFirstCode) +
+                  " /LastChar 255 /Widths [";
+    for (int code = kFirstCode; code < 256; ++code) {
+        appendPdfNumber(dictionary,
+                        font.advance(static_cast<unsigned char>(code)) / font.emPixels() * 1000);
+        dictionary += ' ';
+    }
+    dictionary += "] >>";
+    return dictionary;
+}
+
 [[noreturn]] void fail(const char* what) {
     throw UserError(std::string("The printout failed: ") + what + ". Nothing more was printed.");
 }
@@ -242,22 +258,9 @@ std::string StandardFontPrinter::pdf() {
     if (!printable_) throw std::logic_error("a printout the standard fonts cannot print");
     if (active_ || pages_ == 0) endDocument();
     std::vector<int> fontObjects;
-    for (std::size_t i = 0; i < fonts_.size(); ++i) {
-        const StandardFontSize& font = *fonts_[i];
-        // The widths are Qt's for the size, so a reader places every glyph where the Qt
-        // printer would.
-        std::string dictionary = "<< /Type /Font /Subtype /Type1 /BaseFont /";
-        dictionary += baseFontName(font.font());
-        dictionary += " /Encoding /WinAnsiEncoding /FirstChar " + std::to_string(kFirstCode) +
-                      " /LastChar 255 /Widths [";
-        for (int code = kFirstCode; code < 256; ++code) {
-            appendPdfNumber(dictionary, font.advance(static_cast<unsigned char>(code)) /
-                                            font.emPixels() * 1000);
-            dictionary += ' ';
-        }
-        dictionary += "] >>";
+    for (const StandardFontSize* font : fonts_) {
         fontObjects.push_back(file_.reserve());
-        file_.write(fontObjects.back(), dictionary);
+        file_.write(fontObjects.back(), fontDictionary(*font));
     }
     std::string resources = "<< /Font <<";
     for (std::size_t i = 0; i < fontObjects.size(); ++i) {
