@@ -36,7 +36,7 @@ TEST(PdfObjects, CrossReferencePointsAtEachObject) {
     const std::size_t first = xref + 9;
     EXPECT_EQ(pdf.substr(first, 20), "0000000000 65535 f \n");
     for (int n = 1; n <= 4; ++n) {
-        const std::string entry = pdf.substr(first + 20 * n, 20);
+        const std::string entry = pdf.substr(first + 20 * static_cast<std::size_t>(n), 20);
         ASSERT_EQ(entry.substr(10), " 00000 n \n");
         const std::size_t offset = std::stoul(entry.substr(0, 10));
         const std::string begins = std::to_string(n) + " 0 obj\n";

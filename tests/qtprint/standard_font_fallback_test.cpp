@@ -50,7 +50,7 @@ class StandardFontPdf : public PayrollFixture {
     std::string checkTo(const std::string& payee, const std::filesystem::path& pdf) {
         ctx.profile.EmployeeName = payee;
         ctx.check = CheckWindow{};
-        const std::string bytes = asText(pdfDocument([this](PrintColumnModel& out) {
+        std::string bytes = asText(pdfDocument([this](PrintColumnModel& out) {
             PrintCheck(ctx, out, {"0", "0"});
         }));
         writeBytes(pdf, bytes);
