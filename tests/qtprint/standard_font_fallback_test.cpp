@@ -246,6 +246,28 @@ TEST_F(StandardFontPdf, EachPrintoutOfARunHasItsOwnOrientation) {
     EXPECT_NE(info.find("Page    3 size:  612 x 792"), std::string::npos) << info;
 }
 
+// The same when the run is printed by the Qt printer: a printout sets its orientation after
+// its page was begun, which must still make that page's sheet.
+TEST_F(StandardFontPdf, EachPrintoutOfARunHasItsOwnOrientationInEitherFonts) {
+    for (const char* name : {"Dana Whitfield", "Zoë Łukasiewicz"}) {
+        SCOPED_TRACE(name);
+        std::vector<RecordedDocument> printouts(3);
+        for (int i = 0; i < 3; ++i) {
+            printouts[i].setOrientation(i == 1 ? PageOrientation::Landscape
+                                               : PageOrientation::Portrait);
+            printouts[i].write(name);
+            printouts[i].endLine();
+            printouts[i].endDocument();
+        }
+        const auto pdf = folder / "mixed.pdf";
+        savePrintoutsAsPdf(printouts, pdf);
+        const std::string info = pdfInfo(pdf, "-f 1 -l 3");
+        EXPECT_NE(info.find("Page    1 size:  612 x 792"), std::string::npos) << info;
+        EXPECT_NE(info.find("Page    2 size:  792 x 612"), std::string::npos) << info;
+        EXPECT_NE(info.find("Page    3 size:  612 x 792"), std::string::npos) << info;
+    }
+}
+
 // A run with nothing to print still leaves a file a reader opens.
 TEST_F(StandardFontPdf, ARunWithoutPrintoutsIsAPdfThatOpens) {
     const auto pdf = folder / "none.pdf";
