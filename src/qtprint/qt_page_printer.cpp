@@ -114,19 +114,29 @@ void QtPagePrinter::newPage() {
 
 void QtPagePrinter::pageBreak() {
     if (!painter_.isActive()) return;
-    newPage();
+    // The page is begun at its first output, so that an orientation set before that is its
+    // own: a sheet's size is fixed when it is begun.
+    if (pageDue_) newPage();
+    pageDue_ = true;
     x_ = 0;
 }
 
-void QtPagePrinter::tab(int column) {
+void QtPagePrinter::startOutput() {
     start();
+    if (!pageDue_) return;
+    pageDue_ = false;
+    newPage();
+}
+
+void QtPagePrinter::tab(int column) {
+    startOutput();
     const double target = (std::max(column, 1) - 1) * columnWidth_;
     if (x_ > target + kTabSlack) endLine();
     x_ = target;
 }
 
 void QtPagePrinter::write(std::string_view text) {
-    start();
+    startOutput();
     if (y_ > 0 && y_ + lineHeight_ > device_.height()) newPage();
     if (text.empty()) return;
     const QString line = fromUtf8(text);
@@ -136,7 +146,7 @@ void QtPagePrinter::write(std::string_view text) {
 }
 
 void QtPagePrinter::writeUpTo(std::string_view text, int limit) {
-    start();
+    startOutput();
     const double end = limit > 0 ? (limit - 1) * columnWidth_ : device_.width();
     // A blank's width is left before the next field, as a typed column would leave it.
     const double room = end - x_ - (limit > 0 ? columnWidth_ / 2 : 0);
@@ -146,13 +156,13 @@ void QtPagePrinter::writeUpTo(std::string_view text, int limit) {
 }
 
 void QtPagePrinter::endLine() {
-    start();
+    startOutput();
     x_ = 0;
     y_ += lineHeight_;
 }
 
 void QtPagePrinter::endDocument() {
-    start();
+    startOutput();
     if (!painter_.end()) fail("the document could not be finished");
 }
 

@@ -74,7 +74,7 @@ StandardFontPrinter::StandardFontPrinter()
       info_(file_.reserve()) {}
 
 double StandardFontPrinter::printableWidth() const {
-    return frameOf(active_ ? pageOrientation_ : orientation_).width;
+    return frameOf(active_ && !pageDue_ ? pageOrientation_ : orientation_).width;
 }
 
 void StandardFontPrinter::setFontName(std::string_view name) {
@@ -93,9 +93,6 @@ void StandardFontPrinter::setFontSize(double points) {
 
 void StandardFontPrinter::setOrientation(PageOrientation orientation) {
     orientation_ = orientation;
-    // A page with no text yet takes it too: a printout that starts on a page of its own sets
-    // its orientation after the page is begun.
-    if (active_ && !drawn_) pageOrientation_ = orientation;
 }
 
 void StandardFontPrinter::applyFont() { font_ = &standardFontSize(face_, points_); }
@@ -112,7 +109,6 @@ void StandardFontPrinter::start() {
 
 void StandardFontPrinter::beginPage() {
     pageOrientation_ = orientation_;
-    drawn_ = false;
     contentFont_ = nullptr;
     content_ = "BT\n";
 }
@@ -151,13 +147,23 @@ void StandardFontPrinter::newPage() {
 
 void StandardFontPrinter::pageBreak() {
     if (!printable_ || !active_) return;
-    newPage();
+    // The page is begun at its first output, so that an orientation set before that is its
+    // own, as on the Qt printer.
+    if (pageDue_) newPage();
+    pageDue_ = true;
     x_ = 0;
+}
+
+void StandardFontPrinter::startOutput() {
+    start();
+    if (!pageDue_) return;
+    pageDue_ = false;
+    newPage();
 }
 
 void StandardFontPrinter::tab(int column) {
     if (!printable_) return;
-    start();
+    startOutput();
     const double target = (std::max(column, 1) - 1) * font_->columnWidth();
     if (x_ > target + kTabSlack) endLine();
     x_ = target;
@@ -165,7 +171,7 @@ void StandardFontPrinter::tab(int column) {
 
 void StandardFontPrinter::write(std::string_view text) {
     if (!printable_) return;
-    start();
+    startOutput();
     const auto bytes = toWinAnsi(text);
     if (!bytes) return refuse();
     writeWinAnsi(*bytes);
@@ -181,7 +187,7 @@ void StandardFontPrinter::writeWinAnsi(std::string_view text) {
 
 void StandardFontPrinter::writeUpTo(std::string_view text, int limit) {
     if (!printable_) return;
-    start();
+    startOutput();
     const double column = font_->columnWidth();
     const double end = limit > 0 ? (limit - 1) * column : frameOf(pageOrientation_).width;
     // A blank's width is left before the next field, as a typed column would leave it.
@@ -204,14 +210,14 @@ void StandardFontPrinter::writeUpTo(std::string_view text, int limit) {
 
 void StandardFontPrinter::endLine() {
     if (!printable_) return;
-    start();
+    startOutput();
     x_ = 0;
     y_ += font_->lineHeight();
 }
 
 void StandardFontPrinter::endDocument() {
     if (!printable_) return;
-    start();
+    startOutput();
     finishPage();
     active_ = false;
 }
@@ -224,7 +230,6 @@ int StandardFontPrinter::resourceOf(const StandardFontSize& font) {
 }
 
 void StandardFontPrinter::draw(std::string_view text) {
-    drawn_ = true;
     const double em = font_->emPixels();
     if (contentFont_ != font_) {
         content_ += "/F" + std::to_string(resourceOf(*font_)) + ' ';

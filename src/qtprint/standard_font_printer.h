@@ -34,7 +34,7 @@ class StandardFontPrinter : public PrintColumnModel {
     void pageBreak();
 
     [[nodiscard]] bool printable() const { return printable_; }
-    [[nodiscard]] int pageCount() const { return pages_; }
+    [[nodiscard]] int pageCount() const { return pages_ + (pageDue_ ? 1 : 0); }
     // How far right the printout reached, and the printable width of the page.
     [[nodiscard]] double rightmostEdge() const { return rightmost_; }
     [[nodiscard]] double printableWidth() const;
@@ -44,6 +44,7 @@ class StandardFontPrinter : public PrintColumnModel {
 
   private:
     void start();
+    void startOutput();  // starts, and begins the page a page break left due
     void applyFont();
     void beginPage();
     void newPage();
@@ -70,7 +71,7 @@ class StandardFontPrinter : public PrintColumnModel {
     PageOrientation pageOrientation_ = PageOrientation::Portrait;
     bool printable_ = true;
     bool active_ = false;
-    bool drawn_ = false;  // text on the current page
+    bool pageDue_ = false;
     double x_ = 0;
     double y_ = 0;
     int pages_ = 0;
