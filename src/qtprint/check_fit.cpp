@@ -6,6 +6,7 @@
 #include "base/core/user_error.h"
 #include "qtprint/pdf_output.h"
 #include "qtprint/qt_page_printer.h"
+#include "qtprint/standard_font_printer.h"
 
 namespace corvanta {
 namespace {
@@ -20,16 +21,27 @@ std::string offsetText(int offset) {
     return offset > 0 ? "+" + std::to_string(offset) : std::to_string(offset);
 }
 
+template <class Printer>
+SheetUse sheetUseOf(const Printer& page) {
+    return {page.rightmostEdge() <= page.printableWidth(), page.pageCount() == 1};
+}
+
 SheetUse printedAt(const PayrollContext& ctx, int horizontal, int vertical) {
     PayrollContext scratch = ctx;
+    scratch.showMessage = [](const UserMessage&) {};
+    const CheckOffsetTexts offsets{offsetText(horizontal), offsetText(vertical)};
+    // Laid out as its PDF is, without making one.
+    StandardFontPrinter standard;
+    PrintCheck(scratch, standard, offsets);
+    if (standard.printable()) return sheetUseOf(standard);
+    scratch = ctx;
     scratch.showMessage = [](const UserMessage&) {};
     SheetUse use;
     letterPdf(
         [&](QPagedPaintDevice& device) {
             QtPagePrinter page(device);
-            PrintCheck(scratch, page, {offsetText(horizontal), offsetText(vertical)});
-            use.insideWidth = page.rightmostEdge() <= page.printableWidth();
-            use.onePage = page.pageCount() == 1;
+            PrintCheck(scratch, page, offsets);
+            use = sheetUseOf(page);
         },
         // A lower resolution than the printer's measures the same points, much faster.
         300);

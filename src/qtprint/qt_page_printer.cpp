@@ -2,23 +2,15 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QMarginsF>
 #include <QPageLayout>
 #include <algorithm>
 #include <array>
 
 #include "base/core/user_error.h"
+#include "qtprint/page_layout_rules.h"
 
 namespace corvanta {
 namespace {
-
-// Side margins of a quarter inch, what printers reach: the check's date sits at column 107 of
-// Arial 11 points, which the stock expects 0.25 inch from the edge. Above and below 0.3 inch,
-// so that the weekly ledger report (57 lines at 8 points and the notice, 560 points) fits
-// one landscape Letter page.
-constexpr double kSideMargin = 0.25 * 72;
-constexpr double kEndMargin = 0.3 * 72;
-constexpr double kTabSlack = 0.5;  // device pixels of rounding at a tab stop
 
 // The classic average character width: lowercase letters and the blank weighted by their
 // frequency in English text (per thousand). Newer fonts record an average over all their
@@ -61,8 +53,7 @@ QString printFamily(std::string_view name) {
 
 QtPagePrinter::QtPagePrinter(QPagedPaintDevice& device)
     : device_(device), family_(printFamily("Arial")) {
-    device_.setPageMargins(QMarginsF(kSideMargin, kEndMargin, kSideMargin, kEndMargin),
-                           QPageLayout::Point);
+    device_.setPageMargins(printMargins(), QPageLayout::Point);
 }
 
 QtPagePrinter::~QtPagePrinter() {
@@ -123,19 +114,29 @@ void QtPagePrinter::newPage() {
 
 void QtPagePrinter::pageBreak() {
     if (!painter_.isActive()) return;
-    newPage();
+    // The page is begun at its first output, so that an orientation set before that is its
+    // own: a sheet's size is fixed when it is begun.
+    if (pageDue_) newPage();
+    pageDue_ = true;
     x_ = 0;
 }
 
-void QtPagePrinter::tab(int column) {
+void QtPagePrinter::startOutput() {
     start();
+    if (!pageDue_) return;
+    pageDue_ = false;
+    newPage();
+}
+
+void QtPagePrinter::tab(int column) {
+    startOutput();
     const double target = (std::max(column, 1) - 1) * columnWidth_;
     if (x_ > target + kTabSlack) endLine();
     x_ = target;
 }
 
 void QtPagePrinter::write(std::string_view text) {
-    start();
+    startOutput();
     if (y_ > 0 && y_ + lineHeight_ > device_.height()) newPage();
     if (text.empty()) return;
     const QString line = fromUtf8(text);
@@ -145,7 +146,7 @@ void QtPagePrinter::write(std::string_view text) {
 }
 
 void QtPagePrinter::writeUpTo(std::string_view text, int limit) {
-    start();
+    startOutput();
     const double end = limit > 0 ? (limit - 1) * columnWidth_ : device_.width();
     // A blank's width is left before the next field, as a typed column would leave it.
     const double room = end - x_ - (limit > 0 ? columnWidth_ / 2 : 0);
@@ -155,13 +156,13 @@ void QtPagePrinter::writeUpTo(std::string_view text, int limit) {
 }
 
 void QtPagePrinter::endLine() {
-    start();
+    startOutput();
     x_ = 0;
     y_ += lineHeight_;
 }
 
 void QtPagePrinter::endDocument() {
-    start();
+    startOutput();
     if (!painter_.end()) fail("the document could not be finished");
 }
 

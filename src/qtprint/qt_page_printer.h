@@ -37,13 +37,14 @@ class QtPagePrinter : public PrintColumnModel {
     // What follows starts at the top of a new page; nothing before the first page.
     void pageBreak();
 
-    [[nodiscard]] int pageCount() const { return pages_; }
+    [[nodiscard]] int pageCount() const { return pages_ + (pageDue_ ? 1 : 0); }
     // How far right the printout reached, and the printable width, in device pixels.
     [[nodiscard]] double rightmostEdge() const { return rightmost_; }
     [[nodiscard]] double printableWidth() const { return device_.width(); }
 
   private:
     void start();
+    void startOutput();  // starts, and begins the page a page break left due
     void applyFont();
     void newPage();
 
@@ -66,6 +67,7 @@ class QtPagePrinter : public PrintColumnModel {
     double x_ = 0;
     double y_ = 0;
     int pages_ = 0;
+    bool pageDue_ = false;
     double rightmost_ = 0;
 };
 

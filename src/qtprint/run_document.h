@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QPdfWriter>
+#include <QPagedPaintDevice>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "qtprint/qt_page_printer.h"
@@ -27,28 +26,39 @@ class RunDocument : public PrintColumnModel {
 
     // The next printout starts on a new page.
     void startPrintout();
+    // The pages printed; for a PDF, known once it is finished.
     [[nodiscard]] int pages() const { return printer_ ? printer_->pageCount() : pages_; }
-    // Ends the document: a printer starts printing.
+    // Ends the document: a printer starts printing, a PDF is made.
     void finish();
     // Ends the PDF and writes it atomically. Throws FileError naming the file.
     void save(const std::filesystem::path& file);
 
-    void setFontName(std::string_view name) override { printer_->setFontName(name); }
-    void setFontSize(double points) override { printer_->setFontSize(points); }
-    void setOrientation(PageOrientation o) override { printer_->setOrientation(o); }
-    void tab(int column) override { printer_->tab(column); }
-    void write(std::string_view text) override { printer_->write(text); }
-    void writeUpTo(std::string_view text, int limit) override { printer_->writeUpTo(text, limit); }
-    void endLine() override { printer_->endLine(); }
+    void setFontName(std::string_view name) override { target().setFontName(name); }
+    void setFontSize(double points) override { target().setFontSize(points); }
+    void setOrientation(PageOrientation o) override { target().setOrientation(o); }
+    void tab(int column) override { target().tab(column); }
+    void write(std::string_view text) override { target().write(text); }
+    void writeUpTo(std::string_view text, int limit) override { target().writeUpTo(text, limit); }
+    void endLine() override { target().endLine(); }
     void endDocument() override {}
 
   private:
-    QByteArray bytes_;
-    QBuffer buffer_;
-    std::unique_ptr<QPdfWriter> writer_;
-    std::unique_ptr<QtPagePrinter> printer_;
+    PrintColumnModel& target();
+
+    std::vector<RecordedDocument> printouts_;  // a PDF's, made when it is finished
+    std::unique_ptr<QtPagePrinter> printer_;   // a printer's, printed as they come
+    std::string bytes_;
+    bool finished_ = false;
     int pages_ = 0;
 };
+
+// A PDF of printouts, each from a page of its own, in the PDF standard fonts (the Qt
+// printer's PDF when one of them needs more), and its page count.
+struct PrintoutsPdfBytes {
+    std::string bytes;
+    int pages = 0;
+};
+PrintoutsPdfBytes printoutsPdfBytes(const std::vector<RecordedDocument>& printouts);
 
 // The printouts into one PDF file, each from a page of its own, written atomically.
 void savePrintoutsAsPdf(const std::vector<RecordedDocument>& printouts,
