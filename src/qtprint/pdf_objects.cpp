@@ -8,10 +8,8 @@
 
 namespace corvanta {
 
-PdfObjectWriter::PdfObjectWriter() {
-    // The comment of high bytes tells file transfers that the file is binary.
-    bytes_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
-}
+// The comment of high bytes tells file transfers that the file is binary.
+PdfObjectWriter::PdfObjectWriter() : bytes_("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n") {}
 
 int PdfObjectWriter::reserve() {
     offsets_.push_back(0);
