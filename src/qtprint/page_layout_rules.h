@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMarginsF>
+#include <algorithm>
 
 namespace corvanta {
 
@@ -16,6 +17,24 @@ inline QMarginsF printMargins() {
 
 // Device pixels of rounding forgiven at a tab stop.
 inline constexpr double kTabSlack = 0.5;
+
+// Where a tab to `column` (counted from 1) puts the pen.
+inline double tabStop(int column, double columnWidth) {
+    return (std::max(column, 1) - 1) * columnWidth;
+}
+
+// How wide a field written at `x` may be when the next one starts at column `limit` (0: the
+// page's edge). A blank's width is left before the next field, as a typed column would leave it.
+inline double fieldRoom(int limit, double x, double columnWidth, double pageWidth) {
+    if (limit <= 0) return pageWidth - x;
+    return tabStop(limit, columnWidth) - x - columnWidth / 2;
+}
+
+// Whether a line of `lineHeight` written at `y` needs the next page. The first line of a page
+// is written whatever its height.
+inline bool lineOverflows(double y, double lineHeight, double pageHeight) {
+    return y > 0 && y + lineHeight > pageHeight;
+}
 
 // The resolution PDFs are laid out at: a pixel is 0.06 point.
 inline constexpr int kPdfDpi = 1200;

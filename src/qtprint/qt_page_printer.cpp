@@ -130,14 +130,14 @@ void QtPagePrinter::startOutput() {
 
 void QtPagePrinter::tab(int column) {
     startOutput();
-    const double target = (std::max(column, 1) - 1) * columnWidth_;
+    const double target = tabStop(column, columnWidth_);
     if (x_ > target + kTabSlack) endLine();
     x_ = target;
 }
 
 void QtPagePrinter::write(std::string_view text) {
     startOutput();
-    if (y_ > 0 && y_ + lineHeight_ > device_.height()) newPage();
+    if (lineOverflows(y_, lineHeight_, device_.height())) newPage();
     if (text.empty()) return;
     const QString line = fromUtf8(text);
     painter_.drawText(QPointF(x_, y_ + ascent_), line);
@@ -147,9 +147,7 @@ void QtPagePrinter::write(std::string_view text) {
 
 void QtPagePrinter::writeUpTo(std::string_view text, int limit) {
     startOutput();
-    const double end = limit > 0 ? (limit - 1) * columnWidth_ : device_.width();
-    // A blank's width is left before the next field, as a typed column would leave it.
-    const double room = end - x_ - (limit > 0 ? columnWidth_ / 2 : 0);
+    const double room = fieldRoom(limit, x_, columnWidth_, device_.width());
     QString line = fromUtf8(text);
     while (!line.isEmpty() && metrics_->horizontalAdvance(line) > room) line.chop(1);
     write(line.toStdString());

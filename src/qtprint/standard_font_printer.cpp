@@ -164,7 +164,7 @@ void StandardFontPrinter::startOutput() {
 void StandardFontPrinter::tab(int column) {
     if (!printable_) return;
     startOutput();
-    const double target = (std::max(column, 1) - 1) * font_->columnWidth();
+    const double target = tabStop(column, font_->columnWidth());
     if (x_ > target + kTabSlack) endLine();
     x_ = target;
 }
@@ -178,7 +178,7 @@ void StandardFontPrinter::write(std::string_view text) {
 }
 
 void StandardFontPrinter::writeWinAnsi(std::string_view text) {
-    if (y_ > 0 && y_ + font_->lineHeight() > frameOf(pageOrientation_).height) newPage();
+    if (lineOverflows(y_, font_->lineHeight(), frameOf(pageOrientation_).height)) newPage();
     if (text.empty()) return;
     draw(text);
     x_ += font_->width(text);
@@ -188,10 +188,7 @@ void StandardFontPrinter::writeWinAnsi(std::string_view text) {
 void StandardFontPrinter::writeUpTo(std::string_view text, int limit) {
     if (!printable_) return;
     startOutput();
-    const double column = font_->columnWidth();
-    const double end = limit > 0 ? (limit - 1) * column : frameOf(pageOrientation_).width;
-    // A blank's width is left before the next field, as a typed column would leave it.
-    const double room = end - x_ - (limit > 0 ? column / 2 : 0);
+    const double room = fieldRoom(limit, x_, font_->columnWidth(), frameOf(pageOrientation_).width);
     const auto bytes = toWinAnsi(text);
     if (!bytes) return refuse();
     // The longest beginning that fits, searched from the whole text down as the Qt printer
