@@ -11,6 +11,13 @@
 namespace corvanta::testing {
 namespace {
 
+void writeDepositSchedule(const TempFolder& folder, DepositSchedule s) {
+    Company company;
+    company.name = "Corvanta Test Co";
+    company.deposits = s;
+    writeCompany(folder.path(), company);
+}
+
 class LiabilitiesTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -23,12 +30,7 @@ class LiabilitiesTest : public ::testing::Test {
         writeLedgerEmployee(
             folder_, "c", {{"1/4/2008", 6000, 600, 372, 87}, {"4/4/2008", 3000, 300, 186, 43.5f}});
     }
-    void useSchedule(DepositSchedule s) const {
-        Company company;
-        company.name = "Corvanta Test Co";
-        company.deposits = s;
-        writeCompany(folder_.path(), company);
-    }
+    void useSchedule(DepositSchedule s) const { writeDepositSchedule(folder_, s); }
     TempFolder folder_;
 };
 
@@ -88,12 +90,7 @@ class NextDayDepositTest : public ::testing::Test {
                                  {"2/15/2008", 10000, 18470, 620, 145}});
         }
     }
-    void useSchedule(DepositSchedule s) const {
-        Company company;
-        company.name = "Corvanta Test Co";
-        company.deposits = s;
-        writeCompany(folder_.path(), company);
-    }
+    void useSchedule(DepositSchedule s) const { writeDepositSchedule(folder_, s); }
     TempFolder folder_;
 };
 

@@ -1,17 +1,15 @@
 // The pay run over a folder of generated employees: the same figures as each period
 // calculated alone, forms equal to sums over the ledgers, refused sheets that change nothing,
 // and a run killed part way.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <chrono>
 #include <cmath>
 #include <nlohmann/json.hpp>
-#include <thread>
 
 #include "base/files/lock_file.h"
 #include "session/payroll/payroll_folder.h"
+#include "support/child_process.h"
 #include "support/cli_runner.h"
 #include "support/employee_folder.h"
 #include "support/folder_bytes.h"
@@ -328,41 +326,18 @@ TEST_F(PayRunTest, UnknownNamesNeverGetALockFile) {
     for (int i = 0; i < 10000; ++i) csv += "nobody" + std::to_string(i) + ",40\n";
     csv += "emp1,40\n";
     sheets_.write("typos.csv", csv);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int devNull = ::open("/dev/null", O_WRONLY);
-        ::dup2(devNull, 1);
-        ::dup2(devNull, 2);
-        ::execl(CORVANTA_CLI, CORVANTA_CLI, "run", "--hours", (sheets_ / "typos.csv").c_str(),
-                "--week", "4/4/2008", "--dir", folder_.path().c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    ::kill(pid, SIGKILL);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    runCliKilledAfter({"run", "--hours", (sheets_ / "typos.csv").string(), "--week", "4/4/2008",
+                       "--dir", folder_.path().string()},
+                      std::chrono::milliseconds(300));
     EXPECT_EQ(lockFilesIn(folder_.path()), std::vector<std::string>{});
 }
 
 // The pay run in another process, killed after `delay` (never, if none).
 void runKilledAfter(const fs::path& sheet, const fs::path& folder,
                     std::optional<std::chrono::steady_clock::duration> delay) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int devNull = ::open("/dev/null", O_WRONLY);
-        ::dup2(devNull, 1);
-        ::dup2(devNull, 2);
-        ::execl(CORVANTA_CLI, CORVANTA_CLI, "run", "--hours", sheet.c_str(), "--week",
-                weekOf(0).c_str(), "--post", "next", "--dir", folder.c_str(),
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    if (delay) {
-        std::this_thread::sleep_for(*delay);
-        ::kill(pid, SIGKILL);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    runCliKilledAfter({"run", "--hours", sheet.string(), "--week", weekOf(0), "--post", "next",
+                       "--dir", folder.string()},
+                      delay);
 }
 
 TEST_F(PayRunTest, KilledRunLeavesEachEmployeeBeforeOrAfterAndTheBackupRestoresTheFolder) {

@@ -1,13 +1,11 @@
 // A restore killed at many moments: the commands that run next, several at once, see every
 // employee wholly as she was before the restore or wholly as the backup holds her, and a
 // period posted after the kill survives the next backup.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <chrono>
-#include <thread>
 
+#include "support/child_process.h"
 #include "support/cli_runner.h"
 #include "support/employee_folder.h"
 #include "support/folder_bytes.h"
@@ -59,21 +57,8 @@ class RestoreKillTest : public ::testing::Test {
 
     // Restores the archive into a copy of the folder, killed after `delay` (never, if none).
     void restoreInto(const fs::path& folder, std::optional<Clock::duration> delay) const {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            const int devNull = ::open("/dev/null", O_WRONLY);
-            ::dup2(devNull, 1);
-            ::dup2(devNull, 2);
-            ::execl(CORVANTA_CLI, CORVANTA_CLI, "backup", "--restore", archive_.c_str(), "--yes",
-                    "--dir", folder.c_str(), static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        if (delay) {
-            std::this_thread::sleep_for(*delay);
-            ::kill(pid, SIGKILL);
-        }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+        const int status = runCliKilledAfter(
+            {"backup", "--restore", archive_.string(), "--yes", "--dir", folder.string()}, delay);
         if (!delay) {
             ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }

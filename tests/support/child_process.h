@@ -1,10 +1,16 @@
 #pragma once
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <functional>
+#include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace corvanta::testing {
 
@@ -35,6 +41,31 @@ inline ChildResult inChild(const std::function<std::string()>& fn) {
     ::waitpid(pid, &status, 0);
     result.exitedNormally = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return result;
+}
+
+// Runs the command-line program with `args`, its output dropped, and kills it after `delay`
+// (never, if none). Returns its wait status.
+inline int runCliKilledAfter(std::vector<std::string> args,
+                             std::optional<std::chrono::steady_clock::duration> delay) {
+    args.insert(args.begin(), CORVANTA_CLI);
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int devNull = ::open("/dev/null", O_WRONLY);
+        ::dup2(devNull, 1);
+        ::dup2(devNull, 2);
+        ::execv(CORVANTA_CLI, argv.data());
+        ::_exit(127);
+    }
+    if (delay) {
+        std::this_thread::sleep_for(*delay);
+        ::kill(pid, SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return status;
 }
 
 }  // namespace corvanta::testing
