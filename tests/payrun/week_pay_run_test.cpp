@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <cstdlib>
 
 #include "payrun/hours_csv.h"
@@ -17,6 +16,7 @@
 #include "support/case_names.h"
 #include "support/employee_folder.h"
 #include "support/folder_bytes.h"
+#include "support/gui_app.h"
 #include "support/temp_folder.h"
 #include "support/tree_bytes.h"
 
@@ -28,14 +28,6 @@ namespace fs = std::filesystem;
 
 constexpr int kStaff = 6;
 constexpr const char* kWeek = "4/4/2008";
-
-void startGui() {
-    static int argc = 1;
-    static char name[] = "week_pay_run_test";
-    static char* argv[] = {name, nullptr};
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication instance(argc, argv);
-}
 
 std::vector<HoursRow> weekRows() {
     std::vector<HoursRow> rows;
@@ -53,7 +45,7 @@ std::vector<HoursRow> weekRows() {
 class WeekPayRunTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        startGui();
+        t::startGui();
         folder.copyFederalTable();
         t::EmployeeFolderMaker(11).make(folder.path(), kStaff);
     }

@@ -2,7 +2,6 @@
 // the same places, and the Qt printer's PDF whenever the standard fonts cannot hold the text.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -20,6 +19,7 @@
 #include "session/print/ledger_report.h"
 #include "session/print/pay_stub.h"
 #include "support/case_names.h"
+#include "support/gui_app.h"
 #include "support/payroll_fixture.h"
 #include "support/pdf_layout.h"
 #include "support/pdf_text.h"
@@ -27,13 +27,6 @@
 
 namespace corvanta::testing {
 namespace {
-
-void startGui() {
-    static int argc = 1;
-    static char name[] = "output_tests";
-    static char* argv[] = {name, nullptr};
-    static const QGuiApplication instance(argc, argv);
-}
 
 CheckRegister manyChecks(int count) {
     CheckRegister reg;
