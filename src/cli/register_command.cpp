@@ -106,6 +106,7 @@ Json liabilitiesJson(const EmployerLiabilities& l) {
 
 void addLiabilities(Json& j, const PayrollRegister& reg) {
     j["depositSchedule"] = reg.schedule == DepositSchedule::SemiWeekly ? "semi-weekly" : "monthly";
+    if (reg.semiWeeklySince) j["semiWeeklySince"] = dateText(*reg.semiWeeklySince);
     j["liabilities"] = liabilitiesJson(reg.liabilities);
     if (reg.form941) {
         Json months = Json::array();

@@ -6,6 +6,7 @@
 #include "session/company/company_file.h"
 #include "session/forms/form_printouts.h"
 #include "session/payroll/payroll_folder.h"
+#include "session/payroll/register_report.h"
 #include "support/ledger_writer.h"
 
 namespace corvanta::testing {
@@ -87,7 +88,8 @@ class NextDayDepositTest : public ::testing::Test {
                                 {{"1/4/2008", 10000, 18470, 620, 145},
                                  {"2/1/2008", 10000, 18470, 620, 145},
                                  {"2/8/2008", 10000, 18470, 620, 145},
-                                 {"2/15/2008", 10000, 18470, 620, 145}});
+                                 {"2/15/2008", 10000, 18470, 620, 145},
+                                 {"4/4/2008", 1000, 100, 62, 14.5f}});
         }
     }
     void useSchedule(DepositSchedule s) const { writeDepositSchedule(folder_, s); }
@@ -136,6 +138,46 @@ TEST_F(NextDayDepositTest, ASemiWeeklyDepositorBelowAHundredThousandAPaydayKeeps
     EXPECT_EQ(d[1]["due"], "2/6/2008");
     EXPECT_EQ(d[2]["due"], "2/13/2008");
     EXPECT_EQ(d[3]["due"], "2/21/2008");
+}
+
+// Once taxes of $100,000 made a monthly depositor a semi-weekly one, the later quarters of the
+// year are deposited and filed semi-weekly too.
+TEST_F(NextDayDepositTest, TheLaterQuartersOfTheYearStaySemiWeekly) {
+    useSchedule(DepositSchedule::Monthly);
+    const auto reg = folderRegister(folder_, "--quarter", "2008Q2");
+    EXPECT_EQ(reg["semiWeeklySince"], "2/8/2008") << reg.dump();
+    const auto d = reg["deposits"];
+    ASSERT_EQ(d.size(), 1U) << d.dump();
+    EXPECT_EQ(d[0]["for"], "payday 4/4/2008");
+    EXPECT_EQ(d[0]["due"], "4/9/2008");
+    EXPECT_DOUBLE_EQ(d[0]["amount"], reg["form941"]["line8"].get<double>());
+    const auto week = folderRegister(folder_, "--week", "4/4/2008")["deposits"];
+    ASSERT_EQ(week.size(), 1U) << week.dump();
+    EXPECT_EQ(week[0]["due"], "4/9/2008");
+
+    Company company;
+    company.name = "Corvanta Test Co";
+    const PayrollRegister quarter = buildRegister(readPayrollFolder(folder_.path()),
+                                                  registerPeriod(RegisterSpan::Quarter, "2008Q2"));
+    TextPage report;
+    printRegister(quarter, report);
+    EXPECT_NE(report.text().find("Deposit for payday 4/4/2008 (semi-weekly), due 4/9/2008"),
+              std::string::npos)
+        << report.text();
+    TextPage page;
+    print941Worksheet(quarter, company, page);
+    EXPECT_NE(page.text().find("Schedule B"), std::string::npos) << page.text();
+    EXPECT_NE(page.text().find("payday 2/8/2008"), std::string::npos) << page.text();
+    EXPECT_EQ(page.text().find("Month 1"), std::string::npos) << page.text();
+}
+
+// The year before a switch is not touched by it: the first quarter of a year whose switch
+// comes later is deposited by the month.
+TEST_F(NextDayDepositTest, AQuarterBeforeTheSwitchStaysMonthly) {
+    useSchedule(DepositSchedule::Monthly);
+    const auto reg = folderRegister(folder_, "--week", "1/4/2008");
+    EXPECT_FALSE(reg.contains("semiWeeklySince")) << reg.dump();
+    EXPECT_EQ(reg["deposits"][0]["due"], "2/15/2008");
 }
 
 }  // namespace

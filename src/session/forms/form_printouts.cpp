@@ -254,7 +254,8 @@ void print941Worksheet(const PayrollRegister& quarter, const Company& company,
     worksheetLine(out, "11", "Total deposits for this quarter", "(your records)");
     worksheetLine(out, "14", "State abbreviation where deposits were made", company.stateCode);
     out.endLine();
-    if (quarter.schedule == DepositSchedule::Monthly && !quarter.becameSemiWeekly) {
+    if (quarter.schedule == DepositSchedule::Monthly && !quarter.becameSemiWeekly &&
+        !quarter.semiWeeklySince) {
         line(out, "15  Monthly schedule depositor: tax liability for each month");
         Currency total;
         for (std::size_t m = 0; m < quarter.monthlyLiability.size(); ++m) {
@@ -267,6 +268,9 @@ void print941Worksheet(const PayrollRegister& quarter, const Company& company,
         line(out, "15  Semiweekly schedule depositor: liabilities by payday on Schedule B");
         if (quarter.becameSemiWeekly) {
             line(out, "    (taxes of $100,000 or more on a payday made you one this quarter)");
+        } else if (quarter.semiWeeklySince) {
+            line(out, "    (taxes of $100,000 or more on payday " +
+                          dateText(*quarter.semiWeeklySince) + " made you one)");
         }
     }
     out.endLine();

@@ -449,9 +449,9 @@ std::chrono::sys_days semiWeeklyPeriodEnd(std::chrono::sys_days day) {
 // made: a month's for a monthly depositor, a semi-weekly period's otherwise. Taxes gathered
 // to $100,000 are deposited the next banking day, and the employer deposits semi-weekly from
 // then on. Returns whether that happened.
-bool depositsByPayday(PayrollRegister& reg, const std::map<std::chrono::sys_days, Currency>& days) {
+bool depositsByPayday(PayrollRegister& reg, const std::map<std::chrono::sys_days, Currency>& days,
+                      bool semiWeekly) {
     using namespace std::chrono;
-    bool semiWeekly = reg.schedule == DepositSchedule::SemiWeekly;
     bool reached = false;
     std::vector<std::pair<sys_days, Currency>> pending;  // gathered, not yet deposited
     std::optional<year_month> pendingMonth;
@@ -466,7 +466,8 @@ bool depositsByPayday(PayrollRegister& reg, const std::map<std::chrono::sys_days
     const auto flushSemiWeekly = [&] {
         for (const auto& [day, amount] : pending) {
             reg.deposits.push_back({"payday " + dateText(year_month_day(day)), amount,
-                                    semiWeeklyDepositDue(year_month_day(day))});
+                                    semiWeeklyDepositDue(year_month_day(day)),
+                                    DepositRule::SemiWeekly});
         }
         pending.clear();
     };
@@ -482,7 +483,7 @@ bool depositsByPayday(PayrollRegister& reg, const std::map<std::chrono::sys_days
         for (const auto& p : pending) gathered = gathered + p.second;
         if (gathered >= kNextDayDeposit) {
             reg.deposits.push_back({"payday " + dateText(d) + " (taxes of $100,000 or more)",
-                                    gathered, nextBankingDay(d)});
+                                    gathered, nextBankingDay(d), DepositRule::NextDay});
             pending.clear();
             semiWeekly = true;
             reached = true;
@@ -496,13 +497,54 @@ bool depositsByPayday(PayrollRegister& reg, const std::map<std::chrono::sys_days
     return reached;
 }
 
-void addDeposits(PayrollRegister& reg) {
+// The first payday of the year whose taxes, gathered by the month, reach $100,000: from then on
+// a monthly depositor is a semi-weekly one for the rest of the year.
+std::optional<std::chrono::sys_days> hundredThousandPayday(
+    const std::vector<EmployeeBooks>& employees, int year) {
+    using namespace std::chrono;
+    RegisterPeriod whole;
+    whole.span = RegisterSpan::Year;
+    whole.year = year;
+    std::vector<RegisterCheck> unused;  // the period's own walk reports what is wrong
+    std::map<sys_days, Currency> days;
+    for (const EmployeeBooks& books : employees) {
+        const RegisterLine line = EmployeeWalk(books, whole, unused).walk();
+        for (const auto& [day, amount] : line.liabilityByPayday) days[day] = days[day] + amount;
+    }
+    Currency gathered;
+    std::optional<year_month> month;
+    for (const auto& [day, amount] : days) {
+        const year_month_day d(day);
+        if (month != d.year() / d.month()) gathered = Currency{};
+        month = d.year() / d.month();
+        gathered = gathered + amount;
+        if (gathered >= kNextDayDeposit) return day;
+    }
+    return std::nullopt;
+}
+
+// The year a period's paydays fall in: a week's from its label.
+std::optional<int> yearOf(const RegisterPeriod& period) {
+    if (period.span != RegisterSpan::Week) return period.year;
+    const auto date = readPayDate(period.week);
+    if (!date) return std::nullopt;
+    return static_cast<int>(date->year());
+}
+
+void addDeposits(PayrollRegister& reg, const std::vector<EmployeeBooks>& employees) {
     using namespace std::chrono;
     const auto days = paydays(reg);
-    const bool reached = depositsByPayday(reg, days);
-    reg.becameSemiWeekly = reached && reg.schedule == DepositSchedule::Monthly;
+    if (reg.schedule == DepositSchedule::Monthly && !days.empty()) {
+        const auto year = yearOf(reg.period);
+        const auto since = year ? hundredThousandPayday(employees, *year) : std::nullopt;
+        if (since && *since < days.begin()->first) reg.semiWeeklySince = year_month_day(*since);
+    }
+    const bool carried = reg.semiWeeklySince.has_value();
+    const bool reached =
+        depositsByPayday(reg, days, reg.schedule == DepositSchedule::SemiWeekly || carried);
+    reg.becameSemiWeekly = reached && reg.schedule == DepositSchedule::Monthly && !carried;
     if (reg.schedule == DepositSchedule::SemiWeekly || !reg.form941) return;
-    if (reached) {
+    if (reached || carried) {
         // The quarter's deposits add up to its 941 liabilities: the paychecks' rounding goes
         // with the last deposit.
         Currency total;
@@ -620,7 +662,7 @@ PayrollRegister buildRegister(const std::vector<EmployeeBooks>& employees,
     if (period.span == RegisterSpan::Year) yearForms(reg);
     addLiabilities(reg);
     if (reg.form941) addMonthlyLiability(reg);
-    if (period.span != RegisterSpan::Year) addDeposits(reg);
+    if (period.span != RegisterSpan::Year) addDeposits(reg, employees);
     return reg;
 }
 

@@ -106,11 +106,15 @@ struct EmployerLiabilities {
     Currency deposit;  // the income tax and both shares of Social Security and Medicare
 };
 
+// The rule that sets a deposit's due date.
+enum class DepositRule { Monthly, SemiWeekly, NextDay };
+
 // One deposit of federal taxes and when it is due.
 struct TaxDeposit {
     std::string what;  // "March 2008" or "payday 3/14/2008"
     Currency amount;
     std::chrono::year_month_day due;
+    DepositRule rule = DepositRule::Monthly;
 };
 
 struct PayrollRegister {
@@ -129,6 +133,9 @@ struct PayrollRegister {
     // A monthly depositor whose taxes reached $100,000 by a payday of the period deposits
     // semi-weekly from then on, and reports the quarter on Schedule B.
     bool becameSemiWeekly = false;
+    // The payday of an earlier period of the year whose taxes reached $100,000: the monthly
+    // depositor deposits and files this period semi-weekly.
+    std::optional<std::chrono::year_month_day> semiWeeklySince;
 };
 
 inline constexpr double kFutaWageBase = 7000.0;

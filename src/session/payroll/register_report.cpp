@@ -5,6 +5,18 @@
 namespace corvanta {
 namespace {
 
+std::string ruleText(DepositRule rule) {
+    switch (rule) {
+        case DepositRule::Monthly:
+            return "monthly";
+        case DepositRule::SemiWeekly:
+            return "semi-weekly";
+        case DepositRule::NextDay:
+            return "next day";
+    }
+    return "monthly";
+}
+
 const std::vector<std::string> kColumns{"Employee",   "Name",  "Gross", "Federal", "Soc Sec",
                                         "Medicare",   "State", "City",  "SDI",     "SUI",
                                         "Deductions", "Net",   "Status"};
@@ -82,10 +94,9 @@ void formsLiabilities(RegisterTable& t, const PayrollRegister& reg) {
                          registerAmount(reg.monthlyLiability.at(i))});
         }
     }
-    const char* schedule = reg.schedule == DepositSchedule::SemiWeekly ? "semi-weekly" : "monthly";
     for (const TaxDeposit& d : reg.deposits) {
         t.push_back(
-            {std::string("Deposit for ") + d.what + " (" + schedule + "), due " + dateText(d.due),
+            {"Deposit for " + d.what + " (" + ruleText(d.rule) + "), due " + dateText(d.due),
              registerAmount(d.amount)});
     }
 }
