@@ -502,18 +502,16 @@ bool depositsByPayday(PayrollRegister& reg, const std::map<std::chrono::sys_days
 std::optional<std::chrono::sys_days> hundredThousandPayday(
     const std::vector<EmployeeBooks>& employees, int year) {
     using namespace std::chrono;
-    RegisterPeriod whole;
-    whole.span = RegisterSpan::Year;
-    whole.year = year;
-    std::vector<RegisterCheck> unused;  // the period's own walk reports what is wrong
-    std::map<sys_days, Currency> days;
+    PayrollRegister whole;
+    whole.period.span = RegisterSpan::Year;
+    whole.period.year = year;
+    // Its checks are not kept: the period's own walk reports what is wrong.
     for (const EmployeeBooks& books : employees) {
-        const RegisterLine line = EmployeeWalk(books, whole, unused).walk();
-        for (const auto& [day, amount] : line.liabilityByPayday) days[day] = days[day] + amount;
+        whole.lines.push_back(EmployeeWalk(books, whole.period, whole.checks).walk());
     }
     Currency gathered;
     std::optional<year_month> month;
-    for (const auto& [day, amount] : days) {
+    for (const auto& [day, amount] : paydays(whole)) {
         const year_month_day d(day);
         if (month != d.year() / d.month()) gathered = Currency{};
         month = d.year() / d.month();
