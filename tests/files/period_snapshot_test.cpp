@@ -90,5 +90,18 @@ TEST_F(PeriodSnapshotTest, ShortNameEndsBeforeTheDate) {
     EXPECT_EQ(ctx.window.txtWeek, "1/1/2008");
 }
 
+// A period kept in another folder is only read from there: the employee's files stay in hers.
+TEST_F(PeriodSnapshotTest, LoadFromAnotherFolderKeepsTheEmployeeInHers) {
+    dir.copyFederalTable();
+    TempFolder elsewhere;
+    elsewhere.write("12_31_2008  Smith.prv", "40\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    ctx.UserFileBase = "Smith";
+    LoadPeriodSnapshot(ctx, elsewhere.path() / "12_31_2008  Smith.prv");
+    EXPECT_EQ(ctx.folder, dir.path());
+    EXPECT_FLOAT_EQ(ctx.result.GrossPay, 300.0f);
+    EXPECT_TRUE(dir.exists("Smith.use"));
+    EXPECT_FALSE(elsewhere.exists("Smith.use"));
+}
+
 }  // namespace
 }  // namespace corvanta

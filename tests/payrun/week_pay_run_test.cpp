@@ -66,6 +66,22 @@ TEST_F(WeekPayRunTest, ThePreviewIsTheRegisterThePayRunLeaves) {
     EXPECT_EQ(formsTable(preview.reg), formsTable(after));
 }
 
+// Each employee of a run is read from the payroll folder and written aside until the run
+// commits: the context never takes the staging folder for hers, and nothing is copied there.
+TEST_F(WeekPayRunTest, EachEmployeeIsPaidFromThePayrollFolder) {
+    std::vector<std::string> problems;
+    PayRunPrinters printers;
+    printers.stub = [&](PayrollContext& ctx) {
+        if (ctx.folder != folder.path()) problems.push_back(ctx.UserFileBase + ": folder moved");
+        if (ctx.stagedIn.empty()) problems.push_back(ctx.UserFileBase + ": not staged");
+        if (fs::exists(ctx.stagedIn / "Federal08.dtt")) problems.push_back("table copied");
+        if (ctx.ledger.rows[0].WeekLabel != kWeek) problems.push_back("week not posted");
+    };
+    const PayRunOutcome outcome = runPayPeriod(request(), weekRows(), printers);
+    EXPECT_EQ(outcome.done.size(), static_cast<std::size_t>(kStaff)) << outcome.failure;
+    EXPECT_TRUE(problems.empty()) << problems.front();
+}
+
 struct CancelCase {
     std::string name;
     PayRunStage stage;

@@ -6,34 +6,36 @@
 #include "base/core/user_message.h"
 #include "records/core/calculator_window.h"
 #include "records/core/employee_record.h"
-#include "session/files/employee_hold.h"
+#include "session/files/file_group.h"
 #include "session/files/print_heading.h"
 #include "tax/core/federal_table.h"
 
 namespace corvanta {
 
-// Everything one operator session works on: the open employee's record, and what all
-// employees share (the folder, the federal table, the print heading, the window's texts).
-// The record is a base so the routines read it as ctx.profile, ctx.ledger and so on;
-// `employee()` is the whole value to build and swap.
-struct PayrollContext : EmployeeRecord {
-    std::filesystem::path folder = ".";  // where the files are read and written
+// Everything one operator session works on: the open employee's record, where her files are
+// (the file group), and what all employees share (the federal table, the print heading, the
+// window's texts). Record and file group are bases so the routines read them as ctx.profile,
+// ctx.folder and so on; `employee()` and `files()` are the whole values to build and swap.
+struct PayrollContext : EmployeeRecord, FileGroup {
     float DefaultRate = 7.5f;
 
     CalculatorWindow window;
     FederalTable federal;
     PrintHeading heading;
-    EmployeeHold hold;  // whether this session may write the employee's files
-
-    bool durableWrites = true;
     MessageHandler showMessage = [](const UserMessage&) {};
 
     [[nodiscard]] EmployeeRecord& employee() { return *this; }
     [[nodiscard]] const EmployeeRecord& employee() const { return *this; }
+    [[nodiscard]] FileGroup& files() { return *this; }
+    [[nodiscard]] const FileGroup& files() const { return *this; }
 
-    // The file of the current employee with the given extension.
+    // The current employee's file with the given extension, to read.
     [[nodiscard]] std::filesystem::path employeeFile(const std::string& extension) const {
-        return folder / (UserFileBase + extension);
+        return fileToRead(UserFileBase, extension);
+    }
+    // Where that file is written.
+    [[nodiscard]] std::filesystem::path employeeFileToWrite(const std::string& extension) const {
+        return fileToWrite(UserFileBase, extension);
     }
 };
 

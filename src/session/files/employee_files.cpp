@@ -239,7 +239,7 @@ void saveEmployeeFileSet(PayrollContext& ctx) {
     }};
     claimForWriting(ctx);
     for (const auto& [extension, content] : files) {
-        writeFileAtomically(ctx.employeeFile(extension), content, ctx.durableWrites);
+        writeFileAtomically(ctx.employeeFileToWrite(extension), content, ctx.durableWrites);
     }
 }
 

@@ -75,8 +75,8 @@ std::filesystem::path SavePeriodSnapshot(PayrollContext& ctx) {
 
 void LoadPeriodSnapshot(PayrollContext& ctx, const std::filesystem::path& chosen) {
     const std::string name = chosen.filename().string();
-    if (chosen.has_parent_path()) ctx.folder = chosen.parent_path();
-    const auto path = ctx.folder / name;
+    // A period kept elsewhere is read from there; the employee stays in her folder.
+    const auto path = chosen.has_parent_path() ? chosen : ctx.folder / name;
     if (readableFileExists(path)) {
         const auto content = readFileIfExists(path);
         if (content) {

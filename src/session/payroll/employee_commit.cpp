@@ -19,20 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kSharedFiles[] = {"Federal08.dtt", "Header.sav", "Company.sav"};
 constexpr std::string_view kRemoveLine = "remove ";
-
-void linkInto(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    fs::create_hard_link(from, to, ec);
-    if (!ec) return;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-        throw FileError(
-            "The file " + from.filename().string() + " could not be copied: " + ec.message(),
-            from.filename().string());
-    }
-}
 
 // "NAME.ext" with a single extension: the employee's base name, or nothing.
 std::string employeeOf(const std::string& file) {
@@ -151,17 +138,12 @@ void prepareStaging(const fs::path& folder) {
     if (ec) throw FileError("The folder " + staging.string() + " cannot be made.", kStagingFolder);
 }
 
-fs::path stageEmployee(const fs::path& folder, const std::string& name,
-                       const std::vector<std::string>& files) {
+fs::path stageEmployee(const fs::path& folder, const std::string& name) {
     fs::path mine = folder / kStagingFolder / name;
     std::error_code ec;
     fs::remove_all(mine, ec);
     fs::create_directory(mine, ec);
     if (ec) throw FileError("The folder " + mine.string() + " cannot be made.", name);
-    for (const char* shared : kSharedFiles) {
-        if (fs::exists(folder / shared)) linkInto(folder / shared, mine / shared);
-    }
-    for (const std::string& file : files) linkInto(folder / file, mine / file);
     return mine;
 }
 

@@ -27,11 +27,8 @@ std::map<std::string, std::vector<std::string>> employeeFileIndex(
 // A fresh, empty staging folder.
 void prepareStaging(const std::filesystem::path& folder);
 
-// The employee's own staging folder holding her files and the shared files the calculation
-// reads. The files are linked, not copied: every save replaces a file by a new one, so an
-// original is never written through its link.
-std::filesystem::path stageEmployee(const std::filesystem::path& folder, const std::string& name,
-                                    const std::vector<std::string>& files);
+// The employee's own staging folder, fresh and empty, for the files a run writes of hers.
+std::filesystem::path stageEmployee(const std::filesystem::path& folder, const std::string& name);
 
 // Makes the staged files of the employees durable and moves them over the originals, with
 // one flush for all of them.

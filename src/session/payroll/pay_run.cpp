@@ -111,12 +111,15 @@ void tellProgress(const PayRunProgress& progress, PayRunStage stage, std::size_t
 }
 
 void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& row,
-            const std::vector<std::string>& files, const PayRunPrinters& printers) {
-    // Her files are written in the staging folder under the lock of her own folder.
+            const PayRunPrinters& printers) {
+    // Her files are read from the folder and written aside under the lock of her own folder;
+    // each staged file is flushed with the others of hers when she is committed.
     const auto hold = request.holds.find(row.employee);
     if (hold == request.holds.end()) throw UserError("no employee " + row.employee + " to hold");
-    ctx.hold = hold->second;
-    ctx.folder = stageEmployee(request.folder, row.employee, files);
+    ctx.files() = FileGroup{.folder = request.folder,
+                            .stagedIn = stageEmployee(request.folder, row.employee),
+                            .hold = hold->second,
+                            .durableWrites = false};
     OpenEmployee(ctx, row.employee, request.today);
     requireFederalTable(ctx);
     typeEntries(ctx, row, request.week);
@@ -248,14 +251,9 @@ PayRunOutcome runPayPeriod(const PayRunRequest& given, const std::vector<HoursRo
     }
     PayrollContext ctx;
     prepareStaging(request.folder);
-    const auto index = employeeFileIndex(request.folder);
-    // Each staged file is flushed with the others of its employee when she is committed.
-    ctx.durableWrites = false;
     for (const HoursRow& row : rows) {
         try {
-            const auto files = index.find(row.employee);
-            runRow(ctx, request, row,
-                   files == index.end() ? std::vector<std::string>{} : files->second, printers);
+            runRow(ctx, request, row, printers);
             tellProgress(progress, PayRunStage::Paying, outcome.done.size() + 1, rows.size());
         } catch (const PayRunCancelled&) {
             // Only staged files were written: the folder is as it was.

@@ -114,7 +114,7 @@ void LoadLedger(PayrollContext& ctx) {
 }
 
 void SaveAnnual(PayrollContext& ctx) {
-    const auto file = ctx.employeeFile(ledgerExtension(ctx.profile));
+    const auto file = ctx.employeeFileToWrite(ledgerExtension(ctx.profile));
     // Totals that stopped part way would be stored as if they were the year's.
     if (!AddAnnual(ctx)) {
         throw FileError("The year-to-date ledger " + file.filename().string() +

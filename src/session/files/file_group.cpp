@@ -1,0 +1,21 @@
+#include "session/files/file_group.h"
+
+namespace corvanta {
+
+std::filesystem::path FileGroup::fileToRead(const std::string& base,
+                                            const std::string& extension) const {
+    const std::string name = base + extension;
+    if (!stagedIn.empty()) {
+        std::error_code ec;
+        std::filesystem::path staged = stagedIn / name;
+        if (std::filesystem::exists(staged, ec)) return staged;
+    }
+    return folder / name;
+}
+
+std::filesystem::path FileGroup::fileToWrite(const std::string& base,
+                                             const std::string& extension) const {
+    return (stagedIn.empty() ? folder : stagedIn) / (base + extension);
+}
+
+}  // namespace corvanta
