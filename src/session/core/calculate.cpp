@@ -46,9 +46,14 @@ void takeFigures(PayrollContext& ctx, const PeriodFigures& f) {
 }  // namespace
 
 PeriodEntries readEntryBoxes(const CalculatorWindow& w) {
+    return readPeriodEntries(w.txtAmount, !w.opt1x, w.txtWeek);
+}
+
+PeriodEntries readPeriodEntries(const std::array<std::string, kEntryBoxes>& boxes,
+                                bool overtimeAtDouble, const std::string& period) {
     PeriodEntries entries;
     for (int i = 0; i < kEntryBoxes; ++i) {
-        const std::string& text = w.txtAmount[i];
+        const std::string& text = boxes[i];
         const auto number = entryValue(text);
         const bool valid = number.has_value() && (i == 6 ? std::fabs(*number) < 9.2e14
                                                          : std::fabs(*number) <= 3.402823466e38);
@@ -59,10 +64,10 @@ PeriodEntries readEntryBoxes(const CalculatorWindow& w) {
         }
         entries.boxes[i] = *number;
     }
-    entries.overtimeAtDouble = !w.opt1x;
+    entries.overtimeAtDouble = overtimeAtDouble;
     // The period's text goes into the ledger and the saved period's name as it is.
-    requireStorableText("pay period", w.txtWeek);
-    entries.payDate = readPayDate(w.txtWeek);
+    requireStorableText("pay period", period);
+    entries.payDate = readPayDate(period);
     return entries;
 }
 

@@ -17,6 +17,9 @@ void loadFederalTable(PayrollContext& ctx);
 // values. Every box is read by one rule however its text arrived; one that does not hold a
 // plain number is refused with its caption named (UserError).
 PeriodEntries readEntryBoxes(const CalculatorWindow& window);
+// The same reader for entries that arrive as texts without a window (an hours sheet's cells).
+PeriodEntries readPeriodEntries(const std::array<std::string, kEntryBoxes>& boxes,
+                                bool overtimeAtDouble, const std::string& period);
 
 // Calcu_late: one pay period from the entry boxes, in the fixed order of steps, ending with
 // the save of the employee's files. Throws UserError when the calculation is refused (an

@@ -35,10 +35,11 @@ std::optional<int> postingRow(const PayrollContext& ctx, const std::optional<int
     return std::nullopt;
 }
 
-void typeEntries(PayrollContext& ctx, const HoursRow& row, const std::string& week) {
-    for (int i = 0; i < kEntryBoxes; ++i) ctx.window.txtAmount[i] = row.boxes[i];
-    ctx.window.opt1x = row.twoX != "1";
+// The row's cells as values, read by the entry boxes' own rule; the week is the period the
+// stub prints and the ledger posts.
+PeriodEntries rowEntries(PayrollContext& ctx, const HoursRow& row, const std::string& week) {
     ctx.window.txtWeek = week;
+    return readPeriodEntries(row.boxes, row.twoX == "1", week);
 }
 
 std::string postProblem(const PayrollContext& ctx, const std::optional<int>& postRow) {
@@ -89,9 +90,8 @@ void checkEmployee(const PayRunRequest& request, const HoursRow& row,
     const std::size_t entriesFrom = problems.size();
     checkEntries(row, problems);
     if (problems.size() != entriesFrom) return;
-    typeEntries(ctx, row, request.week);
     try {
-        Calcu_late(ctx, CalculateOptions{.save = false});
+        calculateEntries(ctx, rowEntries(ctx, row, request.week), CalculateOptions{.save = false});
     } catch (const UserError& e) {
         problems.push_back({row.line, row.employee, "entries", e.what()});
     }
@@ -122,8 +122,7 @@ void runRow(PayrollContext& ctx, const PayRunRequest& request, const HoursRow& r
                             .durableWrites = false};
     OpenEmployee(ctx, row.employee, request.today);
     requireFederalTable(ctx);
-    typeEntries(ctx, row, request.week);
-    Calcu_late(ctx, CalculateOptions{.save = false});
+    calculateEntries(ctx, rowEntries(ctx, row, request.week), CalculateOptions{.save = false});
     SaveUserFiles(ctx);
     const auto target = postingRow(ctx, request.postRow);
     if (!target) throw UserError(postProblem(ctx, request.postRow));
