@@ -35,9 +35,9 @@ struct LoadedWindows {
     bool nonCityDialog = false;
 };
 
-// Everything that belongs to one employee: her settings, tables, records beside them, the
-// dialogs' cells that edit them, and the last calculation. It is built whole (New, Open) and
-// replaced whole, so nothing of one employee can reach the next.
+// Everything that belongs to one employee, as typed values: her settings, tables, the records
+// beside them, and the last calculation. It is built whole (New, Open) and replaced whole, so
+// nothing of one employee can reach the next.
 struct EmployeeRecord {
     std::string UserFileBase;  // empty: the default file group
 
@@ -47,26 +47,41 @@ struct EmployeeRecord {
     PayResult result;
 
     StateSettings state;
-    StateDialogModel stateDialog;
     CityTable city;
-    CityDialogModel cityDialog;
     NonCityTable nonCity;
-    NonCityDialogModel nonCityDialog;
 
     OvertimeSheet overtime;
-    OvertimeSheetWindow overtimeWindow;
     YtdLedger ledger;
     LeaveRecord leave;
-    LeaveDialog leaveDialog;
     float CheckOffsetHorz = 0;
     float CheckOffsetVert = 0;
-    CheckWindow check;
     EmployeeFileReserved reserved;
 
-    LoadedWindows loaded;
     // Where a new employee's pay and tax settings came from, for the dialogs to say; empty for
     // an employee read from her files.
     std::string startedFrom;
+};
+
+// The windows' own copies of their parts of an employee's record: what each settings window,
+// the leave dialog, the overtime sheet and the check window show and edit. A window's save
+// takes its copy into the record; closing it unloads the copy, which is built again from the
+// record or the files when next needed. They are kept beside the record, never in it, and
+// are replaced with it.
+struct EmployeeWindows {
+    StateDialogModel stateDialog;
+    CityDialogModel cityDialog;
+    NonCityDialogModel nonCityDialog;
+    OvertimeSheetWindow overtimeWindow;
+    LeaveDialog leaveDialog;
+    CheckWindow check;
+    LoadedWindows loaded;
+};
+
+// An employee as New or Open builds her: the record and its windows' copies, swapped in
+// together.
+struct OpenedEmployee {
+    EmployeeRecord record;
+    EmployeeWindows windows;
 };
 
 }  // namespace corvanta

@@ -37,7 +37,7 @@ int zeroPaidRow(const std::filesystem::path& folder, const IssuedCheck& check,
     // Held before her files are read, so nobody changes them between the read and the write.
     ctx.hold = holdEmployee(folder, check.employee, showMessage);
     if (ctx.hold.readOnly()) throw UserError(ctx.hold.inUse);
-    ctx.employee() = loadEmployeeRecord(folder, check.employee, showMessage);
+    ctx.takeEmployee(loadEmployee(folder, check.employee, showMessage));
     return zeroPaidRow(ctx, check);
 }
 

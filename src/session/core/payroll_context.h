@@ -12,11 +12,12 @@
 
 namespace corvanta {
 
-// Everything one operator session works on: the open employee's record, where her files are
-// (the file group), and what all employees share (the federal table, the print heading, the
-// window's texts). Record and file group are bases so the routines read them as ctx.profile,
-// ctx.folder and so on; `employee()` and `files()` are the whole values to build and swap.
-struct PayrollContext : EmployeeRecord, FileGroup {
+// Everything one operator session works on: the open employee's record, her windows' copies
+// of its parts, where her files are (the file group), and what all employees share (the federal
+// table, the print heading, the calculator window's texts). Record, windows and file group are
+// bases so the routines read them as ctx.profile, ctx.stateDialog, ctx.folder and so on;
+// `employee()`, `windows()` and `files()` are the whole values to build and swap.
+struct PayrollContext : EmployeeRecord, EmployeeWindows, FileGroup {
     float DefaultRate = 7.5f;
 
     CalculatorWindow window;
@@ -26,8 +27,17 @@ struct PayrollContext : EmployeeRecord, FileGroup {
 
     [[nodiscard]] EmployeeRecord& employee() { return *this; }
     [[nodiscard]] const EmployeeRecord& employee() const { return *this; }
+    [[nodiscard]] EmployeeWindows& windows() { return *this; }
+    [[nodiscard]] const EmployeeWindows& windows() const { return *this; }
     [[nodiscard]] FileGroup& files() { return *this; }
     [[nodiscard]] const FileGroup& files() const { return *this; }
+
+    // Another employee in place of this one: her record and her windows' copies together.
+    void takeEmployee(OpenedEmployee opened) {
+        employee() = std::move(opened.record);
+        windows() = std::move(opened.windows);
+    }
+    [[nodiscard]] OpenedEmployee openedEmployee() const { return {employee(), windows()}; }
 
     // The current employee's file with the given extension, to read.
     [[nodiscard]] std::filesystem::path employeeFile(const std::string& extension) const {

@@ -13,13 +13,13 @@
 
 namespace corvanta {
 
-EmployeeRecord loadEmployeeRecord(const std::filesystem::path& folder, const std::string& baseName,
-                                  const MessageHandler& showMessage) {
+OpenedEmployee loadEmployee(const std::filesystem::path& folder, const std::string& baseName,
+                            const MessageHandler& showMessage) {
     // The readers work on a context; a scratch one keeps a half-read employee from anyone.
     PayrollContext scratch;
     scratch.folder = folder;
     scratch.showMessage = showMessage;
-    scratch.employee() = newEmployeeRecord(baseName);
+    scratch.takeEmployee(newEmployee(baseName));
     scratch.loaded = LoadedWindows{};
     readStoredEmployeeFiles(scratch);
     LoadLedger(scratch);
@@ -37,7 +37,12 @@ EmployeeRecord loadEmployeeRecord(const std::filesystem::path& folder, const std
     ReadNonCityFile(scratch);
     GetVac(scratch);
     FillInOT(scratch);
-    return scratch.employee();
+    return scratch.openedEmployee();
+}
+
+EmployeeRecord loadEmployeeRecord(const std::filesystem::path& folder, const std::string& baseName,
+                                  const MessageHandler& showMessage) {
+    return loadEmployee(folder, baseName, showMessage).record;
 }
 
 }  // namespace corvanta

@@ -29,7 +29,10 @@ bool hasDefaultGroup(const std::filesystem::path& folder) {
 
 // The default group's settings; the identity stays the new employee's own, and her ledger,
 // leave and overtime start empty.
-void startFromDefaultGroup(EmployeeRecord& record, const EmployeeRecord& defaults) {
+void startFromDefaultGroup(OpenedEmployee& employee, const OpenedEmployee& loaded) {
+    EmployeeRecord& record = employee.record;
+    EmployeeWindows& windows = employee.windows;
+    const EmployeeRecord& defaults = loaded.record;
     const EmployeeProfile own = record.profile;
     record.profile = defaults.profile;
     record.profile.EmployeeName = own.EmployeeName;
@@ -37,23 +40,24 @@ void startFromDefaultGroup(EmployeeRecord& record, const EmployeeRecord& default
     record.profile.EmployeeCityStateZip = own.EmployeeCityStateZip;
     record.profile.EmployeeSsn = own.EmployeeSsn;
     record.state = defaults.state;
-    record.stateDialog = defaults.stateDialog;
+    windows.stateDialog = loaded.windows.stateDialog;
     record.city = defaults.city;
-    record.cityDialog = defaults.cityDialog;
+    windows.cityDialog = loaded.windows.cityDialog;
     record.nonCity = defaults.nonCity;
-    record.nonCityDialog = defaults.nonCityDialog;
+    windows.nonCityDialog = loaded.windows.nonCityDialog;
     // The dialogs hold the values taken over; her own files, which do not exist yet, must not
     // be read over them before the first save.
-    record.loaded.stateDialog = record.loaded.cityDialog = record.loaded.nonCityDialog = true;
+    windows.loaded.stateDialog = windows.loaded.cityDialog = windows.loaded.nonCityDialog = true;
     record.startedFrom =
         "the default group written by Make Default (" +
-        std::string(defaults.stateDialog.ckNoStateTax != 0 ? "no state tax" : "its state tax") +
+        std::string(loaded.windows.stateDialog.ckNoStateTax != 0 ? "no state tax"
+                                                                 : "its state tax") +
         (defaults.city.NoLocalTax != 0 ? ", no local tax)." : ", its local tax).");
 }
 
-void startFromCompany(EmployeeRecord& record, const Company& company) {
+void startFromCompany(OpenedEmployee& employee, const Company& company) {
     PayrollContext scratch;
-    scratch.employee() = record;
+    scratch.takeEmployee(employee);
     if (company.homeStateMethod) {
         selectStateMethod(scratch, *company.homeStateMethod);
         captureStateDialog(scratch.stateDialog, scratch.state);
@@ -63,7 +67,8 @@ void startFromCompany(EmployeeRecord& record, const Company& company) {
         scratch.cityDialog.ckNoLocalTax = 1;
         captureCityDialog(scratch.cityDialog, scratch.city);
     }
-    record = scratch.employee();
+    employee = scratch.openedEmployee();
+    EmployeeRecord& record = employee.record;
     const char* local = company.localTax == CompanyLocalTax::None          ? "no local tax"
                         : company.localTax == CompanyLocalTax::NewYorkCity ? "New York City tax"
                                                                            : "the city table";
@@ -81,25 +86,36 @@ NewEmployeeStart newEmployeeStart(const std::filesystem::path& folder) {
     return NewEmployeeStart::NewYork;
 }
 
-void applyNewEmployeeStart(EmployeeRecord& record, const std::filesystem::path& folder,
+void applyNewEmployeeStart(OpenedEmployee& employee, const std::filesystem::path& folder,
                            const MessageHandler& showMessage) {
-    record.startedFrom = kNewYorkStart;
+    employee.record.startedFrom = kNewYorkStart;
     if (hasDefaultGroup(folder)) {
         try {
-            startFromDefaultGroup(record, loadEmployeeRecord(folder, "", showMessage));
+            startFromDefaultGroup(employee, loadEmployee(folder, "", showMessage));
             return;
         } catch (const UserError& e) {
             showMessage({e.what(), e.title()});
         }
     }
     try {
-        if (const auto company = readCompany(folder)) startFromCompany(record, *company);
+        if (const auto company = readCompany(folder)) startFromCompany(employee, *company);
     } catch (const UserError& e) {
         showMessage({e.what(), e.title()});
     }
 }
 
+void applyNewEmployeeStart(EmployeeRecord& record, const std::filesystem::path& folder,
+                           const MessageHandler& showMessage) {
+    OpenedEmployee employee{record, newEmployee(record.UserFileBase).windows};
+    applyNewEmployeeStart(employee, folder, showMessage);
+    record = std::move(employee.record);
+}
+
 EmployeeRecord newEmployeeRecord(const std::string& baseName) {
+    return newEmployee(baseName).record;
+}
+
+OpenedEmployee newEmployee(const std::string& baseName) {
     // The clear operations work on a context; a scratch one keeps them away from the open
     // employee.
     PayrollContext scratch;
@@ -120,12 +136,13 @@ EmployeeRecord newEmployeeRecord(const std::string& baseName) {
 
     scratch.nonCity = nonCityDefaults();
     showNonCityTable(scratch.nonCity, scratch.nonCityDialog);
-    return scratch.employee();
+    return scratch.openedEmployee();
 }
 
 void startNewEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
-    ctx.employee() = newEmployeeRecord(baseName);
-    applyNewEmployeeStart(ctx.employee(), ctx.folder, ctx.showMessage);
+    OpenedEmployee employee = newEmployee(baseName);
+    applyNewEmployeeStart(employee, ctx.folder, ctx.showMessage);
+    ctx.takeEmployee(std::move(employee));
     showEmployeeInWindow(ctx);
     ClearAll(ctx, today);
 }

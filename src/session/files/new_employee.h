@@ -11,6 +11,8 @@ namespace corvanta {
 // tables (their dialogs showing them), the default non-city table, an empty ledger, leave
 // record and overtime sheet, and no calculation yet. Open reads the employee's files over
 // these, so a file she does not have leaves its new-employee value.
+OpenedEmployee newEmployee(const std::string& baseName);
+// Her record alone.
 EmployeeRecord newEmployeeRecord(const std::string& baseName);
 
 // What a new employee starts from, in this order: the folder's default group (written by
@@ -24,6 +26,9 @@ NewEmployeeStart newEmployeeStart(const std::filesystem::path& folder);
 // The record's settings set from that start; `startedFrom` says which, in words. A default
 // group or company that cannot be read is reported through the message handler and the next
 // start is taken.
+void applyNewEmployeeStart(OpenedEmployee& employee, const std::filesystem::path& folder,
+                           const MessageHandler& showMessage);
+// The same for a record fresh from newEmployeeRecord, whose windows are a new employee's.
 void applyNewEmployeeStart(EmployeeRecord& record, const std::filesystem::path& folder,
                            const MessageHandler& showMessage);
 

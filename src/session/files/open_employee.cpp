@@ -16,18 +16,18 @@ void showEmployeeInWindow(PayrollContext& ctx) {
 
 void startWithDefaultGroup(PayrollContext& ctx) {
     try {
-        ctx.employee() = loadEmployeeRecord(ctx.folder, "", ctx.showMessage);
+        ctx.takeEmployee(loadEmployee(ctx.folder, "", ctx.showMessage));
     } catch (const UserError& e) {
         ctx.showMessage({e.what(), e.title()});
-        ctx.employee() = newEmployeeRecord("");
+        ctx.takeEmployee(newEmployee(""));
     }
     showEmployeeInWindow(ctx);
 }
 
 void OpenEmployee(PayrollContext& ctx, const std::string& baseName, const std::string& today) {
     // Read whole before anything changes, so a damaged file leaves the open employee as she was.
-    EmployeeRecord record = loadEmployeeRecord(ctx.folder, baseName, ctx.showMessage);
-    ctx.employee() = std::move(record);
+    OpenedEmployee opened = loadEmployee(ctx.folder, baseName, ctx.showMessage);
+    ctx.takeEmployee(std::move(opened));
     loadFederalTable(ctx);
     ctx.window.caption = "  User:  " + baseName;
     ctx.window.lbUser = baseName;
