@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "support/case_names.h"
 #include "support/temp_folder.h"
@@ -47,6 +48,38 @@ INSTANTIATE_TEST_SUITE_P(Cases, FileGroupPlaces,
                                            PlaceCase{"staged_not_yet_written", true, false, false,
                                                      true},
                                            PlaceCase{"staged_and_written", true, true, true, true}),
+                         testing::CaseName());
+
+struct StagedWriteCase {
+    const char* name;
+    const char* inFolder;  // nullptr: the folder has no such file
+    const char* written;
+    bool staged;  // the write made a staged file
+};
+void PrintTo(const StagedWriteCase& c, std::ostream* os) { *os << c.name; }
+
+class StagedWrites : public ::testing::TestWithParam<StagedWriteCase> {};
+
+// A run stages only what changes; the folder's own file is never written while staging.
+TEST_P(StagedWrites, StageOnlyWhatChanges) {
+    const StagedWriteCase& c = GetParam();
+    TempFolder folder;
+    if (c.inFolder != nullptr) folder.write("Smith.cti", c.inFolder);
+    FileGroup group{.folder = folder.path(), .stagedIn = folder / "staged", .durableWrites = false};
+    fs::create_directory(group.stagedIn);
+    group.write("Smith", ".cti", c.written);
+    EXPECT_EQ(fs::exists(group.stagedIn / "Smith.cti"), c.staged);
+    EXPECT_EQ(folder.exists("Smith.cti"), c.inFolder != nullptr);
+    if (c.inFolder != nullptr) EXPECT_EQ(folder.read("Smith.cti"), c.inFolder);
+    std::ifstream read(group.fileToRead("Smith", ".cti"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StagedWrites,
+                         ::testing::Values(StagedWriteCase{"unchanged", "1,2\r\n", "1,2\r\n",
+                                                           false},
+                                           StagedWriteCase{"changed", "1,2\r\n", "1,3\r\n", true},
+                                           StagedWriteCase{"new_file", nullptr, "1,2\r\n", true}),
                          testing::CaseName());
 
 }  // namespace

@@ -89,7 +89,8 @@ void syncFolder(const std::filesystem::path& folder) {
     }
 }
 
-// Whether the file is a regular file holding exactly these bytes; false when it cannot be read.
+}  // namespace
+
 bool holdsExactly(const std::filesystem::path& path, std::string_view content) {
     const int fd = ::open(path.c_str(), O_RDONLY);
     if (fd < 0) return false;
@@ -107,8 +108,6 @@ bool holdsExactly(const std::filesystem::path& path, std::string_view content) {
     ::close(fd);
     return same && bytes == content;
 }
-
-}  // namespace
 
 void produceFileAtomically(const std::filesystem::path& path,
                            const std::function<void(const std::filesystem::path&)>& produce,

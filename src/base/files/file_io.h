@@ -23,6 +23,9 @@ void produceFileAtomically(const std::filesystem::path& path,
                            const std::function<void(const std::filesystem::path&)>& produce,
                            bool durable = true);
 
+// Whether the file is a regular file holding exactly these bytes; false when it cannot be read.
+bool holdsExactly(const std::filesystem::path& path, std::string_view content);
+
 // True when the file can be opened for reading.
 bool canOpenForReading(const std::filesystem::path& path);
 

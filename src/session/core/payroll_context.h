@@ -43,9 +43,9 @@ struct PayrollContext : EmployeeRecord, EmployeeWindows, FileGroup {
     [[nodiscard]] std::filesystem::path employeeFile(const std::string& extension) const {
         return fileToRead(UserFileBase, extension);
     }
-    // Where that file is written.
-    [[nodiscard]] std::filesystem::path employeeFileToWrite(const std::string& extension) const {
-        return fileToWrite(UserFileBase, extension);
+    // Writes that file where the group writes it (FileGroup::write).
+    void writeEmployeeFile(const std::string& extension, std::string_view content) const {
+        write(UserFileBase, extension, content);
     }
 };
 

@@ -239,7 +239,7 @@ void saveEmployeeFileSet(PayrollContext& ctx) {
     }};
     claimForWriting(ctx);
     for (const auto& [extension, content] : files) {
-        writeFileAtomically(ctx.employeeFileToWrite(extension), content, ctx.durableWrites);
+        ctx.writeEmployeeFile(extension, content);
     }
 }
 

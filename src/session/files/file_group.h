@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "session/files/employee_hold.h"
 
@@ -23,6 +24,11 @@ struct FileGroup {
     // Where a write of `base + extension` goes.
     [[nodiscard]] std::filesystem::path fileToWrite(const std::string& base,
                                                     const std::string& extension) const;
+    // Writes `base + extension` atomically (FileError naming it on failure). While a run
+    // stages, a file the folder already holds with exactly these bytes is not staged: the
+    // run would only move the same bytes over it.
+    void write(const std::string& base, const std::string& extension,
+               std::string_view content) const;
 };
 
 }  // namespace corvanta

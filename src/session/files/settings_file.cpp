@@ -14,7 +14,7 @@ void writeSettingsFile(PayrollContext& ctx, const std::string& extension,
                        const std::string& content) {
     claimForWriting(ctx);
     try {
-        writeFileAtomically(ctx.employeeFileToWrite(extension), content, ctx.durableWrites);
+        ctx.writeEmployeeFile(extension, content);
     } catch (const FileError& e) {
         throw FileError(std::string(kCheckNumbersMessage) + "\r\n\r\n" + e.what(), e.fileName());
     }

@@ -188,8 +188,7 @@ void SaveVac(PayrollContext& ctx) {
     for (LeaveKind kind : kKinds) checkKind(ctx.leaveDialog, kind);
     for (LeaveKind kind : kKinds) takeKind(ctx.leaveDialog, ctx.leave, kind);
     claimForWriting(ctx);
-    writeFileAtomically(ctx.employeeFileToWrite(kExtension), formatLeaveFile(ctx.leave),
-                        ctx.durableWrites);
+    ctx.writeEmployeeFile(kExtension, formatLeaveFile(ctx.leave));
 }
 
 void clearVac(PayrollContext& ctx) {

@@ -114,17 +114,18 @@ void LoadLedger(PayrollContext& ctx) {
 }
 
 void SaveAnnual(PayrollContext& ctx) {
-    const auto file = ctx.employeeFileToWrite(ledgerExtension(ctx.profile));
+    const std::string extension = ledgerExtension(ctx.profile);
+    const std::string fileName = ctx.UserFileBase + extension;
     // Totals that stopped part way would be stored as if they were the year's.
     if (!AddAnnual(ctx)) {
-        throw FileError("The year-to-date ledger " + file.filename().string() +
+        throw FileError("The year-to-date ledger " + fileName +
                             " was not saved: an amount in it is too large to add up. The file "
                             "keeps what was saved last.",
-                        file.filename().string());
+                        fileName);
     }
     const std::string content = formatLedgerFile(ctx.ledger, rowsInUse(ctx.profile));
     claimForWriting(ctx);
-    writeFileAtomically(file, content, ctx.durableWrites);
+    ctx.writeEmployeeFile(extension, content);
 }
 
 }  // namespace corvanta
