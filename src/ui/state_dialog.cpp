@@ -64,10 +64,16 @@ void StateDialog::refresh() {
     showCaptions();
 }
 
-void StateDialog::followProfile() {
-    {
-        const TrialRunKept kept(ctx_);
-        runShowingErrors(this, [&] { applyCheckedSetters(ctx_); });
+void StateDialog::followProfile() { edit(applyCheckedSetters); }
+
+// The engine's dialog commands act as the original's did: a setter tries its method, which
+// writes the period's state figures and Round State, and "NO STATE TAX" sets the setting. Run
+// on a copy of the context, only the dialog's own copy comes back, so the record keeps the
+// last calculation and the settings as saved until "SAVE".
+void StateDialog::edit(const std::function<void(PayrollContext&)>& command) {
+    PayrollContext trial = ctx_;
+    if (runShowingErrors(this, [&] { command(trial); })) {
+        ctx_.stateDialog = std::move(trial.stateDialog);
     }
     refresh();
 }
@@ -118,15 +124,10 @@ void StateDialog::showCaptions() {
 // Every way a method box changes (a click, each press of a double click, the space bar) is
 // one selection by the engine, which decides the box; the widget only shows the result.
 void StateDialog::selectMethod(StateMethodId id) {
-    const TrialRunKept kept(ctx_);
-    selectStateMethod(ctx_, id);
-    refresh();
+    edit([id](PayrollContext& c) { selectStateMethod(c, id); });
 }
 
-void StateDialog::runCommand(void (*command)(PayrollContext&)) {
-    runShowingErrors(this, [&] { command(ctx_); });
-    refresh();
-}
+void StateDialog::runCommand(void (*command)(PayrollContext&)) { edit(command); }
 
 void StateDialog::save() {
     const EmployeeProfile before = ctx_.profile;
@@ -153,14 +154,9 @@ void StateDialog::makeDefault() {
 // The default file fills the dialog only: the settings in use stay the employee's until
 // "SAVE", so a calculation meanwhile pays and stores hers.
 void StateDialog::getDefault() {
-    const StateSettings stored = ctx_.state;
-    const EmployeeProfile profile = ctx_.profile;
-    bool existed = false;
-    runShowingErrors(this, [&] { existed = getDefaultStateFile(ctx_); });
-    if (existed) pendingDefault_ = ctx_.profile;
-    ctx_.state = stored;
-    ctx_.profile = profile;
-    refresh();
+    edit([this](PayrollContext& c) {
+        if (getDefaultStateFile(c)) pendingDefault_ = c.profile;
+    });
 }
 
 // The state file's values of the profile, as "Get Default" read them.

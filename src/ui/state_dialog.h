@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "session/core/payroll_context.h"
@@ -73,6 +74,9 @@ class StateDialog : public QDialog {
     QCheckBox* addCheckBox(QGridLayout* grid, int row, int column, const QString& caption,
                            const QString& name);
     void runCommand(void (*command)(PayrollContext&));
+    // Runs an engine command of the dialog on a copy of the context and keeps the dialog's
+    // copy it leaves; then shows it.
+    void edit(const std::function<void(PayrollContext&)>& command);
     void selectMethod(StateMethodId id);
     void save();
     void makeDefault();

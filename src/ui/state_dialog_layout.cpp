@@ -131,17 +131,12 @@ QWidget* StateDialog::buildMethods() {
     lbStateRule_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(lbStateRule_, 6, 0, 1, 3);
     grid->setRowStretch(7, 1);
+    // The boxes change the dialog only; the settings take them on "SAVE".
     connect(ckNoStateTax_, &QCheckBox::clicked, this, [this](bool checked) {
-        // The box changes the dialog only; the settings take it on "SAVE".
-        const int stored = ctx_.state.NoStateTax;
-        clickNoStateTax(ctx_, checked);
-        ctx_.state.NoStateTax = stored;
-        refresh();
+        edit([checked](PayrollContext& c) { clickNoStateTax(c, checked); });
     });
     connect(ckSpouse_, &QCheckBox::clicked, this, [this](bool checked) {
-        const TrialRunKept kept(ctx_);
-        clickSpouseWorks(ctx_, checked);
-        refresh();
+        edit([checked](PayrollContext& c) { clickSpouseWorks(c, checked); });
     });
     connect(ckRoundOff_, &QCheckBox::clicked, this,
             [this](bool checked) { ctx_.stateDialog.ckRoundOff = checked ? 1 : 0; });
@@ -162,8 +157,9 @@ QWidget* StateDialog::buildInsurance(bool sdi) {
     cells_.bind(base, sdi ? &d.txtSDIwageBase : &d.txtSUIwageBase);
     cells_.bind(rate, sdi ? &d.txtSDIpercent : &d.txtSUIpercent);
     connect(useBase, &QCheckBox::clicked, this, [this, sdi](bool checked) {
-        (sdi ? clickSdiUseBase : clickSuiUseBase)(ctx_, checked);
-        refresh();
+        edit([sdi, checked](PayrollContext& c) {
+            (sdi ? clickSdiUseBase : clickSuiUseBase)(c, checked);
+        });
     });
     return frame;
 }
