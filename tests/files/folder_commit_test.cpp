@@ -104,7 +104,9 @@ TEST(FolderCommit, AJournalLineNeverReachesAFileOfAnotherKind) {
 }
 
 // A process holding the lock until it is killed; its id once it holds it.
-pid_t holdInAnotherProcess(const fs::path& lock) {
+// Holds the lock in a child process: for good, or for `releaseAfterMs` and then lets it go,
+// as a command clearing stale locks does.
+pid_t holdInAnotherProcess(const fs::path& lock, int releaseAfterMs = 0) {
     int ready[2];
     if (::pipe(ready) != 0) return -1;
     const pid_t pid = ::fork();
@@ -113,6 +115,10 @@ pid_t holdInAnotherProcess(const fs::path& lock) {
         const auto attempt = LockFile::tryAcquire(lock);
         const char held = attempt.lock ? 'y' : 'n';
         (void)!::write(ready[1], &held, 1);
+        if (releaseAfterMs > 0) {
+            ::usleep(static_cast<useconds_t>(releaseAfterMs) * 1000);
+            ::_exit(0);
+        }
         for (;;) ::pause();
     }
     ::close(ready[1]);
@@ -123,7 +129,7 @@ pid_t holdInAnotherProcess(const fs::path& lock) {
 }
 
 // A pay run stopped while it moved Fay's files in, and what happened to her afterwards.
-enum class AfterStop { Nothing, FirstFileMoved, PostedSince, InUse };
+enum class AfterStop { Nothing, FirstFileMoved, PostedSince, InUse, HeldForAMoment };
 
 struct StoppedRun {
     const char* name;
@@ -166,6 +172,11 @@ TEST_P(RecoveryTest, MovesHerInOnlyWhileHerFilesAreThoseTheJournalFound) {
             holder = holdInAnotherProcess(folder / "Fay.lck");
             ASSERT_GT(holder, 0);
             break;
+        case AfterStop::HeldForAMoment:
+            // Another command clearing stale locks takes hers over and lets it go at once.
+            holder = holdInAnotherProcess(folder / "Fay.lck", 150);
+            ASSERT_GT(holder, 0);
+            break;
     }
     const auto beforeRecovery = folderBytes(folder.path());
     const CommitRecovery recovery = recoverInterruptedCommit(folder.path());
@@ -198,7 +209,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StoppedRun{"NothingMovedYet", AfterStop::Nothing, true},
                       StoppedRun{"StoppedBetweenHerFiles", AfterStop::FirstFileMoved, true},
                       StoppedRun{"PostedAfterTheStop", AfterStop::PostedSince, false},
-                      StoppedRun{"HeldByAnotherProgram", AfterStop::InUse, false}),
+                      StoppedRun{"HeldByAnotherProgram", AfterStop::InUse, false},
+                      StoppedRun{"HeldForAMoment", AfterStop::HeldForAMoment, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A pay run moving its files in, in another process: it holds the folder and Fay while it

@@ -1,10 +1,12 @@
 #include "session/payroll/employee_commit.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <optional>
 #include <sstream>
+#include <thread>
 #include <utility>
 
 #include "base/core/user_error.h"
@@ -107,6 +109,18 @@ bool unchangedSince(const fs::path& folder, const std::vector<JournalMove>& move
         if (now != m.marks->first && now != m.marks->second) return false;
     }
     return true;
+}
+
+// Her hold for the move. A command clearing stale locks holds each one for a moment, and
+// must not make her look in use; a program that has her open still holds her after the wait.
+EmployeeHold holdForMove(const fs::path& folder, const std::string& name) {
+    using namespace std::chrono_literals;
+    const auto deadline = std::chrono::steady_clock::now() + 1s;
+    for (;;) {
+        EmployeeHold hold = holdEmployee(folder, name, {});
+        if (!hold.readOnly() || std::chrono::steady_clock::now() > deadline) return hold;
+        std::this_thread::sleep_for(5ms);
+    }
 }
 
 void removeFolderFile(const fs::path& folder, const std::string& file) {
@@ -226,7 +240,7 @@ CommitRecovery recoverInterruptedCommit(const fs::path& folder) {
     // Each one held while she is moved: nobody opens her half moved.
     std::vector<EmployeeHold> holds;
     for (const auto& [dir, mine] : moves) {
-        holds.push_back(holdEmployee(folder, dir, {}));
+        holds.push_back(holdForMove(folder, dir));
         if (holds.back().readOnly() || !unchangedSince(folder, mine)) {
             const auto kept = setAside(folder, dir, mine);
             recovery.setAside.insert(recovery.setAside.end(), kept.begin(), kept.end());
