@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "app/window_steps.h"
+#include "session/files/open_employee.h"
 #include "ui/calculator_window.h"
 #include "ui/company_dialog.h"
 #include "ui/employee_dialog.h"
@@ -182,6 +183,9 @@ void printSamples(ui::CalculatorForm& form, const QString& dir) {
 
 int takeScreenshots(PayrollContext& ctx, const QString& dir) {
     QDir().mkpath(dir);
+    // As at any start: the default group read whole from its files. An empty record would be
+    // saved over the group's tables by the first calculation.
+    startWithDefaultGroup(ctx);
     ui::CalculatorForm form(ctx);
     form.resize(900, 620);
     form.show();

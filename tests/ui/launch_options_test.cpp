@@ -71,5 +71,29 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"RepeatedDir", {"--dir", "a", "--dir", "b"}, 2, "", "--dir"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The picture-taking mode calculates and saves like the window does: it must start from the
+// folder's default group as read from its files, never from an empty record that a save would
+// store over the group's tables.
+TEST(ScreenshotMode, KeepsTheDefaultGroupsTables) {
+    TempFolder folder;
+    folder.copyFederalTable();
+    const std::string dir = folder.path().string();
+    ASSERT_EQ(testing::runCli({"company", "--name", "Prairie", "--street", "1 Main", "--city",
+                               "Des Moines", "--state", "IA", "--zip", "50309", "--ein",
+                               "42-1234567", "--dir", dir})
+                  .exitCode,
+              0);
+    ASSERT_EQ(testing::runCli({"new", "Adams", "--dir", dir}).exitCode, 0);
+    ASSERT_EQ(testing::runCli({"calc", "--straight", "1", "--dir", dir}).exitCode, 0);
+    const std::string tables = folder.read(".sta");
+    ASSERT_NE(tables.substr(0, tables.find("\r\n")), "0,0,0,0,0,0");
+    const std::string command = "cd " + shellQuote(folder.path().string()) +
+                                " && QT_QPA_PLATFORM=offscreen timeout 60 " +
+                                shellQuote(CORVANTA_APP) + " --screenshot " +
+                                shellQuote((folder / "shots").string()) + " >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(folder.read(".sta"), tables);
+}
+
 }  // namespace
 }  // namespace corvanta
